@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+namespace qx {
+
+class ReplyBuffer;
+
+// Command bytes the program sends. Argument meanings belong to the code that
+// sends each of them.
+namespace Cmd {
+constexpr quint8 Version = 1;
+constexpr quint8 LiveData = 2;
+constexpr quint8 ParameterBlock = 9;
+constexpr quint8 EndSequence = 10;
+constexpr quint8 Flags = 11;
+constexpr quint8 ProbeRange = 30;
+constexpr quint8 IgnitionType = 31;
+constexpr quint8 AnalogThresholdRead = 0x22;
+constexpr quint8 AnalogThresholdWrite = 0x23;
+constexpr quint8 OpenBlock = 0xAA;
+constexpr quint8 CloseBlock = 0x0A;
+} // namespace Cmd
+
+// Ignition type as the parameter block carries it, with the constant that
+// turns a speed period into RPM and the entry the ignition list shows.
+struct IgnitionType
+{
+    int code;          // 0 … 5, or 6 for anything else
+    int rpmConstant;
+    int listIndex;
+};
+
+IgnitionType ignitionTypeFromWord(int word);
+// The probe variant "0" … "4" from the probe-range byte and the flag byte.
+QString probeVariantFrom(int probeRange, int flags);
+// Frame length of the live-data reply for a controller version.
+int liveFrameLength(int controllerVersion);
+// The version-5 check on a decoded live reply: bytes 0 … 6 add up (mod 256) to byte 7.
+bool liveChecksumMatches(const ReplyBuffer &reply);
+
+constexpr int FirstTempSensorVersion = 4;
+constexpr int ChecksumVersion = 5;
+constexpr int FirstAnalogVersion = 8;
+constexpr int ReversedProbeBit = 0x02;
+
+} // namespace qx

@@ -1,0 +1,100 @@
+#include "SerialChannel.h"
+
+#include "LinkFeedback.h"
+#include "Pause.h"
+#include "PortIo.h"
+
+#include <algorithm>
+
+namespace qx {
+
+namespace {
+// Bound on the wait for the last byte to leave. One byte at 9600 baud takes
+// about 1 ms; a send that failed leaves nothing to wait for.
+constexpr int SendDrainLimitMs = 20;
+} // namespace
+
+SerialChannel::SerialChannel(std::unique_ptr<PortIo> io, PortNameResolver resolver,
+                             LinkFeedback *feedback)
+    : io_(std::move(io)), resolver_(std::move(resolver)), feedback_(feedback)
+{
+}
+
+SerialChannel::~SerialChannel() = default;
+
+bool SerialChannel::open(const QString &portName)
+{
+    // Every caller closes first; closing again keeps a stray second open from
+    // leaving the port held by a handle nobody owns any more.
+    io_->close();
+    const QString device = resolver_.resolve(portName);
+    return !device.isEmpty() && io_->open(device);
+}
+
+bool SerialChannel::OpenPort(const QString &portName)
+{
+    if (open(portName))
+        return true;
+    if (feedback_)
+        feedback_->portOpenFailed();
+    return false;
+}
+
+bool SerialChannel::OpenPortQuiet(const QString &portName)
+{
+    return open(portName);
+}
+
+void SerialChannel::ClosePort()
+{
+    io_->close();
+}
+
+bool SerialChannel::isOpen() const
+{
+    return io_->isOpen();
+}
+
+bool SerialChannel::SendByte(quint8 byte)
+{
+    const bool sent = io_->sendByte(byte);
+    pauseMs(BytePauseMs);
+    return sent;
+}
+
+bool SerialChannel::read(bool *bytesTaken)
+{
+    // A port that cannot be queried (closed, vanished) has nothing waiting:
+    // the user sees the no-reply text instead of stale bytes passing as fresh.
+    qint64 count = 0;
+    const bool statusOk = io_->bytesQueued(&count);
+    *bytesTaken = statusOk && count > 0;
+    if (*bytesTaken)
+        reply_.store(io_->read(std::min<qint64>(count, ReadCap)));
+    if (feedback_)
+        feedback_->showNoReply(!*bytesTaken);
+    io_->waitUntilSent(SendDrainLimitMs);
+    return statusOk;
+}
+
+bool SerialChannel::ReadReply()
+{
+    bool taken = false;
+    return read(&taken);
+}
+
+bool SerialChannel::ReadLiveReply()
+{
+    bool taken = false;
+    const bool statusOk = read(&taken);
+    if (taken) {
+        emptyReads_ = 0;
+        if (feedback_)
+            feedback_->showTransmissionError(false);
+    } else if (++emptyReads_ > EmptyReadsTolerated && feedback_) {
+        feedback_->showTransmissionError(true);
+    }
+    return statusOk;
+}
+
+} // namespace qx

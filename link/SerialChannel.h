@@ -1,0 +1,57 @@
+#pragma once
+
+#include "PortNames.h"
+#include "ReplyBuffer.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace qx {
+
+class LinkFeedback;
+class PortIo;
+
+// The program's one serial connection to the controller. Requests go out a
+// byte at a time with a 3 ms pause after each; a read takes only what has
+// already arrived (at most 256 bytes) into the reply buffer.
+class SerialChannel
+{
+public:
+    static constexpr int ReadCap = 256;
+    static constexpr int BytePauseMs = 3;
+    // Live reads that may find nothing in a row before the live page says so.
+    static constexpr int EmptyReadsTolerated = 20;
+
+    SerialChannel(std::unique_ptr<PortIo> io, PortNameResolver resolver, LinkFeedback *feedback);
+    ~SerialChannel();
+
+    bool OpenPort(const QString &portName);
+    bool OpenPortQuiet(const QString &portName);
+    void ClosePort();
+    bool SendByte(quint8 byte);
+    bool ReadReply();
+    bool ReadLiveReply();
+
+    ReplyBuffer &reply() { return reply_; }
+    const ReplyBuffer &reply() const { return reply_; }
+    bool isOpen() const;
+    // The device the last successful open resolved to (for the port menu).
+    QString resolvedDevice(const QString &portName) const { return resolver_.resolve(portName); }
+
+    int emptyReadCount() const { return emptyReads_; }
+    void resetEmptyReadCount() { emptyReads_ = 0; }
+
+private:
+    bool open(const QString &portName);
+    // Returns the status query's success; *bytesTaken tells whether bytes came.
+    bool read(bool *bytesTaken);
+
+    std::unique_ptr<PortIo> io_;
+    PortNameResolver resolver_;
+    LinkFeedback *feedback_;
+    ReplyBuffer reply_;
+    int emptyReads_ = 0;
+};
+
+} // namespace qx

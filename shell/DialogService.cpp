@@ -1,0 +1,79 @@
+#include "DialogService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace qx {
+
+namespace {
+
+QMessageBox::Icon toBoxIcon(DialogIcon icon)
+{
+    switch (icon) {
+    case DialogIcon::Error: return QMessageBox::Critical;
+    case DialogIcon::Information: return QMessageBox::Information;
+    case DialogIcon::Question: return QMessageBox::Question;
+    case DialogIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class MessageBoxService final : public DialogService
+{
+public:
+    void message(DialogIcon icon, const QString &caption, const QString &text) override
+    {
+        QMessageBox box(toBoxIcon(icon), caption, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+
+    bool question(const QString &caption, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        return box.exec() == QMessageBox::Yes;
+    }
+};
+
+DialogService *installed = nullptr;
+
+} // namespace
+
+DialogService &DialogService::instance()
+{
+    static MessageBoxService real;
+    return installed ? *installed : real;
+}
+
+void DialogService::install(DialogService *service)
+{
+    installed = service;
+}
+
+// Windows shows the application title on boxes without a caption of their own.
+static QString applicationCaption()
+{
+    return QApplication::applicationDisplayName();
+}
+
+void showError(const QString &text)
+{
+    DialogService::instance().message(DialogIcon::Error, applicationCaption(), text);
+}
+
+void showMessage(const QString &caption, const QString &text)
+{
+    DialogService::instance().message(DialogIcon::None, caption, text);
+}
+
+void showInformation(const QString &caption, const QString &text)
+{
+    DialogService::instance().message(DialogIcon::Information, caption, text);
+}
+
+bool askQuestion(const QString &text)
+{
+    return DialogService::instance().question(applicationCaption(), text);
+}
+
+} // namespace qx
