@@ -1,0 +1,103 @@
+#include "tledmeter.h"
+
+#include "paintkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+TLEDMeter::TLEDMeter(QWidget *parent)
+    : QWidget(parent)
+    , m_segments(ledSegments(m_range))
+{
+}
+
+void TLEDMeter::setRange(const LedMeterRange &range)
+{
+    m_range = range;
+    std::vector<LedSegment> segments = ledSegments(range);
+    if (segments == m_segments)
+        return;
+    m_segments = std::move(segments);
+    update();
+}
+
+void TLEDMeter::setZoneColor(int zone, const QColor &color)
+{
+    m_colors[zone] = color;
+    update();
+}
+
+void TLEDMeter::setColorSeparator(const QColor &color)
+{
+    m_separator = color;
+    m_housing.invalidate();
+    update();
+}
+
+void TLEDMeter::setDirection(Direction direction)
+{
+    m_direction = direction;
+    m_housing.invalidate();
+    update();
+}
+
+// The bevelled case and, inside it, the separator colour the segments sit on.
+static QRectF innerBox(const QSizeF &size, qreal &rim)
+{
+    rim = std::min(size.width(), size.height()) * 0.1;
+    const qreal inset = PaintKit::bevelInset(rim, true, true) + rim * 0.3;
+    return QRectF(QPointF(0, 0), size).adjusted(inset, inset, -inset, -inset);
+}
+
+void TLEDMeter::paintHousing(QPainter &p) const
+{
+    qreal rim = 0;
+    const QRectF inner = innerBox(size(), rim);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    PaintKit::paintBevelledFace(p, PaintKit::roundedBox(box, rim * 1.5), rim, true, true);
+    p.fillRect(inner, m_separator);
+}
+
+QRectF TLEDMeter::segmentBox(int index) const
+{
+    qreal rim = 0;
+    const QRectF inner = innerBox(size(), rim);
+    const int count = int(m_segments.size());
+    const bool up = m_direction == mdUp;
+    const qreal pitch = (up ? inner.height() : inner.width()) / count;
+    const qreal gap = std::max(1.0, pitch * 0.2);
+    const qreal across = (up ? inner.width() : inner.height()) * 0.1;
+    if (up)
+        return QRectF(inner.left() + across, inner.bottom() - (index + 1) * pitch + gap / 2, inner.width() - 2 * across,
+                      pitch - gap);
+    return QRectF(inner.left() + index * pitch + gap / 2, inner.top() + across, pitch - gap, inner.height() - 2 * across);
+}
+
+void TLEDMeter::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_housing.face(*this, [this](QPainter &housing) { paintHousing(housing); }));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+
+    const bool up = m_direction == mdUp;
+    for (int i = 0; i < int(m_segments.size()); ++i) {
+        const QRectF box = segmentBox(i);
+        const QColor color = m_colors[m_segments[size_t(i)].zone - 1];
+        if (m_segments[size_t(i)].lit) {
+            // Brightest along the middle, as a lens over the diode.
+            QLinearGradient lens(box.topLeft(), up ? box.topRight() : box.bottomLeft());
+            lens.setColorAt(0, color.darker(130));
+            lens.setColorAt(0.5, color.lighter(150));
+            lens.setColorAt(1, color.darker(130));
+            p.setBrush(lens);
+        } else {
+            const qreal mix = 0.2;
+            p.setBrush(QColor::fromRgbF(color.redF() * mix + m_separator.redF() * (1 - mix),
+                                        color.greenF() * mix + m_separator.greenF() * (1 - mix),
+                                        color.blueF() * mix + m_separator.blueF() * (1 - mix)));
+        }
+        const qreal radius = std::min(box.width(), box.height()) * 0.2;
+        p.drawRoundedRect(box, radius, radius);
+    }
+}
