@@ -1,0 +1,220 @@
+#include "SimScenario.h"
+
+#include "SimFault.h"
+#include "Simulator.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace qxsim {
+
+namespace {
+
+constexpr double DefaultRpmRampSeconds = 1.0;
+constexpr double DefaultThrottleRampSeconds = 0.3;
+
+struct Reader
+{
+    QStringList words;
+    QString *error;
+
+    bool fail(const QString &message)
+    {
+        *error = message;
+        return false;
+    }
+
+    bool count(int least, int most)
+    {
+        const int given = int(words.size()) - 1;
+        return (given >= least && given <= most)
+                || fail(QStringLiteral("'%1' takes %2 argument(s)").arg(words.value(0)).arg(least == most ? QString::number(least) : QStringLiteral("%1 to %2").arg(least).arg(most)));
+    }
+
+    bool number(int index, double min, double max, double *value)
+    {
+        bool ok = false;
+        *value = words.value(index).toDouble(&ok);
+        return (ok && *value >= min && *value <= max)
+                || fail(QStringLiteral("'%1' is not a number from %2 to %3").arg(words.value(index)).arg(min).arg(max));
+    }
+
+    // "N [over S]"
+    bool rampedNumber(double max, double defaultSeconds, double *value, double *seconds)
+    {
+        *seconds = defaultSeconds;
+        if (!count(1, 3) || !number(1, 0, max, value))
+            return false;
+        if (words.size() == 2)
+            return true;
+        return (words.size() == 4 && words.at(2) == QLatin1String("over"))
+                ? number(3, 0, 3600, seconds)
+                : fail(QStringLiteral("expected '%1 N over SECONDS'").arg(words.at(0)));
+    }
+
+    bool hexBytes(int index, QByteArray *bytes)
+    {
+        QString hex = words.mid(index).join(QString());
+        static const QRegularExpression hexDigits(QStringLiteral("^([0-9a-fA-F]{2})+$"));
+        if (!hexDigits.match(hex).hasMatch())
+            return fail(QStringLiteral("'%1' is not a row of hex bytes").arg(hex));
+        *bytes = QByteArray::fromHex(hex.toLatin1());
+        return true;
+    }
+};
+
+using Action = std::function<void(Simulator &)>;
+
+bool parseWords(Reader &in, Action *action)
+{
+    const QString name = in.words.value(0);
+    double value = 0;
+    double seconds = 0;
+    if (name == QLatin1String("engine")) {
+        if (!in.count(1, 1) || (in.words[1] != QLatin1String("on") && in.words[1] != QLatin1String("off")))
+            return in.fail(QStringLiteral("expected 'engine on' or 'engine off'"));
+        const bool on = in.words[1] == QLatin1String("on");
+        *action = [on](Simulator &sim) { sim.setEngineRunning(on); };
+    } else if (name == QLatin1String("rpm")) {
+        if (!in.rampedNumber(8000, DefaultRpmRampSeconds, &value, &seconds))
+            return false;
+        *action = [value, seconds](Simulator &sim) { sim.setTargetRpm(qRound(value), seconds); };
+    } else if (name == QLatin1String("throttle")) {
+        if (!in.rampedNumber(100, DefaultThrottleRampSeconds, &value, &seconds))
+            return false;
+        *action = [value, seconds](Simulator &sim) { sim.setThrottle(qRound(value), seconds); };
+    } else if (name == QLatin1String("screw")) {
+        if (!in.count(1, 1) || !in.number(1, -100, 100, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setReducerScrew(qRound(value)); };
+    } else if (name == QLatin1String("coolant")) {
+        if (!in.count(1, 1))
+            return false;
+        if (in.words[1] == QLatin1String("cold"))
+            value = Car::AmbientCelsius;
+        else if (in.words[1] == QLatin1String("warm"))
+            value = Car::WarmCelsius;
+        else if (!in.number(1, -30, 90, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setCoolant(value); };
+    } else if (name == QLatin1String("gas")) {
+        if (!in.count(1, 1) || !in.number(1, 0, 100, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setGasLevel(value); };
+    } else if (name == QLatin1String("version")) {
+        if (!in.count(1, 1) || !in.number(1, ControllerEngine::MinVersion, ControllerEngine::MaxVersion, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setVersion(qRound(value)); };
+    } else if (name == QLatin1String("threshold")) {
+        if (!in.count(1, 1) || !in.number(1, 0, 255, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setAnalogThreshold(quint8(qRound(value))); };
+    } else if (name == QLatin1String("pacing")) {
+        if (!in.count(1, 1) || !in.number(1, 0, 1000000, &value))
+            return false;
+        *action = [value](Simulator &sim) { sim.setReplyPacingMicros(qRound(value)); };
+    } else if (name == QLatin1String("fault")) {
+        FaultSetting fault;
+        if (!in.count(1, 1) || !parseFault(in.words[1], &fault))
+            return in.fail(QStringLiteral("expected 'fault NAME' or 'fault NAME=N', NAME one of %1").arg(faultNames().join(QStringLiteral(", "))));
+        *action = [fault](Simulator &sim) { sim.setFault(fault.fault, fault.argument); };
+    } else if (name == QLatin1String("frame")) {
+        QByteArray frame;
+        if (!in.count(1, 99) || (in.words[1] != QLatin1String("car") && !in.hexBytes(1, &frame)))
+            return false;
+        *action = [frame](Simulator &sim) { sim.setLiveFrame(frame); };
+    } else if (name == QLatin1String("block")) {
+        QByteArray block;
+        if (!in.count(1, 99) || !in.hexBytes(1, &block))
+            return false;
+        if (block.size() != ParameterBlockSize)
+            return in.fail(QStringLiteral("a parameter block has %1 bytes, not %2").arg(ParameterBlockSize).arg(block.size()));
+        *action = [block](Simulator &sim) { sim.setParameterBlock(block); };
+    } else {
+        return in.fail(QStringLiteral("unknown command '%1'").arg(name));
+    }
+    return true;
+}
+
+} // namespace
+
+QString Scenario::help()
+{
+    return QStringLiteral(
+        "A scenario file holds one step per line, 'at SECONDS COMMAND', counted from\n"
+        "the start; '#' starts a comment. Commands (also usable with --set):\n"
+        "  engine on|off              start or stop the engine (idle 800 rpm)\n"
+        "  rpm N [over S]             engine speed target, reached over S s (default 1)\n"
+        "  throttle P [over S]        throttle 0..100 % (TPS reading 10..230)\n"
+        "  screw N                    reducer screw -100 (lean) .. +100 (rich)\n"
+        "  coolant C|cold|warm        coolant/reducer temperature in °C (cold 20, warm 80)\n"
+        "  gas P                      gas in the tank, 0..100 %\n"
+        "  version N                  controller version 3..8\n"
+        "  threshold N                analog RPM threshold 0..255\n"
+        "  pacing US                  microseconds per reply byte (0: all at once)\n"
+        "  fault NAME[=N]             a fault, as listed above\n"
+        "  frame HEX|car              fixed live frame instead of the car's, or the car again\n"
+        "  block HEX                  the whole 37-byte parameter block\n"
+        "  loop                       start the scenario over\n"
+        "Example:\n"
+        "  at 0    coolant cold\n"
+        "  at 1    engine on\n"
+        "  at 4    rpm 2500 over 2\n"
+        "  at 6    throttle 30\n"
+        "  at 12   fault slow=600\n"
+        "  at 15   fault none\n"
+        "  at 20   rpm 800 over 3\n"
+        "  at 40   loop\n");
+}
+
+bool Scenario::parseCommand(const QString &command, ScenarioStep *step, QString *error)
+{
+    step->command = command.simplified();
+    step->action = nullptr;
+    step->restarts = step->command == QLatin1String("loop");
+    if (step->restarts)
+        return true;
+    Reader in{step->command.split(QLatin1Char(' ')), error};
+    return parseWords(in, &step->action);
+}
+
+bool Scenario::parse(const QString &text, QString *error)
+{
+    m_steps.clear();
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].section(QLatin1Char('#'), 0, 0).simplified();
+        if (line.isEmpty())
+            continue;
+        ScenarioStep step;
+        bool timeOk = false;
+        step.atSeconds = line.section(QLatin1Char(' '), 1, 1).toDouble(&timeOk);
+        QString message = QStringLiteral("expected 'at SECONDS COMMAND'");
+        const bool timed = line.startsWith(QLatin1String("at ")) && timeOk && step.atSeconds >= 0;
+        if (!timed || !parseCommand(line.section(QLatin1Char(' '), 2), &step, &message)) {
+            *error = QStringLiteral("line %1: %2").arg(i + 1).arg(message);
+            return false;
+        }
+        m_steps.append(step);
+    }
+    std::stable_sort(m_steps.begin(), m_steps.end(),
+                     [](const ScenarioStep &a, const ScenarioStep &b) { return a.atSeconds < b.atSeconds; });
+    return true;
+}
+
+bool Scenario::load(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (parse(QString::fromUtf8(file.readAll()), error))
+        return true;
+    error->prepend(path + QLatin1String(", "));
+    return false;
+}
+
+} // namespace qxsim

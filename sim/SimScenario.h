@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+namespace qxsim {
+
+class Simulator;
+
+struct ScenarioStep
+{
+    double atSeconds = 0;
+    QString command;                          // as written, for showing
+    std::function<void(Simulator &)> action;
+    bool restarts = false;                    // "loop": start the scenario over
+};
+
+// Timed steps that drive the simulator, one per line: "at SECONDS COMMAND".
+// help() lists the commands; the command line uses the same commands for
+// its settings.
+class Scenario
+{
+public:
+    static QString help();
+    // One command without its time, e.g. "rpm 2500 over 2".
+    static bool parseCommand(const QString &command, ScenarioStep *step, QString *error);
+
+    bool parse(const QString &text, QString *error);
+    bool load(const QString &path, QString *error);
+    const QVector<ScenarioStep> &steps() const { return m_steps; }
+
+private:
+    QVector<ScenarioStep> m_steps;
+};
+
+} // namespace qxsim

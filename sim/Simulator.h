@@ -1,0 +1,89 @@
+#pragma once
+
+#include "SimCar.h"
+#include "SimControllerEngine.h"
+#include "SimFault.h"
+#include "SimParameterBlock.h"
+#include "SimWireLog.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+namespace qxsim {
+
+class Scenario;
+
+// The Quorvantix controller on a pseudo-terminal, linked as a port (com1 by
+// default) so the program finds it like a real one. Its engine answers from
+// a thread of its own, so a caller may block its own thread while the
+// simulator replies. Every member is safe to call from any thread.
+class Simulator
+{
+public:
+    Simulator();
+    ~Simulator();
+    Simulator(const Simulator &) = delete;
+    Simulator &operator=(const Simulator &) = delete;
+
+    // Opens the pseudo-terminal, links it under the port name and starts the engine.
+    bool start(const QString &portName = QStringLiteral("com1"));
+    // Stops the engine, closes the port and removes the link.
+    void stop();
+    bool isRunning() const;
+    QString errorString() const;
+    QString portName() const;
+    QString devicePath() const;  // e.g. /dev/pts/3; empty while hung up
+    QString linkPath() const;
+
+    // The controller
+    void setVersion(int version);  // 3..8
+    int version() const;
+    void setParameterBlock(const QByteArray &block37);
+    QByteArray parameterBlock() const;
+    void setAnalogThreshold(quint8 threshold);
+    quint8 analogThreshold() const;
+    // A fixed reply to the live-data request instead of the car's; empty
+    // gives the car back.
+    void setLiveFrame(const QByteArray &frame);
+    // What the live-data request would get now, before any fault.
+    QByteArray currentLiveFrame() const;
+    bool inConfigurationBlock() const;
+    void setReplyPacingMicros(int micros);  // default 1040, as at 9600 baud
+    int replyPacingMicros() const;
+    // A negative argument takes the fault's default (see faultHelp()).
+    // Returns once the engine has acted on a port-level fault.
+    void setFault(Fault fault, int argument = -1);
+    FaultSetting fault() const;
+
+    // The car
+    void setEngineRunning(bool running);
+    void setTargetRpm(int rpm, double rampSeconds = 1.0);
+    void setThrottle(int percent, double rampSeconds = 0.3);
+    void setReducerScrew(int screw);       // -100 lean .. +100 rich
+    void setCoolant(double celsius);       // Car::AmbientCelsius: start cold; Car::WarmCelsius: warm now
+    void setGasLevel(double percent);
+    CarState carState() const;
+    int targetRpm() const;
+
+    // Runs the scenario's steps from now on, in place of any earlier one.
+    void runScenario(const Scenario &scenario);
+
+    // The wire log
+    QVector<WireEvent> wireLog() const;
+    QVector<WireEvent> newestWireEvents(int count) const;
+    void clearWireLog();
+    void setWireLogCapacity(int events);
+    bool setWireLogFile(const QString &path);  // false: see errorString()
+    // True once the program has sent at least that many bytes since the log
+    // was last cleared.
+    bool waitForWireBytes(int countFromProgram, int timeoutMs) const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace qxsim
