@@ -120,7 +120,7 @@ std::optional<ControllerReply> ControllerEngine::execute(const Command &command,
         m_inConfigurationBlock = false;
         break;
     case ReadThreshold:
-        return ControllerReply{QByteArray{char(ReadThreshold), char(m_threshold)}, false};
+        return ControllerReply{QByteArray(1, char(ReadThreshold)) + char(m_threshold), false};
     case WriteThreshold:
         m_threshold = quint8(arguments.at(0));
         break;

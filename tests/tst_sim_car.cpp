@@ -1,0 +1,221 @@
+// The simulated car and the live frame it produces.
+#include "SimCar.h"
+#include "SimLiveFrame.h"
+#include "SimParameterBlock.h"
+
+#include <QtTest>
+
+using namespace qxsim;
+
+namespace {
+
+QByteArray blockWith(std::initializer_list<std::pair<int, int>> changes)
+{
+    QByteArray block = defaultParameterBlock();
+    for (const auto &[offset, value] : changes)
+        block[offset] = char(value);
+    return block;
+}
+
+void drive(Car &car, const QByteArray &block, double seconds)
+{
+    const ParameterBlock parameters(block);
+    for (double t = 0; t < seconds; t += 0.01)
+        car.advance(0.01, parameters);
+}
+
+Car runningCar(double rpm, double coolant, const QByteArray &block, double seconds)
+{
+    Car car;
+    car.setCoolant(coolant);
+    car.setEngineRunning(true);
+    car.setTargetRpm(rpm, 0.5);
+    drive(car, block, seconds);
+    return car;
+}
+
+} // namespace
+
+class TestSimCar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void speedPeriodPerIgnitionType_data()
+    {
+        QTest::addColumn<int>("ignition");
+        QTest::addColumn<double>("rpm");
+        QTest::addColumn<int>("period");
+        QTest::newRow("coil per cylinder, 2000") << 0 << 2000.0 << 7680;
+        QTest::newRow("double coil, 2000") << 1 << 2000.0 << 3840;
+        QTest::newRow("4 cylinders, 2000") << 2 << 2000.0 << 1920;
+        QTest::newRow("5 cylinders, 7000") << 3 << 7000.0 << 457;
+        QTest::newRow("6 cylinders, 1500") << 4 << 1500.0 << 1707;
+        QTest::newRow("8 cylinders, 7000") << 5 << 7000.0 << 274;
+        QTest::newRow("unknown type, 2000") << 9 << 2000.0 << 1920;
+        QTest::newRow("engine stands") << 2 << 0.0 << 0;
+        QTest::newRow("too slow to count") << 0 << 100.0 << 65535;
+    }
+
+    void speedPeriodPerIgnitionType()
+    {
+        QFETCH(int, ignition);
+        QFETCH(double, rpm);
+        QFETCH(int, period);
+        const QByteArray block = blockWith({{32, ignition}});
+        QCOMPARE(int(speedPeriod(rpm, ParameterBlock(block).rpmConstant())), period);
+    }
+
+    void temperatureReading_data()
+    {
+        QTest::addColumn<double>("celsius");
+        QTest::addColumn<int>("reading");
+        QTest::newRow("ambient") << 20.0 << 121;
+        QTest::newRow("warm") << 80.0 << 152;
+        QTest::newRow("freezing, below the scale") << -40.0 << 96;
+        QTest::newRow("boiling, above the scale") << 100.0 << 155;
+    }
+
+    void temperatureReading()
+    {
+        QFETCH(double, celsius);
+        QFETCH(int, reading);
+        QCOMPARE(int(temperatureByte(celsius)), reading);
+    }
+
+    // The program shows 90R readings as reading × 2.5 % and 20K readings as
+    // (250 − reading) / 2.8 %.
+    void gasLevelReading_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<bool>("sensor20K");
+        QTest::addColumn<int>("reading");
+        QTest::newRow("90R half") << 50.0 << false << 20;
+        QTest::newRow("90R empty") << 0.0 << false << 0;
+        QTest::newRow("90R full") << 100.0 << false << 40;
+        QTest::newRow("20K half") << 50.0 << true << 110;
+        QTest::newRow("20K empty") << 0.0 << true << 250;
+        QTest::newRow("20K full") << 100.0 << true << 0;
+    }
+
+    void gasLevelReading()
+    {
+        QFETCH(double, percent);
+        QFETCH(bool, sensor20K);
+        QFETCH(int, reading);
+        QCOMPARE(int(gasLevelByte(percent, sensor20K)), reading);
+    }
+
+    void frameLayoutPerVersion_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("gasPosition");
+        QTest::newRow("version 3") << 3 << 8 << 2;
+        QTest::newRow("version 4") << 4 << 8 << 3;
+        QTest::newRow("version 5") << 5 << 9 << 3;
+        QTest::newRow("version 8") << 8 << 9 << 3;
+    }
+
+    void frameLayoutPerVersion()
+    {
+        QFETCH(int, version);
+        QFETCH(int, length);
+        QFETCH(int, gasPosition);
+        const QByteArray block = defaultParameterBlock();
+        const Car car = runningCar(2000, Car::WarmCelsius, block, 2);
+        const QByteArray frame = liveFrame(car.state(), version, ParameterBlock(block));
+        QCOMPARE(frame.size(), length);
+        QCOMPARE(int(quint8(frame.at(gasPosition))), int(gasLevelByte(car.state().gasPercent, false)));
+        if (version >= 4)
+            QCOMPARE(quint8(frame.at(2)), temperatureByte(car.state().coolantCelsius));
+        const int period = quint8(frame.at(4)) + 256 * quint8(frame.at(5));
+        QCOMPARE(period, int(speedPeriod(car.state().rpm, 4800)));
+        QCOMPARE(quint8(frame.at(6)), quint8(255 - car.state().stepperPosition));
+        if (length == 9)
+            QCOMPARE(quint8(frame.at(7)), frameChecksum(frame));
+    }
+
+    void checksumOfTheKnownFrame()
+    {
+        QCOMPARE(int(frameChecksum(QByteArray::fromHex("0a141e28323c46"))), 24);
+    }
+
+    void changeoverToGas_data()
+    {
+        QTest::addColumn<double>("rpm");
+        QTest::addColumn<bool>("sensorOn");
+        QTest::addColumn<double>("coolant");
+        QTest::addColumn<bool>("onGas");
+        // Byte 0 = 136: switch temperature 2 × 136 − 222 = 50 °C.
+        QTest::newRow("idle stays on petrol") << 800.0 << false << 20.0 << false;
+        QTest::newRow("above the switch speed") << 2500.0 << false << 20.0 << true;
+        QTest::newRow("sensor on, cold") << 2500.0 << true << 20.0 << false;
+        QTest::newRow("sensor on, warm") << 2500.0 << true << 80.0 << true;
+    }
+
+    void changeoverToGas()
+    {
+        QFETCH(double, rpm);
+        QFETCH(bool, sensorOn);
+        QFETCH(double, coolant);
+        QFETCH(bool, onGas);
+        const QByteArray block = blockWith({{0, 136}, {8, sensorOn ? 0x08 : 0x00}});
+        const Car car = runningCar(rpm, coolant, block, 3);
+        QCOMPARE(car.state().onGas, onGas);
+        const ParameterBlock parameters(block);
+        if (onGas) {
+            QVERIFY(car.state().stepperPosition >= parameters.stepMin());
+            QVERIFY(car.state().stepperPosition <= parameters.stepMax());
+        } else {
+            QCOMPARE(car.state().stepperPosition, 0);
+        }
+    }
+
+    void stoppingReturnsToPetrol()
+    {
+        const QByteArray block = defaultParameterBlock();
+        Car car = runningCar(2500, Car::WarmCelsius, block, 3);
+        QVERIFY(car.state().onGas);
+        car.setEngineRunning(false);
+        drive(car, block, 1.5);
+        QCOMPARE(car.state().rpm, 0.0);
+        QVERIFY(!car.state().onGas);
+        QCOMPARE(car.state().stepperPosition, 0);
+    }
+
+    // The stepper keeps the probe switching; a richer reducer screw needs
+    // the stepper less open to get there.
+    void lambdaSwingsAndTheStepperFollowsTheScrew()
+    {
+        const QByteArray block = defaultParameterBlock();
+        int settledPosition[2];
+        for (int i = 0; i < 2; ++i) {
+            Car car = runningCar(2500, Car::WarmCelsius, block, 3);
+            car.setReducerScrew(i == 0 ? -80 : 80);
+            drive(car, block, 20);
+            int switches = 0;
+            bool wasRich = car.state().rich;
+            const ParameterBlock parameters(block);
+            for (int tick = 0; tick < 500; ++tick) {
+                car.advance(0.01, parameters);
+                switches += car.state().rich != wasRich;
+                wasRich = car.state().rich;
+            }
+            QVERIFY2(switches >= 4, qPrintable(QString::number(switches)));
+            settledPosition[i] = car.state().stepperPosition;
+        }
+        QVERIFY2(settledPosition[1] < settledPosition[0] - 40,
+                 qPrintable(QStringLiteral("%1 %2").arg(settledPosition[0]).arg(settledPosition[1])));
+    }
+
+    void warmUpTowardsEightyDegrees()
+    {
+        const Car car = runningCar(800, Car::AmbientCelsius, defaultParameterBlock(), 300);
+        QVERIFY(car.state().coolantCelsius > 75);
+        QVERIFY(car.state().coolantCelsius <= Car::WarmCelsius);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimCar)
+#include "tst_sim_car.moc"

@@ -1,0 +1,200 @@
+// The simulator on a real pseudo-terminal, opened the way the program opens it.
+#include "SimScenario.h"
+#include "Simulator.h"
+
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <ctime>
+
+using namespace qxsim;
+
+namespace {
+
+constexpr int PacingMicros = 1040;
+
+QByteArray readReply(QSerialPort &port, int expected, int timeoutMs = 500)
+{
+    QByteArray reply;
+    QElapsedTimer timer;
+    timer.start();
+    while (reply.size() < expected && timer.elapsed() < timeoutMs) {
+        port.waitForReadyRead(10);
+        reply += port.readAll();
+    }
+    return reply;
+}
+
+bool openPort(QSerialPort &port, const QString &name)
+{
+    port.setPortName(name);
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    port.clear();
+    return true;
+}
+
+void send(QSerialPort &port, const QByteArray &bytes)
+{
+    port.write(bytes);
+    port.flush();
+}
+
+} // namespace
+
+class TestSimPty : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    Simulator m_sim;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QVERIFY2(m_sim.start(QStringLiteral("com3")), qPrintable(m_sim.errorString()));
+    }
+
+    void init()
+    {
+        m_sim.setFault(Fault::None);
+        m_sim.setReplyPacingMicros(PacingMicros);
+        m_sim.clearWireLog();
+    }
+
+    void linkPointsAtTheDevice()
+    {
+        QCOMPARE(m_sim.linkPath(), m_config.path() + QStringLiteral("/Quorvantix/ports/com3"));
+        QCOMPARE(QFileInfo(m_sim.linkPath()).symLinkTarget(), m_sim.devicePath());
+    }
+
+    void versionQueryOnTheWire()
+    {
+        m_sim.setVersion(5);
+        QSerialPort port;
+        QVERIFY2(openPort(port, m_sim.linkPath()), qPrintable(port.errorString()));
+        send(port, QByteArray(1, char(1)));
+        const QByteArray reply = readReply(port, 8);
+        QCOMPARE(reply.size(), 8);
+        QCOMPARE(int(reply.at(0)), 5);
+
+        const QVector<WireEvent> log = m_sim.wireLog();
+        QCOMPARE(log.size(), 9);
+        QVERIFY(log[0].fromProgram);
+        QCOMPARE(log[0].byte, quint8(1));
+        const qint64 firstReplyDelay = log[1].micros - log[0].micros;
+        QVERIFY2(firstReplyDelay < 1000, qPrintable(QString::number(firstReplyDelay)));
+        for (int i = 1; i < log.size(); ++i) {
+            QVERIFY(!log[i].fromProgram);
+            QCOMPARE(log[i].byte, quint8(reply.at(i - 1)));
+        }
+        // Paced like a 9600-baud line, and done long before the program's 20 ms wait.
+        const qint64 span = log.last().micros - log[1].micros;
+        QVERIFY2(span >= 7 * PacingMicros && span < 7 * PacingMicros + 5000, qPrintable(QString::number(span)));
+        QVERIFY(log.last().micros - log[0].micros < 20000);
+    }
+
+    void portCanBeReopened()
+    {
+        for (int round = 0; round < 3; ++round) {
+            QSerialPort port;
+            QVERIFY(openPort(port, m_sim.linkPath()));
+            send(port, QByteArray::fromHex("aa220a"));
+            QCOMPARE(readReply(port, 2), QByteArray::fromHex("2201"));
+        }
+    }
+
+    void idleCostsLittleTime()
+    {
+        const std::clock_t before = std::clock();
+        QTest::qWait(500);
+        const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
+        QVERIFY2(cpuSeconds < 0.05, qPrintable(QString::number(cpuSeconds)));
+    }
+
+    void busyPortCannotBeOpened()
+    {
+        m_sim.setFault(Fault::PortBusy);
+        for (const QString &name : {m_sim.linkPath(), m_sim.devicePath()}) {
+            QSerialPort port;
+            QVERIFY2(!openPort(port, name), qPrintable(name));
+        }
+        m_sim.setFault(Fault::None);
+        QSerialPort port;
+        QVERIFY2(openPort(port, m_sim.linkPath()), qPrintable(port.errorString()));
+    }
+
+    void hangUpMidExchange()
+    {
+        QSerialPort port;
+        QVERIFY(openPort(port, m_sim.linkPath()));
+        m_sim.setFault(Fault::HangUp, 2);
+        send(port, QByteArray::fromHex("aa22"));
+        QTRY_VERIFY(m_sim.devicePath().isEmpty());
+        QVERIFY(!QFileInfo::exists(m_sim.linkPath()));
+        QVERIFY(!QFileInfo(m_sim.linkPath()).isSymLink());
+        QCOMPARE(readReply(port, 2, 100), QByteArray());
+        // Our own lock, named after the link, stands until we close.
+        port.close();
+
+        m_sim.setFault(Fault::None);
+        QVERIFY(!m_sim.devicePath().isEmpty());
+        QSerialPort fresh;
+        QVERIFY2(openPort(fresh, m_sim.linkPath()), qPrintable(fresh.errorString()));
+        send(fresh, QByteArray(1, char(1)));
+        QCOMPARE(readReply(fresh, 8).size(), 8);
+    }
+
+    void burstArrivesAtOnce()
+    {
+        m_sim.setFault(Fault::Burst);
+        QSerialPort port;
+        QVERIFY(openPort(port, m_sim.linkPath()));
+        send(port, QByteArray(1, char(2)));
+        QTest::qWait(20);
+        QCOMPARE(readReply(port, 300, 100).size(), 300);
+    }
+
+    void scenarioStepsRunOnTime()
+    {
+        Scenario scenario;
+        QString error;
+        QVERIFY2(scenario.parse(QStringLiteral("at 0 version 4\nat 0.2 engine on\n"), &error), qPrintable(error));
+        m_sim.runScenario(scenario);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim.version(), 4, 100);
+        QVERIFY(!m_sim.carState().engineRunning);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim.carState().engineRunning, 500);
+    }
+
+    void wireLogFile()
+    {
+        const QString path = m_config.filePath(QStringLiteral("wire.log"));
+        QVERIFY(m_sim.setWireLogFile(path));
+        QSerialPort port;
+        QVERIFY(openPort(port, m_sim.linkPath()));
+        send(port, QByteArray::fromHex("aa22"));
+        QCOMPARE(readReply(port, 2).size(), 2);
+        QTRY_VERIFY(QFileInfo(path).size() > 0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QVERIFY(lines.size() >= 4);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+ prog aa$")).match(QString::fromLatin1(lines[0])).hasMatch());
+        QVERIFY(lines[2].endsWith(" ctrl 22"));
+    }
+
+    void cleanupTestCase()
+    {
+        const QString link = m_sim.linkPath();
+        m_sim.stop();
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimPty)
+#include "tst_sim_pty.moc"
