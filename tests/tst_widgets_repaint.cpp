@@ -1,0 +1,113 @@
+// Instruments repaint when what they show changes, and only then.
+#include "tab180meter.h"
+#include "tab270meter.h"
+#include "tabhbar.h"
+#include "tabled.h"
+#include "tabtank.h"
+#include "tabthermometer.h"
+#include "tgauge.h"
+#include "tledmeter.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+using Make = std::function<QWidget *()>;
+using Write = std::function<void(QWidget *)>;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+template <typename W>
+Make make()
+{
+    return [] { return new W; };
+}
+
+Write writes(const char *name, const QVariant &value)
+{
+    return [name, value](QWidget *w) { w->setProperty(name, value); };
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Make)
+Q_DECLARE_METATYPE(Write)
+
+class TestWidgetsRepaint : public QObject
+{
+    Q_OBJECT
+private slots:
+    void repaintsOnlyOnChange_data();
+    void repaintsOnlyOnChange();
+};
+
+void TestWidgetsRepaint::repaintsOnlyOnChange_data()
+{
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<Write>("first");
+    QTest::addColumn<Write>("second");
+    QTest::addColumn<int>("secondPaints");
+
+    const Write digit = writes("Digit", 42);
+    QTest::newRow("270 meter, same Digit twice") << make<TAb270Meter>() << digit << digit << 0;
+    QTest::newRow("180 meter, same Digit twice") << make<TAb180Meter>() << digit << digit << 0;
+    QTest::newRow("bar, same Digit twice") << make<TAbHBar>() << digit << digit << 0;
+    QTest::newRow("thermometer, same Digit twice") << make<TAbThermometer>() << digit << digit << 0;
+    QTest::newRow("tank, same Digit twice") << make<TAbTank>() << digit << digit << 0;
+    QTest::newRow("270 meter, Value of the same Digit") << make<TAb270Meter>() << digit << writes("Value", 42.0f) << 0;
+    QTest::newRow("270 meter, another Digit") << make<TAb270Meter>() << digit << writes("Digit", 43) << 1;
+    QTest::newRow("LED bar, same Position twice") << make<TLEDMeter>() << writes("Position", 45)
+                                                  << writes("Position", 45) << 0;
+    // 10 segments over 0..100: 44 and 45 both light 4 segments (4.5 rounds to even).
+    QTest::newRow("LED bar, Position within a segment") << make<TLEDMeter>() << writes("Position", 44)
+                                                        << writes("Position", 45) << 0;
+    QTest::newRow("LED bar, Position into the next segment") << make<TLEDMeter>() << writes("Position", 44)
+                                                             << writes("Position", 46) << 1;
+    QTest::newRow("gauge, same Progress twice") << make<TGauge>() << writes("Progress", 40)
+                                                << writes("Progress", 40) << 0;
+    QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)
+                                             << writes("Checked", true) << 0;
+}
+
+void TestWidgetsRepaint::repaintsOnlyOnChange()
+{
+    QFETCH(Make, make);
+    QFETCH(Write, first);
+    QFETCH(Write, second);
+    QFETCH(int, secondPaints);
+
+    std::unique_ptr<QWidget> widget(make());
+    widget->resize(160, 160);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    QTest::qWait(20);
+
+    PaintCounter counter;
+    widget->installEventFilter(&counter);
+    first(widget.get());
+    QTRY_COMPARE(counter.paints, 1);
+    QTest::qWait(30);
+    QCOMPARE(counter.paints, 1);
+
+    counter.paints = 0;
+    second(widget.get());
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, secondPaints);
+}
+
+QTEST_MAIN(TestWidgetsRepaint)
+#include "tst_widgets_repaint.moc"
