@@ -30,7 +30,6 @@ public:
     void setTarget(double target, double seconds);
     void advance(double seconds);
     double value() const { return m_value; }
-    double target() const { return m_target; }
 
 private:
     double m_value;

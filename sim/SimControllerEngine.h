@@ -43,12 +43,11 @@ public:
     // Forgets a half-received command, as a fresh port would.
     void resetInput();
 
-    QByteArray versionReply() const;
-
 private:
     struct Command;
     static const Command *findCommand(quint8 code);
     std::optional<ControllerReply> execute(const Command &command, const QByteArray &arguments);
+    QByteArray versionReply() const;
 
     FrameSource m_frameSource;
     int m_version = MaxVersion;

@@ -10,6 +10,7 @@ struct FaultInfo
 {
     Fault fault;
     const char *name;
+    bool takesArgument;
     int defaultArgument;
     const char *help;
 };
@@ -17,16 +18,16 @@ struct FaultInfo
 // In the order of the enum, so an index into faultNames() is a Fault.
 // The longest wait of the program is 400 ms; the slow reply must miss it.
 const FaultInfo faultTable[] = {
-    {Fault::None, "none", 0, "the controller behaves"},
-    {Fault::Silence, "silence", 0, "no replies at all"},
-    {Fault::Garbage, "garbage", 0, "random bytes of the expected length instead of each reply"},
-    {Fault::ShortReply, "short", 1, "each reply without its last N bytes (default 1)"},
-    {Fault::LongReply, "long", 4, "N random bytes after each reply (default 4)"},
-    {Fault::Burst, "burst", 300, "N bytes at once: each reply padded with random bytes (default 300)"},
-    {Fault::BadChecksum, "checksum", 0, "byte 7 of each live frame one too high (the version-5 checksum)"},
-    {Fault::SlowReply, "slow", 500, "each reply starts N ms late (default 500)"},
-    {Fault::HangUp, "hangup", 0, "the port vanishes on the Nth byte received (0: at once) until cleared"},
-    {Fault::PortBusy, "busy", 0, "the port is held open and locked, so the program cannot open it"},
+    {Fault::None, "none", false, 0, "the controller behaves"},
+    {Fault::Silence, "silence", false, 0, "no replies at all"},
+    {Fault::Garbage, "garbage", false, 0, "random bytes of the expected length instead of each reply"},
+    {Fault::ShortReply, "short", true, 1, "each reply without its last N bytes (default 1)"},
+    {Fault::LongReply, "long", true, 4, "N random bytes after each reply (default 4)"},
+    {Fault::Burst, "burst", true, 300, "N bytes at once: each reply padded with random bytes (default 300)"},
+    {Fault::BadChecksum, "checksum", false, 0, "byte 7 of each live frame one too high (the version-5 checksum)"},
+    {Fault::SlowReply, "slow", true, 500, "each reply starts N ms late (default 500)"},
+    {Fault::HangUp, "hangup", true, 0, "the port vanishes on the Nth byte received (0: at once) until cleared"},
+    {Fault::PortBusy, "busy", false, 0, "the port is held open and locked, so the program cannot open it"},
 };
 
 const FaultInfo &info(Fault fault)
@@ -66,6 +67,11 @@ int defaultFaultArgument(Fault fault)
     return info(fault).defaultArgument;
 }
 
+bool faultTakesArgument(Fault fault)
+{
+    return info(fault).takesArgument;
+}
+
 bool parseFault(const QString &text, FaultSetting *setting)
 {
     const QString name = text.section(QLatin1Char('='), 0, 0).trimmed().toLower();
@@ -74,6 +80,8 @@ bool parseFault(const QString &text, FaultSetting *setting)
         if (name != QLatin1String(entry.name))
             continue;
         int value = entry.defaultArgument;
+        if (!argument.isEmpty() && !entry.takesArgument)
+            return false;
         if (!argument.isEmpty()) {
             bool ok = false;
             value = argument.toInt(&ok);

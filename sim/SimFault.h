@@ -21,6 +21,7 @@ struct FaultSetting
 QString faultName(Fault fault);
 QStringList faultNames();
 int defaultFaultArgument(Fault fault);
+bool faultTakesArgument(Fault fault);
 // "slow=600", "burst", "none"; a missing argument takes the fault's default.
 bool parseFault(const QString &text, FaultSetting *setting);
 QString faultHelp();

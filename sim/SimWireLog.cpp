@@ -10,13 +10,6 @@ qint64 monotonicMicros()
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void WireLog::setCapacity(int events)
-{
-    m_capacity = qMax(1, events);
-    while (int(m_events.size()) > m_capacity)
-        m_events.pop_front();
-}
-
 bool WireLog::openFile(const QString &path, QString *error)
 {
     m_file.close();
@@ -29,7 +22,7 @@ bool WireLog::openFile(const QString &path, QString *error)
 
 void WireLog::append(const WireEvent &event)
 {
-    if (int(m_events.size()) == m_capacity)
+    if (m_events.size() == Capacity)
         m_events.pop_front();
     m_events.push_back(event);
     if (event.fromProgram)

@@ -22,9 +22,9 @@ qint64 monotonicMicros();
 class WireLog
 {
 public:
-    static constexpr int DefaultCapacity = 1000000;
+    // Enough for hours of polling, small enough to run for days.
+    static constexpr int Capacity = 1000000;
 
-    void setCapacity(int events);
     bool openFile(const QString &path, QString *error);
     void append(const WireEvent &event);
     void flush();
@@ -36,7 +36,6 @@ public:
 
 private:
     std::deque<WireEvent> m_events;
-    int m_capacity = DefaultCapacity;
     qint64 m_bytesFromProgram = 0;
     QFile m_file;
 };

@@ -247,12 +247,6 @@ void Simulator::stop()
     d->changed.wakeAll();
 }
 
-bool Simulator::isRunning() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->running;
-}
-
 QString Simulator::errorString() const
 {
     QMutexLocker lock(&d->mutex);
@@ -335,12 +329,6 @@ void Simulator::setReplyPacingMicros(int micros)
 {
     QMutexLocker lock(&d->mutex);
     d->pacingMicros = qMax(0, micros);
-}
-
-int Simulator::replyPacingMicros() const
-{
-    QMutexLocker lock(&d->mutex);
-    return d->pacingMicros;
 }
 
 void Simulator::setFault(Fault fault, int argument)
@@ -434,12 +422,6 @@ void Simulator::clearWireLog()
 {
     QMutexLocker lock(&d->mutex);
     d->wire.clear();
-}
-
-void Simulator::setWireLogCapacity(int events)
-{
-    QMutexLocker lock(&d->mutex);
-    d->wire.setCapacity(events);
 }
 
 bool Simulator::setWireLogFile(const QString &path)

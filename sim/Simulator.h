@@ -32,7 +32,6 @@ public:
     bool start(const QString &portName = QStringLiteral("com1"));
     // Stops the engine, closes the port and removes the link.
     void stop();
-    bool isRunning() const;
     QString errorString() const;
     QString portName() const;
     QString devicePath() const;  // e.g. /dev/pts/3; empty while hung up
@@ -52,7 +51,6 @@ public:
     QByteArray currentLiveFrame() const;
     bool inConfigurationBlock() const;
     void setReplyPacingMicros(int micros);  // default 1040, as at 9600 baud
-    int replyPacingMicros() const;
     // A negative argument takes the fault's default (see faultHelp()).
     // Returns once the engine has acted on a port-level fault.
     void setFault(Fault fault, int argument = -1);
@@ -75,7 +73,6 @@ public:
     QVector<WireEvent> wireLog() const;
     QVector<WireEvent> newestWireEvents(int count) const;
     void clearWireLog();
-    void setWireLogCapacity(int events);
     bool setWireLogFile(const QString &path);  // false: see errorString()
     // True once the program has sent at least that many bytes since the log
     // was last cleared.

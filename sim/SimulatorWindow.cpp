@@ -146,6 +146,9 @@ QWidget *SimulatorWindow::createControllerControls()
         m_faultArgument->setValue(defaultFaultArgument(Fault(index)));
         applyFault();
     });
+    connect(m_fault, &QComboBox::currentIndexChanged, m_faultArgument,
+            [this](int index) { m_faultArgument->setEnabled(faultTakesArgument(Fault(index))); });
+    m_faultArgument->setEnabled(false);
     connect(m_faultArgument, &QSpinBox::editingFinished, this, &SimulatorWindow::applyFault);
     return box;
 }
@@ -185,10 +188,10 @@ void SimulatorWindow::refresh()
                             : QStringLiteral("Port %1 → %2%3").arg(m_sim.portName(), device,
                                         m_sim.inConfigurationBlock() ? QStringLiteral("   (configuration block open)") : QString()));
 
-    m_car->setText(QStringLiteral("%1 rpm · λ %2 · TPS %3 · %4 °C · stepper %5 · %6 · tank %7 %")
+    m_car->setText(QStringLiteral("%1 rpm · λ %2 · TPS %3 V · %4 °C · stepper %5 · %6 · tank %7 %")
                            .arg(qRound(car.rpm))
                            .arg(car.rich ? QStringLiteral("rich") : QStringLiteral("lean"))
-                           .arg(tpsReading(car.throttlePercent))
+                           .arg(tpsReading(car.throttlePercent) * 0.05, 0, 'f', 2)
                            .arg(qRound(car.coolantCelsius))
                            .arg(car.stepperPosition)
                            .arg(car.onGas ? QStringLiteral("gas") : QStringLiteral("petrol"))
@@ -200,7 +203,7 @@ void SimulatorWindow::refresh()
         if (event.fromProgram)
             received.append(char(event.byte));
     }
-    m_received->setText(hexBytes(received.right(ReceivedBytesShown)));
+    m_received->setText(received.isEmpty() ? QStringLiteral("nothing yet") : hexBytes(received.right(ReceivedBytesShown)));
 
     m_engine->setChecked(car.engineRunning);
     showValue(m_rpm, m_sim.targetRpm());

@@ -216,6 +216,7 @@ private slots:
         QTest::newRow("unknown") << "flaky" << false << 0 << 0;
         QTest::newRow("negative") << "slow=-5" << false << 0 << 0;
         QTest::newRow("not a number") << "long=many" << false << 0 << 0;
+        QTest::newRow("argument to a fault without one") << "silence=3" << false << 0 << 0;
     }
 
     void faultNamesParse()
