@@ -12,7 +12,6 @@ namespace qxsim {
 namespace {
 
 constexpr double MinRunningRpm = 300;
-constexpr double MaxRpm = 8000;
 constexpr double StartSeconds = 1.0;
 constexpr double StopSeconds = 0.8;
 constexpr double WarmUpSeconds = 90;    // time constant of the warm-up
@@ -54,7 +53,7 @@ void Car::setEngineRunning(bool running)
 
 void Car::setTargetRpm(double rpm, double rampSeconds)
 {
-    m_targetRpm = qBound(IdleRpm * 0.75, rpm, MaxRpm);
+    m_targetRpm = qBound(MinTargetRpm, rpm, MaxRpm);
     if (m_state.engineRunning)
         m_rpm.setTarget(m_targetRpm, rampSeconds);
 }

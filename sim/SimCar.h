@@ -45,6 +45,8 @@ class Car
 {
 public:
     static constexpr double IdleRpm = 800;
+    static constexpr double MinTargetRpm = 600;
+    static constexpr double MaxRpm = 8000;
     static constexpr double AmbientCelsius = 20;
     static constexpr double WarmCelsius = 80;
 

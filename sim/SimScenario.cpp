@@ -42,10 +42,10 @@ struct Reader
     }
 
     // "N [over S]"
-    bool rampedNumber(double max, double defaultSeconds, double *value, double *seconds)
+    bool rampedNumber(double min, double max, double defaultSeconds, double *value, double *seconds)
     {
         *seconds = defaultSeconds;
-        if (!count(1, 3) || !number(1, 0, max, value))
+        if (!count(1, 3) || !number(1, min, max, value))
             return false;
         if (words.size() == 2)
             return true;
@@ -78,11 +78,11 @@ bool parseWords(Reader &in, Action *action)
         const bool on = in.words[1] == QLatin1String("on");
         *action = [on](Simulator &sim) { sim.setEngineRunning(on); };
     } else if (name == QLatin1String("rpm")) {
-        if (!in.rampedNumber(8000, DefaultRpmRampSeconds, &value, &seconds))
+        if (!in.rampedNumber(Car::MinTargetRpm, Car::MaxRpm, DefaultRpmRampSeconds, &value, &seconds))
             return false;
         *action = [value, seconds](Simulator &sim) { sim.setTargetRpm(qRound(value), seconds); };
     } else if (name == QLatin1String("throttle")) {
-        if (!in.rampedNumber(100, DefaultThrottleRampSeconds, &value, &seconds))
+        if (!in.rampedNumber(0, 100, DefaultThrottleRampSeconds, &value, &seconds))
             return false;
         *action = [value, seconds](Simulator &sim) { sim.setThrottle(qRound(value), seconds); };
     } else if (name == QLatin1String("screw")) {
@@ -146,7 +146,8 @@ QString Scenario::help()
         "A scenario file holds one step per line, 'at SECONDS COMMAND', counted from\n"
         "the start; '#' starts a comment. Commands (also usable with --set):\n"
         "  engine on|off              start or stop the engine (idle 800 rpm)\n"
-        "  rpm N [over S]             engine speed target, reached over S s (default 1)\n"
+        "  rpm N [over S]             engine speed target 600..8000, reached over S s\n"
+        "                             (default 1)\n"
         "  throttle P [over S]        throttle 0..100 % (TPS reading 10..230)\n"
         "  screw N                    reducer screw -100 (lean) .. +100 (rich)\n"
         "  coolant C|cold|warm        coolant/reducer temperature in °C (cold 20, warm 80)\n"

@@ -95,7 +95,7 @@ QWidget *SimulatorWindow::createCarControls()
     m_engine = new QCheckBox(QStringLiteral("Running"), box);
     m_engine->setObjectName(QStringLiteral("EngineCheck"));
     form->addRow(QStringLiteral("Engine"), m_engine);
-    m_rpm = addSlider(form, QStringLiteral("Speed"), QStringLiteral("RpmSlider"), 600, 8000, QStringLiteral("rpm"));
+    m_rpm = addSlider(form, QStringLiteral("Speed"), QStringLiteral("RpmSlider"), int(Car::MinTargetRpm), int(Car::MaxRpm), QStringLiteral("rpm"));
     m_rpm->setSingleStep(50);
     m_rpm->setPageStep(500);
     m_throttle = addSlider(form, QStringLiteral("Throttle"), QStringLiteral("ThrottleSlider"), 0, 100, QStringLiteral("%"));

@@ -41,6 +41,7 @@ private slots:
         QTest::newRow("engine sideways") << "engine sideways" << false;
         QTest::newRow("rpm") << "rpm 3000" << true;
         QTest::newRow("rpm too high") << "rpm 9000" << false;
+        QTest::newRow("rpm below idle range") << "rpm 0" << false;
         QTest::newRow("rpm ramp without seconds") << "rpm 3000 over" << false;
         QTest::newRow("rpm with a stray word") << "rpm 3000 during 2" << false;
         QTest::newRow("throttle ramp") << "throttle 40 over 1.5" << true;
