@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 
 #include <functional>
 
@@ -8,16 +8,16 @@ class QPainter;
 class QWidget;
 
 // The parts of an instrument that do not move (rim, face, scale, captions),
-// drawn once into a pixmap and reused until the size or a setting changes.
+// drawn once into an image and reused until the size or a setting changes.
 class FaceCache
 {
 public:
     void invalidate() { m_valid = false; }
 
     // The face for the widget's current size, redrawn by `paint` when stale.
-    const QPixmap &face(const QWidget &widget, const std::function<void(QPainter &)> &paint);
+    const QImage &face(const QWidget &widget, const std::function<void(QPainter &)> &paint);
 
 private:
-    QPixmap m_pixmap;
+    QImage m_image;
     bool m_valid = false;
 };

@@ -100,7 +100,7 @@ void TAbAnalog::invalidateFace()
 void TAbAnalog::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_face.face(*this, [this](QPainter &face) {
+    p.drawImage(0, 0, m_face.face(*this, [this](QPainter &face) {
         arrange(size());
         paintFace(face);
     }));

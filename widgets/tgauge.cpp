@@ -42,7 +42,7 @@ QRectF TGauge::trough() const
 void TGauge::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_housing.face(*this, [this](QPainter &housing) {
+    p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) {
         const qreal rim = rimOf(size());
         const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         PaintKit::paintBevelledFace(housing, PaintKit::roundedBox(box, rim * 1.5), rim, true, true);

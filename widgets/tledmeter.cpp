@@ -76,7 +76,7 @@ QRectF TLEDMeter::segmentBox(int index) const
 void TLEDMeter::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_housing.face(*this, [this](QPainter &housing) { paintHousing(housing); }));
+    p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) { paintHousing(housing); }));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 

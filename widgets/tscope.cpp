@@ -1,5 +1,7 @@
 #include "tscope.h"
 
+#include "paintkit.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -137,15 +139,24 @@ void TScope::frame()
     update();
 }
 
+// The chrome frame around the screen.
+static qreal rimOf(const QSize &size)
+{
+    return std::min(size.width(), size.height()) * 0.025;
+}
+
 QRectF TScope::screen() const
 {
-    return QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal inset = PaintKit::bevelInset(rimOf(size()), true, true);
+    return QRectF(rect()).adjusted(inset, inset, -inset, -inset);
 }
 
 void TScope::paintScreen(QPainter &p) const
 {
     const QRectF area = screen();
-    p.fillRect(rect(), QColor(0x5a, 0x60, 0x68));
+    const qreal rim = rimOf(size());
+    PaintKit::paintBevelledFace(p, PaintKit::roundedBox(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), rim * 1.5), rim,
+                                true, true);
     p.fillRect(area, m_background);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(m_gridColor, 0));
@@ -158,7 +169,7 @@ void TScope::paintScreen(QPainter &p) const
 void TScope::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, m_screen.face(*this, [this](QPainter &screen) { paintScreen(screen); }));
+    p.drawImage(0, 0, m_screen.face(*this, [this](QPainter &screen) { paintScreen(screen); }));
 
     const QRectF area = screen();
     p.setClipRect(area);
@@ -166,6 +177,9 @@ void TScope::paintEvent(QPaintEvent *)
     const qreal step = pixelsPerSample();
     const qreal newestX = area.right() - m_phase * step;
     auto yOf = [&](int percent) { return area.bottom() - area.height() * std::clamp(percent, 0, 100) / 100.0; };
+    // A wide pen is stroked as a polygon, tens of times slower than a one-pixel
+    // line: a bigger chart gets its heavier trace from overlaid thin lines.
+    const int passes = std::max(1, int(std::lround(height() / 200.0)));
 
     for (int c = 0; c < channelCount; ++c) {
         const ChannelState &channel = m_channels[size_t(c)];
@@ -187,7 +201,8 @@ void TScope::paintEvent(QPaintEvent *)
             x = olderX;
         }
         line << QPointF(x, yOf(level));
-        p.setPen(QPen(channel.color, std::max(1.3, height() / 140.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(line);
+        p.setPen(QPen(channel.color, 1));
+        for (int pass = 0; pass < passes; ++pass)
+            p.drawPolyline(line.translated(pass * 0.6, pass * 0.6));
     }
 }
