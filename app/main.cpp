@@ -1,4 +1,4 @@
-#include "SerialPortIo.h"
+#include "SystemPortIo.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvantix"));
 
-    qx::TForm1 form(std::make_unique<qx::SerialPortIo>());
+    qx::TForm1 form(qx::makeSystemPortIo());
     form.FormCreate();
     form.show();
     return app.exec();

@@ -1,26 +1,10 @@
-#include "SerialPortIo.h"
+#include "QtSerialPortIo.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "UsbLatency.h"
 
 namespace qx {
 
-namespace {
-
-// FTDI adapters hold received bytes for up to 16 ms before passing them on,
-// which would eat most of a 20 ms reply wait. Where the driver offers it,
-// ask for 1 ms; a port without that setting is left as it is.
-void lowerUsbLatency(const QString &device)
-{
-    QFile timer(QStringLiteral("/sys/bus/usb-serial/devices/%1/latency_timer")
-                    .arg(QFileInfo(device).fileName()));
-    if (timer.exists() && timer.open(QIODevice::WriteOnly))
-        timer.write("1");
-}
-
-} // namespace
-
-bool SerialPortIo::open(const QString &device)
+bool QtSerialPortIo::open(const QString &device)
 {
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
@@ -39,18 +23,18 @@ bool SerialPortIo::open(const QString &device)
     return true;
 }
 
-void SerialPortIo::close()
+void QtSerialPortIo::close()
 {
     if (port_.isOpen())
         port_.close();
 }
 
-bool SerialPortIo::isOpen() const
+bool QtSerialPortIo::isOpen() const
 {
     return port_.isOpen();
 }
 
-bool SerialPortIo::sendByte(quint8 byte)
+bool QtSerialPortIo::sendByte(quint8 byte)
 {
     if (!port_.isOpen())
         return false;
@@ -60,7 +44,7 @@ bool SerialPortIo::sendByte(quint8 byte)
     return sent;
 }
 
-bool SerialPortIo::bytesQueued(qint64 *count)
+bool QtSerialPortIo::bytesQueued(qint64 *count)
 {
     if (!port_.isOpen())
         return false;
@@ -78,21 +62,21 @@ bool SerialPortIo::bytesQueued(qint64 *count)
     return true;
 }
 
-QByteArray SerialPortIo::read(qint64 maxBytes)
+QByteArray QtSerialPortIo::read(qint64 maxBytes)
 {
     if (!port_.isOpen())
         return {};
     return port_.read(maxBytes);
 }
 
-void SerialPortIo::waitUntilSent(int timeoutMs)
+void QtSerialPortIo::waitUntilSent(int timeoutMs)
 {
     if (port_.isOpen() && port_.bytesToWrite() > 0)
         port_.waitForBytesWritten(timeoutMs);
     closeIfGone();
 }
 
-void SerialPortIo::closeIfGone()
+void QtSerialPortIo::closeIfGone()
 {
     if (port_.error() == QSerialPort::ResourceError || port_.error() == QSerialPort::WriteError) {
         port_.clearError();

@@ -6,7 +6,7 @@
 
 namespace qx {
 
-class SerialPortIo final : public PortIo
+class QtSerialPortIo final : public PortIo
 {
 public:
     bool open(const QString &device) override;

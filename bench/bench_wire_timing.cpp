@@ -1,0 +1,108 @@
+// Wire timing of every identification exchange against the simulator on a
+// pseudo-terminal: nominal duration, measured median, and their ratio.
+#include "ControllerProtocol.h"
+#include "ProtocolTables.h"
+#include "SerialChannel.h"
+#include "SystemPortIo.h"
+#include "Simulator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWidget>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr double ByteWireMs = 1.04; // one byte, start and stop bit, at 9600 baud
+constexpr int Runs = 31;
+
+struct Exchange
+{
+    const char *name;
+    double waitsMs;  // the fixed waits the exchange prescribes
+    int bytesSent;   // each followed by its 3 ms pause
+    bool needsOpenPort;
+    std::function<void()> run;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    qxsim::Simulator sim;
+    if (!sim.start(QStringLiteral("com1"))) {
+        QTextStream(stderr) << "simulator: " << sim.errorString() << "\n";
+        return 1;
+    }
+    sim.setVersion(8);
+
+    qx::SerialChannel channel(qx::makeSystemPortIo(), qx::PortNameResolver(), nullptr);
+    qx::ControllerProtocol protocol(channel, [](int) { return QString(); });
+    protocol.state().ControllerVersion = 8;
+    QWidget window;
+
+    const Exchange exchanges[] = {
+        {"QueryControllerOptions", 400, 1, false, [&] { protocol.QueryControllerOptions(); }},
+        {"CheckAnalogModel", 200, 1, false, [&] { protocol.CheckAnalogModel(&window); }},
+        {"ReadAnalogThreshold", 100, 3, true, [&] { protocol.ReadAnalogThreshold(); }},
+        {"ShowControllerVersion", 20, 1, false, [&] { protocol.ShowControllerVersion(&window); }},
+        {"QueryIgnitionType", 100, 1, false, [&] { protocol.QueryIgnitionType(); }},
+        {"RequestLiveData", 20, 1, true, [&] { protocol.RequestLiveData(); }},
+        {"ignition type (31, lo, hi)", 0, 3, true, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},
+    };
+
+    // "prescribed" is the waits and 3 ms pauses the exchange prescribes; "+ wire"
+    // adds 1.04 ms per byte sent. On a line each byte leaves during its own
+    // pause, and a pseudo-terminal has no line time at all, so the measured
+    // exchange follows the prescribed figure.
+    QTextStream out(stdout);
+    out << QString("%1 %2 %3 %4 %5 %6 %7\n")
+               .arg("exchange", -28)
+               .arg("bytes", 5)
+               .arg("prescribed", 11)
+               .arg("+ wire", 8)
+               .arg("median", 8)
+               .arg("ratio", 7)
+               .arg("ratio+w", 8);
+    for (const Exchange &e : exchanges) {
+        std::vector<double> times;
+        for (int i = 0; i < Runs; ++i) {
+            channel.ClosePort();
+            if (e.needsOpenPort)
+                channel.OpenPort(protocol.portName());
+            QElapsedTimer timer;
+            timer.start();
+            e.run();
+            times.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        const double prescribed = e.waitsMs + e.bytesSent * qx::SerialChannel::BytePauseMs;
+        const double withWire = prescribed + e.bytesSent * ByteWireMs;
+        const double measured = median(times);
+        out << QString("%1 %2 %3 %4 %5 %6 %7\n")
+                   .arg(e.name, -28)
+                   .arg(e.bytesSent, 5)
+                   .arg(prescribed, 11, 'f', 2)
+                   .arg(withWire, 8, 'f', 2)
+                   .arg(measured, 8, 'f', 2)
+                   .arg(measured / prescribed, 7, 'f', 3)
+                   .arg(measured / withWire, 8, 'f', 3);
+    }
+    channel.ClosePort();
+    sim.stop();
+    return 0;
+}

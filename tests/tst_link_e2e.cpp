@@ -1,0 +1,341 @@
+// The controller protocol against the simulator on a pseudo-terminal: the
+// bytes on the wire, their order and timing, and what the program decoded.
+#include "ControllerProtocol.h"
+#include "LinkFeedback.h"
+#include "ProtocolTables.h"
+#include "SerialChannel.h"
+#include "PortIoUnderTest.h"
+#include "Simulator.h"
+#include "TestSettings.h"
+#include "WireLog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+struct RecordingFeedback final : qx::LinkFeedback
+{
+    void portOpenFailed() override { ++openFailures; }
+    void showNoReply(bool noReply) override { noReplyShown = noReply; }
+    void showTransmissionError(bool failing) override { transmissionError = failing; }
+    int openFailures = 0;
+    bool noReplyShown = false;
+    bool transmissionError = false;
+};
+
+// Any window will do: the identification steps find their controls by name.
+class IdentificationWindow : public QWidget
+{
+public:
+    IdentificationWindow()
+    {
+        for (const char *name : {"checkbox22_2_label", "minprzelbgLabel", "paneltemp", "Label42",
+                                 "ZmiennaTemperatura", "ZmiennaTemperaturaLabel"})
+            (new QLabel(this))->setObjectName(name);
+        for (const char *name : {"AbThermometer1", "WlCzujtTempAd", "WlCzujtTempCheckAd"})
+            (new QWidget(this))->setObjectName(name);
+        (new QLineEdit(this))->setObjectName("Edit22_1");
+        (new QGroupBox(this))->setObjectName("GroupBoxAnalog");
+        sensor = new QCheckBox(this);
+        sensor->setObjectName("CheckBox22_2");
+        for (const char *name : {"ComboBox2", "ComboTerm"}) {
+            auto *list = new QComboBox(this);
+            list->setObjectName(name);
+            list->addItems({"Cewka na cylinder", "Podwójna cewka", "4 cylindry", "5 cylindry", "6 cylindry",
+                            "8 cylindry"});
+        }
+    }
+    bool shown(const char *name) const { return !findChild<QWidget *>(name)->isHidden(); }
+    int listIndex(const char *name) const { return findChild<QComboBox *>(name)->currentIndex(); }
+
+    QCheckBox *sensor;
+};
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Block bytes for the ignition word, probe range and flag byte.
+QByteArray blockWith(int b31, int b8, int b32, int b33)
+{
+    QByteArray block(37, '\0');
+    block[8] = char(b8);
+    block[31] = char(b31);
+    block[32] = char(b32);
+    block[33] = char(b33);
+    return block;
+}
+
+constexpr double PauseTolerance = 1.0;   // below nominal, for the simulator's read jitter
+constexpr double LateTolerance = 12.0;   // above nominal, for a loaded machine
+
+} // namespace
+
+class TestLinkE2E : public QObject
+{
+    Q_OBJECT
+
+    TestSettings settings;
+    qxsim::Simulator sim;
+    RecordingFeedback feedback;
+    std::unique_ptr<qx::SerialChannel> channel;
+    std::unique_ptr<qx::ControllerProtocol> protocol;
+    std::unique_ptr<IdentificationWindow> window;
+    QByteArray defaultBlock;
+
+    QByteArray sentBytes() const { return wire::bytes(wire::fromProgram(sim.wireLog())); }
+
+    void identify()
+    {
+        protocol->ApplyTemperatureOptions(window.get());
+        if (protocol->CheckAnalogModel(window.get()))
+            protocol->ReadAnalogThreshold();
+        protocol->ShowControllerVersion(window.get());
+        protocol->LoadIgnitionType(window.get());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        defaultBlock = sim.parameterBlock();
+    }
+
+    void init()
+    {
+        sim.setFault(qxsim::Fault::None);
+        sim.setVersion(8);
+        sim.setParameterBlock(defaultBlock);
+        sim.setAnalogThreshold(1);
+        sim.setLiveFrame({});
+        feedback = RecordingFeedback();
+        channel = std::make_unique<qx::SerialChannel>(portIoUnderTest(), qx::PortNameResolver(),
+                                                      &feedback);
+        protocol = std::make_unique<qx::ControllerProtocol>(*channel, [](int key) {
+            return key == qx::ControllerProtocol::ControllerLabelKey ? QStringLiteral("Sterownik")
+                                                                     : QStringLiteral("Brak sterownika");
+        });
+        window = std::make_unique<IdentificationWindow>();
+        sim.clearWireLog();
+    }
+
+    void cleanup()
+    {
+        channel->ClosePort();
+    }
+
+    void identification_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QByteArray>("expectedBytes");
+        QTest::addColumn<bool>("tempControls");
+        QTest::addColumn<bool>("analog");
+
+        QTest::newRow("version 3") << 3 << false << hex("01 01 01 09") << false << false;
+        QTest::newRow("version 4") << 4 << false << hex("01 01 01 09") << true << false;
+        QTest::newRow("version 5") << 5 << false << hex("01 01 01 09") << true << false;
+        QTest::newRow("version 8") << 8 << false << hex("01 01 aa 22 0a 01 09") << true << true;
+        QTest::newRow("no controller") << 8 << true << hex("01 01 01 09") << false << false;
+    }
+
+    void identification()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, silent);
+        sim.setVersion(version);
+        sim.setAnalogThreshold(70);
+        if (silent)
+            sim.setFault(qxsim::Fault::Silence);
+        // Make sure no stale reply from an earlier row decides anything.
+        channel->reply().store(QByteArray(37, '\0'));
+
+        identify();
+
+        QTEST(sentBytes(), "expectedBytes");
+        const QString build = qx::ProgramBuildText();
+        QCOMPARE(window->windowTitle(),
+                 silent ? "Quorvantix wersja 4.3 (Build " + build + " - Brak sterownika"
+                        : "Quorvantix wersja 4.3 (Build " + build + " - Sterownik " + QString::number(version));
+        QCOMPARE(protocol->state().ControllerVersion, silent ? 0 : version);
+        QCOMPARE(protocol->state().ControllerConnected, !silent);
+        QTEST(protocol->state().TempSensorSupported, "tempControls");
+        QTEST(window->shown("Edit22_1"), "tempControls");
+        QTEST(window->shown("WlCzujtTempCheckAd"), "tempControls");
+        QVERIFY(!window->shown("paneltemp"));
+        QTEST(window->shown("GroupBoxAnalog"), "analog");
+        QCOMPARE(feedback.noReplyShown, silent);
+        if (!silent) {
+            QCOMPARE(protocol->state().RpmConstant, 4800);
+            QCOMPARE(window->listIndex("ComboBox2"), 2);
+            QCOMPARE(window->listIndex("ComboTerm"), 2);
+        }
+        if (version >= 8 && !silent)
+            QCOMPARE(protocol->state().AnalogThresholdText, QStringLiteral("70"));
+        QVERIFY(!channel->isOpen());
+    }
+
+    void temperatureReadingsFollowTheSensorBox()
+    {
+        sim.setVersion(6);
+        window->sensor->setChecked(true);
+        protocol->ApplyTemperatureOptions(window.get());
+        QVERIFY(window->shown("paneltemp"));
+        QVERIFY(window->shown("ZmiennaTemperaturaLabel"));
+        window->sensor->setChecked(false);
+        protocol->ApplyTemperatureOptions(window.get());
+        QVERIFY(!window->shown("AbThermometer1"));
+        QVERIFY(window->shown("CheckBox22_2"));
+    }
+
+    void waits_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<double>("nominalMs");
+        QTest::addColumn<QByteArray>("expectedBytes");
+        QTest::newRow("options query") << "options" << 403.0 << hex("01");
+        QTest::newRow("analog check") << "analog" << 203.0 << hex("01");
+        QTest::newRow("version caption") << "caption" << 23.0 << hex("01");
+        QTest::newRow("ignition type") << "ignition" << 103.0 << hex("09");
+        QTest::newRow("threshold read") << "threshold" << 109.0 << hex("aa 22 0a");
+        QTest::newRow("live data") << "live" << 23.0 << hex("02");
+    }
+
+    void waits()
+    {
+        QFETCH(QString, operation);
+        QFETCH(double, nominalMs);
+        if (operation == "threshold" || operation == "live")
+            QVERIFY(channel->OpenPort(protocol->portName()));
+        sim.clearWireLog();
+
+        QElapsedTimer timer;
+        timer.start();
+        if (operation == "options")
+            protocol->QueryControllerOptions();
+        else if (operation == "analog")
+            protocol->CheckAnalogModel(window.get());
+        else if (operation == "caption")
+            protocol->ShowControllerVersion(window.get());
+        else if (operation == "ignition")
+            protocol->QueryIgnitionType();
+        else if (operation == "threshold")
+            protocol->ReadAnalogThreshold();
+        else
+            QVERIFY(protocol->RequestLiveData());
+        const double elapsed = timer.nsecsElapsed() / 1e6;
+
+        QVERIFY2(elapsed >= nominalMs && elapsed <= nominalMs + LateTolerance,
+                 qPrintable(QString("%1 ms for a nominal %2 ms").arg(elapsed).arg(nominalMs)));
+        QTEST(sentBytes(), "expectedBytes");
+        QVERIFY(!feedback.noReplyShown);
+    }
+
+    void bytePausesAndThresholdWaits()
+    {
+        QVERIFY(channel->OpenPort(protocol->portName()));
+        protocol->send({qx::Cmd::IgnitionType, 0x05, 0x00});
+        protocol->ReadAnalogThreshold();
+        const auto events = wire::fromProgram(sim.wireLog());
+        QCOMPARE(wire::bytes(events), hex("1f 05 00 aa 22 0a"));
+        const QVector<double> gaps = wire::gapsMs(events);
+        const double expected[] = {3, 3, 3, 53, 53};
+        for (int i = 0; i < gaps.size(); ++i)
+            QVERIFY2(gaps[i] >= expected[i] - PauseTolerance && gaps[i] <= expected[i] + LateTolerance,
+                     qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(expected[i])));
+    }
+
+    void versionWithoutReplyForgetsTheController()
+    {
+        protocol->ShowControllerVersion(window.get());
+        QCOMPARE(protocol->state().ControllerVersion, 8);
+        sim.setFault(qxsim::Fault::Silence);
+        protocol->ShowControllerVersion(window.get());
+        QCOMPARE(protocol->state().ControllerVersion, 0);
+        QVERIFY(!protocol->state().ControllerConnected);
+        QVERIFY(window->windowTitle().endsWith(" - Brak sterownika"));
+        QVERIFY(feedback.noReplyShown);
+    }
+
+    void ignitionFromBlock_data()
+    {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("rpmConstant");
+        QTest::addColumn<int>("listIndex");
+        QTest::addColumn<QString>("probeVariant");
+        QTest::addColumn<int>("flags");
+        QTest::newRow("8 cylinders") << blockWith(1, 0x00, 5, 0) << 5 << 2400 << 5 << "0" << 0x00;
+        QTest::newRow("word 257") << blockWith(1, 0x00, 1, 1) << 6 << 4800 << 3 << "0" << 0x00;
+        QTest::newRow("5 cylinders") << blockWith(0, 0x88, 3, 0) << 3 << 4000 << 3 << "1" << 0x88;
+        QTest::newRow("reversed 1-0 V") << blockWith(1, 0x02, 0, 0) << 0 << 19200 << 0 << "4" << 0x02;
+        QTest::newRow("unknown range") << blockWith(7, 0x02, 2, 0) << 2 << 4800 << 2 << "0" << 0x02;
+    }
+
+    void ignitionFromBlock()
+    {
+        QFETCH(QByteArray, block);
+        sim.setParameterBlock(block);
+        protocol->LoadIgnitionType(window.get());
+        QCOMPARE(sentBytes(), hex("09"));
+        QTEST(protocol->state().IgnitionTypeCode, "code");
+        QTEST(protocol->state().RpmConstant, "rpmConstant");
+        QTEST(window->listIndex("ComboBox2"), "listIndex");
+        QTEST(window->listIndex("ComboTerm"), "listIndex");
+        QTEST(protocol->state().ProbeVariant, "probeVariant");
+        QTEST(int(protocol->state().ControllerFlags), "flags");
+    }
+
+    void liveData_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<int>("decoded");
+        QTest::newRow("version 4, 8 bytes") << 4 << hex("0a141e28323c4619") << true << 8;
+        QTest::newRow("version 5, good sum") << 5 << hex("0a141e28323c4618ff") << true << 9;
+        QTest::newRow("version 5, bad sum") << 5 << hex("0a141e28323c4619ff") << false << 9;
+        QTest::newRow("version 6, sum not checked") << 6 << hex("0a141e28323c4619ff") << true << 9;
+    }
+
+    void liveData()
+    {
+        QFETCH(int, version);
+        QFETCH(QByteArray, frame);
+        QFETCH(int, decoded);
+        sim.setVersion(version);
+        sim.setLiveFrame(frame);
+        protocol->state().ControllerVersion = version;
+        QVERIFY(channel->OpenPort(protocol->portName()));
+        sim.clearWireLog();
+        QTEST(protocol->RequestLiveData(), "result");
+        QCOMPARE(sentBytes(), hex("02"));
+        QCOMPARE(channel->reply().decodedCount(), decoded);
+        for (int i = 0; i < decoded; ++i)
+            QCOMPARE(channel->reply().ReplyByte(i), int(quint8(frame[i])));
+        QCOMPARE(channel->reply().ReplyByte(decoded), -1);
+    }
+
+    void liveDataGivesUpAfterFourteenAttempts()
+    {
+        // Closed port: every status query fails, so every attempt runs.
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!protocol->RequestLiveData());
+        QVERIFY(timer.elapsed() >= 14 * 23);
+        QVERIFY(timer.elapsed() <= 14 * 23 + 60);
+        QVERIFY(feedback.noReplyShown);
+    }
+};
+
+QTEST_MAIN(TestLinkE2E)
+#include "tst_link_e2e.moc"
