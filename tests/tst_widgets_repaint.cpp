@@ -42,6 +42,15 @@ Write writes(const char *name, const QVariant &value)
 {
     return [name, value](QWidget *w) { w->setProperty(name, value); };
 }
+
+// Advances the flash clock to the next change of the frequency's phase.
+void advanceToToggle(FlashClock::Frequency frequency)
+{
+    FlashClock *clock = FlashClock::instance();
+    const bool phase = clock->isOnPhase(frequency);
+    while (clock->isOnPhase(frequency) == phase)
+        clock->advance();
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Make)
@@ -53,6 +62,8 @@ class TestWidgetsRepaint : public QObject
 private slots:
     void repaintsOnlyOnChange_data();
     void repaintsOnlyOnChange();
+    void repaintsOnFlash_data();
+    void repaintsOnFlash();
 };
 
 void TestWidgetsRepaint::repaintsOnlyOnChange_data()
@@ -107,6 +118,42 @@ void TestWidgetsRepaint::repaintsOnlyOnChange()
     second(widget.get());
     QTest::qWait(50);
     QCOMPARE(counter.paints, secondPaints);
+}
+
+void TestWidgetsRepaint::repaintsOnFlash_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("flashing");
+    QTest::addColumn<int>("paints");
+
+    QTest::newRow("lit and flashing") << true << true << 1;
+    QTest::newRow("dark and flashing") << false << true << 0;
+    QTest::newRow("lit, not flashing") << true << false << 0;
+}
+
+void TestWidgetsRepaint::repaintsOnFlash()
+{
+    QFETCH(bool, checked);
+    QFETCH(bool, flashing);
+    QFETCH(int, paints);
+
+    // Half a second between changes at 1 Hz leaves the real ticks of the
+    // clock no time to toggle again while the test waits.
+    TAbLED led;
+    led.setFrequency(FlashClock::ff1Hz);
+    led.setChecked(checked);
+    led.setFlashing(flashing);
+    led.resize(40, 40);
+    led.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&led));
+    advanceToToggle(FlashClock::ff1Hz);
+    QTest::qWait(20);
+
+    PaintCounter counter;
+    led.installEventFilter(&counter);
+    advanceToToggle(FlashClock::ff1Hz);
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, paints);
 }
 
 QTEST_MAIN(TestWidgetsRepaint)

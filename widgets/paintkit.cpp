@@ -27,7 +27,7 @@ static QLinearGradient chrome(QPointF from, QPointF to)
     return g;
 }
 
-Outline roundedBox(const QRectF &box, qreal radius)
+static Outline roundedBox(const QRectF &box, qreal radius)
 {
     return [box, radius](qreal inset) {
         QPainterPath path;
@@ -67,6 +67,27 @@ qreal paintBevelledFace(QPainter &p, const Outline &outline, qreal rim, bool out
     p.drawPath(outline(inset));
     p.restore();
     return inset;
+}
+
+Case::Case(QSizeF size, qreal rimShare, qreal cornerShare, bool outer, bool inner)
+    : m_box(QPointF(0.5, 0.5), size - QSizeF(1, 1))
+    , m_outer(outer)
+    , m_inner(inner)
+{
+    const qreal side = std::min(m_box.width(), m_box.height());
+    m_rim = side * rimShare;
+    m_corner = side * cornerShare;
+}
+
+QRectF Case::face() const
+{
+    const qreal inset = bevelInset(m_rim, m_outer, m_inner);
+    return m_box.adjusted(inset, inset, -inset, -inset);
+}
+
+void Case::paint(QPainter &p) const
+{
+    paintBevelledFace(p, roundedBox(m_box, m_corner), m_rim, m_outer, m_inner);
 }
 
 QBrush faceBrush(const QRectF &box)

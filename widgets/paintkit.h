@@ -29,15 +29,30 @@ QFont sizedFont(const QWidget &widget, qreal pixelSize, QFont::Weight weight = Q
 // A shape's outline shrunk by the given inset in pixels.
 using Outline = std::function<QPainterPath(qreal inset)>;
 
-// A rounded box's outline.
-Outline roundedBox(const QRectF &box, qreal radius);
-
 // Where the face begins inside a rim of the given width, as paintBevelledFace draws it.
 qreal bevelInset(qreal rim, bool outer, bool inner);
 
 // Chrome rim (outer), a dark seam inside it (inner), then the face. Returns
 // the inset at which the face begins.
 qreal paintBevelledFace(QPainter &p, const Outline &outline, qreal rim, bool outer, bool inner);
+
+// A rounded case filling a widget: chrome rim (outer), dark seam (inner) and
+// face, the rim and corners sized as shares of the shorter side.
+class Case
+{
+public:
+    Case() = default;
+    Case(QSizeF size, qreal rimShare, qreal cornerShare, bool outer = true, bool inner = true);
+    QRectF face() const;
+    void paint(QPainter &p) const;
+
+private:
+    QRectF m_box;
+    qreal m_rim = 0;
+    qreal m_corner = 0;
+    bool m_outer = true;
+    bool m_inner = true;
+};
 
 // The dark, softly lit background of a face within a box.
 QBrush faceBrush(const QRectF &box);

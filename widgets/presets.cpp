@@ -36,6 +36,17 @@ ScaleSettings scale(int steps, int subSteps, const QString &format = QStringLite
     return s;
 }
 
+// Limit marks and colour sectors of a scale.
+void markScale(TAbAnalog &instrument, float lower, float upper, const std::array<Sector, 3> &sectors)
+{
+    instrument.setLimitLower(lower);
+    instrument.setLimitUpper(upper);
+    SectorSettings settings;
+    settings.sectors = sectors;
+    instrument.setSectorSettings(settings);
+    instrument.setOptions(instrument.options() | TAbAnalog::opLimit);
+}
+
 void thermometer(TAbThermometer &t, int digitalFrom, int digitalTo, float valueFrom, float valueTo)
 {
     t.setSignalSettings(signal(digitalFrom, digitalTo, valueFrom, valueTo, QStringLiteral("°C"), QStringLiteral("0")));
@@ -56,12 +67,7 @@ void engineSpeedMeter(TAb270Meter &meter, const QString &caption, const QString 
     s.name2 = QStringLiteral("x1000");
     meter.setSignalSettings(s);
     meter.setScaleSettings(scale(8, 5));
-    meter.setLimitLower(0.6f);
-    meter.setLimitUpper(6.5f);
-    SectorSettings sectors;
-    sectors.sectors = {Sector{0, 80, blue}, Sector{80, 820, green}, Sector{820, 1000, red}};
-    meter.setSectorSettings(sectors);
-    meter.setOptions(meter.options() | TAbAnalog::opLimit);
+    markScale(meter, 0.6f, 6.5f, {Sector{0, 80, blue}, Sector{80, 820, green}, Sector{820, 1000, red}});
 }
 
 void throttleMeter(TAb180Meter &meter)
@@ -70,12 +76,7 @@ void throttleMeter(TAb180Meter &meter)
     s.name1 = QStringLiteral("TPS");
     meter.setSignalSettings(s);
     meter.setScaleSettings(scale(6, 4));
-    meter.setLimitLower(-1);
-    meter.setLimitUpper(201);
-    SectorSettings sectors;
-    sectors.sectors[0] = Sector{0, 1000, green};
-    meter.setSectorSettings(sectors);
-    meter.setOptions(meter.options() | TAbAnalog::opLimit);
+    markScale(meter, -1, 201, {Sector{0, 1000, green}, Sector(), Sector()});
 }
 
 void reducerThermometer(TAbThermometer &t)
@@ -115,12 +116,7 @@ void lambdaBar(TAbHBar &bar)
 {
     bar.setSignalSettings(signal(0, 60, 0, 60, QString(), QStringLiteral("0")));
     bar.setScaleSettings(scale(6, 2));
-    bar.setLimitLower(10);
-    bar.setLimitUpper(40);
-    SectorSettings sectors;
-    sectors.sectors = {Sector{0, 400, amber}, Sector{400, 600, green}, Sector{600, 1000, red}};
-    bar.setSectorSettings(sectors);
-    bar.setOptions(bar.options() | TAbAnalog::opLimit);
+    markScale(bar, 10, 40, {Sector{0, 400, amber}, Sector{400, 600, green}, Sector{600, 1000, red}});
 }
 
 } // namespace Presets

@@ -121,11 +121,58 @@ bool TAbAnalog::overflowShown() const
     return has(opOverflow) && (m_value < m_signal.valueFrom || m_value > m_signal.valueTo);
 }
 
-double TAbAnalog::limitFraction(float limit) const
+std::vector<TAbAnalog::SectorSpan> TAbAnalog::sectorSpans() const
 {
-    if (limit < m_signal.valueFrom || limit > m_signal.valueTo)
-        return -1;
-    return m_mapping.valueFraction(limit);
+    std::vector<SectorSpan> spans;
+    if (!has(opSector))
+        return spans;
+    for (const Sector &s : m_sectors.sectors) {
+        if (s.color.isValid() && s.from <= s.to)
+            spans.push_back({std::clamp(s.from, 0, 1000) / 1000.0, std::clamp(s.to, 0, 1000) / 1000.0, s.color});
+    }
+    return spans;
+}
+
+std::vector<double> TAbAnalog::limitPositions() const
+{
+    std::vector<double> positions;
+    if (!has(opLimit))
+        return positions;
+    for (float limit : {m_limitLower, m_limitUpper}) {
+        if (limit >= m_signal.valueFrom && limit <= m_signal.valueTo)
+            positions.push_back(m_mapping.valueFraction(limit));
+    }
+    return positions;
+}
+
+QRectF TAbAnalog::arrangeCase(QSizeF size, qreal rimShare, qreal cornerShare)
+{
+    m_case = PaintKit::Case(size, rimShare, cornerShare, has(opBevelOuter), has(opBevelInner));
+    return m_case.face();
+}
+
+void TAbAnalog::paintCase(QPainter &p) const
+{
+    m_case.paint(p);
+}
+
+PaintKit::LinearScale TAbAnalog::straightScale(QPointF start, QPointF end, QPointF tickDirection, qreal majorLength,
+                                               qreal fontPixels) const
+{
+    PaintKit::LinearScale s;
+    s.start = start;
+    s.end = end;
+    s.tickDirection = tickDirection;
+    s.majorLength = majorLength;
+    s.minorLength = majorLength / 2;
+    s.lineWidth = std::max(1.0, majorLength / 5);
+    s.steps = std::max(m_scale.steps, 1);
+    s.subSteps = std::max(m_scale.subSteps, 1);
+    s.labels = scaleLabels();
+    s.labelGap = majorLength / 3;
+    s.font = PaintKit::sizedFont(*this, fontPixels);
+    s.color = m_scale.scaleColor;
+    return s;
 }
 
 QString TAbAnalog::valueText(bool withUnit) const

@@ -3,10 +3,13 @@
 #include "analogsettings.h"
 #include "facecache.h"
 #include "minmaxrecord.h"
+#include "paintkit.h"
 #include "sectors.h"
 #include "valuemapping.h"
 
 #include <QWidget>
+
+#include <vector>
 
 // Common ground of the analog instruments (round meters, bars, thermometer,
 // tank): the raw number a page writes, the value it maps to, the scale with
@@ -83,9 +86,25 @@ protected:
     // Where the value stands, 0..1 of the scale, for drawing.
     double fraction() const { return m_mapping.valueFraction(m_value); }
     bool overflowShown() const;
-    // Where a value in engineering units stands, 0..1, or -1 when off the scale.
-    double limitFraction(float limit) const;
     bool has(Option option) const { return m_options.testFlag(option); }
+
+    // The pieces of the scale that are drawn, as shares (0..1) of its length.
+    struct SectorSpan
+    {
+        double from;
+        double to;
+        QColor color;
+    };
+    std::vector<SectorSpan> sectorSpans() const; // none without opSector
+    std::vector<double> limitPositions() const;  // none without opLimit; off-scale limits left out
+    // A rounded case filling the widget, its rim and corners sized as shares
+    // of the shorter side; returns the face inside the rim.
+    QRectF arrangeCase(QSizeF size, qreal rimShare, qreal cornerShare);
+    void paintCase(QPainter &p) const;
+
+    // Ticks and numbers of a straight scale, in the scale's colour.
+    PaintKit::LinearScale straightScale(QPointF start, QPointF end, QPointF tickDirection, qreal majorLength,
+                                        qreal fontPixels) const;
 
     QString valueText(bool withUnit) const;
     QStringList scaleLabels() const;
@@ -101,6 +120,7 @@ private:
     MinMaxRecord m_minMax;
     MinMaxMarks m_marks;
     FaceCache m_face;
+    PaintKit::Case m_case;
     Options m_options = Options(opBevelInner | opBevelOuter | opName1 | opName2 | opOverflow | opSector | opUnit);
     int m_digit = 0;
     float m_value = 0;

@@ -30,10 +30,7 @@ QString TAbHBar::widestText() const
 
 void TAbHBar::arrange(QSizeF size)
 {
-    m_box = QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1));
-    m_rim = m_box.height() * 0.07;
-    const qreal inset = bevelInset(m_rim, has(opBevelOuter), has(opBevelInner));
-    const QRectF inner = m_box.adjusted(inset, inset, -inset, -inset);
+    const QRectF inner = arrangeCase(size, 0.07, 0.18);
     m_unit = inner.height();
 
     const qreal pad = m_unit * 0.16;
@@ -52,7 +49,7 @@ qreal TAbHBar::xAt(double fraction) const
 
 void TAbHBar::paintFace(QPainter &p) const
 {
-    paintBevelledFace(p, roundedBox(m_box, m_box.height() * 0.18), m_rim, has(opBevelOuter), has(opBevelInner));
+    paintCase(p);
 
     p.setPen(QPen(QColor(0x4a, 0x50, 0x59), std::max(1.0, m_unit * 0.025)));
     p.setBrush(trough);
@@ -60,39 +57,14 @@ void TAbHBar::paintFace(QPainter &p) const
 
     const qreal stripTop = m_trough.bottom() + m_unit * 0.04;
     const qreal stripHeight = m_unit * 0.07;
-    if (has(opSector)) {
-        for (const Sector &sector : sectorSettings().sectors) {
-            if (!sector.color.isValid() || sector.to < sector.from)
-                continue;
-            const qreal from = xAt(std::clamp(sector.from, 0, 1000) / 1000.0);
-            const qreal to = xAt(std::clamp(sector.to, 0, 1000) / 1000.0);
-            p.fillRect(QRectF(from, stripTop, to - from, stripHeight), sector.color);
-        }
-    }
+    for (const SectorSpan &sector : sectorSpans())
+        p.fillRect(QRectF(xAt(sector.from), stripTop, xAt(sector.to) - xAt(sector.from), stripHeight), sector.color);
 
-    const ScaleSettings &scale = scaleSettings();
-    LinearScale ticks;
-    ticks.start = QPointF(m_trough.left(), stripTop + stripHeight);
-    ticks.end = QPointF(m_trough.right(), stripTop + stripHeight);
-    ticks.tickDirection = QPointF(0, 1);
-    ticks.majorLength = m_unit * 0.12;
-    ticks.minorLength = m_unit * 0.06;
-    ticks.lineWidth = std::max(1.0, m_unit * 0.03);
-    ticks.steps = std::max(scale.steps, 1);
-    ticks.subSteps = std::max(scale.subSteps, 1);
-    ticks.labels = scaleLabels();
-    ticks.labelGap = m_unit * 0.01;
-    ticks.font = sizedFont(*this, m_unit * 0.25);
-    ticks.color = scale.scaleColor;
-    paintLinearScale(p, ticks);
-
-    if (has(opLimit)) {
-        for (float limit : {limitLower(), limitUpper()}) {
-            const double at = limitFraction(limit);
-            if (at >= 0)
-                paintMarker(p, QPointF(xAt(at), m_trough.top()), QPointF(0, 1), m_unit * 0.1, limitMark);
-        }
-    }
+    paintLinearScale(p, straightScale(QPointF(m_trough.left(), stripTop + stripHeight),
+                                      QPointF(m_trough.right(), stripTop + stripHeight), QPointF(0, 1), m_unit * 0.12,
+                                      m_unit * 0.25));
+    for (double at : limitPositions())
+        paintMarker(p, QPointF(xAt(at), m_trough.top()), QPointF(0, 1), m_unit * 0.1, limitMark);
 }
 
 void TAbHBar::paintIndicator(QPainter &p) const

@@ -18,9 +18,7 @@ private:
     qreal xAt(double fraction) const;
     QString widestText() const;
 
-    QRectF m_box;
     QRectF m_trough;
     QRectF m_text;
     qreal m_unit = 0; // height of the face: every length is a share of it
-    qreal m_rim = 0;
 };

@@ -44,11 +44,9 @@ void TAbRoundMeter::arrange(QSizeF size)
 void TAbRoundMeter::paintFace(QPainter &p) const
 {
     paintBevelledFace(p, [this](qreal inset) { return outline(inset); }, m_rim, has(opBevelOuter), has(opBevelInner));
-    if (has(opSector))
-        paintSectors(p);
+    paintSectors(p);
     paintTicks(p);
-    if (has(opLimit))
-        paintLimits(p);
+    paintLimits(p);
 
     const SignalSettings &s = signalSettings();
     if (has(opName1) && !s.name1.isEmpty()) {
@@ -68,13 +66,10 @@ void TAbRoundMeter::paintSectors(QPainter &p) const
 {
     const qreal r = m_face * (tickOuter - sectorBand / 2);
     const QRectF arcBox(m_frame.pivot - QPointF(r, r), QSizeF(2 * r, 2 * r));
-    for (const Sector &sector : sectorSettings().sectors) {
-        if (!sector.color.isValid() || sector.to < sector.from)
-            continue;
-        const double from = std::clamp(sector.from, 0, 1000) / 1000.0;
-        const double to = std::clamp(sector.to, 0, 1000) / 1000.0;
+    for (const SectorSpan &sector : sectorSpans()) {
         p.setPen(QPen(sector.color, m_face * sectorBand, Qt::SolidLine, Qt::FlatCap));
-        p.drawArc(arcBox, int(std::lround(angleAt(from) * 16)), int(std::lround(-m_sweep * (to - from) * 16)));
+        p.drawArc(arcBox, int(std::lround(angleAt(sector.from) * 16)),
+                  int(std::lround(-m_sweep * (sector.to - sector.from) * 16)));
     }
 }
 
@@ -102,14 +97,10 @@ void TAbRoundMeter::paintTicks(QPainter &p) const
 
 void TAbRoundMeter::paintLimits(QPainter &p) const
 {
-    for (float limit : {limitLower(), limitUpper()}) {
-        const double at = limitFraction(limit);
-        if (at < 0)
-            continue;
-        const qreal angle = angleAt(at);
-        const QPointF tip = pointAt(angle, m_face * (tickOuter + 0.01));
-        const QPointF inward = (m_frame.pivot - tip) / (m_face * (tickOuter + 0.01));
-        paintMarker(p, tip, inward, m_face * 0.08, limitMark);
+    const qreal radius = m_face * (tickOuter + 0.01);
+    for (double at : limitPositions()) {
+        const QPointF tip = pointAt(angleAt(at), radius);
+        paintMarker(p, tip, (m_frame.pivot - tip) / radius, m_face * 0.08, limitMark);
     }
 }
 

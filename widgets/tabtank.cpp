@@ -17,10 +17,7 @@ TAbTank::TAbTank(QWidget *parent)
 
 void TAbTank::arrange(QSizeF size)
 {
-    m_box = QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1));
-    m_rim = std::min(m_box.width(), m_box.height()) * 0.06;
-    const qreal inset = bevelInset(m_rim, has(opBevelOuter), has(opBevelInner));
-    m_inner = m_box.adjusted(inset, inset, -inset, -inset);
+    m_inner = arrangeCase(size, 0.06, 0.12);
     const qreal w = m_inner.width();
     const qreal h = m_inner.height();
 
@@ -39,7 +36,7 @@ qreal TAbTank::levelAt(double fraction) const
 
 void TAbTank::paintFace(QPainter &p) const
 {
-    paintBevelledFace(p, roundedBox(m_box, m_box.width() * 0.12), m_rim, has(opBevelOuter), has(opBevelInner));
+    paintCase(p);
     paintReadoutWindow(p, m_readout);
 
     // The empty cylinder, darker towards its sides.
@@ -57,29 +54,11 @@ void TAbTank::paintFace(QPainter &p) const
     p.drawPath(cylinder.simplified());
 
     const qreal w = m_inner.width();
-    const ScaleSettings &scale = scaleSettings();
-    LinearScale ticks;
-    ticks.start = QPointF(m_body.right() + w * 0.06, m_body.bottom());
-    ticks.end = QPointF(m_body.right() + w * 0.06, m_body.top());
-    ticks.tickDirection = QPointF(1, 0);
-    ticks.majorLength = w * 0.1;
-    ticks.minorLength = w * 0.05;
-    ticks.lineWidth = std::max(1.0, w * 0.02);
-    ticks.steps = std::max(scale.steps, 1);
-    ticks.subSteps = std::max(scale.subSteps, 1);
-    ticks.labels = scaleLabels();
-    ticks.labelGap = w * 0.03;
-    ticks.font = sizedFont(*this, std::min(w * 0.14, m_inner.height() * 0.065));
-    ticks.color = scale.scaleColor;
-    paintLinearScale(p, ticks);
-
-    if (has(opLimit)) {
-        for (float limit : {limitLower(), limitUpper()}) {
-            const double at = limitFraction(limit);
-            if (at >= 0)
-                paintMarker(p, QPointF(m_body.left() - w * 0.01, levelAt(at)), QPointF(1, 0), w * 0.07, limitMark);
-        }
-    }
+    const qreal scaleX = m_body.right() + w * 0.06;
+    paintLinearScale(p, straightScale(QPointF(scaleX, m_body.bottom()), QPointF(scaleX, m_body.top()), QPointF(1, 0),
+                                      w * 0.1, std::min(w * 0.14, m_inner.height() * 0.065)));
+    for (double at : limitPositions())
+        paintMarker(p, QPointF(m_body.left() - w * 0.01, levelAt(at)), QPointF(1, 0), w * 0.07, limitMark);
 
     if (has(opUnit) && !signalSettings().valueUnit.isEmpty()) {
         p.setFont(sizedFont(*this, std::min(w * 0.16, m_inner.height() * 0.06), QFont::DemiBold));

@@ -17,10 +17,8 @@ private:
 
     qreal levelAt(double fraction) const;
 
-    QRectF m_box;
     QRectF m_inner;
     QRectF m_body;      // the cylinder from the middle of its top to the middle of its bottom
     QRectF m_readout;
     qreal m_ellipse = 0; // height of the cylinder's end ellipses
-    qreal m_rim = 0;
 };

@@ -15,10 +15,7 @@ TAbThermometer::TAbThermometer(QWidget *parent)
 
 void TAbThermometer::arrange(QSizeF size)
 {
-    m_box = QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1));
-    m_rim = std::min(m_box.width(), m_box.height()) * 0.07;
-    const qreal inset = bevelInset(m_rim, has(opBevelOuter), has(opBevelInner));
-    m_inner = m_box.adjusted(inset, inset, -inset, -inset);
+    m_inner = arrangeCase(size, 0.07, 0.16);
     const qreal w = m_inner.width();
     const qreal h = m_inner.height();
 
@@ -38,7 +35,7 @@ qreal TAbThermometer::yAt(double fraction) const
 
 void TAbThermometer::paintFace(QPainter &p) const
 {
-    paintBevelledFace(p, roundedBox(m_box, m_box.width() * 0.16), m_rim, has(opBevelOuter), has(opBevelInner));
+    paintCase(p);
 
     // The empty glass: a dark bore with a pale edge.
     QPainterPath glass;
@@ -56,39 +53,12 @@ void TAbThermometer::paintFace(QPainter &p) const
 
     const qreal w = m_inner.width();
     const qreal scaleX = m_tube.right() + w * 0.08;
-    if (has(opSector)) {
-        for (const Sector &sector : sectorSettings().sectors) {
-            if (!sector.color.isValid() || sector.to < sector.from)
-                continue;
-            const qreal from = yAt(std::clamp(sector.from, 0, 1000) / 1000.0);
-            const qreal to = yAt(std::clamp(sector.to, 0, 1000) / 1000.0);
-            p.fillRect(QRectF(scaleX - w * 0.05, to, w * 0.04, from - to), sector.color);
-        }
-    }
-
-    const ScaleSettings &scale = scaleSettings();
-    LinearScale ticks;
-    ticks.start = QPointF(scaleX, m_scaleBottom);
-    ticks.end = QPointF(scaleX, m_scaleTop);
-    ticks.tickDirection = QPointF(1, 0);
-    ticks.majorLength = w * 0.16;
-    ticks.minorLength = w * 0.08;
-    ticks.lineWidth = std::max(1.0, w * 0.03);
-    ticks.steps = std::max(scale.steps, 1);
-    ticks.subSteps = std::max(scale.subSteps, 1);
-    ticks.labels = scaleLabels();
-    ticks.labelGap = w * 0.05;
-    ticks.font = sizedFont(*this, std::min(w * 0.2, m_inner.height() * 0.07));
-    ticks.color = scale.scaleColor;
-    paintLinearScale(p, ticks);
-
-    if (has(opLimit)) {
-        for (float limit : {limitLower(), limitUpper()}) {
-            const double at = limitFraction(limit);
-            if (at >= 0)
-                paintMarker(p, QPointF(m_tube.left() - w * 0.02, yAt(at)), QPointF(1, 0), w * 0.1, limitMark);
-        }
-    }
+    for (const SectorSpan &sector : sectorSpans())
+        p.fillRect(QRectF(scaleX - w * 0.05, yAt(sector.to), w * 0.04, yAt(sector.from) - yAt(sector.to)), sector.color);
+    paintLinearScale(p, straightScale(QPointF(scaleX, m_scaleBottom), QPointF(scaleX, m_scaleTop), QPointF(1, 0),
+                                      w * 0.16, std::min(w * 0.2, m_inner.height() * 0.07)));
+    for (double at : limitPositions())
+        paintMarker(p, QPointF(m_tube.left() - w * 0.02, yAt(at)), QPointF(1, 0), w * 0.1, limitMark);
 
     if (has(opUnit) && !signalSettings().valueUnit.isEmpty()) {
         p.setFont(sizedFont(*this, std::min(w * 0.22, m_inner.height() * 0.075), QFont::DemiBold));

@@ -16,12 +16,10 @@ private:
 
     qreal yAt(double fraction) const;
 
-    QRectF m_box;
     QRectF m_inner;
     QRectF m_tube;
     QPointF m_bulb;
     qreal m_bulbRadius = 0;
     qreal m_scaleBottom = 0;
     qreal m_scaleTop = 0;
-    qreal m_rim = 0;
 };

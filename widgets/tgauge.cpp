@@ -27,30 +27,25 @@ void TGauge::setForeColor(const QColor &color)
     update();
 }
 
-static qreal rimOf(const QSize &size)
+void TGauge::arrange()
 {
-    return std::min(size.width(), size.height()) * 0.1;
-}
-
-QRectF TGauge::trough() const
-{
-    const qreal rim = rimOf(size());
-    const qreal inset = PaintKit::bevelInset(rim, true, true) + rim * 0.25;
-    return QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    m_case = PaintKit::Case(size(), 0.1, 0.15);
+    const QRectF face = m_case.face();
+    const qreal gap = std::min(face.width(), face.height()) * 0.04;
+    m_trough = face.adjusted(gap, gap, -gap, -gap);
 }
 
 void TGauge::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) {
-        const qreal rim = rimOf(size());
-        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        PaintKit::paintBevelledFace(housing, PaintKit::roundedBox(box, rim * 1.5), rim, true, true);
-        housing.fillRect(trough(), PaintKit::trough);
+        arrange();
+        m_case.paint(housing);
+        housing.fillRect(m_trough, PaintKit::trough);
     }));
     p.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF inside = trough();
+    const QRectF &inside = m_trough;
     const qreal top = inside.bottom() - inside.height() * m_progress / 100.0;
     const QRectF bar(inside.left(), top, inside.width(), inside.bottom() - top);
     QLinearGradient lens(bar.topLeft(), bar.topRight());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "facecache.h"
+#include "paintkit.h"
 
 #include <QWidget>
 
@@ -24,9 +25,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRectF trough() const;
+    // Sizes the case and trough to the widget; runs whenever the face is drawn anew.
+    void arrange();
 
     int m_progress = 0;
     QColor m_foreColor = QColor(0x00, 0x80, 0x00);
+    PaintKit::Case m_case;
+    QRectF m_trough;
     FaceCache m_housing;
 };

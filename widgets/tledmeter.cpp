@@ -41,27 +41,17 @@ void TLEDMeter::setDirection(Direction direction)
     update();
 }
 
-// The bevelled case and, inside it, the separator colour the segments sit on.
-static QRectF innerBox(const QSizeF &size, qreal &rim)
+void TLEDMeter::arrange()
 {
-    rim = std::min(size.width(), size.height()) * 0.1;
-    const qreal inset = PaintKit::bevelInset(rim, true, true) + rim * 0.3;
-    return QRectF(QPointF(0, 0), size).adjusted(inset, inset, -inset, -inset);
-}
-
-void TLEDMeter::paintHousing(QPainter &p) const
-{
-    qreal rim = 0;
-    const QRectF inner = innerBox(size(), rim);
-    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    PaintKit::paintBevelledFace(p, PaintKit::roundedBox(box, rim * 1.5), rim, true, true);
-    p.fillRect(inner, m_separator);
+    m_case = PaintKit::Case(size(), 0.1, 0.15);
+    const QRectF face = m_case.face();
+    const qreal gap = std::min(face.width(), face.height()) * 0.04;
+    m_panel = face.adjusted(gap, gap, -gap, -gap);
 }
 
 QRectF TLEDMeter::segmentBox(int index) const
 {
-    qreal rim = 0;
-    const QRectF inner = innerBox(size(), rim);
+    const QRectF &inner = m_panel;
     const int count = int(m_segments.size());
     const bool up = m_direction == mdUp;
     const qreal pitch = (up ? inner.height() : inner.width()) / count;
@@ -76,7 +66,11 @@ QRectF TLEDMeter::segmentBox(int index) const
 void TLEDMeter::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) { paintHousing(housing); }));
+    p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) {
+        arrange();
+        m_case.paint(housing);
+        housing.fillRect(m_panel, m_separator);
+    }));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 

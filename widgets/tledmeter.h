@@ -1,6 +1,7 @@
 #pragma once
 
 #include "facecache.h"
+#include "paintkit.h"
 #include "ledsegments.h"
 
 #include <QWidget>
@@ -71,7 +72,8 @@ private:
     }
     void setRange(const LedMeterRange &range);
     void setZoneColor(int zone, const QColor &color);
-    void paintHousing(QPainter &p) const;
+    // Sizes the case to the widget; runs whenever the housing is drawn anew.
+    void arrange();
     QRectF segmentBox(int index) const;
 
     LedMeterRange m_range;
@@ -79,5 +81,7 @@ private:
     QColor m_colors[3] = {QColor(0x22, 0xdd, 0x44), QColor(0xff, 0xc4, 0x00), QColor(0xff, 0x30, 0x20)};
     QColor m_separator = QColor(0x0a, 0x0b, 0x0d);
     Direction m_direction = mdRight;
+    PaintKit::Case m_case;
+    QRectF m_panel; // where the segments sit, in the separator colour
     FaceCache m_housing;
 };

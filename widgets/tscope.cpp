@@ -139,24 +139,16 @@ void TScope::frame()
     update();
 }
 
-// The chrome frame around the screen.
-static qreal rimOf(const QSize &size)
+void TScope::arrange()
 {
-    return std::min(size.width(), size.height()) * 0.025;
-}
-
-QRectF TScope::screen() const
-{
-    const qreal inset = PaintKit::bevelInset(rimOf(size()), true, true);
-    return QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    m_case = PaintKit::Case(size(), 0.025, 0.04);
+    m_area = m_case.face();
 }
 
 void TScope::paintScreen(QPainter &p) const
 {
-    const QRectF area = screen();
-    const qreal rim = rimOf(size());
-    PaintKit::paintBevelledFace(p, PaintKit::roundedBox(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), rim * 1.5), rim,
-                                true, true);
+    const QRectF &area = m_area;
+    m_case.paint(p);
     p.fillRect(area, m_background);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(m_gridColor, 0));
@@ -169,9 +161,12 @@ void TScope::paintScreen(QPainter &p) const
 void TScope::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_screen.face(*this, [this](QPainter &screen) { paintScreen(screen); }));
+    p.drawImage(0, 0, m_screen.face(*this, [this](QPainter &screen) {
+        arrange();
+        paintScreen(screen);
+    }));
 
-    const QRectF area = screen();
+    const QRectF &area = m_area;
     p.setClipRect(area);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal step = pixelsPerSample();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "facecache.h"
+#include "paintkit.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -63,7 +64,8 @@ private:
     void paintScreen(QPainter &p) const;
     const Sample &sampleAt(int age) const;
     qreal pixelsPerSample() const { return m_gridSize / 100.0; }
-    QRectF screen() const;
+    // Sizes the case to the widget; runs whenever the screen is drawn anew.
+    void arrange();
 
     struct ChannelState
     {
@@ -81,6 +83,8 @@ private:
 
     QTimer m_frameTimer;
     QElapsedTimer m_clock;
+    PaintKit::Case m_case;
+    QRectF m_area; // inside the frame
     FaceCache m_screen;
     QColor m_gridColor = QColor(0xc0, 0xc0, 0xc0);
     QColor m_background = QColor(0xff, 0xff, 0xca);
