@@ -31,7 +31,7 @@ private:
     Extreme m_highest;
 };
 
-// Optional marks an instrument draws at the recorded extremes.
+// Optional marks at the recorded extremes; the horizontal bar draws them.
 struct MinMaxMarks
 {
     bool minVisible = false;

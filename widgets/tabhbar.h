@@ -3,7 +3,8 @@
 #include "tabbar.h"
 
 // Horizontal bar in a recessed trough, with its scale below and the value
-// beside it. Draws the marks of the recorded extremes when they are switched on.
+// beside it. Draws the marks of the recorded extremes when they are switched
+// on. It has no room for captions: the pages label their bars themselves.
 class TAbHBar : public TAbBar
 {
     Q_OBJECT

@@ -2,7 +2,8 @@
 
 #include "tabbar.h"
 
-// Glass thermometer: a column rising from a bulb beside its scale.
+// Glass thermometer: a column rising from a bulb beside its scale, the unit
+// above. The pages show the number and the captions beside it.
 class TAbThermometer : public TAbBar
 {
     Q_OBJECT

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "facecache.h"
-#include "paintkit.h"
 #include "ledsegments.h"
+#include "paintkit.h"
 
 #include <QWidget>
 
