@@ -9,9 +9,9 @@
 
 namespace qx {
 
-TForm1::TForm1(std::unique_ptr<PortIo> port, QWidget *parent)
+TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *parent)
     : QMainWindow(parent),
-      channel_(std::move(port), PortNameResolver(), this),
+      channel_(std::move(port), std::move(ports), this),
       protocol_(channel_, [this](int key) { return texts_.text(key); })
 {
     setObjectName(QStringLiteral("Form1"));

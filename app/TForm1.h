@@ -22,7 +22,8 @@ public:
     static constexpr int DesignWidth = 799;
     static constexpr int DesignHeight = 540;
 
-    explicit TForm1(std::unique_ptr<PortIo> port, QWidget *parent = nullptr);
+    explicit TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports = PortNameResolver(),
+                    QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Start-up: identifies the controller and leaves the port open.

@@ -118,7 +118,7 @@ private slots:
         sim.setAnalogThreshold(1);
         sim.setLiveFrame({});
         feedback = RecordingFeedback();
-        channel = std::make_unique<qx::SerialChannel>(portIoUnderTest(), qx::PortNameResolver(),
+        channel = std::make_unique<qx::SerialChannel>(portIoUnderTest(), linkedPortsOnly(),
                                                       &feedback);
         protocol = std::make_unique<qx::ControllerProtocol>(*channel, [](int key) {
             return key == qx::ControllerProtocol::ControllerLabelKey ? QStringLiteral("Sterownik")

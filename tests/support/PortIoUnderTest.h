@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortNames.h"
 #include "QtSerialPortIo.h"
 #include "SystemPortIo.h"
 
@@ -10,4 +11,11 @@ inline std::unique_ptr<qx::PortIo> portIoUnderTest()
     if (qgetenv("QX_TEST_PORT_IO") == "qt")
         return std::make_unique<qx::QtSerialPortIo>();
     return qx::makeSystemPortIo();
+}
+
+// Ports as the tests link them, without falling back on this machine's own
+// serial devices (a test must never write to a real port).
+inline qx::PortNameResolver linkedPortsOnly()
+{
+    return qx::PortNameResolver(qx::PortNameResolver::defaultPortsFolder(), [] { return QStringList(); });
 }

@@ -1,0 +1,220 @@
+// Bad lines and bad controllers: none of them may crash or hang the program,
+// and each shows the user what happened.
+#include "ControlsByName.h"
+#include "DialogRecorder.h"
+#include "PortIoUnderTest.h"
+#include "Simulator.h"
+#include "TForm1.h"
+#include "TestSettings.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+const QString NoReply = QStringLiteral("Brak odpowiedzi");
+const QString PortError = QStringLiteral("Nie można otworzyć portu");
+const QByteArray Frame = QByteArray::fromHex("30a0786e40140c0a00");
+} // namespace
+
+class TestLinkFaults : public QObject
+{
+    Q_OBJECT
+
+    TestSettings settings;
+    qxsim::Simulator sim;
+    std::unique_ptr<DialogRecorder> dialogs;
+    std::unique_ptr<qx::TForm1> form;
+    QLabel *transmissionLabel = nullptr;
+
+    qx::ControllerProtocol &protocol() { return form->protocol(); }
+    qx::SerialChannel &channel() { return form->channel(); }
+
+    QByteArray decoded(int n) const
+    {
+        QByteArray out;
+        for (int i = 0; i < n; ++i)
+            out.append(char(form->channel().reply().ReplyByte(i)));
+        return out;
+    }
+
+    // Runs an exchange and checks it ends within its prescribed time plus a margin.
+    template <typename F>
+    void bounded(double nominalMs, F exchange)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        exchange();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        QVERIFY2(ms <= nominalMs + 40, qPrintable(QString("took %1 ms, nominal %2 ms").arg(ms).arg(nominalMs)));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.setFault(qxsim::Fault::None);
+        sim.setVersion(8);
+        sim.setLiveFrame(Frame);
+        dialogs = std::make_unique<DialogRecorder>();
+        form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
+        form->texts().setText(10390, NoReply);
+        form->texts().setText(30012, PortError);
+        form->texts().setText(30000, QStringLiteral("Sterownik"));
+        form->texts().setText(30001, QStringLiteral("Brak sterownika"));
+        transmissionLabel = new QLabel(QStringLiteral("BladTransmisji"), form.get());
+        transmissionLabel->setObjectName(QStringLiteral("TranserrorLabel"));
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        dialogs.reset();
+    }
+
+    void missingPortShowsTheErrorAtEveryOpen()
+    {
+        protocol().setPortName(QStringLiteral("com5"));
+        bounded(850, [&] { form->FormCreate(); });
+        // Options query, analog check, caption, ignition type, and the port left open.
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 5);
+        QCOMPARE(dialogs->entries.first().text, PortError);
+        QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - Brak sterownika")));
+        QCOMPARE(form->statusPanelText(0), NoReply);
+        QVERIFY(!channel().isOpen());
+    }
+
+    void busyPortCannotBeOpenedUntilReleased()
+    {
+        sim.setFault(qxsim::Fault::PortBusy);
+        QVERIFY(!channel().OpenPort(protocol().portName()));
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+        sim.setFault(qxsim::Fault::None);
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+    }
+
+    void portIsOpenedExclusively()
+    {
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        qx::SerialChannel other(portIoUnderTest(), linkedPortsOnly(), nullptr);
+        QVERIFY(!other.OpenPortQuiet(protocol().portName()));
+        channel().ClosePort();
+        QVERIFY(other.OpenPortQuiet(protocol().portName()));
+    }
+
+    void silenceShowsNoReplyThenTheTransmissionError()
+    {
+        protocol().state().ControllerVersion = 8;
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        QVERIFY(protocol().RequestLiveData());
+        QCOMPARE(transmissionLabel->text(), QString());
+        sim.setFault(qxsim::Fault::Silence);
+        for (int i = 1; i <= 20; ++i)
+            bounded(23, [&] { QVERIFY(protocol().RequestLiveData()); });
+        QCOMPARE(form->statusPanelText(0), NoReply);
+        QCOMPARE(transmissionLabel->text(), QString());
+        QCOMPARE(decoded(9), Frame); // the stale frame stays
+        protocol().RequestLiveData();
+        QCOMPARE(transmissionLabel->text(), NoReply);
+
+        sim.setFault(qxsim::Fault::None);
+        QVERIFY(protocol().RequestLiveData());
+        QCOMPARE(transmissionLabel->text(), QString());
+        QCOMPARE(form->statusPanelText(0), QString());
+    }
+
+    void garbageIsDecodedWithoutHarm()
+    {
+        sim.setFault(qxsim::Fault::Garbage);
+        bounded(850, [&] { form->FormCreate(); });
+        QVERIFY(form->windowTitle().startsWith(QStringLiteral("Quorvantix wersja 4.3 (Build ")));
+        QCOMPARE(dialogs->entries.size(), 0);
+        QVERIFY(channel().isOpen());
+    }
+
+    void shortReplyLeavesTheTailOfTheOldOne()
+    {
+        sim.setFault(qxsim::Fault::ShortReply, 10);
+        channel().reply().store(QByteArray(37, char(0xEE)));
+        bounded(103, [&] { protocol().QueryIgnitionType(); });
+        QCOMPARE(channel().reply().ReplyByte(26), int(quint8(sim.parameterBlock()[26])));
+        QCOMPARE(channel().reply().ReplyByte(27), 0xEE);
+        QCOMPARE(protocol().state().IgnitionTypeCode, 6); // 0xEEEE is no known ignition
+    }
+
+    void longReplyIsTakenWhole()
+    {
+        sim.setFault(qxsim::Fault::LongReply, 4);
+        protocol().state().ControllerVersion = 8;
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(protocol().RequestLiveData());
+            QCOMPARE(decoded(9), Frame);
+        }
+    }
+
+    void burstBacklogDrainsAfterTheFault()
+    {
+        sim.setFault(qxsim::Fault::Burst, 300);
+        protocol().state().ControllerVersion = 8;
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        for (int i = 0; i < 3; ++i)
+            bounded(23, [&] { protocol().RequestLiveData(); });
+        sim.setFault(qxsim::Fault::None);
+        // 132 bytes were left over; each read takes 256 and the reply adds 9.
+        int polls = 0;
+        do {
+            QVERIFY(protocol().RequestLiveData());
+        } while (decoded(9) != Frame && ++polls < 10);
+        QCOMPARE(decoded(9), Frame);
+    }
+
+    void wrongChecksumFailsTheLiveRequest()
+    {
+        sim.setVersion(5);
+        protocol().state().ControllerVersion = 5;
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        sim.setLiveFrame({});
+        QVERIFY(protocol().RequestLiveData());
+        sim.setFault(qxsim::Fault::BadChecksum);
+        QVERIFY(!protocol().RequestLiveData());
+    }
+
+    void slowReplyCountsAsNoReply()
+    {
+        sim.setFault(qxsim::Fault::SlowReply, 60);
+        bounded(23, [&] { protocol().ShowControllerVersion(form.get()); });
+        QVERIFY(!protocol().state().ControllerConnected);
+        QCOMPARE(form->statusPanelText(0), NoReply);
+        QTest::qWait(150);
+        sim.setFault(qxsim::Fault::None);
+        protocol().ShowControllerVersion(form.get());
+        QCOMPARE(protocol().state().ControllerVersion, 8);
+    }
+
+    void hangUpInTheMiddleOfAnExchange()
+    {
+        QVERIFY(channel().OpenPort(protocol().portName()));
+        sim.setFault(qxsim::Fault::HangUp, 2); // the port vanishes on 0x22
+        bounded(109, [&] { protocol().ReadAnalogThreshold(); });
+        QVERIFY(!channel().ReadReply());
+        QVERIFY(!channel().SendByte(1));
+
+        bounded(23, [&] { protocol().ShowControllerVersion(form.get()); });
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+        QVERIFY(!protocol().state().ControllerConnected);
+
+        sim.setFault(qxsim::Fault::None); // the port comes back
+        protocol().ShowControllerVersion(form.get());
+        QCOMPARE(protocol().state().ControllerVersion, 8);
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+    }
+};
+
+QTEST_MAIN(TestLinkFaults)
+#include "tst_link_faults.moc"
