@@ -1,4 +1,4 @@
-// Prints how long each instrument takes to paint at layout scales 1.0 and 1.6:
+// Prints how long each instrument takes to paint at layout scales 1.0 and 1.608:
 // the median of many paints into an image while the value keeps changing
 // (the face comes from its cache), and the median of paints that must draw
 // the face anew as after a resize.
@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
     };
 
     std::printf("Paint time per widget, median in microseconds (face cached / face drawn anew)\n\n");
-    std::printf("%-16s %12s %12s %14s %14s\n", "widget", "1.0x", "1.6x", "1.0x new face", "1.6x new face");
+    std::printf("%-16s %12s %12s %14s %16s\n", "widget", "1.0x", "1.608x", "1.0x new face", "1.608x new face");
     for (const Case &c : cases) {
         double cached[2] = {};
         double fresh[2] = {};
@@ -143,7 +143,7 @@ int main(int argc, char *argv[])
                 c.vary(widget, i);
             });
         }
-        std::printf("%-16s %12.1f %12.1f %14.1f %14.1f\n", c.name, cached[0], cached[1], fresh[0], fresh[1]);
+        std::printf("%-16s %12.1f %12.1f %14.1f %16.1f\n", c.name, cached[0], cached[1], fresh[0], fresh[1]);
     }
     return 0;
 }
