@@ -16,6 +16,7 @@ private slots:
     void keepsFactorWhenSpanNotPositive();
     void positions_data();
     void positions();
+    void boundaryValuesLieOnTheirThousandth();
     void format_data();
     void format();
 };
@@ -108,31 +109,42 @@ void TestWidgetsMapping::positions_data()
 {
     QTest::addColumn<int>("digitalTo");
     QTest::addColumn<int>("digit");
-    QTest::addColumn<int>("valuePosition");
+    QTest::addColumn<double>("valuePosition");
     QTest::addColumn<int>("digitPosition");
 
     // Ranges start at 0 and show the digit itself.
-    QTest::newRow("sector boundary 24 of 60") << 60 << 24 << 400 << 400;
-    QTest::newRow("lean reading 10 of 60") << 60 << 10 << 167 << 167;
-    QTest::newRow("rich reading 45 of 60") << 60 << 45 << 750 << 750;
-    QTest::newRow("above narrow scale") << 60 << 70 << 1167 << 1000;
-    QTest::newRow("below scale") << 60 << -6 << -100 << 0;
-    QTest::newRow("stepper 60 of 255") << 255 << 60 << 235 << 235;
-    QTest::newRow("stepper 150 of 255") << 255 << 150 << 588 << 588;
-    QTest::newRow("stepper 230 of 255") << 255 << 230 << 902 << 902;
-    QTest::newRow("full scale") << 255 << 255 << 1000 << 1000;
+    QTest::newRow("sector boundary 24 of 60") << 60 << 24 << 400.0 << 400;
+    QTest::newRow("lean reading 10 of 60") << 60 << 10 << 10000.0 / 60 << 167;
+    QTest::newRow("rich reading 45 of 60") << 60 << 45 << 750.0 << 750;
+    QTest::newRow("above narrow scale") << 60 << 70 << 70000.0 / 60 << 1000;
+    QTest::newRow("below scale") << 60 << -6 << -100.0 << 0;
+    QTest::newRow("stepper 60 of 255") << 255 << 60 << 60000.0 / 255 << 235;
+    QTest::newRow("stepper 150 of 255") << 255 << 150 << 150000.0 / 255 << 588;
+    QTest::newRow("stepper 230 of 255") << 255 << 230 << 230000.0 / 255 << 902;
+    QTest::newRow("full scale") << 255 << 255 << 1000.0 << 1000;
 }
 
 void TestWidgetsMapping::positions()
 {
     QFETCH(int, digitalTo);
     QFETCH(int, digit);
-    QFETCH(int, valuePosition);
+    QFETCH(double, valuePosition);
     QFETCH(int, digitPosition);
     ValueMapping m;
     m.setRange(0, digitalTo, 0, float(digitalTo));
     QCOMPARE(m.valuePosition(m.valueOf(digit)), valuePosition);
     QCOMPARE(m.digitPosition(digit), digitPosition);
+}
+
+void TestWidgetsMapping::boundaryValuesLieOnTheirThousandth()
+{
+    // 0..8000 shown as 0.0..8.0: the factor 0.001 is inexact in binary, yet
+    // 640 lies exactly on 80 and 641 one eighth past it.
+    ValueMapping m;
+    m.setRange(0, 8000, 0, 8);
+    QCOMPARE(m.valuePosition(m.valueOf(640)), 80.0);
+    QCOMPARE(m.valuePosition(m.valueOf(6560)), 820.0);
+    QVERIFY(m.valuePosition(m.valueOf(641)) > 80.1);
 }
 
 void TestWidgetsMapping::format_data()

@@ -28,24 +28,24 @@ private slots:
 
 void TestWidgetsSectors::sectorOfPosition_data()
 {
-    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("position");
     QTest::addColumn<int>("sector");
 
     // The engine speed meter's sectors 0-80, 80-820, 820-1000.
-    QTest::newRow("start of scale") << 0 << 0;
-    QTest::newRow("inside first") << 79 << 0;
-    QTest::newRow("first/second boundary is first") << 80 << 0;
-    QTest::newRow("just past boundary") << 81 << 1;
-    QTest::newRow("second/third boundary is second") << 820 << 1;
-    QTest::newRow("inside third") << 821 << 2;
-    QTest::newRow("end of scale") << 1000 << 2;
-    QTest::newRow("past the end") << 1001 << -1;
-    QTest::newRow("before the start") << -1 << -1;
+    QTest::newRow("start of scale") << 0.0 << 0;
+    QTest::newRow("inside first") << 79.0 << 0;
+    QTest::newRow("first/second boundary is first") << 80.0 << 0;
+    QTest::newRow("an eighth past the boundary") << 80.125 << 1;
+    QTest::newRow("second/third boundary is second") << 820.0 << 1;
+    QTest::newRow("inside third") << 821.0 << 2;
+    QTest::newRow("end of scale") << 1000.0 << 2;
+    QTest::newRow("past the end") << 1000.5 << -1;
+    QTest::newRow("before the start") << -0.5 << -1;
 }
 
 void TestWidgetsSectors::sectorOfPosition()
 {
-    QFETCH(int, position);
+    QFETCH(double, position);
     QFETCH(int, sector);
     const SectorSettings s = sectors(0, 80, 80, 820, 820, 1000);
     QCOMPARE(sectorAt(s, position), sector);

@@ -1,6 +1,6 @@
 #include "sectors.h"
 
-int sectorAt(const SectorSettings &settings, int position)
+int sectorAt(const SectorSettings &settings, double position)
 {
     for (int i = 0; i < int(settings.sectors.size()); ++i) {
         const Sector &s = settings.sectors[i];
@@ -10,7 +10,7 @@ int sectorAt(const SectorSettings &settings, int position)
     return -1;
 }
 
-QColor sectorColor(const SectorSettings &settings, int position, const QColor &plain)
+QColor sectorColor(const SectorSettings &settings, double position, const QColor &plain)
 {
     const int i = sectorAt(settings, position);
     return i < 0 ? plain : settings.sectors[i].color;

@@ -20,7 +20,7 @@ struct SectorSettings
 
 // Index (0..2) of the first sector holding the position, or -1. Sectors are
 // tried in order, so a boundary shared by two sectors belongs to the lower one.
-int sectorAt(const SectorSettings &settings, int position);
+int sectorAt(const SectorSettings &settings, double position);
 
 // The colour of the sector holding the position, or `plain` when none does.
-QColor sectorColor(const SectorSettings &settings, int position, const QColor &plain);
+QColor sectorColor(const SectorSettings &settings, double position, const QColor &plain);

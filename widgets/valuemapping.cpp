@@ -31,13 +31,16 @@ int ValueMapping::digitOf(float value) const
     return m_digitalFrom + roundHalfEven((double(value) - m_valueFrom) / m_factor);
 }
 
-int ValueMapping::valuePosition(float value) const
+double ValueMapping::valuePosition(float value) const
 {
     const double span = double(m_valueTo) - m_valueFrom;
     if (span <= 0)
         return 0;
-    // Multiplying before dividing keeps whole-number boundaries exact (24 of 60 is 400).
-    return roundHalfEven((double(value) - m_valueFrom) * 1000.0 / span);
+    const double position = (double(value) - m_valueFrom) * 1000.0 / span;
+    // A float carries about seven digits: its error here stays far below a
+    // thousandth of a thousandth, while one step of any raw number is larger.
+    const double whole = std::round(position);
+    return std::abs(position - whole) < 1e-3 ? whole : position;
 }
 
 int ValueMapping::digitPosition(int digit) const

@@ -19,7 +19,9 @@ public:
 
     // Position of a value in thousandths of the shown span; not limited, so a
     // value off the scale lies outside 0..1000. 0 when the span is not positive.
-    int valuePosition(float value) const;
+    // Single-precision noise is taken off, so a value meant to lie on a whole
+    // thousandth (a sector boundary) lies exactly on it.
+    double valuePosition(float value) const;
     // Position of a raw number in thousandths of the digital span, limited to 0..1000.
     int digitPosition(int digit) const;
     // Fraction of the shown span, limited to 0..1, for drawing.
