@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace qx {
+
+// Keeps a second copy of the program from running. The guard is a lock file
+// that the system releases with its process however that process ends, so a
+// copy that crashed or was killed never blocks the next start.
+class SingleInstance
+{
+public:
+    // Takes the guard named name in folder; alreadyRunning() tells whether
+    // another live process holds it.
+    SingleInstance(const QString &folder, const QString &name);
+    ~SingleInstance();
+
+    bool alreadyRunning() const { return alreadyRunning_; }
+
+    // The folder of the program's own guard: the per-user configuration folder.
+    static QString defaultFolder();
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool alreadyRunning_ = false;
+};
+
+} // namespace qx

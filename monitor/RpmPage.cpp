@@ -1,0 +1,117 @@
+#include "RpmPage.h"
+
+#include "ControllerProtocol.h"
+#include "EngineSpeed.h"
+#include "LiveAverage.h"
+#include "ProtocolTables.h"
+#include "SerialChannel.h"
+#include "presets.h"
+#include "tab270meter.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qx {
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect box, int pointSize)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(box);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    label->setFont(font);
+    return label;
+}
+
+QStringList analogThresholdItems()
+{
+    QStringList items{QStringLiteral("1")};
+    for (int v = 10; v <= 250; v += 10)
+        items << QString::number(v);
+    return items;
+}
+
+} // namespace
+
+int rpmConstantForIgnitionIndex(int index)
+{
+    return index >= 0 && index <= 5 ? ignitionTypeFromWord(index).rpmConstant : 0;
+}
+
+RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *parent)
+    : QWidget(parent), protocol_(protocol), average_(average)
+{
+    setObjectName(QStringLiteral("ObrotyTab"));
+
+    QLabel *heading = makeLabel(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 372, 36}, 20);
+    heading->setStyleSheet(QStringLiteral("color: #1f3a5f;"));
+    QLabel *instruction = makeLabel(
+        this, "WyborUkladuLabel",
+        QStringLiteral("Wybierz rodzaj układu zapłonowego, tak aby wartość pokazywana była zgodna z faktycznymi "
+                       "obrotami silnika samochodu"),
+        {24, 60, 340, 190}, 14);
+    instruction->setWordWrap(true);
+    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->addItems({QStringLiteral("Cewka na cylinder"), QStringLiteral("Podwójna cewka"),
+                         QStringLiteral("4 cylindry"), QStringLiteral("5 cylindry"), QStringLiteral("6 cylindry"),
+                         QStringLiteral("8 cylindry")});
+    ComboBox2->setGeometry(24, 262, 300, 34);
+    QFont listFont = ComboBox2->font();
+    listFont.setPointSize(12);
+    ComboBox2->setFont(listFont);
+
+    OdczytUkladuButt = new QPushButton(QStringLiteral("Odczyt układu zapłonowego"), this);
+    OdczytUkladuButt->setObjectName(QStringLiteral("OdczytUkladuButt"));
+    OdczytUkladuButt->setGeometry(24, 310, 300, 36);
+    OdczytUkladuButt->setFont(listFont);
+
+    GroupBoxAnalog = new QGroupBox(this);
+    GroupBoxAnalog->setObjectName(QStringLiteral("GroupBoxAnalog"));
+    GroupBoxAnalog->setGeometry(24, 370, 300, 70);
+    makeLabel(GroupBoxAnalog, "ProgAnalogTxt", QStringLiteral("Próg analogowy obrotów"), {12, 22, 180, 30}, 10);
+    Edit23 = new QComboBox(GroupBoxAnalog);
+    Edit23->setObjectName(QStringLiteral("Edit23"));
+    Edit23->setEditable(true);
+    Edit23->addItems(analogThresholdItems());
+    Edit23->lineEdit()->setMaxLength(3);
+    Edit23->setGeometry(196, 20, 88, 32);
+    Edit23->setFont(listFont);
+    GroupBoxAnalog->hide();
+
+    gauge1 = new TAb270Meter(this);
+    gauge1->setObjectName(QStringLiteral("gauge1"));
+    Presets::engineSpeedMeter(*gauge1, QStringLiteral("RPM"), QString());
+    gauge1->setGeometry(404, 12, 360, 360);
+
+    Panelobroty = makeLabel(this, "Panelobroty", QStringLiteral("0"), {464, 384, 240, 60}, 28);
+    Panelobroty->setAlignment(Qt::AlignCenter);
+    Panelobroty->setFrameShape(QFrame::Panel);
+    Panelobroty->setFrameShadow(QFrame::Sunken);
+    Panelobroty->setStyleSheet(
+        QStringLiteral("font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a;"));
+}
+
+void RpmPage::TimerObrTimer()
+{
+    const int constant = rpmConstantForIgnitionIndex(ComboBox2->currentIndex());
+    if (constant != 0)
+        protocol_.state().RpmConstant = constant;
+    protocol_.RequestLiveData();
+    const ReplyBuffer &frame = protocol_.channel().reply();
+    const int average = average_(speedPeriod(frame.ReplyByte(4), frame.ReplyByte(5)));
+    if (const auto rpm = rpmFromPeriod(protocol_.state().RpmConstant, average)) {
+        gauge1->setDigit(*rpm);
+        Panelobroty->setText(QString::number(rpmShown(*rpm)));
+    }
+}
+
+} // namespace qx

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class TAb270Meter;
+
+namespace qx {
+
+class ControllerProtocol;
+class LiveAverage;
+
+// The RPM page: the fitter picks the ignition system so the engine speed
+// shown matches the real one, and sets the analog threshold on controllers
+// that have it.
+class RpmPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *parent = nullptr);
+
+    // One poll of the live data, every 100 ms while the page is shown.
+    void TimerObrTimer();
+
+    QComboBox *ComboBox2;
+    QComboBox *Edit23;
+    QGroupBox *GroupBoxAnalog;
+    QPushButton *OdczytUkladuButt;
+    TAb270Meter *gauge1;
+    QLabel *Panelobroty;
+
+private:
+    ControllerProtocol &protocol_;
+    LiveAverage &average_;
+};
+
+// The RPM constant of an entry of the ignition list; 0 for no entry.
+int rpmConstantForIgnitionIndex(int index);
+
+} // namespace qx

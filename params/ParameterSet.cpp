@@ -1,0 +1,11 @@
+#include "ParameterSet.h"
+
+namespace qx {
+
+void ParameterSet::setAllZero()
+{
+    for (auto &slot : slots_)
+        slot.fill(QStringLiteral("0"));
+}
+
+} // namespace qx
