@@ -1,0 +1,36 @@
+#include "ProgramEntry.h"
+
+#include "DialogService.h"
+#include "SingleInstance.h"
+#include "SystemPortIo.h"
+#include "TForm1.h"
+#include "TForm3.h"
+#include "TLogo.h"
+
+#include <QApplication>
+#include <QThread>
+
+namespace qx {
+
+int runProgram(QApplication &app)
+{
+    const SingleInstance guard(SingleInstance::defaultFolder(), QStringLiteral("plik_unikatowy"));
+
+    auto splash = std::make_unique<TLogo>();
+    splash->showSplash();
+    QThread::msleep(1000);
+
+    if (guard.alreadyRunning()) {
+        showInformation(QStringLiteral("Informacja"), QStringLiteral("Program jest już uruchomiony."));
+        return 0;
+    }
+
+    TForm1 form(makeSystemPortIo());
+    form.FormCreate();
+    TForm3 about(&form);
+    splash.reset();
+    form.showMaximized();
+    return app.exec();
+}
+
+} // namespace qx

@@ -1,0 +1,292 @@
+// The main window against the simulator: the start-up exchanges, the RPM
+// page's polling and conversions, re-identification and exit.
+#include "DialogRecorder.h"
+#include "MainMenu.h"
+#include "PortIoUnderTest.h"
+#include "RpmPage.h"
+#include "Simulator.h"
+#include "TForm1.h"
+#include "TestSettings.h"
+#include "WireLog.h"
+#include "tab270meter.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// A live frame with the given speed period and an open stepper.
+QByteArray frameWithPeriod(int period)
+{
+    QByteArray frame = QByteArray::fromHex("30a0786e0000500000");
+    frame[4] = char(period & 0xFF);
+    frame[5] = char(period >> 8);
+    return frame;
+}
+
+} // namespace
+
+class TestAppStartup : public QObject
+{
+    Q_OBJECT
+
+    TestSettings settings;
+    qxsim::Simulator sim;
+    std::unique_ptr<DialogRecorder> dialogs;
+    std::unique_ptr<qx::TForm1> form;
+    QByteArray defaultBlock;
+
+    QVector<qxsim::WireEvent> sent() const { return wire::fromProgram(sim.wireLog()); }
+
+    void makeForm()
+    {
+        form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
+        form->texts().setText(30000, QStringLiteral("Sterownik"));
+        form->texts().setText(30001, QStringLiteral("Brak sterownika"));
+    }
+
+    QList<QTimer *> allTimers() const
+    {
+        return {form->TimerObr,     form->TimerWiz, form->TimerAdaptTerm, form->TimerUstTpsProg,
+                form->TimerKalibSonda, form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1,
+                form->TimerMinMax2, form->TimerParamOdcz};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        defaultBlock = sim.parameterBlock();
+    }
+
+    void init()
+    {
+        sim.setFault(qxsim::Fault::None);
+        sim.setVersion(8);
+        sim.setParameterBlock(defaultBlock);
+        sim.setLiveFrame(frameWithPeriod(1920));
+        dialogs = std::make_unique<DialogRecorder>();
+        makeForm();
+        sim.clearWireLog();
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        dialogs.reset();
+    }
+
+    void startupSequence_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QByteArray>("expectedBytes");
+        QTest::addColumn<QList<double>>("gapsMs");
+        QTest::addColumn<QString>("caption");
+        // Gaps between the bytes as they leave: each request's own pause and
+        // wait, then the next exchange's opening.
+        QTest::newRow("version 3") << 3 << false << hex("01 01 01 09") << QList<double>{403, 203, 23}
+                                   << "Sterownik 3";
+        QTest::newRow("version 5") << 5 << false << hex("01 01 01 09") << QList<double>{403, 203, 23}
+                                   << "Sterownik 5";
+        QTest::newRow("version 8") << 8 << false << hex("01 01 aa 22 0a 01 09")
+                                   << QList<double>{403, 203, 53, 53, 3, 23} << "Sterownik 8";
+        QTest::newRow("no controller") << 8 << true << hex("01 01 01 09") << QList<double>{403, 203, 23}
+                                       << "Brak sterownika";
+    }
+
+    void startupSequence()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, silent);
+        QFETCH(QList<double>, gapsMs);
+        QFETCH(QString, caption);
+        sim.setVersion(version);
+        if (silent)
+            sim.setFault(qxsim::Fault::Silence);
+
+        form->FormCreate();
+
+        const auto events = sent();
+        QTEST(wire::bytes(events), "expectedBytes");
+        const QVector<double> gaps = wire::gapsMs(events);
+        for (int i = 0; i < gaps.size(); ++i)
+            QVERIFY2(gaps[i] >= gapsMs[i] - 1 && gaps[i] <= gapsMs[i] + 12,
+                     qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(gapsMs[i])));
+        QCOMPARE(form->windowTitle(), "Quorvantix wersja 4.3 (Build " + qx::ProgramBuildText() + " - " + caption);
+        QVERIFY(form->channel().isOpen());
+        QVERIFY(form->TimerObr->isActive());
+        QCOMPARE(form->ObrotyTab->GroupBoxAnalog->isHidden(), version < 8 || silent);
+        QVERIFY(!form->pagecontrol1->isTabVisible(form->pagecontrol1->indexOf(form->DrukowanieTab)));
+        QCOMPARE(dialogs->entries.size(), 0);
+        for (QTimer *timer : allTimers())
+            QCOMPARE(timer->isActive(), timer == form->TimerObr);
+    }
+
+    void pollsEveryTenthOfASecond()
+    {
+        form->FormCreate();
+        sim.clearWireLog();
+        QTest::qWait(1030);
+        const auto events = sent();
+        QVERIFY2(events.size() >= 9 && events.size() <= 11, qPrintable(QString::number(events.size())));
+        QCOMPARE(wire::bytes(events), QByteArray(events.size(), '\x02'));
+        for (double gap : wire::gapsMs(events))
+            QVERIFY2(gap >= 90 && gap <= 112, qPrintable(QString("%1 ms between polls").arg(gap)));
+    }
+
+    void engineSpeed_data()
+    {
+        QTest::addColumn<int>("ignitionIndex");
+        QTest::addColumn<int>("period");
+        QTest::addColumn<int>("meter");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("coil per cylinder, 3000") << 0 << 5120 << 3000 << "3000";
+        QTest::newRow("2975 rounds up to 3000") << 0 << 5163 << 2975 << "3000";
+        QTest::newRow("2925 rounds to even 2900") << 0 << 5251 << 2925 << "2900";
+        QTest::newRow("exactly 300") << 2 << 12800 << 300 << "300";
+        QTest::newRow("299 counts as standing") << 2 << 12843 << 0 << "0";
+        QTest::newRow("8 cylinders") << 5 << 960 << 2000 << "2000";
+    }
+
+    void engineSpeed()
+    {
+        QFETCH(int, ignitionIndex);
+        QFETCH(int, period);
+        sim.setLiveFrame(frameWithPeriod(period));
+        form->FormCreate();
+        form->TimerObr->stop();
+        form->ObrotyTab->ComboBox2->setCurrentIndex(ignitionIndex);
+        form->ObrotyTab->gauge1->setDigit(1234);
+        for (int i = 0; i < 6; ++i)
+            form->ObrotyTab->TimerObrTimer();
+        QTEST(form->ObrotyTab->gauge1->digit(), "meter");
+        QTEST(form->ObrotyTab->Panelobroty->text(), "panel");
+    }
+
+    void standingPeriodChangesNothing()
+    {
+        sim.setLiveFrame(frameWithPeriod(0));
+        form->FormCreate();
+        form->TimerObr->stop();
+        form->ObrotyTab->Panelobroty->setText(QStringLiteral("1500"));
+        form->ObrotyTab->TimerObrTimer();
+        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("1500"));
+    }
+
+    void ignitionChangeActsAtTheNextPollAlone()
+    {
+        form->FormCreate();
+        form->TimerObr->stop();
+        for (int i = 0; i < 6; ++i)
+            form->ObrotyTab->TimerObrTimer();
+        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
+        sim.clearWireLog();
+        form->ObrotyTab->ComboBox2->setCurrentIndex(5);
+        QVERIFY(sent().isEmpty());
+        form->ObrotyTab->TimerObrTimer();
+        QCOMPARE(wire::bytes(sent()), hex("02"));
+        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("1000"));
+    }
+
+    void averagingStartsAfterFivePolls()
+    {
+        form->FormCreate();
+        form->TimerObr->stop();
+        const int periods[] = {1920, 1920, 1920, 1920, 3840, 3840};
+        const char *shown[] = {"2000", "2000", "2000", "2000", "1000", "2000"};
+        for (int i = 0; i < 6; ++i) {
+            sim.setLiveFrame(frameWithPeriod(periods[i]));
+            form->ObrotyTab->TimerObrTimer();
+            QCOMPARE(form->ObrotyTab->Panelobroty->text(), QString(shown[i]));
+        }
+    }
+
+    void reidentification()
+    {
+        form->FormCreate();
+        sim.setAnalogThreshold(90);
+        sim.setParameterBlock([&] {
+            QByteArray block = defaultBlock;
+            block[32] = 0; // coil per cylinder
+            return block;
+        }());
+        sim.clearWireLog();
+        form->OdczytUkladuButtClick();
+        QCOMPARE(wire::bytes(sent()), hex("01 aa 22 0a 01 01 09"));
+        QCOMPARE(form->ObrotyTab->Edit23->currentText(), QStringLiteral("90"));
+        QCOMPARE(form->ObrotyTab->ComboBox2->currentIndex(), 0);
+        QCOMPARE(form->protocol().state().RpmConstant, 19200);
+        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->channel().isOpen());
+    }
+
+    void portMenuChoiceWaitsForTheNextOpen()
+    {
+        form->FormCreate();
+        form->menu().PCOM[4]->trigger();
+        QCOMPARE(form->protocol().portName(), QStringLiteral("com5"));
+        QVERIFY(form->menu().PCOM[4]->isChecked());
+        QVERIFY(!form->menu().PCOM[0]->isChecked());
+        sim.clearWireLog();
+        QTest::qWait(250);
+        QVERIFY(wire::bytes(sent()).contains('\x02')); // still polling com1
+    }
+
+    void controllerVersionCommandOnlyOnTheParametersPage()
+    {
+        form->FormCreate();
+        form->TimerObr->stop();
+        sim.clearWireLog();
+        form->menu().wersjasterownika1->trigger();
+        QVERIFY(sent().isEmpty());
+        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
+        form->channel().ClosePort();
+        form->menu().wersjasterownika1->trigger();
+        QCOMPARE(wire::bytes(sent()), hex("01"));
+        QVERIFY(!form->channel().isOpen());
+    }
+
+    void exitQuestion()
+    {
+        form->FormCreate();
+        dialogs->answer = false;
+        form->KoniecButtonClick();
+        QCOMPARE(dialogs->entries.size(), 1);
+        QCOMPARE(dialogs->entries.first().text, QStringLiteral("Czy zakończyć program ?"));
+        QCOMPARE(dialogs->entries.first().icon, qx::DialogIcon::Question);
+        QVERIFY(form->TimerObr->isActive());
+
+        form->show();
+        dialogs->answer = true;
+        form->KoniecButtonClick();
+        for (QTimer *timer : allTimers())
+            QVERIFY(!timer->isActive());
+        QVERIFY(!form->isVisible());
+    }
+
+    void stopAllTimersStopsEveryOne()
+    {
+        for (QTimer *timer : allTimers())
+            timer->start();
+        form->StopAllTimers();
+        for (QTimer *timer : allTimers())
+            QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+        const QList<int> intervals = {100, 50, 100, 100, 100, 100, 100, 100, 100, 200};
+        for (int i = 0; i < intervals.size(); ++i)
+            QCOMPARE(allTimers()[i]->interval(), intervals[i]);
+    }
+};
+
+QTEST_MAIN(TestAppStartup)
+#include "tst_app_startup.moc"
