@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
@@ -273,6 +274,24 @@ private slots:
         for (QTimer *timer : allTimers())
             QVERIFY(!timer->isActive());
         QVERIFY(!form->isVisible());
+    }
+
+    void focusDecidesWhereAutodetectionIsOffered()
+    {
+        form->FormCreate();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->ObrotyTab->ComboBox2));
+        QVERIFY(form->menu().AutodetekcjaMenu->isVisible());
+
+        auto *field = new QLineEdit(form->ParametryTab);
+        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
+        field->setFocus();
+        QTRY_VERIFY(!form->menu().AutodetekcjaMenu->isVisible());
+        form->pagecontrol1->setCurrentWidget(form->ObrotyTab);
+        form->ObrotyTab->ComboBox2->setFocus();
+        QTRY_VERIFY(form->menu().AutodetekcjaMenu->isVisible());
     }
 
     void stopAllTimersStopsEveryOne()
