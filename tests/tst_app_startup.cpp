@@ -4,7 +4,7 @@
 #include "MainMenu.h"
 #include "PortIoUnderTest.h"
 #include "RpmPage.h"
-#include "Simulator.h"
+#include "TestController.h"
 #include "TForm1.h"
 #include "TestSettings.h"
 #include "WireLog.h"
@@ -42,10 +42,9 @@ class TestAppStartup : public QObject
     Q_OBJECT
 
     TestSettings settings;
-    qxsim::Simulator sim;
+    TestController sim;
     std::unique_ptr<DialogRecorder> dialogs;
     std::unique_ptr<qx::TForm1> form;
-    QByteArray defaultBlock;
 
     QVector<qxsim::WireEvent> sent() const { return wire::fromProgram(sim.wireLog()); }
 
@@ -66,15 +65,12 @@ class TestAppStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
-        defaultBlock = sim.parameterBlock();
+        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
     }
 
     void init()
     {
-        sim.setFault(qxsim::Fault::None);
-        sim.setVersion(8);
-        sim.setParameterBlock(defaultBlock);
+        sim.restoreDefaults();
         sim.setLiveFrame(frameWithPeriod(1920));
         dialogs = std::make_unique<DialogRecorder>();
         makeForm();
@@ -218,7 +214,7 @@ private slots:
         form->FormCreate();
         sim.setAnalogThreshold(90);
         sim.setParameterBlock([&] {
-            QByteArray block = defaultBlock;
+            QByteArray block = sim.startBlock();
             block[32] = 0; // coil per cylinder
             return block;
         }());

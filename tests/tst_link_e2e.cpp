@@ -5,7 +5,7 @@
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "PortIoUnderTest.h"
-#include "Simulator.h"
+#include "TestController.h"
 #include "TestSettings.h"
 #include "WireLog.h"
 
@@ -85,12 +85,11 @@ class TestLinkE2E : public QObject
     Q_OBJECT
 
     TestSettings settings;
-    qxsim::Simulator sim;
+    TestController sim;
     RecordingFeedback feedback;
     std::unique_ptr<qx::SerialChannel> channel;
     std::unique_ptr<qx::ControllerProtocol> protocol;
     std::unique_ptr<IdentificationWindow> window;
-    QByteArray defaultBlock;
 
     QByteArray sentBytes() const { return wire::bytes(wire::fromProgram(sim.wireLog())); }
 
@@ -106,17 +105,12 @@ class TestLinkE2E : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
-        defaultBlock = sim.parameterBlock();
+        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
     }
 
     void init()
     {
-        sim.setFault(qxsim::Fault::None);
-        sim.setVersion(8);
-        sim.setParameterBlock(defaultBlock);
-        sim.setAnalogThreshold(1);
-        sim.setLiveFrame({});
+        sim.restoreDefaults();
         feedback = RecordingFeedback();
         channel = std::make_unique<qx::SerialChannel>(portIoUnderTest(), linkedPortsOnly(),
                                                       &feedback);

@@ -3,7 +3,7 @@
 #include "ControlsByName.h"
 #include "DialogRecorder.h"
 #include "PortIoUnderTest.h"
-#include "Simulator.h"
+#include "TestController.h"
 #include "TForm1.h"
 #include "TestSettings.h"
 
@@ -22,7 +22,7 @@ class TestLinkFaults : public QObject
     Q_OBJECT
 
     TestSettings settings;
-    qxsim::Simulator sim;
+    TestController sim;
     std::unique_ptr<DialogRecorder> dialogs;
     std::unique_ptr<qx::TForm1> form;
     QLabel *transmissionLabel = nullptr;
@@ -52,13 +52,12 @@ class TestLinkFaults : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
     }
 
     void init()
     {
-        sim.setFault(qxsim::Fault::None);
-        sim.setVersion(8);
+        sim.restoreDefaults();
         sim.setLiveFrame(Frame);
         dialogs = std::make_unique<DialogRecorder>();
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
