@@ -48,6 +48,8 @@ public:
 
     ControllerProtocol(SerialChannel &channel, TextSource texts);
 
+    SerialChannel &channel() { return channel_; }
+    QString text(int key) const { return texts_(key); }
     ProtocolState &state() { return state_; }
     const ProtocolState &state() const { return state_; }
 
