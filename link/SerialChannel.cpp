@@ -69,6 +69,7 @@ bool SerialChannel::read(bool *bytesTaken)
     qint64 count = 0;
     const bool statusOk = io_->bytesQueued(&count);
     *bytesTaken = statusOk && count > 0;
+    lastReadEmpty_ = !*bytesTaken;
     if (*bytesTaken)
         reply_.store(io_->read(std::min<qint64>(count, ReadCap)));
     if (feedback_)

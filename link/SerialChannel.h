@@ -39,6 +39,9 @@ public:
     // The device the last successful open resolved to (for the port menu).
     QString resolvedDevice(const QString &portName) const { return resolver_.resolve(portName); }
 
+    // Whether the last read found nothing waiting (the buffer then holds the
+    // reply before it).
+    bool lastReadEmpty() const { return lastReadEmpty_; }
     int emptyReadCount() const { return emptyReads_; }
     void resetEmptyReadCount() { emptyReads_ = 0; }
 
@@ -52,6 +55,7 @@ private:
     LinkFeedback *feedback_;
     ReplyBuffer reply_;
     int emptyReads_ = 0;
+    bool lastReadEmpty_ = true;
 };
 
 } // namespace qx

@@ -6,9 +6,48 @@
 
 namespace qx {
 
-// The controller's configuration as the texts the Parameters page shows:
-// 23 slots, each with a main value; slots 7, 10 and 21 have a second value
-// and slot 12 a second and a third.
+// One value of the parameter set: a slot and which of its values.
+struct Param
+{
+    int slot;
+    int part = 0;
+};
+
+// The parameters by name. Slots 7, 10 and 21 have a second value and slot 12
+// a second and a third.
+namespace P {
+constexpr Param ProbeVariant{0};
+constexpr Param LambdaThreshold{1};
+constexpr Param SwitchRpm{2};
+constexpr Param TpsType{3};
+constexpr Param TpsThresholdVolts{4};
+constexpr Param StepSpeedAboveTps{5};
+constexpr Param StepSpeedBelowTps{6};
+constexpr Param MaxGasRpm{7};
+constexpr Param MaxGasRpmOff{7, 1};
+constexpr Param RpmKind{8};
+constexpr Param RpmDelta{9};
+constexpr Param StepMin{10};
+constexpr Param StepMax{10, 1};
+constexpr Param StepStart{11};
+constexpr Param LambdaLowTime{12};
+constexpr Param LambdaHighTime{12, 1};
+constexpr Param BoschProbe{12, 2};
+constexpr Param StartDelay{13};
+constexpr Param CutoffOn{14};
+constexpr Param CutoffStepLevel{15};
+constexpr Param CutoffRpm{16};
+constexpr Param StepOpening{17};
+constexpr Param SwitchDelay{18};
+constexpr Param OperatingMode{19};
+constexpr Param ReserveSensorType{20};
+constexpr Param SwitchTemperature{21};
+constexpr Param TempSensorBox{21, 1}; // the tick of CheckBox22_2 as collected
+constexpr Param AnalogThreshold{22};
+} // namespace P
+
+// The controller's configuration as the texts the Parameters page shows, and
+// the temperature-sensor switch that is actually sent.
 class ParameterSet
 {
 public:
@@ -19,8 +58,12 @@ public:
     // Every value "0", as at start-up.
     void setAllZero();
 
-    const QString &value(int slot, int part = 0) const { return slots_[slot][part]; }
-    void setValue(int slot, const QString &text, int part = 0) { slots_[slot][part] = text; }
+    const QString &text(Param p) const { return slots_[p.slot][p.part]; }
+    void setText(Param p, const QString &text) { slots_[p.slot][p.part] = text; }
+
+    // The temperature-sensor switch sent to the controller: set by the read,
+    // by the page's sensor box and by the adaptation's.
+    quint8 TempSensorOn = 0;
 
 private:
     std::array<std::array<QString, 3>, SlotCount> slots_;

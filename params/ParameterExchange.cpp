@@ -1,0 +1,85 @@
+#include "ParameterExchange.h"
+
+#include "ControllerProtocol.h"
+#include "DialogService.h"
+#include "ParameterSet.h"
+#include "ParameterWrite.h"
+#include "Pause.h"
+#include "ProtocolTables.h"
+#include "SerialChannel.h"
+
+namespace qx {
+
+namespace {
+
+// The write going out on the serial channel.
+class ChannelTarget final : public WriteTarget
+{
+public:
+    explicit ChannelTarget(ControllerProtocol &protocol) : protocol_(protocol) {}
+
+    void openPort() override { protocol_.channel().OpenPort(protocol_.portName()); }
+    void closePort() override { protocol_.channel().ClosePort(); }
+    void send(quint8 byte) override { protocol_.channel().SendByte(byte); }
+    void pause(int milliseconds) override { pauseMs(milliseconds); }
+    void message(const QString &caption, const QString &text) override { showMessage(caption, text); }
+
+private:
+    ControllerProtocol &protocol_;
+};
+
+} // namespace
+
+ParameterExchange::ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters)
+    : protocol_(protocol), parameters_(parameters)
+{
+}
+
+std::optional<BlockFacts> ParameterExchange::ReadParameters()
+{
+    SerialChannel &channel = protocol_.channel();
+    channel.OpenPort(protocol_.portName());
+    protocol_.ReadAnalogThreshold();
+    parameters_.setText(P::AnalogThreshold, protocol_.state().AnalogThresholdText);
+    channel.ClosePort();
+    channel.OpenPort(protocol_.portName());
+    channel.SendByte(Cmd::ParameterBlock);
+    pauseMs(BlockWaitMs);
+    channel.ReadReply();
+    channel.ClosePort();
+    channel.reply().DecodeReply(ControllerProtocol::ParameterBlockLength);
+    // Without a reply the buffer still holds an older one (often a live
+    // frame); decoding that would put nonsense on the page.
+    if (channel.lastReadEmpty())
+        return std::nullopt;
+
+    BlockFacts facts;
+    if (!decodeParameterBlock(channel.reply(), parameters_, &facts))
+        return std::nullopt;
+    ProtocolState &state = protocol_.state();
+    state.RpmConstant = facts.rpmConstant;
+    state.ControllerFlags = facts.flags;
+    state.ProbeVariant = facts.probeVariant;
+    return facts;
+}
+
+void ParameterExchange::WriteAllParameters()
+{
+    ChannelTarget target(protocol_);
+    ProtocolState &state = protocol_.state();
+    writeAllParameters(parameters_, {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags}, target);
+}
+
+void ParameterExchange::SaveAnalogThreshold()
+{
+    ChannelTarget target(protocol_);
+    target.openPort();
+    target.pause(WriteStepPauseMs);
+    target.send(Cmd::OpenBlock);
+    writeAnalogThreshold(parameters_, target);
+    target.pause(WriteStepPauseMs);
+    target.send(Cmd::CloseBlock);
+    target.closePort();
+}
+
+} // namespace qx

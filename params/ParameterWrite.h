@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace qx {
+
+class ParameterSet;
+
+// Where a write goes: the serial channel in the program, a recorder in tests.
+class WriteTarget
+{
+public:
+    virtual ~WriteTarget() = default;
+    virtual void openPort() = 0;
+    virtual void closePort() = 0;
+    virtual void send(quint8 byte) = 0;
+    virtual void pause(int milliseconds) = 0;
+    // A modal box with an OK button and no icon.
+    virtual void message(const QString &caption, const QString &text) = 0;
+
+    void send(std::initializer_list<int> bytes)
+    {
+        for (int b : bytes)
+            send(quint8(b));
+    }
+};
+
+// What the write needs besides the parameters.
+struct WriteContext
+{
+    int rpmConstant = 0;
+    int controllerVersion = 0;
+    // The controller's flag byte as last read or sent; the write changes it.
+    quint8 *flags = nullptr;
+};
+
+// The pause between the parameter commands of a write.
+constexpr int WriteStepPauseMs = 20;
+
+// The whole parameter set in one configuration block: 0xAA, one command per
+// parameter with the flag byte again after each flag parameter, the analog
+// threshold in a second block opening, then 0x0A. A value that fails its
+// check is reported and left out; the rest is written and the block is
+// always closed.
+void writeAllParameters(ParameterSet &parameters, const WriteContext &context, WriteTarget &target);
+
+// The analog RPM threshold alone: the port closed and reopened, then
+// 0xAA, 0x23 and the value, 20 ms apart.
+void writeAnalogThreshold(const ParameterSet &parameters, WriteTarget &target);
+
+} // namespace qx
