@@ -1,0 +1,141 @@
+#include "ParametersPage.h"
+
+#include "ParameterSet.h"
+#include "ParametersPageForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace qx {
+
+namespace {
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresholdField, QWidget *parent)
+    : QWidget(parent), parameters_(parameters), analogThresholdField_(analogThresholdField)
+{
+    setObjectName(QStringLiteral("ParametryTab"));
+    buildGroups();
+    buildCommands();
+    buildCommentLineAndStrip();
+
+    // Boxes react to every change of their tick, by the user or by code, as
+    // the read and the reset expect; the list only to the user's choice, so an
+    // entry selected by code leaves Edit10 as it was.
+    connect(CheckBox13_3, &QCheckBox::toggled, this, &ParametersPage::CheckBox13_3Click);
+    connect(CheckBox15, &QCheckBox::toggled, this, &ParametersPage::CheckBox15Click);
+    connect(CheckBox8_2, &QCheckBox::toggled, this, &ParametersPage::CheckBox8_2Click);
+    connect(CheckBox22_2, &QCheckBox::toggled, this, &ParametersPage::CheckBox22_2Click);
+    connect(WylaczkomentarzeCheck, &QCheckBox::toggled, this, &ParametersPage::WylaczkomentarzeCheckClick);
+    connect(ComboBox9, &QComboBox::activated, this, &ParametersPage::ComboBox9Change);
+}
+
+void ParametersPage::ShowParameters()
+{
+    const ParameterSet &set = parameters_;
+    for (const PageGroup &group : pageGroups()) {
+        for (const PageRow &row : group.rows) {
+            if (row.list.member)
+                (this->*row.list.member)->setCurrentIndex(set.text(row.param).toInt());
+            if (row.field.member)
+                (this->*row.field.member)->setText(set.text(row.param));
+            if (row.second.member)
+                (this->*row.second.member)->setText(set.text(row.secondParam));
+        }
+    }
+    analogThresholdField_->setCurrentText(set.text(P::AnalogThreshold));
+
+    // The ticks follow the parameters without their handlers, which would put
+    // default lambda times over the ones just shown.
+    {
+        const QSignalBlocker maxRpm(CheckBox8_2);
+        const QSignalBlocker bosch(CheckBox13_3);
+        const QSignalBlocker cutoff(CheckBox15);
+        CheckBox8_2->setChecked(set.text(P::MaxGasRpmOff) == QLatin1String("1"));
+        CheckBox13_3->setChecked(set.text(P::BoschProbe) != QLatin1String("0"));
+        CheckBox15->setChecked(set.text(P::CutoffOn) != QLatin1String("0"));
+    }
+    Edit10->setEnabled(set.text(P::RpmKind) != QLatin1String("0"));
+    const bool cutoffOn = set.text(P::CutoffOn) == QLatin1String("1");
+    Edit16->setEnabled(cutoffOn);
+    Edit17->setEnabled(cutoffOn);
+}
+
+void ParametersPage::CollectParameters()
+{
+    ParameterSet &set = parameters_;
+    for (const PageGroup &group : pageGroups()) {
+        for (const PageRow &row : group.rows) {
+            if (row.list.member)
+                set.setText(row.param, QString::number((this->*row.list.member)->currentIndex()));
+            if (row.field.member)
+                set.setText(row.param, (this->*row.field.member)->text());
+            if (row.second.member)
+                set.setText(row.secondParam, (this->*row.second.member)->text());
+        }
+    }
+    set.setText(P::AnalogThreshold, analogThresholdField_->currentText());
+    set.setText(P::MaxGasRpmOff, flagText(CheckBox8_2->isChecked()));
+    set.setText(P::BoschProbe, flagText(CheckBox13_3->isChecked()));
+    set.setText(P::CutoffOn, flagText(CheckBox15->isChecked()));
+    set.setText(P::TempSensorBox, flagText(CheckBox22_2->isChecked()));
+}
+
+void ParametersPage::CheckBox13_3Click()
+{
+    // A Bosch probe has no timing of its own: both times go to zero, and back
+    // to the usual 500 ms when the box is cleared.
+    const bool bosch = CheckBox13_3->isChecked();
+    const QString time = bosch ? QStringLiteral("0") : QStringLiteral("500");
+    Edit13_1->setText(time);
+    Edit13_2->setText(time);
+    parameters_.setText(P::BoschProbe, flagText(bosch));
+    emit parametersEdited();
+}
+
+void ParametersPage::CheckBox15Click()
+{
+    const bool cutoffOn = CheckBox15->isChecked();
+    Edit16->setEnabled(cutoffOn);
+    Edit17->setEnabled(cutoffOn);
+    parameters_.setText(P::CutoffOn, flagText(cutoffOn));
+    emit parametersEdited();
+}
+
+void ParametersPage::CheckBox8_2Click()
+{
+    parameters_.setText(P::MaxGasRpmOff, flagText(CheckBox8_2->isChecked()));
+    emit parametersEdited();
+}
+
+void ParametersPage::CheckBox22_2Click()
+{
+    const bool sensorOn = CheckBox22_2->isChecked();
+    parameters_.TempSensorOn = sensorOn ? 1 : 0;
+    ZmiennaTemperatura->setVisible(sensorOn);
+    ZmiennaTemperaturaLabel->setVisible(sensorOn);
+    emit parametersEdited();
+}
+
+void ParametersPage::ComboBox9Change()
+{
+    Edit10->setEnabled(ComboBox9->currentIndex() != 0);
+}
+
+void ParametersPage::WylaczkomentarzeCheckClick()
+{
+    commentsOn_ = !WylaczkomentarzeCheck->isChecked();
+    if (!commentsOn_)
+        info->clear();
+}
+
+} // namespace qx

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TLEDMeter;
+
+namespace qx {
+
+class ParameterSet;
+
+// The Parameters page: the controller's parameters in six groups, the
+// commands that read, write, reset and file them, the comment line and the
+// strip of live values along the bottom. It moves texts between the
+// ParameterSet and its controls; the exchanges with the controller live
+// elsewhere and reach the controls through the public members.
+class ParametersPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // analogThresholdField is the RPM page's threshold list (Edit23), owned
+    // there; its slot travels with this page's parameters.
+    ParametersPage(ParameterSet &parameters, QComboBox *analogThresholdField, QWidget *parent = nullptr);
+
+    // ParameterSet into the controls and Edit23. CheckBox22_2 is left as the
+    // read set it.
+    void ShowParameters();
+    // The controls and Edit23 into the ParameterSet, disabled fields included.
+    void CollectParameters();
+
+    // The side effects of the boxes and of the RPM-kind list. They run on every
+    // change of a tick, by the user or by code, and on the user's choices in
+    // ComboBox9.
+    void CheckBox13_3Click();
+    void CheckBox15Click();
+    void CheckBox8_2Click();
+    void CheckBox22_2Click();
+    void ComboBox9Change();
+    void WylaczkomentarzeCheckClick();
+
+    // Whether the comment line shows help texts.
+    bool commentsOn() const { return commentsOn_; }
+
+    QGroupBox *GroupBox20 = nullptr;
+    QGroupBox *GroupBox9 = nullptr;
+    QGroupBox *GroupBox14 = nullptr;
+    QGroupBox *GroupBox22 = nullptr;
+    QGroupBox *GroupBox8 = nullptr;
+    QGroupBox *GroupBox21 = nullptr;
+
+    QComboBox *ComboBox1 = nullptr;
+    QComboBox *ComboBox4 = nullptr;
+    QComboBox *ComboBox9 = nullptr;
+    QComboBox *ComboBox20 = nullptr;
+    QComboBox *ComboBox21 = nullptr;
+
+    QLineEdit *Edit2 = nullptr;
+    QLineEdit *Edit3 = nullptr;
+    QLineEdit *Edit5 = nullptr;
+    QLineEdit *Edit6 = nullptr;
+    QLineEdit *Edit7 = nullptr;
+    QLineEdit *Edit8_1 = nullptr;
+    QLineEdit *Edit10 = nullptr;
+    QLineEdit *Edit11_1 = nullptr;
+    QLineEdit *Edit11_2 = nullptr;
+    QLineEdit *Edit12 = nullptr;
+    QLineEdit *Edit13_1 = nullptr;
+    QLineEdit *Edit13_2 = nullptr;
+    QLineEdit *Edit14 = nullptr;
+    QLineEdit *Edit16 = nullptr;
+    QLineEdit *Edit17 = nullptr;
+    QLineEdit *Edit18 = nullptr;
+    QLineEdit *Edit19 = nullptr;
+    QLineEdit *Edit22_1 = nullptr;
+
+    QCheckBox *CheckBox8_2 = nullptr;
+    QCheckBox *CheckBox13_3 = nullptr;
+    QCheckBox *CheckBox15 = nullptr;
+    QCheckBox *CheckBox22_2 = nullptr;
+    QCheckBox *WylaczkomentarzeCheck = nullptr;
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label16 = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label18 = nullptr;
+    QLabel *Label19 = nullptr;
+    QLabel *Label20 = nullptr;
+    QLabel *Label21 = nullptr;
+    QLabel *Label22 = nullptr;
+    QLabel *Label23 = nullptr;
+    QLabel *minprzelbgLabel = nullptr;
+    QLabel *CheckBox8_2_label = nullptr;
+    QLabel *CheckBox13_3_Label = nullptr;
+    QLabel *CheckBox15_Label = nullptr;
+    QLabel *checkbox22_2_label = nullptr;
+    QLabel *WylaczkomentarzeCheckLabel = nullptr;
+
+    QPushButton *ResButt = nullptr;
+    QPushButton *ZapButPic = nullptr;
+    QPushButton *odczButPic = nullptr;
+    QPushButton *OdczytButtPlik = nullptr;
+    QPushButton *ZapiszButtPlik = nullptr;
+
+    // The comment line under the groups (help text of the focused field).
+    QLabel *info = nullptr;
+
+    // The live strip.
+    QLabel *ZmiennaLambda = nullptr;
+    QLabel *LambdaLabel = nullptr;
+    TLEDMeter *LEDMeter2 = nullptr;
+    QLabel *ZmiennaTPS = nullptr;
+    QLabel *ZmiennaTPSLabel = nullptr;
+    QLabel *ZmiennaTemperatura = nullptr;
+    QLabel *ZmiennaTemperaturaLabel = nullptr;
+    QLabel *ZmiennaObroty = nullptr;
+    QLabel *ZmiennaObrotyLabel = nullptr;
+    QLabel *ZmiennaSilnikKrokowy = nullptr;
+    QLabel *ZmiennaSilnikKrokowyLabel = nullptr;
+    QLabel *ZmiennaGazBenzyna = nullptr;
+    QLabel *aktZasilanieLabel = nullptr;
+
+signals:
+    // A box changed a parameter: the controller no longer holds what the
+    // page shows.
+    void parametersEdited();
+
+private:
+    // Building the page; the layout is in ParametersPageLayout.cpp.
+    void buildGroups();
+    void buildCommands();
+    void buildCommentLineAndStrip();
+
+    ParameterSet &parameters_;
+    QComboBox *analogThresholdField_;
+    bool commentsOn_ = true;
+};
+
+} // namespace qx

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ParameterSet.h"
+#include "ParametersPage.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// What the Parameters page is made of, as tables: its groups, each a list of
+// rows of caption and control(s). The page builds its controls, lays them out
+// and moves the parameters from these tables.
+
+namespace qx {
+
+// A public control of the page together with its object name.
+template <class T>
+struct Named
+{
+    T *ParametersPage::*member = nullptr;
+    const char *name = nullptr;
+};
+
+// Spelling the member once keeps member and object name the same.
+#define QX_NAMED(control) {&ParametersPage::control, #control}
+
+// Captions of the check boxes, in the groups and under the commands.
+constexpr int BoxCaptionPt = 10;
+
+enum class RowKind { List, Field, Pair, Check };
+
+// One row of a group: a caption at the left and its control(s) at the right.
+struct PageRow
+{
+    PageRow(RowKind kind, Named<QLabel> caption, const char *text, int captionPointSize)
+        : kind(kind), caption(caption), text(text), captionPointSize(captionPointSize)
+    {
+    }
+
+    RowKind kind;
+    Named<QLabel> caption;
+    const char *text;
+    int captionPointSize;
+    // List rows: the list, its entries and its font.
+    Named<QComboBox> list;
+    QStringList entries;
+    int listPointSize = 0;
+    // Field rows: the field; pair rows: both fields, sharing the row.
+    Named<QLineEdit> field;
+    Named<QLineEdit> second;
+    // The parameters of the list or of the field(s).
+    Param param{};
+    Param secondParam{};
+    // Check rows: the box, and a caption of its own beside it where the row's
+    // caption names the setting rather than the box.
+    Named<QCheckBox> box;
+    Named<QLabel> boxCaption;
+    const char *boxText = nullptr;
+};
+
+enum class Column { Left, Right };
+
+struct PageGroup
+{
+    Named<QGroupBox> box;
+    Column column;
+    int designHeight;
+    std::vector<PageRow> rows;
+};
+
+// The six groups, top to bottom in each column.
+const std::vector<PageGroup> &pageGroups();
+
+} // namespace qx

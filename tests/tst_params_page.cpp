@@ -1,0 +1,310 @@
+// The Parameters page: showing and collecting parameters, the side effects of
+// its boxes, its controls and their layout.
+#include "FittingLabel.h"
+#include "ParameterSet.h"
+#include "ParametersPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace qx;
+
+namespace {
+
+// Every value the page moves, in the order of the test rows below.
+const Param Moved[] = {
+    P::ProbeVariant,  P::LambdaThreshold,   P::SwitchRpm,         P::TpsType,        P::TpsThresholdVolts,
+    P::StepSpeedAboveTps, P::StepSpeedBelowTps, P::MaxGasRpm,     P::MaxGasRpmOff,   P::RpmKind,
+    P::RpmDelta,      P::StepMin,           P::StepMax,           P::StepStart,      P::LambdaLowTime,
+    P::LambdaHighTime, P::BoschProbe,       P::StartDelay,        P::CutoffOn,       P::CutoffStepLevel,
+    P::CutoffRpm,     P::StepOpening,       P::SwitchDelay,       P::OperatingMode,  P::ReserveSensorType,
+    P::SwitchTemperature, P::TempSensorBox, P::AnalogThreshold,
+};
+
+void fill(ParameterSet &set, const QStringList &texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        set.setText(Moved[i], texts[i]);
+}
+
+QStringList textsOf(const ParameterSet &set)
+{
+    QStringList texts;
+    for (const Param &p : Moved)
+        texts << set.text(p);
+    return texts;
+}
+
+} // namespace
+
+class TestParamsPage : public QObject
+{
+    Q_OBJECT
+
+    ParameterSet set;
+    QComboBox threshold;
+    std::unique_ptr<ParametersPage> page;
+
+    template <class T = QWidget>
+    T *control(const QString &name) { return page->findChild<T *>(name); }
+
+private slots:
+    void init()
+    {
+        set = ParameterSet();
+        threshold.setEditable(true);
+        page = std::make_unique<ParametersPage>(set, &threshold);
+        page->resize(787, 485);
+        page->show();
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("sensorTicked");
+        QTest::newRow("reset values") << QStringList{"0", "0,50", "2000", "0", "1,25", "3", "6", "7000", "0", "0",
+                                                     "500", "10", "200", "100", "500", "500", "0", "1", "0", "30",
+                                                     "1500", "30", "100", "0", "1", "0", "0", "1"}
+                                      << false;
+        QTest::newRow("everything switched on")
+            << QStringList{"4", "4,90", "9000", "1", "9,9", "24", "1", "5000", "1", "1", "5000", "0", "255", "255",
+                           "0", "0", "1", "50", "1", "255", "5000", "50", "10000", "1", "0", "100", "1", "250"}
+            << true;
+        // Showing ticks must not run the boxes' effects over the texts shown.
+        QTest::newRow("Bosch ticked beside lambda times")
+            << QStringList{"2", "0,10", "1000", "0", "0,0", "1", "24", "1000", "0", "1", "0", "7", "8", "9",
+                           "750", "1250", "1", "1", "0", "1", "500", "2", "100", "0", "1", "0", "0", "10"}
+            << false;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(bool, sensorTicked);
+        fill(set, texts);
+        page->CheckBox22_2->setChecked(sensorTicked); // the read's part
+        page->ShowParameters();
+        set = ParameterSet();
+        page->CollectParameters();
+        QCOMPARE(textsOf(set), texts);
+    }
+
+    void showEnables_data()
+    {
+        QTest::addColumn<QString>("rpmKind");
+        QTest::addColumn<QString>("cutoffOn");
+        QTest::addColumn<QString>("maxRpmOff");
+        QTest::addColumn<QString>("bosch");
+        QTest::addColumn<bool>("deltaEnabled");
+        QTest::addColumn<bool>("cutoffFieldsEnabled");
+        QTest::addColumn<bool>("cutoffTicked");
+        QTest::addColumn<bool>("maxRpmOffTicked");
+        QTest::addColumn<bool>("boschTicked");
+        QTest::newRow("all off") << "0" << "0" << "0" << "0" << false << false << false << false << false;
+        QTest::newRow("all on") << "1" << "1" << "1" << "1" << true << true << true << true << true;
+        // Ticks follow "not 0"; the cut-off fields only "1".
+        QTest::newRow("cut-off 2") << "1" << "2" << "2" << "2" << true << false << true << false << true;
+    }
+
+    void showEnables()
+    {
+        QFETCH(QString, rpmKind);
+        QFETCH(QString, cutoffOn);
+        QFETCH(QString, maxRpmOff);
+        QFETCH(QString, bosch);
+        // Start from the opposite state, so each rule has to act.
+        set.setText(P::RpmKind, rpmKind == "0" ? "1" : "0");
+        set.setText(P::CutoffOn, cutoffOn == "1" ? "0" : "1");
+        set.setText(P::MaxGasRpmOff, maxRpmOff == "1" ? "0" : "1");
+        set.setText(P::BoschProbe, bosch == "0" ? "1" : "0");
+        page->ShowParameters();
+
+        set.setText(P::RpmKind, rpmKind);
+        set.setText(P::CutoffOn, cutoffOn);
+        set.setText(P::MaxGasRpmOff, maxRpmOff);
+        set.setText(P::BoschProbe, bosch);
+        QSignalSpy edited(page.get(), &ParametersPage::parametersEdited);
+        page->ShowParameters();
+        QTEST(page->Edit10->isEnabled(), "deltaEnabled");
+        QTEST(page->Edit16->isEnabled(), "cutoffFieldsEnabled");
+        QTEST(page->Edit17->isEnabled(), "cutoffFieldsEnabled");
+        QTEST(page->CheckBox15->isChecked(), "cutoffTicked");
+        QTEST(page->CheckBox8_2->isChecked(), "maxRpmOffTicked");
+        QTEST(page->CheckBox13_3->isChecked(), "boschTicked");
+        QCOMPARE(edited.count(), 0);
+    }
+
+    void boxEffects_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("tick");
+        QTest::addColumn<QVariantMap>("controls"); // "Name.property" → value
+        QTest::addColumn<int>("slot");             // -1: the box sets no parameter text
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("sensorOn");
+        const QVariantMap noControls;
+        QTest::newRow("Bosch ticked") << "CheckBox13_3" << true
+                                      << QVariantMap{{"Edit13_1.text", "0"}, {"Edit13_2.text", "0"}}
+                                      << P::BoschProbe.slot << P::BoschProbe.part << "1" << 0;
+        QTest::newRow("Bosch cleared") << "CheckBox13_3" << false
+                                       << QVariantMap{{"Edit13_1.text", "500"}, {"Edit13_2.text", "500"}}
+                                       << P::BoschProbe.slot << P::BoschProbe.part << "0" << 0;
+        QTest::newRow("cut-off on") << "CheckBox15" << true
+                                    << QVariantMap{{"Edit16.enabled", true}, {"Edit17.enabled", true}}
+                                    << P::CutoffOn.slot << P::CutoffOn.part << "1" << 0;
+        QTest::newRow("cut-off off") << "CheckBox15" << false
+                                     << QVariantMap{{"Edit16.enabled", false}, {"Edit17.enabled", false}}
+                                     << P::CutoffOn.slot << P::CutoffOn.part << "0" << 0;
+        QTest::newRow("max rpm off") << "CheckBox8_2" << true << noControls << P::MaxGasRpmOff.slot
+                                     << P::MaxGasRpmOff.part << "1" << 0;
+        QTest::newRow("max rpm on") << "CheckBox8_2" << false << noControls << P::MaxGasRpmOff.slot
+                                    << P::MaxGasRpmOff.part << "0" << 0;
+        QTest::newRow("sensor on") << "CheckBox22_2" << true
+                                   << QVariantMap{{"ZmiennaTemperatura.visible", true},
+                                                  {"ZmiennaTemperaturaLabel.visible", true}}
+                                   << -1 << 0 << "" << 1;
+        QTest::newRow("sensor off") << "CheckBox22_2" << false
+                                    << QVariantMap{{"ZmiennaTemperatura.visible", false},
+                                                   {"ZmiennaTemperaturaLabel.visible", false}}
+                                    << -1 << 0 << "" << 0;
+    }
+
+    void boxEffects()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, tick);
+        QFETCH(QVariantMap, controls);
+        QFETCH(int, slot);
+        QFETCH(int, part);
+        auto *check = control<QCheckBox>(box);
+        check->setChecked(!tick);
+        QSignalSpy edited(page.get(), &ParametersPage::parametersEdited);
+        check->setChecked(tick);
+        for (auto it = controls.cbegin(); it != controls.cend(); ++it) {
+            const QStringList target = it.key().split('.');
+            QCOMPARE(control(target[0])->property(target[1].toLatin1()), it.value());
+        }
+        if (slot >= 0)
+            QTEST(set.text(Param{slot, part}), "text");
+        QTEST(int(set.TempSensorOn), "sensorOn");
+        QCOMPARE(edited.count(), 1);
+    }
+
+    void rpmKindListFollowsTheUserOnly()
+    {
+        QSignalSpy edited(page.get(), &ParametersPage::parametersEdited);
+        page->ComboBox9->setCurrentIndex(1); // as a reset selects entries
+        QVERIFY(page->Edit10->isEnabled());
+        page->ComboBox9->setCurrentIndex(0);
+        QVERIFY(page->Edit10->isEnabled());
+        QTest::keyClick(page->ComboBox9, Qt::Key_Down);
+        QVERIFY(page->Edit10->isEnabled());
+        QTest::keyClick(page->ComboBox9, Qt::Key_Up);
+        QVERIFY(!page->Edit10->isEnabled());
+        QCOMPARE(edited.count(), 0);
+    }
+
+    void commentsOff()
+    {
+        QVERIFY(page->commentsOn());
+        page->info->setText("Rodzaj sondy lambda");
+        page->WylaczkomentarzeCheck->setChecked(true);
+        QVERIFY(!page->commentsOn());
+        QVERIFY(page->info->text().isEmpty());
+        page->WylaczkomentarzeCheck->setChecked(false);
+        QVERIFY(page->commentsOn());
+    }
+
+    void controlsByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        const auto add = [](const char *className, std::initializer_list<const char *> names) {
+            for (const char *name : names)
+                QTest::newRow(name) << QString(name) << QString(className);
+        };
+        add("QComboBox", {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"});
+        add("QLineEdit", {"Edit2", "Edit3", "Edit5", "Edit6", "Edit7", "Edit8_1", "Edit10", "Edit11_1", "Edit11_2",
+                          "Edit12", "Edit13_1", "Edit13_2", "Edit14", "Edit16", "Edit17", "Edit18", "Edit19",
+                          "Edit22_1"});
+        add("QCheckBox", {"CheckBox8_2", "CheckBox13_3", "CheckBox15", "CheckBox22_2", "WylaczkomentarzeCheck"});
+        add("QLabel", {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9",
+                       "Label10", "Label12", "Label13", "Label14", "Label16", "Label17", "Label18", "Label19",
+                       "Label20", "Label21", "Label22", "Label23", "minprzelbgLabel", "CheckBox8_2_label",
+                       "CheckBox13_3_Label", "CheckBox15_Label", "checkbox22_2_label", "WylaczkomentarzeCheckLabel",
+                       "info", "ZmiennaLambda", "LambdaLabel", "ZmiennaTPS", "ZmiennaTPSLabel",
+                       "ZmiennaTemperatura", "ZmiennaTemperaturaLabel", "ZmiennaObroty", "ZmiennaObrotyLabel",
+                       "ZmiennaSilnikKrokowy", "ZmiennaSilnikKrokowyLabel", "ZmiennaGazBenzyna",
+                       "aktZasilanieLabel"});
+        add("QPushButton", {"ResButt", "ZapButPic", "odczButPic", "OdczytButtPlik", "ZapiszButtPlik"});
+        add("QGroupBox", {"GroupBox20", "GroupBox9", "GroupBox14", "GroupBox22", "GroupBox8", "GroupBox21"});
+        add("TLEDMeter", {"LEDMeter2"});
+    }
+
+    void controlsByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QCOMPARE(page->objectName(), "ParametryTab");
+        QWidget *widget = control(name);
+        QVERIFY(widget);
+        QVERIFY(widget->inherits(className.toLatin1()));
+    }
+
+    // Nothing overlaps its neighbours, leaves the page or cuts its text.
+    void layoutFits()
+    {
+        const QRect pageBox = page->rect();
+        for (QWidget *widget : page->findChildren<QWidget *>()) {
+            const QString name = widget->objectName();
+            if (name.isEmpty() || name.startsWith("qt_"))
+                continue;
+            const QRect box(widget->mapTo(page.get(), QPoint(0, 0)), widget->size());
+            QVERIFY2(pageBox.contains(box), qPrintable(name));
+            for (QObject *sibling : widget->parent()->children()) {
+                auto *other = qobject_cast<QWidget *>(sibling);
+                if (other && other != widget && !other->objectName().isEmpty())
+                    QVERIFY2(!widget->geometry().intersects(other->geometry()),
+                             qPrintable(name + " overlaps " + other->objectName()));
+            }
+            if (auto *label = qobject_cast<QLabel *>(widget); label && label != page->info)
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                         qPrintable(name));
+            if (auto *button = qobject_cast<QPushButton *>(widget))
+                QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
+        }
+    }
+
+    void fittedFont_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("shrinks");
+        QTest::newRow("short text keeps the font") << "Rodzaj sondy lambda" << 747 << false;
+        QTest::newRow("long help text") << "Prędkość silnika krokowego (1;24) razy wolniej powyżej progu TPS" << 747
+                                        << true;
+        QTest::newRow("far too long") << QString(300, 'W') << 747 << true;
+    }
+
+    void fittedFont()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFont font;
+        font.setPointSize(16);
+        font.setBold(true);
+        const QFont fitted = qx::fittedFont(font, text, width);
+        QVERIFY(QFontMetrics(fitted).horizontalAdvance(text) <= width);
+        QTEST(fitted.pointSizeF() < font.pointSizeF(), "shrinks");
+        QVERIFY(fitted.bold());
+    }
+};
+
+QTEST_MAIN(TestParamsPage)
+#include "tst_params_page.moc"
