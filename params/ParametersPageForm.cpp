@@ -9,10 +9,10 @@ constexpr int CaptionPt = 12;
 constexpr int ListPt = 9;
 constexpr int WideListPt = 12; // ComboBox21 reads like the numeric fields
 
-PageRow listRow(Named<QLabel> caption, const char *text, Named<QComboBox> list, Param param, QStringList entries,
-                int pointSize = ListPt)
+PageRow listRow(PageMember<QLabel> caption, const char *text, PageMember<QComboBox> list, Param param,
+                QStringList entries, int pointSize = ListPt)
 {
-    PageRow row{RowKind::List, caption, text, CaptionPt};
+    PageRow row{PageRowKind::List, caption, text, CaptionPt};
     row.list = list;
     row.entries = std::move(entries);
     row.listPointSize = pointSize;
@@ -20,37 +20,37 @@ PageRow listRow(Named<QLabel> caption, const char *text, Named<QComboBox> list, 
     return row;
 }
 
-PageRow fieldRow(Named<QLabel> caption, const char *text, Named<QLineEdit> field, Param param)
+PageRow fieldRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> field, Param param)
 {
-    PageRow row{RowKind::Field, caption, text, CaptionPt};
+    PageRow row{PageRowKind::Field, caption, text, CaptionPt};
     row.field = field;
     row.param = param;
     return row;
 }
 
-PageRow pairRow(Named<QLabel> caption, const char *text, Named<QLineEdit> first, Param firstParam,
-                Named<QLineEdit> second, Param secondParam)
+PageRow pairRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> first, Param firstParam,
+                PageMember<QLineEdit> second, Param secondParam)
 {
     PageRow row = fieldRow(caption, text, first, firstParam);
-    row.kind = RowKind::Pair;
+    row.kind = PageRowKind::Pair;
     row.second = second;
     row.secondParam = secondParam;
     return row;
 }
 
 // A box whose caption label is the row's caption.
-PageRow checkRow(Named<QLabel> caption, const char *text, Named<QCheckBox> box)
+PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box)
 {
-    PageRow row{RowKind::Check, caption, text, BoxCaptionPt};
+    PageRow row{PageRowKind::Check, caption, text, BoxCaptionPt};
     row.box = box;
     return row;
 }
 
 // A box with a caption of its own, in a row whose caption names the setting.
-PageRow switchRow(Named<QLabel> caption, const char *text, Named<QCheckBox> box, Named<QLabel> boxCaption,
-                  const char *boxText)
+PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box,
+                  PageMember<QLabel> boxCaption, const char *boxText)
 {
-    PageRow row{RowKind::Check, caption, text, CaptionPt};
+    PageRow row{PageRowKind::Check, caption, text, CaptionPt};
     row.box = box;
     row.boxCaption = boxCaption;
     row.boxText = boxText;
@@ -62,7 +62,7 @@ PageRow switchRow(Named<QLabel> caption, const char *text, Named<QCheckBox> box,
 const std::vector<PageGroup> &pageGroups()
 {
     static const std::vector<PageGroup> groups{
-        {QX_NAMED(GroupBox20), Column::Left, 115, {
+        {QX_NAMED(GroupBox20), PageColumn::Left, 115, {
             listRow(QX_NAMED(Label1), "Rodzaj sondy lambda", QX_NAMED(ComboBox1), P::ProbeVariant,
                     {"0 - 1 [V]", "0 - 5 [V]", "5 - 0 [V]", "0,8 - 1,6 [V]", "1 - 0 [V]"}),
             fieldRow(QX_NAMED(Label2), "Próg sondy lambda", QX_NAMED(Edit2), P::LambdaThreshold),
@@ -70,12 +70,12 @@ const std::vector<PageGroup> &pageGroups()
                     QX_NAMED(Edit13_2), P::LambdaHighTime),
             checkRow(QX_NAMED(CheckBox13_3_Label), "Lambda - BOSCH", QX_NAMED(CheckBox13_3)),
         }},
-        {QX_NAMED(GroupBox9), Column::Left, 70, {
+        {QX_NAMED(GroupBox9), PageColumn::Left, 70, {
             listRow(QX_NAMED(Label4), "Typ czujnika TPS", QX_NAMED(ComboBox4), P::TpsType,
                     {"rosnący", "malejący"}),
             fieldRow(QX_NAMED(Label5), "Próg czujnika TPS", QX_NAMED(Edit5), P::TpsThresholdVolts),
         }},
-        {QX_NAMED(GroupBox14), Column::Left, 216, {
+        {QX_NAMED(GroupBox14), PageColumn::Left, 216, {
             fieldRow(QX_NAMED(Label6), "Silnik krok pow. TPS", QX_NAMED(Edit6), P::StepSpeedAboveTps),
             fieldRow(QX_NAMED(Label7), "Silnik krok pon. TPS", QX_NAMED(Edit7), P::StepSpeedBelowTps),
             pairRow(QX_NAMED(Label12), "Min. i Max. silnika krok.", QX_NAMED(Edit11_1), P::StepMin,
@@ -87,7 +87,7 @@ const std::vector<PageGroup> &pageGroups()
             fieldRow(QX_NAMED(Label18), "Silnik krokowy przy cutoff", QX_NAMED(Edit16), P::CutoffStepLevel),
             fieldRow(QX_NAMED(Label19), "Obroty silnika dla cutoff", QX_NAMED(Edit17), P::CutoffRpm),
         }},
-        {QX_NAMED(GroupBox22), Column::Right, 150, {
+        {QX_NAMED(GroupBox22), PageColumn::Right, 150, {
             fieldRow(QX_NAMED(Label3), "Obroty dla przejścia B/G", QX_NAMED(Edit3), P::SwitchRpm),
             fieldRow(QX_NAMED(Label21), "czas nakladania paliw", QX_NAMED(Edit19), P::SwitchDelay),
             fieldRow(QX_NAMED(Label16), "Opóźnienie startowe", QX_NAMED(Edit14), P::StartDelay),
@@ -95,14 +95,14 @@ const std::vector<PageGroup> &pageGroups()
                      P::SwitchTemperature),
             checkRow(QX_NAMED(checkbox22_2_label), "Włącz czujnik temp", QX_NAMED(CheckBox22_2)),
         }},
-        {QX_NAMED(GroupBox8), Column::Right, 95, {
+        {QX_NAMED(GroupBox8), PageColumn::Right, 95, {
             listRow(QX_NAMED(Label9), "Rodzaj obrotów", QX_NAMED(ComboBox9), P::RpmKind,
                     {"rosnące", "malejące"}),
             fieldRow(QX_NAMED(Label10), "Delta obrotów", QX_NAMED(Edit10), P::RpmDelta),
             fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm),
             checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2)),
         }},
-        {QX_NAMED(GroupBox21), Column::Right, 70, {
+        {QX_NAMED(GroupBox21), PageColumn::Right, 70, {
             listRow(QX_NAMED(Label22), "Tryb pracy sterownika", QX_NAMED(ComboBox20), P::OperatingMode,
                     {"ekonomiczna", "dynamiczna"}),
             listRow(QX_NAMED(Label23), "Typ szkiełka rezerwy", QX_NAMED(ComboBox21), P::ReserveSensorType,

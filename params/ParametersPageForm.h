@@ -15,7 +15,7 @@ namespace qx {
 
 // A public control of the page together with its object name.
 template <class T>
-struct Named
+struct PageMember
 {
     T *ParametersPage::*member = nullptr;
     const char *name = nullptr;
@@ -27,43 +27,43 @@ struct Named
 // Captions of the check boxes, in the groups and under the commands.
 constexpr int BoxCaptionPt = 10;
 
-enum class RowKind { List, Field, Pair, Check };
+enum class PageRowKind { List, Field, Pair, Check };
 
 // One row of a group: a caption at the left and its control(s) at the right.
 struct PageRow
 {
-    PageRow(RowKind kind, Named<QLabel> caption, const char *text, int captionPointSize)
+    PageRow(PageRowKind kind, PageMember<QLabel> caption, const char *text, int captionPointSize)
         : kind(kind), caption(caption), text(text), captionPointSize(captionPointSize)
     {
     }
 
-    RowKind kind;
-    Named<QLabel> caption;
+    PageRowKind kind;
+    PageMember<QLabel> caption;
     const char *text;
     int captionPointSize;
     // List rows: the list, its entries and its font.
-    Named<QComboBox> list;
+    PageMember<QComboBox> list;
     QStringList entries;
     int listPointSize = 0;
     // Field rows: the field; pair rows: both fields, sharing the row.
-    Named<QLineEdit> field;
-    Named<QLineEdit> second;
+    PageMember<QLineEdit> field;
+    PageMember<QLineEdit> second;
     // The parameters of the list or of the field(s).
     Param param{};
     Param secondParam{};
     // Check rows: the box, and a caption of its own beside it where the row's
     // caption names the setting rather than the box.
-    Named<QCheckBox> box;
-    Named<QLabel> boxCaption;
+    PageMember<QCheckBox> box;
+    PageMember<QLabel> boxCaption;
     const char *boxText = nullptr;
 };
 
-enum class Column { Left, Right };
+enum class PageColumn { Left, Right };
 
 struct PageGroup
 {
-    Named<QGroupBox> box;
-    Column column;
+    PageMember<QGroupBox> box;
+    PageColumn column;
     int designHeight;
     std::vector<PageRow> rows;
 };

@@ -77,7 +77,7 @@ void setPointSize(QWidget *widget, int pointSize, bool bold = false)
 }
 
 template <class T, class... Args>
-T *createNamed(ParametersPage *page, const Named<T> &named, QWidget *parent, Args &&...args)
+T *createNamed(ParametersPage *page, const PageMember<T> &named, QWidget *parent, Args &&...args)
 {
     auto *widget = new T(std::forward<Args>(args)..., parent);
     widget->setObjectName(QLatin1String(named.name));
@@ -85,7 +85,7 @@ T *createNamed(ParametersPage *page, const Named<T> &named, QWidget *parent, Arg
     return widget;
 }
 
-QLabel *createLabel(ParametersPage *page, const Named<QLabel> &named, QWidget *parent, const char *text,
+QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidget *parent, const char *text,
                     int pointSize)
 {
     auto *label = createNamed(page, named, parent, QString::fromUtf8(text));
@@ -96,9 +96,9 @@ QLabel *createLabel(ParametersPage *page, const Named<QLabel> &named, QWidget *p
 int rowHeight(const PageRow &row)
 {
     switch (row.kind) {
-    case RowKind::List:
+    case PageRowKind::List:
         return row.listPointSize >= FieldPt ? FieldHeight : ListHeight;
-    case RowKind::Check:
+    case PageRowKind::Check:
         return CheckHeight;
     default:
         return FieldHeight;
@@ -126,7 +126,7 @@ std::vector<int> spreadRows(const std::vector<PageRow> &rows, int groupHeight)
 
 // No maximum length here: QLineEdit would cut texts set by code as well, and a
 // read may show more digits than the fitter may type.
-QLineEdit *createField(ParametersPage *page, const Named<QLineEdit> &named, QWidget *group, const QRect &box)
+QLineEdit *createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group, const QRect &box)
 {
     auto *field = createNamed(page, named, group, QStringLiteral("0"));
     field->setGeometry(box);
@@ -140,24 +140,24 @@ QLineEdit *createField(ParametersPage *page, const Named<QLineEdit> &named, QWid
 int createControls(ParametersPage *page, const PageRow &row, QWidget *group, int top, int height)
 {
     switch (row.kind) {
-    case RowKind::List: {
+    case PageRowKind::List: {
         QComboBox *list = createNamed(page, row.list, group);
         list->addItems(row.entries);
         setPointSize(list, row.listPointSize);
         list->setGeometry(ControlRight - ListWidth, top, ListWidth, height);
         return ControlRight - ListWidth;
     }
-    case RowKind::Field:
+    case PageRowKind::Field:
         createField(page, row.field, group, {ControlRight - FieldWidth, top, FieldWidth, height});
         return ControlRight - FieldWidth;
-    case RowKind::Pair: {
+    case PageRowKind::Pair: {
         const int second = ControlRight - PairFieldWidth;
         const int first = second - PairGap - PairFieldWidth;
         createField(page, row.field, group, {first, top, PairFieldWidth, height});
         createField(page, row.second, group, {second, top, PairFieldWidth, height});
         return first;
     }
-    case RowKind::Check: {
+    case PageRowKind::Check: {
         const int boxLeft = ControlRight - BoxSize;
         createNamed(page, row.box, group)->setGeometry(boxLeft, top, BoxSize, height);
         if (!row.boxCaption.member)
@@ -175,8 +175,8 @@ int createControls(ParametersPage *page, const PageRow &row, QWidget *group, int
 // A value of the live strip: a caption over a read-only panel.
 struct Readout
 {
-    Named<QLabel> value;
-    Named<QLabel> caption;
+    PageMember<QLabel> value;
+    PageMember<QLabel> caption;
     const char *text;
     int width;
 };
@@ -193,7 +193,7 @@ void ParametersPage::buildGroups()
     const int columnX[] = {LeftColumnX, int(roundHalfEven(PageWidth * RightColumnShare))};
     int columnTop[] = {0, 0};
     for (const PageGroup &spec : pageGroups()) {
-        const int column = spec.column == Column::Left ? 0 : 1;
+        const int column = spec.column == PageColumn::Left ? 0 : 1;
         const int height = int(roundHalfEven(GroupHeightFactor * spec.designHeight));
         QGroupBox *group = createNamed(this, spec.box, this);
         group->setGeometry(columnX[column], columnTop[column], GroupWidth, height);
@@ -214,7 +214,7 @@ void ParametersPage::buildCommands()
 {
     const struct
     {
-        Named<QPushButton> button;
+        PageMember<QPushButton> button;
         const char *text;
     } commands[] = {
         {QX_NAMED(ResButt), "Reset parametrów"},    {QX_NAMED(ZapButPic), "Zapisz parametry"},
@@ -235,7 +235,7 @@ void ParametersPage::buildCommands()
     }
 
     const QRect comments = cell(int(std::size(commands)));
-    const Named<QCheckBox> commentsBox = QX_NAMED(WylaczkomentarzeCheck);
+    const PageMember<QCheckBox> commentsBox = QX_NAMED(WylaczkomentarzeCheck);
     createNamed(this, commentsBox, this)
         ->setGeometry(comments.left(), comments.top(), BoxSize, comments.height());
     QLabel *caption =

@@ -18,12 +18,13 @@ namespace {
 
 // Every value the page moves, in the order of the test rows below.
 const Param Moved[] = {
-    P::ProbeVariant,  P::LambdaThreshold,   P::SwitchRpm,         P::TpsType,        P::TpsThresholdVolts,
-    P::StepSpeedAboveTps, P::StepSpeedBelowTps, P::MaxGasRpm,     P::MaxGasRpmOff,   P::RpmKind,
-    P::RpmDelta,      P::StepMin,           P::StepMax,           P::StepStart,      P::LambdaLowTime,
-    P::LambdaHighTime, P::BoschProbe,       P::StartDelay,        P::CutoffOn,       P::CutoffStepLevel,
-    P::CutoffRpm,     P::StepOpening,       P::SwitchDelay,       P::OperatingMode,  P::ReserveSensorType,
-    P::SwitchTemperature, P::TempSensorBox, P::AnalogThreshold,
+    P::ProbeVariant,      P::LambdaThreshold,   P::SwitchRpm,       P::TpsType,
+    P::TpsThresholdVolts, P::StepSpeedAboveTps, P::StepSpeedBelowTps, P::MaxGasRpm,
+    P::MaxGasRpmOff,      P::RpmKind,           P::RpmDelta,        P::StepMin,
+    P::StepMax,           P::StepStart,         P::LambdaLowTime,   P::LambdaHighTime,
+    P::BoschProbe,        P::StartDelay,        P::CutoffOn,        P::CutoffStepLevel,
+    P::CutoffRpm,         P::StepOpening,       P::SwitchDelay,     P::OperatingMode,
+    P::ReserveSensorType, P::SwitchTemperature, P::TempSensorBox,   P::AnalogThreshold,
 };
 
 void fill(ParameterSet &set, const QStringList &texts)
