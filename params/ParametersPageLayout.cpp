@@ -192,16 +192,16 @@ void ParametersPage::buildGroups()
 {
     const int columnX[] = {LeftColumnX, int(roundHalfEven(PageWidth * RightColumnShare))};
     int columnTop[] = {0, 0};
-    for (const PageGroup &spec : pageGroups()) {
-        const int column = spec.column == PageColumn::Left ? 0 : 1;
-        const int height = int(roundHalfEven(GroupHeightFactor * spec.designHeight));
-        QGroupBox *group = createNamed(this, spec.box, this);
+    for (const PageGroup &entry : pageGroups()) {
+        const int column = entry.column == PageColumn::Left ? 0 : 1;
+        const int height = int(roundHalfEven(GroupHeightFactor * entry.designHeight));
+        QGroupBox *group = createNamed(this, entry.box, this);
         group->setGeometry(columnX[column], columnTop[column], GroupWidth, height);
         columnTop[column] += height;
 
-        const std::vector<int> tops = spreadRows(spec.rows, height);
-        for (size_t i = 0; i < spec.rows.size(); ++i) {
-            const PageRow &row = spec.rows[i];
+        const std::vector<int> tops = spreadRows(entry.rows, height);
+        for (size_t i = 0; i < entry.rows.size(); ++i) {
+            const PageRow &row = entry.rows[i];
             const int rowTop = tops[i];
             const int controlsLeft = createControls(this, row, group, rowTop, rowHeight(row));
             QLabel *caption = createLabel(this, row.caption, group, row.text, row.captionPointSize);
