@@ -2,6 +2,8 @@
 
 #include "BuiltInTexts.h"
 #include "ControlsByName.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
 #include "DialogService.h"
 #include "PortIo.h"
 #include "PortSelection.h"
@@ -9,6 +11,7 @@
 #include "RpmPage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +19,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -36,7 +38,8 @@ QString languageFileForCode(const QString &code)
 TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *parent)
     : QMainWindow(parent),
       channel_(std::move(port), std::move(ports), this),
-      protocol_(channel_, [this](int key) { return texts_.text(key); })
+      protocol_(channel_, [this](int key) { return texts_.text(key); }),
+      exchange_(protocol_, parameters_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvantix 4.3"));
@@ -108,12 +111,13 @@ QWidget *TForm1::makePage(const char *name, const QString &caption)
 void TForm1::buildPages()
 {
     auto *client = new QWidget(this);
-    pagecontrol1 = new QTabWidget(client);
+    pagecontrol1 = new PageControl(client);
     pagecontrol1->setObjectName(QStringLiteral("pagecontrol1"));
     pagecontrol1->setGeometry(2, 0, 791, 513);
     ObrotyTab = new RpmPage(protocol_, liveAverage_);
     pagecontrol1->addTab(ObrotyTab, QStringLiteral("Obroty"));
-    ParametryTab = makePage("ParametryTab", QStringLiteral("Parametry systemu"));
+    ParametryTab = new ParametersPage(parameters_, ObrotyTab->Edit23);
+    pagecontrol1->addTab(ParametryTab, QStringLiteral("Parametry systemu"));
     WizualizacjaTab = makePage("WizualizacjaTab", QStringLiteral("Wizualizacja"));
     AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
     DrukowanieTab = makePage("DrukowanieTab", QStringLiteral("Drukowanie parametrów"));
@@ -122,6 +126,16 @@ void TForm1::buildPages()
 
 void TForm1::connectMenu()
 {
+    connect(menu_.ObrButton, &QAction::triggered, this, &TForm1::ObrButtonClick);
+    connect(menu_.ParButton, &QAction::triggered, this, &TForm1::ParButtonClick);
+    connect(menu_.WizButton, &QAction::triggered, this, &TForm1::WizButtonClick);
+    connect(menu_.AutoButton, &QAction::triggered, this, &TForm1::AutoButtonClick);
+    connect(menu_.DruButton, &QAction::triggered, this, &TForm1::DruButtonClick);
+    pagecontrol1->setChangeCheck([this] { return pagecontrol1Changing(); });
+    connect(pagecontrol1, &PageControl::changedByUser, this, &TForm1::pagecontrol1Change);
+    connect(ParametryTab->ZapButPic, &QPushButton::clicked, this, &TForm1::ZapButPicClick);
+    connect(ParametryTab->odczButPic, &QPushButton::clicked, this, &TForm1::odczButPicClick);
+    connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { parametersInSync_ = false; });
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
@@ -183,7 +197,7 @@ void TForm1::FormCreate()
     TimerObr->start();
     ObrotyTab->show();
     // 14
-    commentsOn_ = !propertyByName(this, QStringLiteral("WylaczkomentarzeCheck"), "checked").toBool();
+    commentsOn_ = !ParametryTab->WylaczkomentarzeCheck->isChecked();
 }
 
 void TForm1::FormActivate()

@@ -6,17 +6,19 @@
 #include "LinkFeedback.h"
 #include "LiveAverage.h"
 #include "MainMenu.h"
+#include "ParameterExchange.h"
 #include "ParameterSet.h"
 #include "SerialChannel.h"
 
 #include <QMainWindow>
 
 class QLabel;
-class QTabWidget;
 class QTimer;
 
 namespace qx {
 
+class PageControl;
+class ParametersPage;
 class RpmPage;
 
 // The main window: owns the serial channel, the protocol state, the texts and
@@ -42,6 +44,20 @@ public:
     void StopAllTimers();
     void KoniecButtonClick();
 
+    // Page changes: the leave checks of a tab click, the leave steps and the
+    // entry steps of the new page, and the menu commands that switch pages.
+    bool pagecontrol1Changing();
+    void pagecontrol1Change();
+    void ObrButtonClick();
+    void ParButtonClick();
+    void WizButtonClick();
+    void AutoButtonClick();
+    void DruButtonClick();
+    void ZapButPicClick();
+    void odczButPicClick();
+    bool parametersInSync() const { return parametersInSync_; }
+    bool parametersPageVisited() const { return parametersPageVisited_; }
+
     void PCOMClick(int number);
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
@@ -51,6 +67,7 @@ public:
     ControllerProtocol &protocol() { return protocol_; }
     LanguageTable &texts() { return texts_; }
     LiveAverage &liveAverage() { return liveAverage_; }
+    ParameterSet &parameters() { return parameters_; }
     const MainMenu &menu() const { return menu_; }
     QString statusPanelText(int panel) const;
     void setStatusPanelText(int panel, const QString &text);
@@ -60,9 +77,9 @@ public:
     void showNoReply(bool noReply) override;
     void showTransmissionError(bool failing) override;
 
-    QTabWidget *pagecontrol1;
+    PageControl *pagecontrol1;
     RpmPage *ObrotyTab;
-    QWidget *ParametryTab;
+    ParametersPage *ParametryTab;
     QWidget *WizualizacjaTab;
     QWidget *AutoadaptacjaTab;
     QWidget *DrukowanieTab;
@@ -92,6 +109,29 @@ private:
     void pageEntered(QWidget *page);
     void describePorts();
 
+    void showPageFromMenu(QWidget *page);
+    void leavePage();
+    void enterRpmPage();
+    void enterVisualisationPage();
+    void enterParametersPage();
+    void EnterAdaptation();
+    void enterPrintingPage();
+    // Writes the page's parameters when the controller may not hold them;
+    // a page never filled from the controller, a file or a reset is not
+    // written, so its placeholder texts never reach the car.
+    void writeParametersIfOutOfSync();
+    void SaveParameters();
+    // Reads the parameters and applies what the block tells to the window;
+    // false when no block arrived and everything stayed as it was.
+    bool readParameters();
+    void focusByName(const QString &name);
+    void showLeaveMessage(int key, const QString &suffix);
+
+    // The pages the later work builds prepare themselves here.
+    void PrepareVisualisation() {}
+    void ApplyProbeVariantToParameters() {}
+    void RefreshPrintoutTexts() {}
+
     // Persisted preferences: the built-in defaults stay until these read and
     // write the per-user store.
     void ReadAppSettings() {}
@@ -105,6 +145,7 @@ private:
     ControllerProtocol protocol_;
     LiveAverage liveAverage_;
     ParameterSet parameters_;
+    ParameterExchange exchange_;
     DesignGeometry geometry_;
     MainMenu menu_;
     QLabel *statusPanels_[2];
@@ -117,6 +158,9 @@ private:
     bool parametersInSync_ = true;
     bool parametersPageVisited_ = false;
     bool commentsOn_ = true;
+    // The Parameters page holds the controller's values, a file's or the
+    // reset values, rather than its start-up placeholders.
+    bool parametersPageFilled_ = false;
 };
 
 // The language file start-up loads for a language code; empty for none.

@@ -1,6 +1,9 @@
-// Wire timing of every identification exchange against the simulator on a
-// pseudo-terminal: nominal duration, measured median, and their ratio.
+// Wire timing of every exchange with the controller against the simulator on
+// a pseudo-terminal: nominal duration, measured median, and their ratio.
 #include "ControllerProtocol.h"
+#include "ParameterExchange.h"
+#include "ParameterSet.h"
+#include "ParameterWrite.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "SystemPortIo.h"
@@ -27,6 +30,18 @@ struct Exchange
     int bytesSent;   // each followed by its 3 ms pause
     bool needsOpenPort;
     std::function<void()> run;
+};
+
+// Counts the bytes and pauses of a write without sending anything.
+struct CountingTarget final : qx::WriteTarget
+{
+    void openPort() override {}
+    void closePort() override {}
+    void send(quint8) override { ++bytes; }
+    void pause(int ms) override { pausedMs += ms; }
+    void message(const QString &, const QString &) override {}
+    int bytes = 0;
+    int pausedMs = 0;
 };
 
 double median(std::vector<double> v)
@@ -56,6 +71,26 @@ int main(int argc, char *argv[])
     protocol.state().ControllerVersion = 8;
     QWidget window;
 
+    // The reset values, the set a fitter writes most often.
+    qx::ParameterSet parameters;
+    const QList<QPair<qx::Param, const char *>> defaults = {
+        {qx::P::ProbeVariant, "0"},      {qx::P::LambdaThreshold, "0,50"}, {qx::P::SwitchRpm, "2000"},
+        {qx::P::TpsType, "0"},           {qx::P::TpsThresholdVolts, "1,25"}, {qx::P::StepSpeedAboveTps, "3"},
+        {qx::P::StepSpeedBelowTps, "6"}, {qx::P::MaxGasRpm, "7000"},       {qx::P::RpmKind, "0"},
+        {qx::P::RpmDelta, "500"},        {qx::P::StepMin, "10"},           {qx::P::StepMax, "200"},
+        {qx::P::StepStart, "100"},       {qx::P::LambdaLowTime, "500"},    {qx::P::LambdaHighTime, "500"},
+        {qx::P::StartDelay, "1"},        {qx::P::CutoffStepLevel, "30"},   {qx::P::CutoffRpm, "1500"},
+        {qx::P::StepOpening, "30"},      {qx::P::SwitchDelay, "100"},      {qx::P::ReserveSensorType, "1"},
+        {qx::P::AnalogThreshold, "1"},
+    };
+    for (const auto &[param, text] : defaults)
+        parameters.setText(param, text);
+    protocol.state().RpmConstant = 4800;
+    qx::ParameterExchange exchange(protocol, parameters);
+    CountingTarget write;
+    quint8 flags = 0;
+    qx::writeAllParameters(parameters, {4800, 8, &flags}, write);
+
     const Exchange exchanges[] = {
         {"QueryControllerOptions", 400, 1, false, [&] { protocol.QueryControllerOptions(); }},
         {"CheckAnalogModel", 200, 1, false, [&] { protocol.CheckAnalogModel(&window); }},
@@ -64,6 +99,8 @@ int main(int argc, char *argv[])
         {"QueryIgnitionType", 100, 1, false, [&] { protocol.QueryIgnitionType(); }},
         {"RequestLiveData", 20, 1, true, [&] { protocol.RequestLiveData(); }},
         {"ignition type (31, lo, hi)", 0, 3, true, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},
+        {"ReadParameters", 400, 4, false, [&] { exchange.ReadParameters(); }},
+        {"WriteAllParameters", double(write.pausedMs), write.bytes, false, [&] { exchange.WriteAllParameters(); }},
     };
 
     // "prescribed" is the waits and 3 ms pauses the exchange prescribes; "+ wire"

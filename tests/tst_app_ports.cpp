@@ -4,6 +4,8 @@
 #include "MainMenu.h"
 #include "PortIoUnderTest.h"
 #include "Simulator.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
 #include "TForm1.h"
 #include "TestSettings.h"
 #include "WireLog.h"

@@ -5,6 +5,8 @@
 #include "PortIoUnderTest.h"
 #include "RpmPage.h"
 #include "TestController.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
 #include "TForm1.h"
 #include "TestSettings.h"
 #include "WireLog.h"
@@ -281,9 +283,8 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->ObrotyTab->ComboBox2));
         QVERIFY(form->menu().AutodetekcjaMenu->isVisible());
 
-        auto *field = new QLineEdit(form->ParametryTab);
         form->pagecontrol1->setCurrentWidget(form->ParametryTab);
-        field->setFocus();
+        form->ParametryTab->Edit3->setFocus();
         QTRY_VERIFY(!form->menu().AutodetekcjaMenu->isVisible());
         form->pagecontrol1->setCurrentWidget(form->ObrotyTab);
         form->ObrotyTab->ComboBox2->setFocus();

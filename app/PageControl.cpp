@@ -1,0 +1,76 @@
+#include "PageControl.h"
+
+#include <QKeyEvent>
+#include <QTabBar>
+
+namespace qx {
+
+namespace {
+
+// Tabs that go through the page control's checks when clicked, and that do
+// not flip pages under the mouse wheel.
+class CheckedTabBar final : public QTabBar
+{
+public:
+    explicit CheckedTabBar(PageControl *pages) : QTabBar(pages), pages_(pages) { setFocusPolicy(Qt::NoFocus); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const int index = tabAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && index >= 0 && index != currentIndex()) {
+            pages_->requestPage(index);
+            event->accept();
+            return;
+        }
+        QTabBar::mousePressEvent(event);
+    }
+    void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+
+private:
+    PageControl *pages_;
+};
+
+} // namespace
+
+PageControl::PageControl(QWidget *parent)
+    : QTabWidget(parent)
+{
+    setTabBar(new CheckedTabBar(this));
+}
+
+void PageControl::requestPage(int index)
+{
+    if (index < 0 || index >= count() || index == currentIndex() || !isTabVisible(index))
+        return;
+    if (check_ && !check_())
+        return;
+    setCurrentIndex(index);
+    emit changedByUser();
+}
+
+int PageControl::neighbourPage(int step) const
+{
+    for (int i = 1; i < count(); ++i) {
+        const int index = (currentIndex() + step * i + count()) % count();
+        if (isTabVisible(index) && isTabEnabled(index))
+            return index;
+    }
+    return currentIndex();
+}
+
+void PageControl::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) {
+        requestPage(neighbourPage(1));
+    } else if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) {
+        requestPage(neighbourPage(-1));
+    } else {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace qx

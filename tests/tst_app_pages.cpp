@@ -1,0 +1,393 @@
+// Page changes against the simulator: what each page's entry and leave send,
+// the leave checks of the Parameters page, the read and save buttons, and a
+// write followed by a read giving back the same texts.
+#include "DialogRecorder.h"
+#include "MainMenu.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
+#include "PortIoUnderTest.h"
+#include "RpmPage.h"
+#include "TForm1.h"
+#include "TestController.h"
+#include "TestSettings.h"
+#include "WireLog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// The reset values, as the page shows them.
+const QList<QPair<const char *, const char *>> DefaultFields = {
+    {"Edit2", "0,50"},   {"Edit3", "2000"},     {"Edit5", "1,25"},  {"Edit6", "3"},     {"Edit7", "6"},
+    {"Edit8_1", "7000"}, {"Edit10", "500"},     {"Edit11_1", "10"}, {"Edit11_2", "200"}, {"Edit12", "100"},
+    {"Edit13_1", "500"}, {"Edit13_2", "500"},   {"Edit14", "1"},    {"Edit16", "30"},   {"Edit17", "1500"},
+    {"Edit18", "30"},    {"Edit19", "100"},     {"Edit22_1", "0"},
+};
+
+} // namespace
+
+class TestAppPages : public QObject
+{
+    Q_OBJECT
+
+    TestSettings settings;
+    TestController sim;
+    std::unique_ptr<DialogRecorder> dialogs;
+    std::unique_ptr<qx::TForm1> form;
+
+    QByteArray sent() const { return wire::bytes(wire::fromProgram(sim.wireLog())); }
+    QLineEdit *field(const char *name) const { return form->ParametryTab->findChild<QLineEdit *>(name); }
+    QList<QTimer *> runningTimers() const
+    {
+        QList<QTimer *> out;
+        for (QTimer *t : form->findChildren<QTimer *>())
+            if (t->isActive() && t->objectName().startsWith("Timer"))
+                out << t;
+        return out;
+    }
+    void clickTab(QWidget *page)
+    {
+        form->pagecontrol1->requestPage(form->pagecontrol1->indexOf(page));
+    }
+    // Fills the page with the reset values by hand, as a fitter would.
+    void typeDefaults()
+    {
+        auto *p = form->ParametryTab;
+        p->ComboBox1->setCurrentIndex(0);
+        p->ComboBox4->setCurrentIndex(0);
+        p->ComboBox9->setCurrentIndex(0);
+        p->ComboBox20->setCurrentIndex(0);
+        p->ComboBox21->setCurrentIndex(1);
+        for (const auto &[name, text] : DefaultFields)
+            field(name)->setText(text);
+        p->CheckBox8_2->setChecked(false);
+        p->CheckBox15->setChecked(false);
+        p->CheckBox22_2->setChecked(false);
+        p->CheckBox13_3->setChecked(false);
+        p->Edit13_1->setText("500");
+        p->Edit13_2->setText("500");
+        form->ObrotyTab->Edit23->setCurrentText("1");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        dialogs = std::make_unique<DialogRecorder>();
+        form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
+        form->texts().setText(30009, "T30009");
+        form->texts().setText(30010, "T30010");
+        form->texts().setText(30011, "T30011");
+        form->texts().setText(30013, "T30013");
+        form->texts().setText(30014, "T30014");
+        form->texts().setText(10390, "Brak odpowiedzi");
+        form->FormCreate();
+        sim.clearWireLog();
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        dialogs.reset();
+    }
+
+    void enteringTheParametersPage()
+    {
+        form->ParButtonClick();
+        const auto events = wire::fromProgram(sim.wireLog());
+        QCOMPARE(wire::bytes(events), hex("1f 02 00 01 aa 22 0a 09 01"));
+        const double nominal[] = {3, 3, 3, 23, 53, 53, 3, 303};
+        const QVector<double> gaps = wire::gapsMs(events);
+        for (int i = 0; i < gaps.size(); ++i)
+            QVERIFY2(gaps[i] >= nominal[i] - 1 && gaps[i] <= nominal[i] + 15,
+                     qPrintable(QString("gap %1: %2 ms, nominal %3").arg(i).arg(gaps[i]).arg(nominal[i])));
+        for (const auto &[name, text] : DefaultFields)
+            QCOMPARE(field(name)->text(), QString(text));
+        QCOMPARE(form->ParametryTab->ComboBox21->currentIndex(), 1);
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerParamOdcz});
+        QVERIFY(form->channel().isOpen());
+        QVERIFY(!form->parametersInSync());
+        QVERIFY(form->pagecontrol1->isTabVisible(form->pagecontrol1->indexOf(form->DrukowanieTab)));
+    }
+
+    void printingTabAppearsAfterTheFirstVisit()
+    {
+        const int printing = form->pagecontrol1->indexOf(form->DrukowanieTab);
+        QVERIFY(!form->pagecontrol1->isTabVisible(printing));
+        form->WizButtonClick();
+        QVERIFY(!form->pagecontrol1->isTabVisible(printing));
+        form->ParButtonClick();
+        QVERIFY(form->pagecontrol1->isTabVisible(printing));
+        form->ObrButtonClick();
+        QVERIFY(form->pagecontrol1->isTabVisible(printing));
+    }
+
+    void entrySteps_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<bool>("portOpen");
+        // Each starts from the RPM page: 31 with the ignition index, the caption refresh.
+        QTest::newRow("printing") << "print" << hex("1f 02 00 01") << "" << false;
+        QTest::newRow("visualisation") << "wiz" << hex("1f 02 00 01 aa 22 0a 09") << "TimerWiz" << true;
+        QTest::newRow("adaptation") << "auto" << hex("1f 02 00 01 09") << "TimerAdaptTerm" << true;
+        QTest::newRow("rpm again") << "rpm" << hex("1f 02 00 01 09 01 aa 22 0a") << "TimerObr" << true;
+    }
+    void entrySteps()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, timer);
+        form->TimerObr->stop(); // no poll in between
+        form->TimerObr->start(100000);
+        if (page == "print")
+            form->DruButtonClick();
+        else if (page == "wiz")
+            form->WizButtonClick();
+        else if (page == "auto")
+            form->AutoButtonClick();
+        else
+            form->ObrButtonClick();
+        QTEST(sent(), "expected");
+        const QList<QTimer *> running = runningTimers();
+        QCOMPARE(running.size(), timer.isEmpty() ? 0 : 1);
+        if (!timer.isEmpty())
+            QCOMPARE(running.first()->objectName(), timer);
+        QTEST(form->channel().isOpen(), "portOpen");
+    }
+
+    void unfilledPageIsNeverWritten_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("printing, then visualisation") << "print" << "wiz";
+        QTest::newRow("adaptation, then RPM") << "auto" << "rpm";
+    }
+    void unfilledPageIsNeverWritten()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        for (const QString &page : {first, second}) {
+            if (page == "print")
+                form->DruButtonClick();
+            else if (page == "wiz")
+                form->WizButtonClick();
+            else if (page == "auto")
+                form->AutoButtonClick();
+            else
+                form->ObrButtonClick();
+        }
+        QVERIFY2(!sent().contains('\x0b'), "no flag byte, so no parameter write");
+        QVERIFY(!sent().contains(hex("aa 1e")));
+        QVERIFY(form->parametersInSync());
+    }
+
+    void menuCommandWritesAnEditedPage()
+    {
+        form->ParButtonClick();
+        field("Edit3")->setText("2500");
+        form->ParametryTab->CheckBox15->click(); // an edit: the page is out of sync
+        QVERIFY(!form->parametersInSync());
+        sim.clearWireLog();
+        form->ObrButtonClick();
+        QVERIFY(sent().contains(hex("aa 1e 01 0b")));
+        QVERIFY(sent().contains(hex("08 00 06"))); // 2500 rpm at 4800: period 1536
+        QVERIFY(form->TimerObr->isActive());
+        QCOMPARE(dialogs->entries.size(), 0);
+        QCOMPARE(sim.parameterBlock().mid(6, 2), hex("0006"));
+    }
+
+    void saveButtonWritesTheDefaults()
+    {
+        form->ParButtonClick();
+        typeDefaults();
+        sim.clearWireLog();
+        form->ZapButPicClick();
+        QCOMPARE(sent(), hex("aa 1e 01 0b 00 0f 19 08 80 07 07 19 14 25 02 0b 00 16 80 02 12 f5 37 13 9b "
+                             "06 7a 00 f4 00 1a 7a 00 f4 00 19 05 0b 00 17 e1 18 00 0a 1b 1e 0b 00 "
+                             "20 bc e3 1c ae c4 15 18 00 0b 00 0b 00 0b 00 0b 00 05 6f aa 23 01 0a"));
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
+        QVERIFY(form->parametersInSync());
+        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->channel().isOpen());
+    }
+
+    void writeMessages_data()
+    {
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("lambda times over 4000") << "Edit13_1" << "3000"
+                                                << QStringList{"Dati fuori limiti   HIGH, LOW - 0...4000ms\n"
+                                                               "HIGH+LOW max 4000ms"};
+        QTest::newRow("stepper speed not a number") << "Edit6" << "abc"
+                                                    << QStringList{"Błędna dana", "Prędkość w granicach 1...24"};
+        QTest::newRow("switch delay too long") << "Edit19" << "20000" << QStringList{"Błędna dana"};
+    }
+    void writeMessages()
+    {
+        QFETCH(QString, fieldName);
+        QFETCH(QString, value);
+        form->ParButtonClick();
+        if (fieldName == "Edit13_1")
+            field("Edit13_2")->setText("1500");
+        field(qPrintable(fieldName))->setText(value);
+        form->ZapButPicClick();
+        QStringList texts;
+        for (const auto &e : dialogs->entries) {
+            QCOMPARE(e.icon, qx::DialogIcon::None);
+            texts << e.text;
+        }
+        QTEST(texts, "texts");
+        QVERIFY(sent().endsWith('\x0a'));
+    }
+
+    void versionThreeSendsTheSensorOff()
+    {
+        sim.setVersion(3);
+        form->OdczytUkladuButtClick();
+        form->ParButtonClick();
+        form->parameters().TempSensorOn = 1;
+        sim.clearWireLog();
+        form->ZapButPicClick();
+        QVERIFY(sent().contains(hex("15 18 00 0b 00 0b 00")));
+    }
+
+    void writeThenReadGivesTheSameTexts_data()
+    {
+        QTest::addColumn<QStringList>("values"); // field=text, or a list's name=index
+        QTest::newRow("low end") << QStringList{"Edit2=0,10", "Edit3=1000", "Edit5=0,00", "Edit6=1", "Edit7=24",
+                                                "Edit8_1=1100", "Edit11_1=0", "Edit11_2=5", "Edit12=3",
+                                                "Edit13_1=0", "Edit13_2=4000", "Edit14=50", "Edit18=2",
+                                                "Edit19=100", "Edit22_1=0", "ComboBox1=3", "ComboBox21=0"};
+        QTest::newRow("high end") << QStringList{"Edit2=4,90", "Edit3=8900", "Edit5=9,90", "Edit6=24", "Edit7=1",
+                                                 "Edit8_1=9000", "Edit11_1=250", "Edit11_2=255", "Edit12=254",
+                                                 "Edit13_1=2000", "Edit13_2=2000", "Edit14=1", "Edit18=50",
+                                                 "Edit19=10000", "Edit22_1=100", "ComboBox1=2", "ComboBox4=1",
+                                                 "ComboBox9=1", "ComboBox20=1"};
+        QTest::newRow("middle") << QStringList{"Edit2=2,50", "Edit3=3200", "Edit5=4,55", "Edit6=12", "Edit7=7",
+                                               "Edit8_1=6000", "Edit11_1=40", "Edit11_2=180", "Edit12=90",
+                                               "Edit13_1=750", "Edit13_2=1250", "Edit14=10", "Edit18=25",
+                                               "Edit19=2500", "Edit22_1=40", "ComboBox1=4", "ComboBox9=1"};
+    }
+    void writeThenReadGivesTheSameTexts()
+    {
+        QFETCH(QStringList, values);
+        form->ParButtonClick();
+        for (const QString &v : values) {
+            const QString name = v.section('=', 0, 0);
+            const QString text = v.section('=', 1);
+            if (auto *list = form->ParametryTab->findChild<QComboBox *>(name))
+                list->setCurrentIndex(text.toInt());
+            else
+                field(qPrintable(name))->setText(text);
+        }
+        form->ZapButPicClick();
+        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+            edit->setText("?");
+        form->odczButPicClick();
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Odczytano parametry"));
+        for (const QString &v : values) {
+            const QString name = v.section('=', 0, 0);
+            if (auto *list = form->ParametryTab->findChild<QComboBox *>(name))
+                QCOMPARE(QString::number(list->currentIndex()), v.section('=', 1));
+            else
+                QCOMPARE(field(qPrintable(name))->text(), v.section('=', 1));
+        }
+        QCOMPARE(dialogs->entries.size(), 0);
+    }
+
+    void readWithoutReplyKeepsThePage()
+    {
+        form->ParButtonClick();
+        field("Edit3")->setText("3300");
+        sim.setFault(qxsim::Fault::Silence);
+        form->odczButPicClick();
+        QCOMPARE(field("Edit3")->text(), QStringLiteral("3300"));
+        QCOMPARE(form->parameters().text(qx::P::SwitchRpm), QStringLiteral("2000"));
+        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak odpowiedzi"));
+        QVERIFY2(form->statusPanelText(1).isEmpty(), "a read that got nothing does not say it read");
+    }
+
+    void leaveChecks_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("all good") << QStringList{} << QStringList{} << true;
+        QTest::newRow("start delay 0") << QStringList{"Edit14=0"} << QStringList{"T30009"} << false;
+        QTest::newRow("threshold below 0,1") << QStringList{"Edit2=0,05"} << QStringList{"T30010"} << false;
+        QTest::newRow("opening below 2") << QStringList{"Edit18=1"} << QStringList{"T30011"} << false;
+        QTest::newRow("start at the lower limit") << QStringList{"Edit12=10"} << QStringList{"T30014"} << true;
+        QTest::newRow("start at the upper limit") << QStringList{"Edit12=200"} << QStringList{"T30014"} << true;
+        QTest::newRow("start below the limits") << QStringList{"Edit12=5"} << QStringList{"T30013 [11 ... 199]"}
+                                                << false;
+        QTest::newRow("several at once") << QStringList{"Edit14=0", "Edit18=0", "Edit12=250"}
+                                         << QStringList{"T30009", "T30011", "T30013 [11 ... 199]"} << false;
+    }
+    void leaveChecks()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(bool, allowed);
+        form->ParButtonClick();
+        for (const QString &v : values)
+            field(qPrintable(v.section('=', 0, 0)))->setText(v.section('=', 1));
+        clickTab(form->ObrotyTab);
+        QStringList messages;
+        for (const auto &e : dialogs->entries) {
+            QCOMPARE(e.icon, qx::DialogIcon::Error);
+            messages << e.text;
+        }
+        QTEST(messages, "messages");
+        QCOMPARE(form->pagecontrol1->currentWidget() == form->ObrotyTab, allowed);
+        QCOMPARE(form->TimerObr->isActive(), allowed);
+        QCOMPARE(form->TimerParamOdcz->isActive(), !allowed);
+    }
+
+    void menuCommandsSkipTheLeaveChecks()
+    {
+        form->ParButtonClick();
+        field("Edit14")->setText("0");
+        form->ObrButtonClick();
+        QCOMPARE(dialogs->entries.size(), 0);
+        QCOMPARE(form->pagecontrol1->currentWidget(), static_cast<QWidget *>(form->ObrotyTab));
+    }
+
+    void leavingTheRpmPageWritesTheTypedThreshold()
+    {
+        sim.setAnalogThreshold(40);
+        form->ObrotyTab->Edit23->setCurrentText("70");
+        sim.clearWireLog();
+        clickTab(form->ParametryTab);
+        // The ignition choice follows the threshold block, on a reopened port.
+        QVERIFY2(sent().startsWith(hex("01 aa aa 23 46 0a 1f 02 00 01")), qPrintable(sent().toHex(' ')));
+        QCOMPARE(sim.analogThreshold(), quint8(70));
+        QCOMPARE(form->pagecontrol1->currentWidget(), static_cast<QWidget *>(form->ParametryTab));
+    }
+
+    void leavingTheRpmPageBelowVersionEightWritesNoThreshold()
+    {
+        sim.setVersion(7);
+        clickTab(form->ParametryTab);
+        QVERIFY2(sent().startsWith(hex("01 1f 02 00 01")), qPrintable(sent().toHex(' ')));
+        QVERIFY(!sent().contains('#'));
+    }
+};
+
+QTEST_MAIN(TestAppPages)
+#include "tst_app_pages.moc"
