@@ -1,0 +1,225 @@
+// The design of the Visualisation page at 800 × 600: the box, font and text
+// of every control. The engine speed and throttle column stands at the left;
+// right of it the lambda, stepper, gas and temperature instruments over the
+// chart with its scales and controls.
+
+#include "VisualisationPageForm.h"
+
+#include "VisualisationStyle.h"
+#include "presets.h"
+#include "tab180meter.h"
+#include "tab270meter.h"
+#include "tabled.h"
+#include "tabtank.h"
+#include "tabthermometer.h"
+#include "tgauge.h"
+#include "tledmeter.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace qx {
+
+using namespace visualisation;
+
+// The member and the object name spelt once.
+#define QX_WIZ(control) &VisualisationPage::control, #control
+
+namespace {
+
+// Font sizes in points at the 800 design.
+constexpr int textPt = 12;
+constexpr int meterPt = 14; // obrotomierz, Gauge3
+constexpr int alarmPt = 24;
+constexpr int axisPt = 8;   // scale numbers and axis labels
+constexpr int controlPt = 9;
+constexpr int ledPt = 20;
+
+// The chart is four grid divisions high, so the lambda scale beside it and
+// the trace scale panels line up with the grid lines. At this height its
+// frame is 8 px wide.
+constexpr int gridPixels = 54;
+constexpr int gridRows = 4;
+constexpr QRect chartBox(276, 238, 340, 232);
+constexpr int chartFrame = 8;
+constexpr int chartFaceBottom = chartBox.y() + chartFrame + gridRows * gridPixels;
+
+template <class T>
+T *named(T *control, const char *name, QRect box)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(box);
+    return control;
+}
+
+struct TextRow
+{
+    QLabel *VisualisationPage::*member;
+    const char *name;
+    const char *text;
+    QRect box;
+    int points;
+    Look look;
+    Qt::Alignment alignment;
+};
+
+constexpr Qt::Alignment headingAlignment = Qt::AlignHCenter | Qt::AlignBottom;
+constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+
+const TextRow textRows[] = {
+    {QX_WIZ(Panel1), "0", {8, 236, 78, 30}, textPt, Look::Readout, Qt::AlignCenter},
+    {QX_WIZ(Panel5), "0.00", {184, 360, 58, 28}, textPt, Look::Readout, Qt::AlignCenter},
+    {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 236, 20}, textPt, Look::Heading, left},
+    {QX_WIZ(CzasTHLabel), "TH: ", {6, 416, 34, 24}, textPt, Look::Note, left},
+    {QX_WIZ(Label43), "0", {40, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
+    {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
+    {QX_WIZ(Label44), "0", {164, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
+    {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 446, 236, 40}, alarmPt, Look::Alarm, left},
+
+    {QX_WIZ(Label75), "Lambda", {250, 2, 92, 40}, textPt, Look::Heading, headingAlignment},
+    {QX_WIZ(Label71), "Uboga", {288, 46, 60, 20}, textPt, Look::Note, left},
+    {QX_WIZ(Label30), "Bogata", {288, 176, 60, 20}, textPt, Look::Note, left},
+    {QX_WIZ(Panel6), "0.00", {254, 200, 84, 28}, textPt, Look::Readout, Qt::AlignCenter},
+
+    {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 170, 40}, textPt, Look::Heading, headingAlignment},
+    {QX_WIZ(Label47), "Otwarty", {434, 71, 86, 20}, textPt, Look::Note, left},
+    {QX_WIZ(Label27), "Zamknięty", {434, 161, 86, 20}, textPt, Look::Note, left},
+    {QX_WIZ(Panel4), "0", {352, 200, 78, 28}, textPt, Look::Readout, Qt::AlignCenter},
+
+    {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {528, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
+    {QX_WIZ(Label42), "Temperatura reduktora", {659, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
+    {QX_WIZ(paneltemp), "0", {680, 200, 80, 28}, textPt, Look::Readout, Qt::AlignCenter},
+};
+
+// The lambda scale left of the chart, bottom to top, one label per grid line.
+struct AxisRow
+{
+    QLabel *VisualisationPage::*member;
+    const char *name;
+    const char *text;
+};
+
+const AxisRow lambdaAxisRows[] = {
+    {QX_WIZ(WykresLambdaY1), "0,0"}, {QX_WIZ(WykresLambdaY2), "0,2"}, {QX_WIZ(WykresLambdaY3), "0,5"},
+    {QX_WIZ(WykresLambdaY4), "0,8"}, {QX_WIZ(WykresLambdaY5), "1,0"},
+};
+
+} // namespace
+
+namespace visualisation {
+
+const std::array<TraceRow, TScope::channelCount> &traceRows()
+{
+    static const std::array<TraceRow, TScope::channelCount> rows = {{
+        {QX_WIZ(CheckBox39), "&LAMBDA", QX_WIZ(Panel2), "λ\nV", QColor(0xff, 0x00, 0x00)},
+        {QX_WIZ(CheckBox40), "&TPS", QX_WIZ(Panel7), "12,5\nV", QColor(0xff, 0x00, 0xff)},
+        {QX_WIZ(CheckBox41), "&RPM", QX_WIZ(Panel3), "8000\nRPM", QColor(0xff, 0x80, 0x00)},
+        {QX_WIZ(CheckBox42), "&STEP", QX_WIZ(Panel8), "255\nSTEP", QColor(0x00, 0xff, 0xff)},
+    }};
+    return rows;
+}
+
+} // namespace visualisation
+
+void VisualisationPage::buildInstruments()
+{
+    obrotomierz = named(new TAb270Meter(this), "obrotomierz", {8, 2, 228, 228});
+    Presets::engineSpeedMeter(*obrotomierz, QStringLiteral("Obroty"), QStringLiteral("RPM"));
+    setPointSize(*obrotomierz, meterPt);
+
+    AbLED1 = named(new TAbLED(this), "AbLED1", {92, 236, 150, 30});
+    AbLED1->setCaption(QStringLiteral("Benzyna"));
+    AbLED1->setFrequency(FlashClock::ff1Hz);
+    setTextColour(*AbLED1, QColor(0xff, 0x00, 0x00)); // the petrol caption's red
+    setPointSize(*AbLED1, ledPt);
+
+    Gauge4 = named(new TAb180Meter(this), "Gauge4", {6, 270, 172, 118});
+    Presets::throttleMeter(*Gauge4);
+    setPointSize(*Gauge4, textPt);
+
+    LEDMeter1 = named(new TLEDMeter(this), "LEDMeter1", {256, 46, 26, 150});
+    Presets::lambdaLedMeter(*LEDMeter1);
+
+    Gauge2 = named(new TAbTank(this), "Gauge2", {352, 46, 78, 150});
+    Presets::stepperTank(*Gauge2);
+
+    Gauge3 = named(new TGauge(this), "Gauge3", {566, 46, 46, 182});
+    setPointSize(*Gauge3, meterPt);
+
+    AbThermometer1 = named(new TAbThermometer(this), "AbThermometer1", {690, 46, 60, 150});
+    Presets::reducerThermometer(*AbThermometer1);
+    setPointSize(*AbThermometer1, axisPt);
+
+    // Lines between the engine column, the instruments and the chart.
+    const auto bevel = [this](const char *name, QRect box, QFrame::Shape shape) {
+        QFrame *line = named(new QFrame(this), name, box);
+        line->setFrameShape(shape);
+        line->setFrameShadow(QFrame::Sunken);
+    };
+    bevel("Bevel1", {244, 4, 3, 479}, QFrame::VLine);
+    bevel("Bevel2", {250, 231, 531, 3}, QFrame::HLine);
+}
+
+void VisualisationPage::buildTexts()
+{
+    for (const TextRow &row : textRows)
+        this->*row.member = makeText(this, row.name, QString::fromUtf8(row.text), row.box, row.points, row.look,
+                                     row.alignment);
+    // Gas is on while the stepper is open: the fuel caption borrows this colour.
+    setTextColour(*Label47, QColor(0x00, 0x80, 0x00));
+
+    richDesignTop_ = Label30->y();
+    leanDesignTop_ = Label71->y();
+}
+
+void VisualisationPage::buildChart()
+{
+    Scope1 = named(new TScope(this), "Scope1", chartBox);
+    Scope1->setGridSize(gridPixels);
+    Scope1->setInterval(10);
+    Scope1->setBackgroundColor(traceBackground);
+
+    constexpr int axisHeight = 14;
+    for (int line = 0; line <= gridRows; ++line) {
+        const AxisRow &row = lambdaAxisRows[line];
+        const int centre = chartFaceBottom - line * gridPixels;
+        this->*row.member = makeText(this, row.name, QString::fromLatin1(row.text),
+                                     {250, centre - axisHeight / 2, 24, axisHeight}, axisPt, Look::Axis,
+                                     Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // The selectors, the grid switch and the pause take the box's font.
+    GroupBox11 = named(new QGroupBox(this), "GroupBox11", {674, 238, 107, 232});
+    setPointSize(*GroupBox11, controlPt);
+
+    const auto &traces = traceRows();
+    for (int channel = 0; channel < TScope::channelCount; ++channel) {
+        const TraceRow &trace = traces[size_t(channel)];
+        Scope1->setLineColor(TScope::Channel(channel), trace.colour);
+        const int rowTop = chartBox.y() + chartFrame + channel * gridPixels;
+        this->*trace.scalePanel = makeScalePanel(this, trace.scalePanelName, QString::fromUtf8(trace.scaleText),
+                                                 {620, rowTop + 2, 48, gridPixels - 4}, trace.colour);
+        auto *selector = named(new QCheckBox(QString::fromLatin1(trace.caption), GroupBox11), trace.selectorName,
+                               {8, 10 + channel * 22, 92, 20});
+        selector->setChecked(channel == TScope::ChannelA);
+        this->*trace.selector = selector;
+    }
+
+    CheckBox10 = named(new QCheckBox(QStringLiteral("S&IATKA"), GroupBox11), "CheckBox10", {8, 106, 92, 20});
+    CheckBox10->setChecked(true);
+
+    SpeedButton4 = named(new QToolButton(GroupBox11), "SpeedButton4", {8, 138, 90, 26});
+    SpeedButton4->setText(QStringLiteral("&PAUZA"));
+    SpeedButton4->setCheckable(true);
+
+    UpDown1 = named(new QSpinBox(GroupBox11), "UpDown1", {8, 178, 50, 24});
+    UpDown1->setRange(1, 4);
+
+    WykresLambdaX = makeText(GroupBox11, "WykresLambdaX", QStringLiteral("0,5 s / dz"), {8, 206, 92, 16}, axisPt,
+                             Look::Note);
+}
+
+} // namespace qx

@@ -1,0 +1,75 @@
+#include "VisualisationStyle.h"
+
+#include <QLabel>
+
+namespace qx::visualisation {
+
+namespace {
+
+// Dark panels with light figures, like the faces of the instruments.
+const QString readoutSheet = QStringLiteral(
+    "QLabel { font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a; border-radius: 3px; }");
+const QColor headingColour(0x1f, 0x3a, 0x5f);
+const QColor noteColour(0x2b, 0x2f, 0x33);
+const QColor axisColour(0xb0, 0x00, 0x00);
+const QColor alarmColour(0xd0, 0x10, 0x10);
+
+} // namespace
+
+void setTextColour(QWidget &widget, const QColor &colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+void setPointSize(QWidget &widget, int points)
+{
+    QFont font = widget.font();
+    font.setPointSize(points);
+    widget.setFont(font);
+}
+
+QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
+                 Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(box);
+    label->setAlignment(alignment);
+    setPointSize(*label, points);
+    switch (look) {
+    case Look::Heading:
+        label->setWordWrap(true);
+        setTextColour(*label, headingColour);
+        break;
+    case Look::Note:
+        setTextColour(*label, noteColour);
+        break;
+    case Look::Axis:
+        setTextColour(*label, axisColour);
+        break;
+    case Look::Readout:
+        label->setStyleSheet(readoutSheet);
+        break;
+    case Look::Alarm:
+        label->setWordWrap(true);
+        setTextColour(*label, alarmColour);
+        break;
+    }
+    return label;
+}
+
+QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour)
+{
+    QLabel *panel = makeText(parent, name, text, box, 12, Look::Note, Qt::AlignCenter);
+    panel->setFrameShape(QFrame::Box);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(palette);
+    return panel;
+}
+
+} // namespace qx::visualisation

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace qx::visualisation {
+
+// What a text on the page is for, which decides its look.
+enum class Look {
+    Heading, // caption over an instrument
+    Note,    // small text beside an instrument or the chart
+    Axis,    // the chart's lambda scale, in the colour of its trace
+    Readout, // a live number in a dark panel
+    Alarm,   // the large red transmission-error text
+};
+
+// The colours of the traces behind the chart and its grid.
+inline const QColor traceBackground{0xff, 0xff, 0xca};
+inline const QColor gridColour{0xc0, 0xc0, 0xc0};
+
+void setPointSize(QWidget &widget, int points);
+void setTextColour(QWidget &widget, const QColor &colour);
+
+// A label with its object name, design box, font size in points and look.
+QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A trace's scale panel: the trace colour as its background.
+QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour);
+
+} // namespace qx::visualisation

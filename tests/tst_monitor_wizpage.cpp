@@ -1,0 +1,282 @@
+// The Visualisation page: its named controls and their built-in texts, a
+// layout without overlaps, and the page's own chart controls.
+#include "VisualisationPage.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+
+using qx::VisualisationPage;
+
+namespace {
+
+const QSize designPage(787, 487);
+
+QWidget *control(VisualisationPage &page, const QString &name)
+{
+    return page.findChild<QWidget *>(name);
+}
+
+// Named controls of the page itself, leaving out Qt's own inner parts.
+QList<QWidget *> namedControls(const QWidget &parent)
+{
+    QList<QWidget *> controls;
+    for (QWidget *child : parent.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().startsWith(QLatin1String("qt_")))
+            controls << child;
+    }
+    return controls;
+}
+
+} // namespace
+
+class TestMonitorWizPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("text"); // the built-in text; empty for instruments without one
+
+        const auto row = [](const char *name, const char *className, const QString &text = QString()) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className) << text;
+        };
+        row("LEDMeter1", "TLEDMeter");
+        row("Gauge4", "TAb180Meter");
+        row("obrotomierz", "TAb270Meter");
+        row("Gauge2", "TAbTank");
+        row("Gauge3", "TGauge");
+        row("AbThermometer1", "TAbThermometer");
+        row("Scope1", "TScope");
+        row("AbLED1", "TAbLED");
+        for (const char *panel : {"Panel1", "Panel4", "paneltemp"})
+            row(panel, "QLabel", QStringLiteral("0"));
+        for (const char *panel : {"Panel5", "Panel6"})
+            row(panel, "QLabel", QStringLiteral("0.00"));
+        for (const char *panel : {"Panel2", "Panel7", "Panel3", "Panel8"})
+            row(panel, "QLabel");
+        row("Label43", "QLabel", QStringLiteral("0"));
+        row("Label44", "QLabel", QStringLiteral("0"));
+        row("CzasTHLabel", "QLabel", QStringLiteral("TH: "));
+        row("CzasTLLabel", "QLabel", QStringLiteral("TL: "));
+        row("PodpisWykresLambda", "QLabel", QStringLiteral("CZASY LAMBDA:"));
+        row("TranserrorLabel", "QLabel", QStringLiteral("BladTransmisji"));
+        row("Label30", "QLabel", QStringLiteral("Bogata"));
+        row("Label71", "QLabel", QStringLiteral("Uboga"));
+        row("Label26", "QLabel", QStringLiteral("Poziom gazu w zbiorniku"));
+        row("Label25", "QLabel", QStringLiteral("Silnik krokowy"));
+        row("Label47", "QLabel", QStringLiteral("Otwarty"));
+        row("Label27", "QLabel", QStringLiteral("Zamknięty"));
+        row("Label75", "QLabel", QStringLiteral("Lambda"));
+        row("Label42", "QLabel", QStringLiteral("Temperatura reduktora"));
+        row("WykresLambdaY1", "QLabel", QStringLiteral("0,0"));
+        row("WykresLambdaY2", "QLabel", QStringLiteral("0,2"));
+        row("WykresLambdaY3", "QLabel", QStringLiteral("0,5"));
+        row("WykresLambdaY4", "QLabel", QStringLiteral("0,8"));
+        row("WykresLambdaY5", "QLabel", QStringLiteral("1,0"));
+        row("WykresLambdaX", "QLabel", QStringLiteral("0,5 s / dz"));
+        row("CheckBox39", "QCheckBox", QStringLiteral("&LAMBDA"));
+        row("CheckBox40", "QCheckBox", QStringLiteral("&TPS"));
+        row("CheckBox41", "QCheckBox", QStringLiteral("&RPM"));
+        row("CheckBox42", "QCheckBox", QStringLiteral("&STEP"));
+        row("CheckBox10", "QCheckBox", QStringLiteral("S&IATKA"));
+        row("SpeedButton4", "QToolButton", QStringLiteral("&PAUZA"));
+        row("UpDown1", "QSpinBox");
+        row("GroupBox11", "QGroupBox");
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QString, text);
+        VisualisationPage page;
+        QCOMPARE(page.objectName(), QStringLiteral("WizualizacjaTab"));
+        QWidget *found = control(page, name);
+        QVERIFY2(found, qPrintable(name));
+        QVERIFY(found->inherits(className.toLatin1()));
+        if (!text.isEmpty())
+            QCOMPARE(found->property("text").toString(), text);
+    }
+
+    // Controls are found by name across the whole window, so every one has a
+    // name of its own.
+    void everyControlNamedOnce()
+    {
+        VisualisationPage page;
+        QSet<QString> names;
+        for (QWidget *child : page.findChildren<QWidget *>()) {
+            const QString name = child->objectName();
+            if (name.startsWith(QLatin1String("qt_")))
+                continue;
+            QVERIFY2(!name.isEmpty(), child->metaObject()->className());
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+        }
+    }
+
+    // Inside its parent, clear of its neighbours, the page within its design size.
+    void layoutFitsWithoutOverlap()
+    {
+        VisualisationPage page;
+        QList<QWidget *> parents{&page};
+        while (!parents.isEmpty()) {
+            QWidget *parent = parents.takeFirst();
+            const QRect room = parent == &page ? QRect(QPoint(), designPage) : parent->rect();
+            const QList<QWidget *> children = namedControls(*parent);
+            for (int i = 0; i < children.size(); ++i) {
+                const QWidget *a = children[i];
+                QVERIFY2(room.contains(a->geometry()), qPrintable(a->objectName()));
+                for (int j = i + 1; j < children.size(); ++j)
+                    QVERIFY2(!a->geometry().intersects(children[j]->geometry()),
+                             qPrintable(a->objectName() + QLatin1String(" / ") + children[j]->objectName()));
+            }
+            parents << children;
+        }
+    }
+
+    // Every text whole in its box, in the fonts the page sets.
+    void textsNotClipped()
+    {
+        VisualisationPage page;
+        page.TranserrorLabel->setText(QStringLiteral("BladTransmisji"));
+        QStringList clipped;
+        for (QWidget *child : page.findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(child);
+            const QSize needed = child->minimumSizeHint();
+            if (label && label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                : (label || qobject_cast<QAbstractButton *>(child))
+                    && (child->width() < needed.width() || child->height() < needed.height()))
+                clipped << child->objectName();
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String(", "))));
+    }
+
+    void traceSelectors_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QString>("scalePanel");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<bool>("shownAtStart");
+        QTest::newRow("A lambda") << "CheckBox39" << "Panel2" << int(TScope::ChannelA) << true;
+        QTest::newRow("B TPS") << "CheckBox40" << "Panel7" << int(TScope::ChannelB) << false;
+        QTest::newRow("C RPM") << "CheckBox41" << "Panel3" << int(TScope::ChannelC) << false;
+        QTest::newRow("D stepper") << "CheckBox42" << "Panel8" << int(TScope::ChannelD) << false;
+    }
+
+    void traceSelectors()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QString, scalePanel);
+        QFETCH(int, channel);
+        QFETCH(bool, shownAtStart);
+        VisualisationPage page;
+        auto *box = page.findChild<QCheckBox *>(selector);
+        QWidget *panel = control(page, scalePanel);
+        const auto trace = TScope::Channel(channel);
+
+        for (bool shown : {shownAtStart, !shownAtStart, shownAtStart}) {
+            QCOMPARE(box->isChecked(), shown);
+            QCOMPARE(page.Scope1->isChannelEnabled(trace), shown);
+            QCOMPARE(panel->isHidden(), !shown);
+            box->click();
+        }
+        // The other traces stay as they were.
+        for (int other = 0; other < TScope::channelCount; ++other) {
+            if (other != channel)
+                QCOMPARE(page.Scope1->isChannelEnabled(TScope::Channel(other)), other == TScope::ChannelA);
+        }
+    }
+
+    void timeBase_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("1") << 1 << "0,5 s / dz" << 5;
+        QTest::newRow("2") << 2 << "1,0 s / dz" << 10;
+        QTest::newRow("3") << 3 << "1,5 s / dz" << 15;
+        QTest::newRow("4") << 4 << "2,0 s / dz" << 20;
+    }
+
+    void timeBase()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, caption);
+        QFETCH(int, interval);
+        VisualisationPage page;
+        QCOMPARE(page.UpDown1->minimum(), 1);
+        QCOMPARE(page.UpDown1->maximum(), 4);
+        // Arrive from the far end, so position 1 is a change too.
+        page.UpDown1->setValue(position == 4 ? 1 : 4);
+        page.UpDown1->setValue(position);
+        QCOMPARE(page.WykresLambdaX->text(), caption);
+        QCOMPARE(page.Scope1->interval(), interval);
+    }
+
+    void gridSwitch()
+    {
+        VisualisationPage page;
+        const QColor grid(0xc0, 0xc0, 0xc0);
+        const QColor traceBackground(0xff, 0xff, 0xca); // 0xCAFFFF in blue-green-red order
+        QVERIFY(page.CheckBox10->isChecked());
+        QCOMPARE(page.Scope1->gridColor(), grid);
+        QCOMPARE(page.Scope1->backgroundColor(), traceBackground);
+        page.CheckBox10->click();
+        QCOMPARE(page.Scope1->gridColor(), traceBackground);
+        page.CheckBox10->click();
+        QCOMPARE(page.Scope1->gridColor(), grid);
+    }
+
+    void pause()
+    {
+        VisualisationPage page;
+        QVERIFY(page.SpeedButton4->isCheckable());
+        QVERIFY(page.Scope1->isActive());
+        page.SpeedButton4->click();
+        QVERIFY(!page.Scope1->isActive());
+        page.SpeedButton4->click();
+        QVERIFY(page.Scope1->isActive());
+    }
+
+    void richLeanPlaces_data()
+    {
+        QTest::addColumn<bool>("traded");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("own") << false << 1.0;
+        QTest::newRow("traded") << true << 1.0;
+        QTest::newRow("own at 1.3") << false << 1.3;
+        QTest::newRow("traded at 0.7") << true << 0.7;
+        QTest::newRow("traded at 1.5") << true << 1.5;
+    }
+
+    // Places come from the stored design tops, never from where the labels
+    // stand now, so a trade and a rescale in any order land right.
+    void richLeanPlaces()
+    {
+        QFETCH(bool, traded);
+        QFETCH(double, scale);
+        VisualisationPage page;
+        const int rich = page.Label30->y();
+        const int lean = page.Label71->y();
+        QVERIFY2(lean < rich, "Uboga stands above Bogata in the design");
+        const QPoint richLeft = page.Label30->pos();
+
+        page.placeRichLeanLabels(!traded, 1.608);
+        page.placeRichLeanLabels(traded, scale);
+        const auto at = [scale](int top) { return int(std::nearbyint(scale * top)); };
+        QCOMPARE(page.Label30->y(), at(traded ? lean : rich));
+        QCOMPARE(page.Label71->y(), at(traded ? rich : lean));
+        QCOMPARE(page.Label30->x(), richLeft.x());
+    }
+};
+
+QTEST_MAIN(TestMonitorWizPage)
+#include "tst_monitor_wizpage.moc"
