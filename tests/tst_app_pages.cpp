@@ -169,6 +169,9 @@ private slots:
         if (!timer.isEmpty())
             QCOMPARE(running.first()->objectName(), timer);
         QTEST(form->channel().isOpen(), "portOpen");
+        const QWidget *pages[] = {form->DrukowanieTab, form->WizualizacjaTab, form->AutoadaptacjaTab, form->ObrotyTab};
+        const QStringList names = {"print", "wiz", "auto", "rpm"};
+        QCOMPARE(form->pagecontrol1->currentWidget(), pages[names.indexOf(page)]);
     }
 
     void unfilledPageIsNeverWritten_data()
