@@ -14,6 +14,7 @@
 #include "ParameterWrite.h"
 #include "ProtocolTables.h"
 #include "RpmPage.h"
+#include "VisualisationPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -109,6 +110,18 @@ bool TForm1::readParameters()
     // A change of the tick runs the box's own handler, as a click would.
     ParametryTab->CheckBox22_2->setChecked(facts->tempSensorOn);
     return true;
+}
+
+void TForm1::PrepareVisualisation()
+{
+    livePolls_->applyProbeVariantToVisualisation(1.0);
+    protocol_.ApplyTemperatureOptions(this);
+}
+
+void TForm1::ApplyProbeVariantToParameters()
+{
+    livePolls_->applyProbeVariantToParameters();
+    protocol_.ApplyTemperatureOptions(this);
 }
 
 void TForm1::focusByName(const QString &name)

@@ -9,6 +9,7 @@
 #include "PortSelection.h"
 #include "Rounding.h"
 #include "RpmPage.h"
+#include "VisualisationPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +73,8 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     TimerMinMax2 = makeTimer("TimerMinMax2", 100);
     TimerParamOdcz = makeTimer("TimerParamOdcz", 200);
     connect(TimerObr, &QTimer::timeout, ObrotyTab, &RpmPage::TimerObrTimer);
+    connect(TimerWiz, &QTimer::timeout, this, [this] { livePolls_->TimerWizTimer(); });
+    connect(TimerParamOdcz, &QTimer::timeout, this, [this] { livePolls_->TimerParamOdczTimer(); });
 
     connectMenu();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -118,7 +121,11 @@ void TForm1::buildPages()
     pagecontrol1->addTab(ObrotyTab, QStringLiteral("Obroty"));
     ParametryTab = new ParametersPage(parameters_, ObrotyTab->Edit23);
     pagecontrol1->addTab(ParametryTab, QStringLiteral("Parametry systemu"));
-    WizualizacjaTab = makePage("WizualizacjaTab", QStringLiteral("Wizualizacja"));
+    WizualizacjaTab = new VisualisationPage;
+    pagecontrol1->addTab(WizualizacjaTab, QStringLiteral("Wizualizacja"));
+    livePolls_ = std::make_unique<LivePolls>(protocol_, liveAverage_, parameters_,
+                                             [this](int key) { return texts_.text(key); }, *WizualizacjaTab,
+                                             *ParametryTab);
     AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
     DrukowanieTab = makePage("DrukowanieTab", QStringLiteral("Drukowanie parametrów"));
     setCentralWidget(client);

@@ -5,6 +5,7 @@
 #include "LanguageTable.h"
 #include "LinkFeedback.h"
 #include "LiveAverage.h"
+#include "LivePolls.h"
 #include "MainMenu.h"
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
@@ -20,6 +21,7 @@ namespace qx {
 class PageControl;
 class ParametersPage;
 class RpmPage;
+class VisualisationPage;
 
 // The main window: owns the serial channel, the protocol state, the texts and
 // the pages for the life of the process.
@@ -67,6 +69,7 @@ public:
     ControllerProtocol &protocol() { return protocol_; }
     LanguageTable &texts() { return texts_; }
     LiveAverage &liveAverage() { return liveAverage_; }
+    LivePolls &livePolls() { return *livePolls_; }
     ParameterSet &parameters() { return parameters_; }
     const MainMenu &menu() const { return menu_; }
     QString statusPanelText(int panel) const;
@@ -80,7 +83,7 @@ public:
     PageControl *pagecontrol1;
     RpmPage *ObrotyTab;
     ParametersPage *ParametryTab;
-    QWidget *WizualizacjaTab;
+    VisualisationPage *WizualizacjaTab;
     QWidget *AutoadaptacjaTab;
     QWidget *DrukowanieTab;
 
@@ -127,9 +130,10 @@ private:
     void focusByName(const QString &name);
     void showLeaveMessage(int key, const QString &suffix);
 
-    // The pages the later work builds prepare themselves here.
-    void PrepareVisualisation() {}
-    void ApplyProbeVariantToParameters() {}
+    // The lambda displays by the probe variant, then the temperature controls.
+    void PrepareVisualisation();
+    void ApplyProbeVariantToParameters();
+    // The printout page fills itself once it is built.
     void RefreshPrintoutTexts() {}
 
     // Persisted preferences: the built-in defaults stay until these read and
@@ -146,6 +150,7 @@ private:
     LiveAverage liveAverage_;
     ParameterSet parameters_;
     ParameterExchange exchange_;
+    std::unique_ptr<LivePolls> livePolls_;
     DesignGeometry geometry_;
     MainMenu menu_;
     QLabel *statusPanels_[2];

@@ -8,6 +8,7 @@
 #include "PortIoUnderTest.h"
 #include "RpmPage.h"
 #include "TForm1.h"
+#include "VisualisationPage.h"
 #include "TestController.h"
 #include "TestSettings.h"
 #include "WireLog.h"
@@ -110,8 +111,10 @@ private slots:
     {
         form->ParButtonClick();
         const auto events = wire::fromProgram(sim.wireLog());
-        QCOMPARE(wire::bytes(events), hex("1f 02 00 01 aa 22 0a 09 01"));
-        const double nominal[] = {3, 3, 3, 23, 53, 53, 3, 303};
+        // The temperature options are asked twice: for the page, then with the
+        // probe-variant set-up of its lambda bar.
+        QCOMPARE(wire::bytes(events), hex("1f 02 00 01 aa 22 0a 09 01 01"));
+        const double nominal[] = {3, 3, 3, 23, 53, 53, 3, 303, 403};
         const QVector<double> gaps = wire::gapsMs(events);
         for (int i = 0; i < gaps.size(); ++i)
             QVERIFY2(gaps[i] >= nominal[i] - 1 && gaps[i] <= nominal[i] + 15,
@@ -145,7 +148,7 @@ private slots:
         QTest::addColumn<bool>("portOpen");
         // Each starts from the RPM page: 31 with the ignition index, the caption refresh.
         QTest::newRow("printing") << "print" << hex("1f 02 00 01") << "" << false;
-        QTest::newRow("visualisation") << "wiz" << hex("1f 02 00 01 aa 22 0a 09") << "TimerWiz" << true;
+        QTest::newRow("visualisation") << "wiz" << hex("1f 02 00 01 aa 22 0a 09 01") << "TimerWiz" << true;
         QTest::newRow("adaptation") << "auto" << hex("1f 02 00 01 09") << "TimerAdaptTerm" << true;
         QTest::newRow("rpm again") << "rpm" << hex("1f 02 00 01 09 01 aa 22 0a") << "TimerObr" << true;
     }

@@ -7,6 +7,7 @@
 #include "PageControl.h"
 #include "ParametersPage.h"
 #include "TForm1.h"
+#include "VisualisationPage.h"
 #include "TestSettings.h"
 #include "WireLog.h"
 

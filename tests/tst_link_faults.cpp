@@ -5,6 +5,7 @@
 #include "PortIoUnderTest.h"
 #include "TestController.h"
 #include "TForm1.h"
+#include "VisualisationPage.h"
 #include "TestSettings.h"
 
 #include <QElapsedTimer>
@@ -65,8 +66,7 @@ private slots:
         form->texts().setText(30012, PortError);
         form->texts().setText(30000, QStringLiteral("Sterownik"));
         form->texts().setText(30001, QStringLiteral("Brak sterownika"));
-        transmissionLabel = new QLabel(QStringLiteral("BladTransmisji"), form.get());
-        transmissionLabel->setObjectName(QStringLiteral("TranserrorLabel"));
+        transmissionLabel = form->WizualizacjaTab->TranserrorLabel;
     }
 
     void cleanup()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Telemetry.h"
+
+#include <functional>
+
+namespace qx {
+
+class ControllerProtocol;
+class LiveAverage;
+class ParameterSet;
+class ParametersPage;
+class VisualisationPage;
+
+// The live-data polls of the Visualisation page and of the Parameters page's
+// live strip, and the probe-variant set-up of their lambda displays.
+class LivePolls
+{
+public:
+    using TextSource = std::function<QString(int key)>;
+
+    LivePolls(ControllerProtocol &protocol, LiveAverage &average, const ParameterSet &parameters,
+              TextSource texts, VisualisationPage &visualisation, ParametersPage &parametersPage);
+
+    // One poll of the Visualisation page; nothing changes unless the request succeeded.
+    void TimerWizTimer();
+    // One poll of the Parameters page's live strip; a failed request shows the last frame again.
+    void TimerParamOdczTimer();
+    // The lambda bar, its rich/lean labels and the chart's axis by the probe variant.
+    void applyProbeVariantToVisualisation(double layoutScale);
+    // The same on the Parameters page's bar, and the chart's axis.
+    void applyProbeVariantToParameters();
+
+    // True while the engine runs on petrol, as the last poll saw it.
+    bool onPetrol() const { return onPetrol_; }
+
+private:
+    ControllerProtocol &protocol_;
+    LiveAverage &average_;
+    const ParameterSet &parameters_;
+    TextSource texts_;
+    VisualisationPage &visualisation_;
+    ParametersPage &parametersPage_;
+    telemetry::LambdaPhases phases_;
+    bool onPetrol_ = true;
+};
+
+} // namespace qx
