@@ -37,8 +37,9 @@ int liveFrameLength(int version)
 
 quint16 speedPeriod(double rpm, int rpmConstant)
 {
+    // With no ignition pulses the controller's period counter runs out.
     if (rpm <= 0)
-        return 0;
+        return 65535;
     return quint16(qMin(65535.0, double(qRound(rpmConstant * 800.0 / rpm))));
 }
 

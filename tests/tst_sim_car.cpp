@@ -53,7 +53,7 @@ private slots:
         QTest::newRow("6 cylinders, 1500") << 4 << 1500.0 << 1707;
         QTest::newRow("8 cylinders, 7000") << 5 << 7000.0 << 274;
         QTest::newRow("unknown type, 2000") << 9 << 2000.0 << 1920;
-        QTest::newRow("engine stands") << 2 << 0.0 << 0;
+        QTest::newRow("engine stands: the counter runs out") << 2 << 0.0 << 65535;
         QTest::newRow("too slow to count") << 0 << 100.0 << 65535;
     }
 

@@ -1,0 +1,211 @@
+// The live pages against the simulator: the Visualisation page's entry and
+// polls following a simulated car, the transmission-error label, the
+// version-5 checksum, and the Parameters page's live strip.
+#include "DialogRecorder.h"
+#include "LivePolls.h"
+#include "ParametersPage.h"
+#include "PortIoUnderTest.h"
+#include "TForm1.h"
+#include "TestController.h"
+#include "TestSettings.h"
+#include "VisualisationPage.h"
+#include "WireLog.h"
+#include "tab270meter.h"
+#include "tabled.h"
+#include "tabtank.h"
+#include "tabthermometer.h"
+#include "tgauge.h"
+#include "tledmeter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+// Program bytes that stand alone as live requests: a 2 not inside a command.
+int liveRequests(const QVector<qxsim::WireEvent> &events)
+{
+    int n = 0;
+    for (const auto &e : events)
+        n += e.fromProgram && e.byte == 2;
+    return n;
+}
+
+} // namespace
+
+class TestAppLive : public QObject
+{
+    Q_OBJECT
+
+    TestSettings settings;
+    TestController sim;
+    std::unique_ptr<DialogRecorder> dialogs;
+    std::unique_ptr<qx::TForm1> form;
+
+    qx::VisualisationPage *page() const { return form->WizualizacjaTab; }
+    QByteArray sent() const { return wire::bytes(wire::fromProgram(sim.wireLog())); }
+    void pollFor(int ms) { QTest::qWait(ms); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        sim.setEngineRunning(false);
+        sim.setCoolant(20);
+        sim.setGasLevel(50);
+        dialogs = std::make_unique<DialogRecorder>();
+        form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
+        form->texts().setText(10390, QStringLiteral("Brak odpowiedzi"));
+        form->FormCreate();
+        sim.clearWireLog();
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        dialogs.reset();
+    }
+
+    void enteringTheVisualisationPage()
+    {
+        form->ParButtonClick();
+        form->ParametryTab->CheckBox15->click(); // an edit: the controller no longer holds the page
+        sim.clearWireLog();
+        form->WizButtonClick();
+        const QByteArray bytes = sent();
+        const int write = bytes.indexOf(hex("aa 1e"));
+        const int read = bytes.indexOf(hex("aa 22 0a 09"), write);
+        QVERIFY2(write > 0 && read > write, qPrintable(bytes.toHex(' ')));
+        QVERIFY2(bytes.mid(read).startsWith(hex("aa 22 0a 09 01")), "read, then the temperature options");
+        QCOMPARE(sim.parameterBlock().at(8) & 0x10, 0x10); // the cut-off tick reached the controller
+        QVERIFY(form->TimerWiz->isActive());
+        QVERIFY(form->parametersInSync());
+
+        sim.clearWireLog();
+        pollFor(1000);
+        const auto events = wire::fromProgram(sim.wireLog());
+        QVERIFY2(events.size() >= 18 && events.size() <= 21, qPrintable(QString::number(events.size())));
+        QCOMPARE(liveRequests(events), events.size());
+    }
+
+    void instrumentsFollowTheCar()
+    {
+        QByteArray block = sim.startBlock();
+        block[8] = char(block[8] | 0x08); // temperature sensor on
+        sim.setParameterBlock(block);
+        sim.setEngineRunning(true);
+        sim.setTargetRpm(3000, 0.1);
+        sim.setCoolant(80);
+        sim.setGasLevel(50);
+        form->WizButtonClick();
+        QVERIFY(!page()->AbThermometer1->isHidden());
+        pollFor(2500);
+
+        QVERIFY2(qAbs(page()->obrotomierz->digit() - 3000) <= 150, qPrintable(QString::number(page()->obrotomierz->digit())));
+        QVERIFY(qAbs(page()->Panel1->text().toInt() - 3000) <= 150);
+        QCOMPARE(page()->Panel4->text().toInt(), page()->Gauge2->digit());
+        QVERIFY(qAbs(page()->paneltemp->text().toInt() - 80) <= 1);
+        QCOMPARE(page()->Gauge3->progress(), 50);
+        const qxsim::CarState car = sim.carState();
+        QCOMPARE(page()->AbLED1->isChecked(), car.onGas);
+        QCOMPARE(page()->AbLED1->caption(), car.onGas ? QStringLiteral("Gaz") : QStringLiteral("Benzyna"));
+        // The probe swings: both phase lengths have been measured.
+        QVERIFY(page()->Label43->text().toInt() > 0);
+        QVERIFY(page()->Label44->text().toInt() > 0);
+
+        sim.setEngineRunning(false);
+        sim.setGasLevel(10);
+        sim.setCoolant(20);
+        pollFor(1500);
+        QCOMPARE(page()->Panel1->text(), QStringLiteral("0"));
+        QCOMPARE(page()->AbLED1->caption(), QStringLiteral("Benzyna"));
+        QVERIFY(!page()->AbLED1->isChecked());
+        QVERIFY(qAbs(page()->paneltemp->text().toInt() - 20) <= 1); // 1.9 °C a step
+        QCOMPARE(page()->Gauge3->progress(), 10);
+    }
+
+    void transmissionErrorAfterTheTwentyFirstEmptyRead()
+    {
+        form->WizButtonClick();
+        form->TimerWiz->stop();
+        form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->TranserrorLabel->text(), QString());
+        sim.setFault(qxsim::Fault::Silence);
+        for (int i = 0; i < 20; ++i)
+            form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->TranserrorLabel->text(), QString());
+        form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->TranserrorLabel->text(), QStringLiteral("Brak odpowiedzi"));
+        sim.setFault(qxsim::Fault::None);
+        form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->TranserrorLabel->text(), QString());
+    }
+
+    void checksumFailureLeavesThePageAlone()
+    {
+        sim.setVersion(5);
+        form->OdczytUkladuButtClick();
+        form->WizButtonClick();
+        form->TimerWiz->stop();
+        sim.setLiveFrame(hex("33a07b6e0007401a00")); // 0x33 = 1.00 V; the sum of bytes 0 to 6 is 0x03
+        const QString before = page()->Panel6->text();
+        form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->Panel6->text(), before);
+        sim.setLiveFrame(hex("33a07b6e0007400300"));
+        form->livePolls().TimerWizTimer();
+        QCOMPARE(page()->Panel6->text(), QStringLiteral("1.00"));
+    }
+
+    void probeVariantTwoSetsUpTheBar()
+    {
+        QByteArray block = sim.startBlock();
+        block[31] = 0;
+        block[8] = char(block[8] | 0x02);
+        sim.setParameterBlock(block);
+        form->WizButtonClick();
+        QCOMPARE(page()->LEDMeter1->max(), 290);
+        QCOMPARE(page()->LEDMeter1->colorLed1(), QColor(0xFF, 0, 0));
+        QVERIFY2(page()->Label30->y() < page()->Label71->y(), "Bogata stands at the top");
+        QCOMPARE(page()->WykresLambdaY5->text(), QStringLiteral("5,0"));
+    }
+
+    void liveStripPollsAndPausesForTheButtons()
+    {
+        sim.setEngineRunning(true);
+        sim.setTargetRpm(2000, 0.1);
+        form->ParButtonClick();
+        sim.clearWireLog();
+        pollFor(1000);
+        const int polls = liveRequests(sim.wireLog());
+        QVERIFY2(polls >= 4 && polls <= 6, qPrintable(QString::number(polls)));
+        QVERIFY(qAbs(form->ParametryTab->ZmiennaObroty->text().toInt() - 2000) <= 100);
+        QVERIFY(!form->ParametryTab->ZmiennaLambda->text().isEmpty());
+
+        // A read and a write run alone: no poll slips in between their bytes.
+        sim.clearWireLog();
+        form->odczButPicClick();
+        QCOMPARE(sent(), hex("01 01 aa 22 0a 09"));
+        sim.clearWireLog();
+        form->ZapButPicClick();
+        QVERIFY(sent().startsWith(hex("aa 1e")));
+        QVERIFY(sent().endsWith(hex("aa 23 01 0a")));
+        for (const auto &e : sim.wireLog())
+            QVERIFY2(e.fromProgram, "no live frame came back during the write");
+        QVERIFY(form->TimerParamOdcz->isActive());
+    }
+};
+
+QTEST_MAIN(TestAppLive)
+#include "tst_app_live.moc"
