@@ -1,0 +1,86 @@
+// The Visualisation page polling the simulator, as a fitter watches it: poll
+// rate, CPU of the window's thread and resident memory. Run it on a display
+// (xvfb-run -a build/bin/bench_live) so the instruments really paint.
+#include "SystemPortIo.h"
+#include "Simulator.h"
+#include "TForm1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+
+// CPU seconds the calling thread has used (user + system).
+double threadCpuSeconds()
+{
+    QFile stat(QStringLiteral("/proc/thread-self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+
+    qxsim::Simulator sim;
+    if (!sim.start(QStringLiteral("com1"))) {
+        out << "simulator: " << sim.errorString() << "\n";
+        return 1;
+    }
+    sim.setEngineRunning(true);
+    sim.setTargetRpm(2500);
+
+    qx::TForm1 form(qx::makeSystemPortIo());
+    form.FormCreate();
+    form.showMaximized();
+    form.WizButtonClick();
+
+    constexpr int WatchMs = 10000;
+    QTimer::singleShot(2000, &app, [&] {
+        sim.clearWireLog();
+        const double cpuBefore = threadCpuSeconds();
+        QElapsedTimer watched;
+        watched.start();
+        QTimer::singleShot(WatchMs, &app, [&, cpuBefore, watched] {
+            const double seconds = watched.nsecsElapsed() / 1e9;
+            int polls = 0;
+            for (const auto &e : sim.wireLog())
+                polls += e.fromProgram && e.byte == 2;
+            const double cpu = 100.0 * (threadCpuSeconds() - cpuBefore) / seconds;
+            out << QString("Visualisation page polls: %1 per second over %2 s (nominal 20, at least 19.5)\n")
+                       .arg(polls / seconds, 0, 'f', 2).arg(seconds, 0, 'f', 1);
+            out << QString("CPU of the window's thread: %1 % of one core (limit 5 %)\n").arg(cpu, 0, 'f', 2);
+            out << QString("resident memory, simulator included: %1 MB (limit 70 MB)\n")
+                       .arg(residentMegabytes(), 0, 'f', 1);
+            app.quit();
+        });
+    });
+    const int code = app.exec();
+    sim.stop();
+    return code;
+}
