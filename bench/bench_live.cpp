@@ -1,44 +1,18 @@
 // The Visualisation page polling the simulator, as a fitter watches it: poll
 // rate, CPU of the window's thread and resident memory. Run it on a display
 // (xvfb-run -a build/bin/bench_live) so the instruments really paint.
+#include "ProcessStats.h"
 #include "SystemPortIo.h"
 #include "Simulator.h"
 #include "TForm1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
-#include <unistd.h>
 
-namespace {
-
-// CPU seconds the calling thread has used (user + system).
-double threadCpuSeconds()
-{
-    QFile stat(QStringLiteral("/proc/thread-self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -63,7 +37,7 @@ int main(int argc, char *argv[])
     constexpr int WatchMs = 10000;
     QTimer::singleShot(2000, &app, [&] {
         sim.clearWireLog();
-        const double cpuBefore = threadCpuSeconds();
+        const double cpuBefore = stats::cpuSeconds(QStringLiteral("/proc/thread-self/stat"));
         QElapsedTimer watched;
         watched.start();
         QTimer::singleShot(WatchMs, &app, [&, cpuBefore, watched] {
@@ -71,12 +45,12 @@ int main(int argc, char *argv[])
             int polls = 0;
             for (const auto &e : sim.wireLog())
                 polls += e.fromProgram && e.byte == 2;
-            const double cpu = 100.0 * (threadCpuSeconds() - cpuBefore) / seconds;
+            const double cpu = 100.0 * (stats::cpuSeconds(QStringLiteral("/proc/thread-self/stat")) - cpuBefore) / seconds;
             out << QString("Visualisation page polls: %1 per second over %2 s (nominal 20, at least 19.5)\n")
                        .arg(polls / seconds, 0, 'f', 2).arg(seconds, 0, 'f', 1);
             out << QString("CPU of the window's thread: %1 % of one core (limit 5 %)\n").arg(cpu, 0, 'f', 2);
             out << QString("resident memory, simulator included: %1 MB (limit 70 MB)\n")
-                       .arg(residentMegabytes(), 0, 'f', 1);
+                       .arg(stats::residentMegabytes(QStringLiteral("/proc/self/status")), 0, 'f', 1);
             app.quit();
         });
     });

@@ -1,18 +1,17 @@
 // The program as a fitter starts it, against the simulator: time from process
 // start to the first live request on the wire, the RPM page's poll rate, and
 // the CPU and memory the polling program uses.
+#include "ProcessStats.h"
 #include "Simulator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 
-#include <unistd.h>
 
 namespace {
 
@@ -31,27 +30,6 @@ QVector<qint64> pollTimes(const qxsim::Simulator &sim, qint64 since)
         if (e.fromProgram && e.byte == 2 && e.micros >= since)
             out.append(e.micros);
     return out;
-}
-
-// CPU seconds (user + system) the process has used so far.
-double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = stat.readAll().split(' ');
-    return (fields.value(13).toDouble() + fields.value(14).toDouble()) / double(sysconf(_SC_CLK_TCK));
-}
-
-double residentMegabytes(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
 }
 
 } // namespace
@@ -98,14 +76,14 @@ int main(int argc, char *argv[])
     QThread::msleep(2000);
     const qint64 pid = quorvantix.processId();
     const qint64 windowStart = qxsim::monotonicMicros();
-    const double cpuBefore = cpuSeconds(pid);
+    const double cpuBefore = stats::cpuSeconds(QStringLiteral("/proc/%1/stat").arg(pid));
     QThread::msleep(10000);
-    const double cpuUsed = cpuSeconds(pid) - cpuBefore;
+    const double cpuUsed = stats::cpuSeconds(QStringLiteral("/proc/%1/stat").arg(pid)) - cpuBefore;
     const qint64 windowEnd = qxsim::monotonicMicros();
     const QVector<qint64> polls = pollTimes(sim, windowStart);
     const double seconds = (windowEnd - windowStart) / 1e6;
     const double rate = polls.size() > 1 ? (polls.size() - 1) / ((polls.last() - polls.first()) / 1e6) : 0;
-    const double rss = residentMegabytes(pid);
+    const double rss = stats::residentMegabytes(QStringLiteral("/proc/%1/status").arg(pid));
 
     out << QString("start-up to first live request: %1 ms (nominal %2 ms, limit %3 ms)\n")
                .arg(startupMs, 0, 'f', 1).arg(nominal, 0, 'f', 1).arg(nominal + 150, 0, 'f', 1);

@@ -4,6 +4,7 @@
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
+#include "ResetValues.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "SystemPortIo.h"
@@ -72,19 +73,7 @@ int main(int argc, char *argv[])
     QWidget window;
 
     // The reset values, the set a fitter writes most often.
-    qx::ParameterSet parameters;
-    const QList<QPair<qx::Param, const char *>> defaults = {
-        {qx::P::ProbeVariant, "0"},      {qx::P::LambdaThreshold, "0,50"}, {qx::P::SwitchRpm, "2000"},
-        {qx::P::TpsType, "0"},           {qx::P::TpsThresholdVolts, "1,25"}, {qx::P::StepSpeedAboveTps, "3"},
-        {qx::P::StepSpeedBelowTps, "6"}, {qx::P::MaxGasRpm, "7000"},       {qx::P::RpmKind, "0"},
-        {qx::P::RpmDelta, "500"},        {qx::P::StepMin, "10"},           {qx::P::StepMax, "200"},
-        {qx::P::StepStart, "100"},       {qx::P::LambdaLowTime, "500"},    {qx::P::LambdaHighTime, "500"},
-        {qx::P::StartDelay, "1"},        {qx::P::CutoffStepLevel, "30"},   {qx::P::CutoffRpm, "1500"},
-        {qx::P::StepOpening, "30"},      {qx::P::SwitchDelay, "100"},      {qx::P::ReserveSensorType, "1"},
-        {qx::P::AnalogThreshold, "1"},
-    };
-    for (const auto &[param, text] : defaults)
-        parameters.setText(param, text);
+    qx::ParameterSet parameters = qx::resetParameterSet();
     protocol.state().RpmConstant = 4800;
     qx::ParameterExchange exchange(protocol, parameters);
     CountingTarget write;

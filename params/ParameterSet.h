@@ -13,6 +13,11 @@ struct Param
     int part = 0;
 };
 
+constexpr bool operator==(Param a, Param b)
+{
+    return a.slot == b.slot && a.part == b.part;
+}
+
 // The parameters by name. Slots 7, 10 and 21 have a second value and slot 12
 // a second and a third.
 namespace P {

@@ -56,6 +56,25 @@ class TestAppPages : public QObject
                 out << t;
         return out;
     }
+    // Runs the menu command of a page ("print", "wiz", "auto", "rpm") and
+    // returns the page it should show.
+    QWidget *menuCommand(const QString &page)
+    {
+        if (page == "print") {
+            form->DruButtonClick();
+            return form->DrukowanieTab;
+        }
+        if (page == "wiz") {
+            form->WizButtonClick();
+            return form->WizualizacjaTab;
+        }
+        if (page == "auto") {
+            form->AutoButtonClick();
+            return form->AutoadaptacjaTab;
+        }
+        form->ObrButtonClick();
+        return form->ObrotyTab;
+    }
     void clickTab(QWidget *page)
     {
         form->pagecontrol1->requestPage(form->pagecontrol1->indexOf(page));
@@ -158,23 +177,14 @@ private slots:
         QFETCH(QString, timer);
         form->TimerObr->stop(); // no poll in between
         form->TimerObr->start(100000);
-        if (page == "print")
-            form->DruButtonClick();
-        else if (page == "wiz")
-            form->WizButtonClick();
-        else if (page == "auto")
-            form->AutoButtonClick();
-        else
-            form->ObrButtonClick();
+        QWidget *shown = menuCommand(page);
+        QCOMPARE(form->pagecontrol1->currentWidget(), shown);
         QTEST(sent(), "expected");
         const QList<QTimer *> running = runningTimers();
         QCOMPARE(running.size(), timer.isEmpty() ? 0 : 1);
         if (!timer.isEmpty())
             QCOMPARE(running.first()->objectName(), timer);
         QTEST(form->channel().isOpen(), "portOpen");
-        const QWidget *pages[] = {form->DrukowanieTab, form->WizualizacjaTab, form->AutoadaptacjaTab, form->ObrotyTab};
-        const QStringList names = {"print", "wiz", "auto", "rpm"};
-        QCOMPARE(form->pagecontrol1->currentWidget(), pages[names.indexOf(page)]);
     }
 
     void unfilledPageIsNeverWritten_data()
@@ -188,16 +198,8 @@ private slots:
     {
         QFETCH(QString, first);
         QFETCH(QString, second);
-        for (const QString &page : {first, second}) {
-            if (page == "print")
-                form->DruButtonClick();
-            else if (page == "wiz")
-                form->WizButtonClick();
-            else if (page == "auto")
-                form->AutoButtonClick();
-            else
-                form->ObrButtonClick();
-        }
+        for (const QString &page : {first, second})
+            menuCommand(page);
         QVERIFY2(!sent().contains('\x0b'), "no flag byte, so no parameter write");
         QVERIFY(!sent().contains(hex("aa 1e")));
         QVERIFY(form->parametersInSync());

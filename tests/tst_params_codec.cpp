@@ -3,6 +3,7 @@
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ReplyBuffer.h"
+#include "ResetValues.h"
 
 #include <QtTest>
 
@@ -379,19 +380,11 @@ private slots:
         ParameterSet parameters;
         BlockFacts facts;
         QVERIFY(decodeParameterBlock(reply, parameters, &facts));
-        const QList<QPair<Param, const char *>> expected = {
-            {P::ProbeVariant, "0"},       {P::LambdaThreshold, "0,50"}, {P::SwitchRpm, "2000"},
-            {P::TpsType, "0"},            {P::TpsThresholdVolts, "1,25"}, {P::StepSpeedAboveTps, "3"},
-            {P::StepSpeedBelowTps, "6"},  {P::MaxGasRpm, "7000"},     {P::MaxGasRpmOff, "0"},
-            {P::RpmKind, "0"},            {P::RpmDelta, "500"},       {P::StepMin, "10"},
-            {P::StepMax, "200"},          {P::StepStart, "100"},      {P::LambdaLowTime, "500"},
-            {P::LambdaHighTime, "500"},   {P::BoschProbe, "0"},       {P::StartDelay, "1"},
-            {P::CutoffOn, "0"},           {P::CutoffStepLevel, "30"}, {P::CutoffRpm, "1500"},
-            {P::StepOpening, "30"},       {P::SwitchDelay, "100"},    {P::OperatingMode, "0"},
-            {P::ReserveSensorType, "1"},  {P::SwitchTemperature, "0"},
-        };
-        for (const auto &[param, text] : expected)
-            QCOMPARE(parameters.text(param), QString(text));
+        for (const auto &[param, text] : resetValues()) {
+            // The threshold and the sensor box are not in the block.
+            if (!(param == P::AnalogThreshold) && !(param == P::TempSensorBox))
+                QCOMPARE(parameters.text(param), text);
+        }
     }
 };
 

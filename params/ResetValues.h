@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ParameterSet.h"
+
+#include <QList>
+#include <QPair>
+
+namespace qx {
+
+// The program's own default parameters, the set a reset puts on the page and
+// writes to the controller.
+const QList<QPair<Param, QString>> &resetValues();
+ParameterSet resetParameterSet();
+
+} // namespace qx
