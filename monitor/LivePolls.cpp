@@ -3,6 +3,7 @@
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
 #include "LiveAverage.h"
+#include "PageStyle.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
 #include "SerialChannel.h"
@@ -30,13 +31,6 @@ void setTextIfChanged(QLabel *label, const QString &text)
 {
     if (label->text() != text)
         label->setText(text);
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 void applyProbeDisplay(TLEDMeter &bar, const telemetry::ProbeDisplay &display)
@@ -118,7 +112,7 @@ void LivePolls::TimerWizTimer()
     onPetrol_ = position == 0;
     page.AbLED1->setChecked(!onPetrol_);
     page.AbLED1->setCaption(texts_(onPetrol_ ? PetrolKey : GasKey));
-    setTextColour(page.AbLED1, onPetrol_ ? PetrolRed : page.Label47->palette().color(QPalette::WindowText));
+    pagestyle::setTextColour(*page.AbLED1, onPetrol_ ? PetrolRed : page.Label47->palette().color(QPalette::WindowText));
 }
 
 void LivePolls::TimerParamOdczTimer()
@@ -142,7 +136,7 @@ void LivePolls::TimerParamOdczTimer()
 
     onPetrol_ = byte(6) == 255;
     page.ZmiennaGazBenzyna->setText(texts_(onPetrol_ ? PetrolKey : GasKey));
-    setTextColour(page.ZmiennaGazBenzyna, onPetrol_ ? PetrolRed : GasGreen);
+    pagestyle::setTextColour(*page.ZmiennaGazBenzyna, onPetrol_ ? PetrolRed : GasGreen);
 }
 
 void LivePolls::applyProbeVariantToVisualisation(double layoutScale)

@@ -3,6 +3,7 @@
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
 #include "LiveAverage.h"
+#include "PageStyle.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "presets.h"
@@ -17,17 +18,6 @@
 namespace qx {
 
 namespace {
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect box, int pointSize)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(box);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    label->setFont(font);
-    return label;
-}
 
 QStringList analogThresholdItems()
 {
@@ -49,15 +39,16 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
 {
     setObjectName(QStringLiteral("ObrotyTab"));
 
-    QLabel *heading = makeLabel(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 372, 36}, 20);
-    heading->setStyleSheet(QStringLiteral("color: #1f3a5f;"));
-    QLabel *instruction = makeLabel(
+    using pagestyle::Look;
+    pagestyle::makeText(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 376, 36}, 20,
+                        Look::Heading)
+        ->setWordWrap(false);
+    QLabel *instruction = pagestyle::makeText(
         this, "WyborUkladuLabel",
         QStringLiteral("Wybierz rodzaj układu zapłonowego, tak aby wartość pokazywana była zgodna z faktycznymi "
                        "obrotami silnika samochodu"),
-        {24, 60, 340, 190}, 14);
+        {24, 60, 340, 190}, 14, Look::Note, Qt::AlignLeft | Qt::AlignTop);
     instruction->setWordWrap(true);
-    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -77,7 +68,8 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     GroupBoxAnalog = new QGroupBox(this);
     GroupBoxAnalog->setObjectName(QStringLiteral("GroupBoxAnalog"));
     GroupBoxAnalog->setGeometry(24, 370, 300, 70);
-    makeLabel(GroupBoxAnalog, "ProgAnalogTxt", QStringLiteral("Próg analogowy obrotów"), {12, 22, 180, 30}, 10);
+    pagestyle::makeText(GroupBoxAnalog, "ProgAnalogTxt", QStringLiteral("Próg analogowy obrotów"), {12, 22, 180, 30},
+                        10, Look::Note);
     Edit23 = new QComboBox(GroupBoxAnalog);
     Edit23->setObjectName(QStringLiteral("Edit23"));
     Edit23->setEditable(true);
@@ -92,12 +84,8 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     Presets::engineSpeedMeter(*gauge1, QStringLiteral("RPM"), QString());
     gauge1->setGeometry(404, 12, 360, 360);
 
-    Panelobroty = makeLabel(this, "Panelobroty", QStringLiteral("0"), {464, 384, 240, 60}, 28);
-    Panelobroty->setAlignment(Qt::AlignCenter);
-    Panelobroty->setFrameShape(QFrame::Panel);
-    Panelobroty->setFrameShadow(QFrame::Sunken);
-    Panelobroty->setStyleSheet(
-        QStringLiteral("font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a;"));
+    Panelobroty = pagestyle::makeText(this, "Panelobroty", QStringLiteral("0"), {464, 384, 240, 60}, 28, Look::Readout,
+                                      Qt::AlignCenter);
 }
 
 void RpmPage::TimerObrTimer()

@@ -2,7 +2,7 @@
 
 #include "Rounding.h"
 #include "VisualisationPageForm.h"
-#include "VisualisationStyle.h"
+#include "PageStyle.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -81,7 +81,7 @@ void VisualisationPage::showTrace(TScope::Channel channel)
 
 void VisualisationPage::CheckBox10Click()
 {
-    Scope1->setGridColor(CheckBox10->isChecked() ? visualisation::gridColour : visualisation::traceBackground);
+    Scope1->setGridColor(CheckBox10->isChecked() ? pagestyle::gridColour : pagestyle::traceBackground);
 }
 
 void VisualisationPage::SpeedButton4Click()

@@ -5,7 +5,7 @@
 
 #include "VisualisationPageForm.h"
 
-#include "VisualisationStyle.h"
+#include "PageStyle.h"
 #include "presets.h"
 #include "tab180meter.h"
 #include "tab270meter.h"
@@ -23,6 +23,7 @@
 
 namespace qx {
 
+using namespace pagestyle;
 using namespace visualisation;
 
 // The member and the object name spelt once.

@@ -1,8 +1,8 @@
-#include "VisualisationStyle.h"
+#include "PageStyle.h"
 
 #include <QLabel>
 
-namespace qx::visualisation {
+namespace qx::pagestyle {
 
 namespace {
 
@@ -72,4 +72,4 @@ QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, Q
     return panel;
 }
 
-} // namespace qx::visualisation
+} // namespace qx::pagestyle

@@ -7,7 +7,9 @@
 class QLabel;
 class QWidget;
 
-namespace qx::visualisation {
+namespace qx::pagestyle {
+
+// The look shared by the instrument pages.
 
 // What a text on the page is for, which decides its look.
 enum class Look {
@@ -32,4 +34,4 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect b
 // A trace's scale panel: the trace colour as its background.
 QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour);
 
-} // namespace qx::visualisation
+} // namespace qx::pagestyle
