@@ -9,6 +9,8 @@
 #include "TestSettings.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QLabel>
 #include <QtTest>
 
@@ -95,6 +97,28 @@ private slots:
         sim.setFault(qxsim::Fault::None);
         QVERIFY(channel().OpenPort(protocol().portName()));
         QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+    }
+
+    void portHeldByAnotherProcess()
+    {
+        // A second simulator, in its own process, publishes com2 and holds it.
+        QProcess holder;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        holder.setProcessEnvironment(env);
+        holder.start(QStringLiteral(QX_SIMULATOR),
+                     {QStringLiteral("--port"), QStringLiteral("com2"), QStringLiteral("--fault"),
+                      QStringLiteral("busy"), QStringLiteral("--no-window")});
+        QVERIFY(holder.waitForStarted());
+        const QString link = settings.path() + QStringLiteral("/Quorvantix/ports/com2");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 5000);
+        // The hold is taken right after the link appears.
+        QTRY_VERIFY_WITH_TIMEOUT(!channel().OpenPortQuiet(QStringLiteral("com2")), 3000);
+        QVERIFY(!channel().OpenPort(QStringLiteral("com2")));
+        QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
+        holder.terminate();
+        QVERIFY(holder.waitForFinished());
     }
 
     void portIsOpenedExclusively()
