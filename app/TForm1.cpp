@@ -204,7 +204,8 @@ void TForm1::FormCreate()
     TimerObr->start();
     ObrotyTab->show();
     // 14
-    commentsOn_ = !ParametryTab->WylaczkomentarzeCheck->isChecked();
+    // The comments flag lives with the page and follows its box.
+    ParametryTab->WylaczkomentarzeCheckClick();
 }
 
 void TForm1::FormActivate()

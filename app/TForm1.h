@@ -162,7 +162,6 @@ private:
     bool saveByEnter_ = false;
     bool parametersInSync_ = true;
     bool parametersPageVisited_ = false;
-    bool commentsOn_ = true;
     // The Parameters page holds the controller's values, a file's or the
     // reset values, rather than its start-up placeholders.
     bool parametersPageFilled_ = false;
