@@ -36,7 +36,7 @@ public:
     ReplyBuffer &reply() { return reply_; }
     const ReplyBuffer &reply() const { return reply_; }
     bool isOpen() const;
-    // The device the last successful open resolved to (for the port menu).
+    // The device a port name stands for now, empty when there is none (for the port menu).
     QString resolvedDevice(const QString &portName) const { return resolver_.resolve(portName); }
 
     // Whether the last read found nothing waiting (the buffer then holds the

@@ -1,5 +1,7 @@
 #include "EngineSpeed.h"
 
+#include "LiveAverage.h"
+#include "ReplyBuffer.h"
 #include "Rounding.h"
 
 namespace qx {
@@ -24,6 +26,11 @@ int rpmShown(int rpm)
 int speedPeriod(int lowByte, int highByte)
 {
     return lowByte + 256 * highByte;
+}
+
+std::optional<int> liveRpm(const ReplyBuffer &frame, LiveAverage &average, int rpmConstant)
+{
+    return rpmFromPeriod(rpmConstant, average(speedPeriod(frame.ReplyByte(4), frame.ReplyByte(5))));
 }
 
 } // namespace qx

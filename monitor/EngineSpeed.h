@@ -13,4 +13,10 @@ int rpmShown(int rpm);
 // The 16-bit speed period of a live frame, bytes 4 (low) and 5 (high).
 int speedPeriod(int lowByte, int highByte);
 
+class LiveAverage;
+class ReplyBuffer;
+// The engine speed of a decoded live frame: its period through the shared
+// average, then converted; nothing when there is no speed to compute.
+std::optional<int> liveRpm(const ReplyBuffer &frame, LiveAverage &average, int rpmConstant);
+
 } // namespace qx

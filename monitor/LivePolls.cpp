@@ -1,8 +1,8 @@
 #include "LivePolls.h"
 
+#include "BuiltInTexts.h"
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
-#include "LiveAverage.h"
 #include "PageStyle.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
@@ -22,8 +22,6 @@ namespace qx {
 
 namespace {
 
-constexpr int PetrolKey = 10408;
-constexpr int GasKey = 10409;
 const QColor PetrolRed(0xFF, 0x00, 0x00);
 const QColor GasGreen(0x00, 0x80, 0x00);
 
@@ -97,8 +95,7 @@ void LivePolls::TimerWizTimer()
     page.Gauge3->setProgress(gas.percent);
     page.Gauge3->setForeColor(gas.reserve ? PetrolRed : GasGreen);
 
-    const int average = average_(speedPeriod(byte(4), byte(5)));
-    if (const auto rpm = rpmFromPeriod(protocol_.state().RpmConstant, average)) {
+    if (const auto rpm = liveRpm(frame, average_, protocol_.state().RpmConstant)) {
         page.obrotomierz->setDigit(*rpm);
         page.Scope1->setPosition(TScope::ChannelC, telemetry::rpmTrace(*rpm));
         page.Panel1->setText(QString::number(rpmShown(*rpm)));
@@ -111,7 +108,7 @@ void LivePolls::TimerWizTimer()
 
     onPetrol_ = position == 0;
     page.AbLED1->setChecked(!onPetrol_);
-    page.AbLED1->setCaption(texts_(onPetrol_ ? PetrolKey : GasKey));
+    page.AbLED1->setCaption(texts_(onPetrol_ ? TextKey::Petrol : TextKey::Gas));
     pagestyle::setTextColour(*page.AbLED1, onPetrol_ ? PetrolRed : page.Label47->palette().color(QPalette::WindowText));
 }
 
@@ -129,13 +126,12 @@ void LivePolls::TimerParamOdczTimer()
         visualisation_.AbThermometer1->setDigit(byte(2));
         page.ZmiennaTemperatura->setText(QString::number(telemetry::temperatureCelsius(byte(2))));
     }
-    const int average = average_(speedPeriod(byte(4), byte(5)));
-    if (const auto rpm = rpmFromPeriod(protocol_.state().RpmConstant, average))
+    if (const auto rpm = liveRpm(frame, average_, protocol_.state().RpmConstant))
         page.ZmiennaObroty->setText(QString::number(rpmShown(*rpm)));
     page.ZmiennaSilnikKrokowy->setText(QString::number(255 - byte(6)));
 
     onPetrol_ = byte(6) == 255;
-    page.ZmiennaGazBenzyna->setText(texts_(onPetrol_ ? PetrolKey : GasKey));
+    page.ZmiennaGazBenzyna->setText(texts_(onPetrol_ ? TextKey::Petrol : TextKey::Gas));
     pagestyle::setTextColour(*page.ZmiennaGazBenzyna, onPetrol_ ? PetrolRed : GasGreen);
 }
 

@@ -2,7 +2,6 @@
 
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
-#include "LiveAverage.h"
 #include "PageStyle.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
@@ -95,8 +94,7 @@ void RpmPage::TimerObrTimer()
         protocol_.state().RpmConstant = constant;
     protocol_.RequestLiveData();
     const ReplyBuffer &frame = protocol_.channel().reply();
-    const int average = average_(speedPeriod(frame.ReplyByte(4), frame.ReplyByte(5)));
-    if (const auto rpm = rpmFromPeriod(protocol_.state().RpmConstant, average)) {
+    if (const auto rpm = liveRpm(frame, average_, protocol_.state().RpmConstant)) {
         gauge1->setDigit(*rpm);
         Panelobroty->setText(QString::number(rpmShown(*rpm)));
     }
