@@ -1,33 +1,19 @@
 #include "ParameterCodec.h"
 
+#include "ExtendedReal.h"
 #include "Rounding.h"
 
 #include <QRegularExpression>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 namespace qx::codec {
 
 namespace {
 
-// The controller's own figures at the halfway points come from 80-bit
-// extended arithmetic; only a long double with a 64-bit mantissa gives them.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the encodings need 80-bit extended precision (x86 long double)");
-
 QString number(long long value)
 {
     return QString::number(value);
-}
-
-// A real held with a 40-bit mantissa, rounded half up, as the switch-delay
-// conversion keeps its seconds.
-long double toReal48(long double x)
-{
-    int exponent = 0;
-    const long double mantissa = std::frexp(x, &exponent);
-    return std::ldexp(std::floor(std::ldexp(mantissa, 40) + 0.5L), exponent - 40);
 }
 
 // Speed period to RPM, shown in hundreds; a raw 0 counts as rawForZero.
@@ -80,7 +66,8 @@ std::optional<int> encodeLambdaThreshold(const QString &volts)
     const auto h = hundredthsFromVolts(volts);
     if (!h)
         return std::nullopt;
-    return int(roundHalfEven((static_cast<long double>(*h) * 0.002L) * 255) & 0xFF);
+    // The controller's figures at the halfway points are those of its 80-bit arithmetic.
+    return int((ExtendedReal(*h) * TwoThousandths * 255).roundedToInteger() & 0xFF);
 }
 
 QString decodeTpsThreshold(int byte)
@@ -194,7 +181,7 @@ LambdaTimes decodeLambdaTimes(int lowEnd, int highEnd)
 
 int lambdaTicks(int milliseconds)
 {
-    return int(roundHalfEven((static_cast<long double>(milliseconds) * 244) * 0.001L));
+    return int((ExtendedReal(milliseconds) * 244 * OneThousandth).roundedToInteger());
 }
 
 QString decodeStartDelay(int byte)
@@ -209,8 +196,9 @@ QString decodeSwitchDelay(int raw)
 
 int switchDelayUnits(int milliseconds)
 {
-    const long double seconds = toReal48(static_cast<long double>(milliseconds) * 0.001L);
-    return int(roundHalfEven(seconds * 4000000 / 16384));
+    // The seconds are kept as a 6-byte real before they are scaled.
+    const ExtendedReal seconds = (ExtendedReal(milliseconds) * OneThousandth).roundedTo40Bits();
+    return int((seconds * 4000000).dividedByPowerOfTwo(14).roundedToInteger());
 }
 
 QString decodeSwitchTemperature(int byte)

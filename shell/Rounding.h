@@ -12,9 +12,4 @@ inline long long roundHalfEven(double x)
     return static_cast<long long>(std::nearbyint(x));
 }
 
-inline long long roundHalfEven(long double x)
-{
-    return static_cast<long long>(std::nearbyintl(x));
-}
-
 } // namespace qx
