@@ -12,6 +12,15 @@ int atLeastOne(long long level)
     return level <= 0 ? 1 : int(level);
 }
 
+// numerator / denominator to the nearest whole number, halves to even, in
+// whole numbers: a binary fraction can put a halfway figure a hair past it.
+int quotientHalfEven(int numerator, int denominator)
+{
+    const int quotient = numerator / denominator;
+    const int twiceRest = 2 * (numerator % denominator);
+    return quotient + (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0));
+}
+
 const QColor Green(0x00, 0xFF, 0x00);
 const QColor Red(0xFF, 0x00, 0x00);
 } // namespace
@@ -77,13 +86,13 @@ GasLevel gasLevel(int raw, const QString &reserveSensorType)
     int level = std::max(raw, 0);
     if (reserveSensorType == QLatin1String("1")) {
         level = std::min(level, 35);
-        return {int(roundHalfEven(level * 0.025 * 100)), level < 6};
+        return {quotientHalfEven(level * 100, 40), level < 6};
     }
     if (250 - level < 5)
         level = 250;
     if (250 - level > 235)
         level = 10;
-    return {int(roundHalfEven((250 - level) * (1.0 / 280.0) * 100)), level > 210};
+    return {quotientHalfEven((250 - level) * 100, 280), level > 210};
 }
 
 int lambdaBarPosition(int raw, int barTop)

@@ -36,7 +36,8 @@ struct GasLevel
     int percent;
     bool reserve; // the tank bar turns red
 };
-// The tank level by the reserve sensor glass: "0" for 20K, "1" for 90R.
+// The tank level by the reserve sensor glass: "0" for 20K, "1" for 90R; the
+// percentage rounds halves to even.
 GasLevel gasLevel(int raw, const QString &reserveSensorType);
 
 // The lambda LED bar's position: the reading, but never below the bar's floor.

@@ -116,12 +116,16 @@ private slots:
         QTest::newRow("90R 6 is no reserve") << "1" << 6 << 15 << false;
         QTest::newRow("90R 40 caps at 35: 87.5 to 88") << "1" << 40 << 88 << false;
         QTest::newRow("90R empty") << "1" << 0 << 0 << true;
+        QTest::newRow("90R 17: 42.5 to 42") << "1" << 17 << 42 << false;
+        QTest::newRow("90R 29: 72.5 to 72") << "1" << 29 << 72 << false;
         QTest::newRow("20K full") << "0" << 10 << 86 << false;
         QTest::newRow("20K below 15 counts as 10") << "0" << 14 << 86 << false;
         QTest::newRow("20K near 250 counts as empty") << "0" << 246 << 0 << true;
         QTest::newRow("20K 210 is not yet reserve") << "0" << 210 << 14 << false;
         QTest::newRow("20K 211 is reserve") << "0" << 211 << 14 << true;
         QTest::newRow("20K half") << "0" << 110 << 50 << false;
+        QTest::newRow("20K 89: 57.5 to 58") << "0" << 89 << 58 << false;
+        QTest::newRow("20K 173: 27.5 to 28") << "0" << 173 << 28 << false;
     }
     void gas()
     {
