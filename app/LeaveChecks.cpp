@@ -26,7 +26,7 @@ std::optional<double> real(const QString &text)
 LeaveVerdict checkParametersPageLeave(const LeaveFields &fields)
 {
     LeaveVerdict verdict;
-    const auto refuse = [&](int key, const QString &suffix = QString()) {
+    const auto refuse = [&](TextKey key, const QString &suffix = QString()) {
         verdict.allowed = false;
         verdict.messages.append({key, suffix});
     };
@@ -36,24 +36,24 @@ LeaveVerdict checkParametersPageLeave(const LeaveFields &fields)
     const auto max = integer(fields.stepMax);
     const bool atLimit = start && ((min && *start == *min) || (max && *start == *max));
     if (atLimit)
-        verdict.messages.append({LeaveKey::StartPositionAtLimit, QString()});
+        verdict.messages.append({TextKey::StartPositionAtLimit, QString()});
 
     const auto delay = integer(fields.startDelay);
     if (!delay || *delay <= 0)
-        refuse(LeaveKey::StartDelay);
+        refuse(TextKey::StartDelayTooShort);
     const auto threshold = real(fields.lambdaThreshold);
     if (!threshold || *threshold < 0.1)
-        refuse(LeaveKey::LambdaThreshold);
+        refuse(TextKey::LambdaThresholdTooLow);
     const auto opening = real(fields.stepOpening);
     if (!opening || !(*opening >= 2))
-        refuse(LeaveKey::StepOpening);
+        refuse(TextKey::StepOpeningTooSmall);
 
     // The start position must lie strictly between the stepper limits; the
     // message names the positions allowed.
     if (!atLimit && !(start && min && max && *min < *start && *start < *max)) {
         const QString range = min && max ? QStringLiteral("[%1 ... %2]").arg(*min + 1).arg(*max - 1)
                                          : QStringLiteral("[? ... ?]");
-        refuse(LeaveKey::StartPositionRange, range);
+        refuse(TextKey::StartPositionOutOfRange, range);
     }
     return verdict;
 }

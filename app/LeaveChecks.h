@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextKeys.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,7 +20,7 @@ struct LeaveFields
 
 struct LeaveMessage
 {
-    int key;        // language key of the text
+    TextKey key;
     QString suffix; // appended after a space, or empty
 };
 
@@ -31,13 +33,5 @@ struct LeaveVerdict
 // Every check runs, so several messages can follow one another. A field that
 // holds no number fails its check.
 LeaveVerdict checkParametersPageLeave(const LeaveFields &fields);
-
-namespace LeaveKey {
-constexpr int StartDelay = 30009;
-constexpr int LambdaThreshold = 30010;
-constexpr int StepOpening = 30011;
-constexpr int StartPositionRange = 30013;
-constexpr int StartPositionAtLimit = 30014;
-} // namespace LeaveKey
 
 } // namespace qx

@@ -27,6 +27,8 @@ int runProgram(QApplication &app)
 
     TForm1 form(makeSystemPortIo());
     form.FormCreate();
+    if (guard.unguarded())
+        form.reportNoInstanceGuard();
     TForm3 about(&form);
     splash.reset();
     form.showMaximized();

@@ -13,7 +13,11 @@ SingleInstance::SingleInstance(const QString &folder, const QString &name)
     // A lock whose process is gone is stale and taken over at once; a live
     // holder is never considered stale, however long it runs.
     lock_->setStaleLockTime(0);
-    alreadyRunning_ = !lock_->tryLock(0);
+    if (lock_->tryLock(0))
+        return;
+    // Only a lock held by another live copy keeps this one from starting.
+    alreadyRunning_ = lock_->error() == QLockFile::LockFailedError;
+    unguarded_ = !alreadyRunning_;
 }
 
 SingleInstance::~SingleInstance() = default;

@@ -20,6 +20,9 @@ public:
     ~SingleInstance();
 
     bool alreadyRunning() const { return alreadyRunning_; }
+    // The guard could not be taken for another reason (a folder that cannot
+    // be written): the program runs without it.
+    bool unguarded() const { return unguarded_; }
 
     // The folder of the program's own guard: the per-user configuration folder.
     static QString defaultFolder();
@@ -27,6 +30,7 @@ public:
 private:
     std::unique_ptr<QLockFile> lock_;
     bool alreadyRunning_ = false;
+    bool unguarded_ = false;
 };
 
 } // namespace qx

@@ -1,12 +1,10 @@
 #include "TForm1.h"
 
 #include "BuiltInTexts.h"
-#include "ControlsByName.h"
+#include "DialogService.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
-#include "DialogService.h"
 #include "PortIo.h"
-#include "PortSelection.h"
 #include "Rounding.h"
 #include "RpmPage.h"
 #include "VisualisationPage.h"
@@ -16,11 +14,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
-#include <QStatusBar>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -39,26 +39,14 @@ QString languageFileForCode(const QString &code)
 TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *parent)
     : QMainWindow(parent),
       channel_(std::move(port), std::move(ports), this),
-      protocol_(channel_, [this](int key) { return texts_.text(key); }),
-      exchange_(protocol_, parameters_)
+      protocol_(channel_),
+      exchange_(protocol_, parameters_),
+      navigator_(*this, protocol_, exchange_, liveAverage_, texts_)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvantix 4.3"));
 
-    auto *status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("StatusBar1"));
-    static constexpr int panelWidths[2] = {150, 50};
-    for (int i = 0; i < 2; ++i) {
-        statusPanels_[i] = new QLabel(status);
-        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        statusPanels_[i]->setMinimumWidth(panelWidths[i]);
-    }
-    // The first panel keeps its width; the last one runs to the window's edge.
-    statusPanels_[0]->setFixedWidth(panelWidths[0]);
-    status->addWidget(statusPanels_[0]);
-    status->addWidget(statusPanels_[1], 1);
-    setStatusBar(status);
-
+    buildStatusBar();
     menu_ = buildMainMenu(this);
     buildPages();
 
@@ -92,6 +80,23 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
 
 TForm1::~TForm1() = default;
 
+void TForm1::buildStatusBar()
+{
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    static constexpr int panelWidths[2] = {150, 50};
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(status);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setMinimumWidth(panelWidths[i]);
+    }
+    // The first panel keeps its width; the last one runs to the window's edge.
+    statusPanels_[0]->setFixedWidth(panelWidths[0]);
+    status->addWidget(statusPanels_[0]);
+    status->addWidget(statusPanels_[1], 1);
+    setStatusBar(status);
+}
+
 QTimer *TForm1::makeTimer(const char *name, int intervalMs)
 {
     auto *timer = new QTimer(this);
@@ -124,7 +129,7 @@ void TForm1::buildPages()
     WizualizacjaTab = new VisualisationPage;
     pagecontrol1->addTab(WizualizacjaTab, QStringLiteral("Wizualizacja"));
     livePolls_ = std::make_unique<LivePolls>(protocol_, liveAverage_, parameters_,
-                                             [this](int key) { return texts_.text(key); }, *WizualizacjaTab,
+                                             [this](TextKey key) { return texts_.text(key); }, *WizualizacjaTab,
                                              *ParametryTab);
     AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
     DrukowanieTab = makePage("DrukowanieTab", QStringLiteral("Drukowanie parametrów"));
@@ -138,11 +143,11 @@ void TForm1::connectMenu()
     connect(menu_.WizButton, &QAction::triggered, this, &TForm1::WizButtonClick);
     connect(menu_.AutoButton, &QAction::triggered, this, &TForm1::AutoButtonClick);
     connect(menu_.DruButton, &QAction::triggered, this, &TForm1::DruButtonClick);
-    pagecontrol1->setChangeCheck([this] { return pagecontrol1Changing(); });
-    connect(pagecontrol1, &PageControl::changedByUser, this, &TForm1::pagecontrol1Change);
+    pagecontrol1->setChangeCheck([this] { return navigator_.pagecontrol1Changing(); });
+    connect(pagecontrol1, &PageControl::changedByUser, this, [this] { navigator_.pagecontrol1Change(); });
     connect(ParametryTab->ZapButPic, &QPushButton::clicked, this, &TForm1::ZapButPicClick);
     connect(ParametryTab->odczButPic, &QPushButton::clicked, this, &TForm1::odczButPicClick);
-    connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { parametersInSync_ = false; });
+    connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { navigator_.markParametersEdited(); });
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
@@ -154,56 +159,40 @@ void TForm1::connectMenu()
 
 void TForm1::FormCreate()
 {
-    // 1
+    // Program-wide values start afresh.
     customColour_ = QColor(0xEE, 0xEE, 0xEE);
-    saveByEnter_ = false;
+    navigator_.setSaveByEnter(false);
     liveAverage_.reset();
     channel_.resetEmptyReadCount();
-    // 2
     parameterFolder_ = QDir::currentPath() + QStringLiteral("/param");
-    // 3
-    pagecontrol1->setTabVisible(pagecontrol1->indexOf(DrukowanieTab), false);
-    // 4
-    parametersPageVisited_ = false;
+
+    // Texts and layout, before settings and language change them.
+    setPrintingTabVisible(false);
     parameters_.setAllZero();
     SetBuiltInTexts(texts_);
     geometry_.CaptureGeometry(this);
-    // 5
     ObrotyTab->hide();
-    setPropertyByName(this, QStringLiteral("Scope1"), "Interval", 5);
-    parametersInSync_ = true;
-    // 6
+    WizualizacjaTab->setSampleInterval(5);
     helpFile_ = QStringLiteral("help/quorvantix_pl.hlp");
     AssignBuiltInHelpTexts(texts_);
-    // 7
+
+    // Preferences and language.
     ReadAppSettings();
     CheckLanguageFiles();
-    // 8
     const QString languageFile = languageFileForCode(languageCode_);
     if (!languageFile.isEmpty())
         LoadLanguageFile(languageFile);
-    // 9
-    setStatusPanelText(0, QString());
-    // 10
+    setStatusText(0, QString());
+
+    // Centred on the screen.
     if (const QScreen *screen = this->screen()) {
         move(int(roundHalfEven(screen->geometry().width() * 0.5)) - int(roundHalfEven(width() * 0.5)),
              int(roundHalfEven(screen->geometry().height() * 0.5)) - int(roundHalfEven(height() * 0.5)));
     }
-    // 11
-    protocol_.ApplyTemperatureOptions(this);
-    if (protocol_.CheckAnalogModel(this)) {
-        protocol_.ReadAnalogThreshold();
-        ObrotyTab->Edit23->setCurrentText(protocol_.state().AnalogThresholdText);
-    }
-    protocol_.ShowControllerVersion(this);
-    protocol_.LoadIgnitionType(this);
-    // 12
-    channel_.ClosePort();
-    channel_.OpenPort(protocol_.portName());
-    // 13
-    TimerObr->start();
+
+    // The controller, then the RPM page polling it.
+    navigator_.identifyAtStartUp();
     ObrotyTab->show();
-    // 14
     // The comments flag lives with the page and follows its box.
     ParametryTab->WylaczkomentarzeCheckClick();
 }
@@ -238,6 +227,11 @@ void TForm1::KoniecButtonClick()
     close();
 }
 
+void TForm1::reportNoInstanceGuard()
+{
+    setStatusText(1, texts_.text(TextKey::NoInstanceGuard));
+}
+
 void TForm1::closeEvent(QCloseEvent *event)
 {
     FormClose();
@@ -250,38 +244,60 @@ void TForm1::FormClose()
     WriteAppSettings();
 }
 
+void TForm1::ObrButtonClick()
+{
+    navigator_.showPageFromMenu(Page::Rpm);
+}
+
+void TForm1::ParButtonClick()
+{
+    navigator_.showPageFromMenu(Page::Parameters);
+}
+
+void TForm1::WizButtonClick()
+{
+    navigator_.showPageFromMenu(Page::Visualisation);
+}
+
+void TForm1::AutoButtonClick()
+{
+    navigator_.showPageFromMenu(Page::Adaptation);
+}
+
+void TForm1::DruButtonClick()
+{
+    navigator_.showPageFromMenu(Page::Printing);
+}
+
+void TForm1::ZapButPicClick()
+{
+    navigator_.ZapButPicClick();
+}
+
+void TForm1::odczButPicClick()
+{
+    navigator_.odczButPicClick();
+}
+
 void TForm1::PCOMClick(int number)
 {
-    selectPort(protocol_, this, number);
+    protocol_.setPortName(QStringLiteral("com%1").arg(number));
+    showPortChoice(number);
 }
 
 void TForm1::AutodetekcjaMenuClick()
 {
-    AutodetectPort(protocol_, this, [this](const QString &text) { setStatusPanelText(1, text); });
-    if (pagecontrol1->currentWidget() == ObrotyTab)
-        OdczytUkladuButtClick();
+    navigator_.AutodetekcjaMenuClick();
 }
 
 void TForm1::OdczytUkladuButtClick()
 {
-    TimerObr->stop();
-    if (protocol_.CheckAnalogModel(this)) {
-        protocol_.ReadAnalogThreshold();
-        ObrotyTab->Edit23->setCurrentText(protocol_.state().AnalogThresholdText);
-    }
-    channel_.ClosePort();
-    protocol_.ApplyTemperatureOptions(this);
-    protocol_.ShowControllerVersion(this);
-    protocol_.LoadIgnitionType(this);
-    channel_.OpenPort(protocol_.portName());
-    TimerObr->start();
-    ObrotyTab->ComboBox2->setFocus();
+    navigator_.OdczytUkladuButtClick();
 }
 
 void TForm1::wersjasterownika1Click()
 {
-    if (pagecontrol1->currentWidget() == ParametryTab)
-        protocol_.ShowControllerVersion(this);
+    navigator_.wersjasterownika1Click();
 }
 
 void TForm1::pageEntered(QWidget *page)
@@ -302,9 +318,146 @@ QString TForm1::statusPanelText(int panel) const
     return statusPanels_[panel]->text();
 }
 
-void TForm1::setStatusPanelText(int panel, const QString &text)
+// What the navigator asks of the window.
+
+QWidget *TForm1::pageWidget(Page page) const
+{
+    switch (page) {
+    case Page::Rpm: return ObrotyTab;
+    case Page::Parameters: return ParametryTab;
+    case Page::Visualisation: return WizualizacjaTab;
+    case Page::Adaptation: return AutoadaptacjaTab;
+    case Page::Printing: return DrukowanieTab;
+    }
+    Q_UNREACHABLE();
+}
+
+Page TForm1::currentPage() const
+{
+    for (Page page : {Page::Rpm, Page::Parameters, Page::Visualisation, Page::Adaptation, Page::Printing}) {
+        if (pagecontrol1->currentWidget() == pageWidget(page))
+            return page;
+    }
+    Q_UNREACHABLE();
+}
+
+void TForm1::setCurrentPage(Page page)
+{
+    pagecontrol1->hide();
+    pagecontrol1->setCurrentWidget(pageWidget(page));
+    pagecontrol1->show();
+}
+
+void TForm1::setPageShown(Page page, bool shown)
+{
+    pageWidget(page)->setVisible(shown);
+}
+
+void TForm1::setPrintingTabVisible(bool visible)
+{
+    pagecontrol1->setTabVisible(pagecontrol1->indexOf(DrukowanieTab), visible);
+}
+
+void TForm1::startTimer(const QString &timer)
+{
+    if (auto *t = findChild<QTimer *>(timer, Qt::FindDirectChildrenOnly))
+        t->start();
+}
+
+bool TForm1::timerRunning(const QString &timer) const
+{
+    const auto *t = findChild<QTimer *>(timer, Qt::FindDirectChildrenOnly);
+    return t && t->isActive();
+}
+
+void TForm1::focusControl(const QString &control)
+{
+    if (auto *widget = findChild<QWidget *>(control))
+        widget->setFocus();
+}
+
+void TForm1::setStatusText(int panel, const QString &text)
 {
     statusPanels_[panel]->setText(text);
+    if (panel == 1)
+        statusPanels_[panel]->repaint();
+}
+
+void TForm1::showPortChoice(int portNumber)
+{
+    menu_.PCOM[portNumber - 1]->setChecked(true);
+}
+
+int TForm1::ignitionListIndex(IgnitionList list) const
+{
+    // The adaptation page's list comes with that page.
+    return list == IgnitionList::Rpm ? ObrotyTab->ComboBox2->currentIndex() : -1;
+}
+
+QString TForm1::versionCaption(int version) const
+{
+    const QString caption = QStringLiteral("Quorvantix wersja 4.3 (Build ") + ProgramBuildText() + QStringLiteral(" - ");
+    if (version == 0)
+        return caption + texts_.text(TextKey::NoController);
+    return caption + texts_.text(TextKey::ControllerLabel) + QLatin1Char(' ') + QString::number(version);
+}
+
+void TForm1::applyTemperatureOptions(bool supported)
+{
+    ParametryTab->showTemperatureSensor(supported);
+    WizualizacjaTab->showTemperatureReading(supported && ParametryTab->temperatureSensorOn());
+}
+
+void TForm1::applyIdentification(const Identification &facts)
+{
+    if (facts.tempSensorSupported)
+        applyTemperatureOptions(*facts.tempSensorSupported);
+    if (facts.analogModel)
+        ObrotyTab->GroupBoxAnalog->setVisible(*facts.analogModel);
+    if (facts.analogThreshold)
+        ObrotyTab->Edit23->setCurrentText(*facts.analogThreshold);
+    if (facts.version)
+        setWindowTitle(versionCaption(*facts.version));
+    // The adaptation page's list will mirror this one.
+    if (facts.ignitionListIndex)
+        ObrotyTab->ComboBox2->setCurrentIndex(*facts.ignitionListIndex);
+}
+
+void TForm1::applyBlockFacts(const BlockFacts &facts)
+{
+    ObrotyTab->ComboBox2->setCurrentIndex(facts.ignitionListIndex);
+    // A change of the tick runs the box's own handler, as a click would.
+    ParametryTab->CheckBox22_2->setChecked(facts.tempSensorOn);
+}
+
+LeaveFields TForm1::parametersLeaveFields() const
+{
+    const ParametersPage *p = ParametryTab;
+    return {p->Edit12->text(), p->Edit11_1->text(), p->Edit11_2->text(),
+            p->Edit14->text(), p->Edit2->text(),    p->Edit18->text()};
+}
+
+void TForm1::CollectParameters()
+{
+    ParametryTab->CollectParameters();
+}
+
+void TForm1::ShowParameters()
+{
+    ParametryTab->ShowParameters();
+}
+
+void TForm1::followParametersPage()
+{
+    ParametryTab->followListAndBoxes();
+}
+
+void TForm1::applyProbeVariant(Page page)
+{
+    if (page == Page::Visualisation)
+        livePolls_->applyProbeVariantToVisualisation(1.0);
+    else
+        livePolls_->applyProbeVariantToParameters();
 }
 
 void TForm1::portOpenFailed()
@@ -314,12 +467,12 @@ void TForm1::portOpenFailed()
 
 void TForm1::showNoReply(bool noReply)
 {
-    setStatusPanelText(0, noReply ? texts_.text(TextKey::NoReply) : QString());
+    setStatusText(0, noReply ? texts_.text(TextKey::NoReply) : QString());
 }
 
 void TForm1::showTransmissionError(bool failing)
 {
-    setPropertyByName(this, QStringLiteral("TranserrorLabel"), "text", failing ? texts_.text(TextKey::NoReply) : QString());
+    WizualizacjaTab->showTransmissionError(failing ? texts_.text(TextKey::NoReply) : QString());
 }
 
 } // namespace qx

@@ -7,6 +7,7 @@
 #include "LiveAverage.h"
 #include "LivePolls.h"
 #include "MainMenu.h"
+#include "PageNavigator.h"
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
 #include "SerialChannel.h"
@@ -24,8 +25,9 @@ class RpmPage;
 class VisualisationPage;
 
 // The main window: owns the serial channel, the protocol state, the texts and
-// the pages for the life of the process.
-class TForm1 final : public QMainWindow, public LinkFeedback
+// the pages for the life of the process. Page changes and the port they own
+// are the navigator's; the window shows what they find.
+class TForm1 final : public QMainWindow, public LinkFeedback, private PageHost
 {
     Q_OBJECT
 
@@ -42,14 +44,13 @@ public:
     // the RPM page polling with the port left open.
     void FormCreate();
     void FormActivate();
-    // Disables every polling timer of the window.
-    void StopAllTimers();
     void KoniecButtonClick();
+    // Disables every polling timer of the window.
+    void StopAllTimers() override;
+    // Tells the user that a second copy of the program will not be noticed.
+    void reportNoInstanceGuard();
 
-    // Page changes: the leave checks of a tab click, the leave steps and the
-    // entry steps of the new page, and the menu commands that switch pages.
-    bool pagecontrol1Changing();
-    void pagecontrol1Change();
+    // Page changes by menu command, and the commands that own the port.
     void ObrButtonClick();
     void ParButtonClick();
     void WizButtonClick();
@@ -57,14 +58,14 @@ public:
     void DruButtonClick();
     void ZapButPicClick();
     void odczButPicClick();
-    bool parametersInSync() const { return parametersInSync_; }
-    bool parametersPageVisited() const { return parametersPageVisited_; }
-
     void PCOMClick(int number);
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
     void wersjasterownika1Click();
 
+    const PageNavigator &navigator() const { return navigator_; }
+    bool parametersInSync() const { return navigator_.parametersInSync(); }
+    bool parametersPageVisited() const { return navigator_.parametersPageVisited(); }
     SerialChannel &channel() { return channel_; }
     ControllerProtocol &protocol() { return protocol_; }
     LanguageTable &texts() { return texts_; }
@@ -73,7 +74,6 @@ public:
     ParameterSet &parameters() { return parameters_; }
     const MainMenu &menu() const { return menu_; }
     QString statusPanelText(int panel) const;
-    void setStatusPanelText(int panel, const QString &text);
 
     // LinkFeedback
     void portOpenFailed() override;
@@ -103,38 +103,41 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // PageHost
+    Page currentPage() const override;
+    void setCurrentPage(Page page) override;
+    void setPageShown(Page page, bool shown) override;
+    void setPrintingTabVisible(bool visible) override;
+    void startTimer(const QString &timer) override;
+    bool timerRunning(const QString &timer) const override;
+    void focusControl(const QString &control) override;
+    void setStatusText(int panel, const QString &text) override;
+    void showPortChoice(int portNumber) override;
+    int ignitionListIndex(IgnitionList list) const override;
+    void applyIdentification(const Identification &facts) override;
+    void applyBlockFacts(const BlockFacts &facts) override;
+    LeaveFields parametersLeaveFields() const override;
+    void CollectParameters() override;
+    void ShowParameters() override;
+    void followParametersPage() override;
+    void applyProbeVariant(Page page) override;
+    // The printout page fills itself once it is built.
+    void RefreshPrintoutTexts() override {}
+    // The adaptation page brings the button.
+    void enableTemperatureAdaptation(bool) override {}
+
     void FormClose();
     QTimer *makeTimer(const char *name, int intervalMs);
     QWidget *makePage(const char *name, const QString &caption);
+    QWidget *pageWidget(Page page) const;
+    void buildStatusBar();
     void buildPages();
     void connectMenu();
     // Shows the autodetection command only while the focus is on the RPM page.
     void pageEntered(QWidget *page);
     void describePorts();
-
-    void showPageFromMenu(QWidget *page);
-    void leavePage();
-    void enterRpmPage();
-    void enterVisualisationPage();
-    void enterParametersPage();
-    void EnterAdaptation();
-    void enterPrintingPage();
-    // Writes the page's parameters when the controller may not hold them;
-    // a page never filled from the controller, a file or a reset is not
-    // written, so its placeholder texts never reach the car.
-    void writeParametersIfOutOfSync();
-    void SaveParameters();
-    // Reads the parameters and applies what the block tells to the window;
-    // false when no block arrived and everything stayed as it was.
-    bool readParameters();
-    void focusByName(const QString &name);
-    void showLeaveMessage(int key, const QString &suffix);
-
-    // The lambda displays by the probe variant, then the temperature controls.
-    void PrepareVisualisation();
-    void ApplyProbeVariantToParameters();
-    // The printout page fills itself once it is built.
-    void RefreshPrintoutTexts() {}
+    void applyTemperatureOptions(bool supported);
+    QString versionCaption(int version) const;
 
     // Persisted preferences: the built-in defaults stay until these read and
     // write the per-user store.
@@ -150,6 +153,7 @@ private:
     LiveAverage liveAverage_;
     ParameterSet parameters_;
     ParameterExchange exchange_;
+    PageNavigator navigator_;
     std::unique_ptr<LivePolls> livePolls_;
     DesignGeometry geometry_;
     MainMenu menu_;
@@ -159,12 +163,6 @@ private:
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
     QString parameterFolder_;
-    bool saveByEnter_ = false;
-    bool parametersInSync_ = true;
-    bool parametersPageVisited_ = false;
-    // The Parameters page holds the controller's values, a file's or the
-    // reset values, rather than its start-up placeholders.
-    bool parametersPageFilled_ = false;
 };
 
 // The language file start-up loads for a language code; empty for none.

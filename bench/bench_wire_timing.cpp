@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QWidget>
 
 #include <algorithm>
 #include <functional>
@@ -68,9 +67,8 @@ int main(int argc, char *argv[])
     sim.setVersion(8);
 
     qx::SerialChannel channel(qx::makeSystemPortIo(), qx::PortNameResolver(), nullptr);
-    qx::ControllerProtocol protocol(channel, [](int) { return QString(); });
+    qx::ControllerProtocol protocol(channel);
     protocol.state().ControllerVersion = 8;
-    QWidget window;
 
     // The reset values, the set a fitter writes most often.
     qx::ParameterSet parameters = qx::resetParameterSet();
@@ -82,9 +80,9 @@ int main(int argc, char *argv[])
 
     const Exchange exchanges[] = {
         {"QueryControllerOptions", 400, 1, false, [&] { protocol.QueryControllerOptions(); }},
-        {"CheckAnalogModel", 200, 1, false, [&] { protocol.CheckAnalogModel(&window); }},
+        {"CheckAnalogModel", 200, 1, false, [&] { protocol.CheckAnalogModel(); }},
         {"ReadAnalogThreshold", 100, 3, true, [&] { protocol.ReadAnalogThreshold(); }},
-        {"ShowControllerVersion", 20, 1, false, [&] { protocol.ShowControllerVersion(&window); }},
+        {"ShowControllerVersion", 20, 1, false, [&] { protocol.ShowControllerVersion(); }},
         {"QueryIgnitionType", 100, 1, false, [&] { protocol.QueryIgnitionType(); }},
         {"RequestLiveData", 20, 1, true, [&] { protocol.RequestLiveData(); }},
         {"ignition type (31, lo, hi)", 0, 3, true, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},

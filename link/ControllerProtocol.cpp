@@ -1,40 +1,37 @@
 #include "ControllerProtocol.h"
 
-#include "ControlsByName.h"
 #include "Pause.h"
-#include "ProtocolTables.h"
 #include "SerialChannel.h"
-
-#include <QObject>
 
 namespace qx {
 
-namespace {
-
-const QStringList &temperatureSensorControls()
+Identification &Identification::operator+=(const Identification &other)
 {
-    static const QStringList names = {
-        QStringLiteral("CheckBox22_2"), QStringLiteral("checkbox22_2_label"),
-        QStringLiteral("Edit22_1"),     QStringLiteral("minprzelbgLabel"),
-        QStringLiteral("WlCzujtTempAd"), QStringLiteral("WlCzujtTempCheckAd"),
+    const auto take = [](auto &mine, const auto &theirs) {
+        if (theirs)
+            mine = theirs;
     };
-    return names;
+    take(tempSensorSupported, other.tempSensorSupported);
+    take(analogModel, other.analogModel);
+    take(analogThreshold, other.analogThreshold);
+    take(version, other.version);
+    take(ignitionListIndex, other.ignitionListIndex);
+    return *this;
 }
 
-const QStringList &temperatureReadingControls()
+ControllerProtocol::ControllerProtocol(SerialChannel &channel)
+    : channel_(channel)
 {
-    static const QStringList names = {
-        QStringLiteral("paneltemp"), QStringLiteral("AbThermometer1"), QStringLiteral("Label42"),
-        QStringLiteral("ZmiennaTemperatura"), QStringLiteral("ZmiennaTemperaturaLabel"),
-    };
-    return names;
 }
 
-} // namespace
-
-ControllerProtocol::ControllerProtocol(SerialChannel &channel, TextSource texts)
-    : channel_(channel), texts_(std::move(texts))
+bool ControllerProtocol::OpenPort()
 {
+    return channel_.OpenPort(portName_);
+}
+
+void ControllerProtocol::ClosePort()
+{
+    channel_.ClosePort();
 }
 
 void ControllerProtocol::send(std::initializer_list<quint8> bytes)
@@ -43,42 +40,41 @@ void ControllerProtocol::send(std::initializer_list<quint8> bytes)
         channel_.SendByte(b);
 }
 
+void ControllerProtocol::SendIgnitionType(int listIndex)
+{
+    send({Cmd::IgnitionType, quint8(listIndex & 0xFF), quint8((listIndex >> 8) & 0xFF)});
+}
+
 bool ControllerProtocol::QueryControllerOptions()
 {
-    channel_.OpenPort(portName_);
+    OpenPort();
     send({Cmd::Version});
     pauseMs(OptionsWaitMs);
     channel_.ReadReply();
-    channel_.ClosePort();
+    ClosePort();
     channel_.reply().DecodeReply(8);
     return true;
 }
 
-void ControllerProtocol::ApplyTemperatureOptions(QObject *window)
+bool ControllerProtocol::ApplyTemperatureOptions()
 {
     QueryControllerOptions();
-    // Without a reply the previous reply's first byte decides, as it always has.
-    const bool supported = channel_.reply().ReplyByte(0) >= FirstTempSensorVersion;
-    state_.TempSensorSupported = supported;
-    setVisibleByName(window, temperatureSensorControls(), supported);
-    const bool sensorOn = supported && propertyByName(window, QStringLiteral("CheckBox22_2"), "checked").toBool();
-    setVisibleByName(window, temperatureReadingControls(), sensorOn);
+    state_.TempSensorSupported = channel_.reply().ReplyByte(0) >= FirstTempSensorVersion;
+    return state_.TempSensorSupported;
 }
 
-bool ControllerProtocol::CheckAnalogModel(QObject *window)
+bool ControllerProtocol::CheckAnalogModel()
 {
-    channel_.ClosePort();
-    channel_.OpenPort(portName_);
+    ClosePort();
+    OpenPort();
     send({Cmd::Version});
     pauseMs(AnalogCheckWaitMs);
     channel_.ReadReply();
     channel_.reply().DecodeReply(2);
-    const bool analog = channel_.reply().ReplyByte(0) >= FirstAnalogVersion;
-    setVisibleByName(window, {QStringLiteral("GroupBoxAnalog")}, analog);
-    return analog;
+    return channel_.reply().ReplyByte(0) >= FirstAnalogVersion;
 }
 
-void ControllerProtocol::ReadAnalogThreshold()
+QString ControllerProtocol::ReadAnalogThreshold()
 {
     send({Cmd::OpenBlock});
     pauseMs(ThresholdStepWaitMs);
@@ -88,12 +84,13 @@ void ControllerProtocol::ReadAnalogThreshold()
     channel_.reply().DecodeReply(2);
     state_.AnalogThresholdText = QString::number(channel_.reply().ReplyByte(1));
     send({Cmd::CloseBlock});
+    return state_.AnalogThresholdText;
 }
 
-void ControllerProtocol::ShowControllerVersion(QObject *window)
+int ControllerProtocol::ShowControllerVersion()
 {
-    channel_.ClosePort();
-    channel_.OpenPort(portName_);
+    ClosePort();
+    OpenPort();
     send({Cmd::Version});
     pauseMs(VersionCaptionWaitMs);
     // A zero first byte marks "no reply", so a stale version is never shown.
@@ -101,45 +98,32 @@ void ControllerProtocol::ShowControllerVersion(QObject *window)
     channel_.ReadReply();
     channel_.reply().DecodeReply(2);
     const int number = channel_.reply().ReplyByte(0);
-
-    QString caption = QStringLiteral("Quorvantix wersja 4.3 (Build ") + ProgramBuildText() + QStringLiteral(" - ");
-    if (number != 0) {
-        state_.ControllerVersion = number;
-        state_.ControllerConnected = true;
-        caption += texts_(ControllerLabelKey) + QLatin1Char(' ') + QString::number(number);
-    } else {
-        state_.ControllerVersion = 0;
-        state_.ControllerConnected = false;
-        caption += texts_(NoControllerKey);
-    }
-    if (window)
-        window->setProperty("windowTitle", caption);
-    channel_.ClosePort();
+    state_.ControllerVersion = number;
+    state_.ControllerConnected = number != 0;
+    ClosePort();
+    return number;
 }
 
 int ControllerProtocol::QueryIgnitionType()
 {
-    channel_.OpenPort(portName_);
+    OpenPort();
     send({Cmd::ParameterBlock});
     pauseMs(IgnitionReadWaitMs);
     channel_.ReadReply();
-    channel_.ClosePort();
-    const ReplyBuffer &reply = channel_.reply();
-    channel_.reply().DecodeReply(ParameterBlockLength);
+    ClosePort();
+    ReplyBuffer &reply = channel_.reply();
+    reply.DecodeReply(ParameterBlockLength);
     state_.ControllerFlags = quint8(reply.ReplyByte(8));
     state_.ProbeVariant = probeVariantFrom(reply.ReplyByte(31), reply.ReplyByte(8));
     state_.IgnitionTypeCode = ignitionTypeFromWord(reply.ReplyByte(32) + 256 * reply.ReplyByte(33)).code;
     return state_.IgnitionTypeCode;
 }
 
-void ControllerProtocol::LoadIgnitionType(QObject *window)
+IgnitionType ControllerProtocol::LoadIgnitionType()
 {
     const IgnitionType type = ignitionTypeFromWord(QueryIgnitionType());
     state_.RpmConstant = type.rpmConstant;
-    setPropertyByName(window, QStringLiteral("ComboBox2"), "currentIndex", type.listIndex);
-    const QVariant shown = propertyByName(window, QStringLiteral("ComboBox2"), "currentIndex");
-    setPropertyByName(window, QStringLiteral("ComboTerm"), "currentIndex",
-                      shown.isValid() ? shown : QVariant(type.listIndex));
+    return type;
 }
 
 bool ControllerProtocol::RequestLiveData()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ProtocolTables.h"
+
 #include <QString>
 
-#include <functional>
-
-class QObject;
+#include <initializer_list>
+#include <optional>
 
 namespace qx {
 
@@ -23,14 +24,27 @@ struct ProtocolState
     QString AnalogThresholdText;
 };
 
+// What one run of identification steps found out, for the window to show.
+// Only the steps that ran fill their part.
+struct Identification
+{
+    std::optional<bool> tempSensorSupported; // options query
+    std::optional<bool> analogModel;         // analog check: the threshold group is offered
+    std::optional<QString> analogThreshold;  // threshold read: the text of the RPM page's field
+    std::optional<int> version;              // version query: 0 when no controller answered
+    std::optional<int> ignitionListIndex;    // ignition type: the entry of the ignition lists
+
+    // The parts of other added to these (other's win).
+    Identification &operator+=(const Identification &other);
+};
+
 // The request/reply layer above the serial channel: identification of the
 // controller and the live-data request every polling page uses. Each exchange
-// runs to completion on the calling thread, waits included.
+// runs to completion on the calling thread, waits included. It returns facts
+// and never touches the window.
 class ControllerProtocol
 {
 public:
-    using TextSource = std::function<QString(int key)>;
-
     // Waits after the request, in milliseconds, before the reply is taken.
     static constexpr int OptionsWaitMs = 400;
     static constexpr int AnalogCheckWaitMs = 200;
@@ -42,36 +56,42 @@ public:
     static constexpr int LiveGoodWithinAttempts = 9; // a later success still reports failure
     static constexpr int ParameterBlockLength = 37;
 
-    // Language keys of the texts this layer shows.
-    static constexpr int ControllerLabelKey = 30000;
-    static constexpr int NoControllerKey = 30001;
-
-    ControllerProtocol(SerialChannel &channel, TextSource texts);
+    explicit ControllerProtocol(SerialChannel &channel);
 
     SerialChannel &channel() { return channel_; }
-    QString text(int key) const { return texts_(key); }
     ProtocolState &state() { return state_; }
     const ProtocolState &state() const { return state_; }
 
     // The program-wide port setting, "com1" … "com8", used by every open.
     QString portName() const { return portName_; }
     void setPortName(const QString &name) { portName_ = name; }
+    bool OpenPort();
+    void ClosePort();
 
     bool QueryControllerOptions();
-    void ApplyTemperatureOptions(QObject *window);
-    bool CheckAnalogModel(QObject *window);
-    void ReadAnalogThreshold();
-    void ShowControllerVersion(QObject *window);
+    // The options query; whether the temperature-sensor controls belong on
+    // the window. Without a reply the previous reply's first byte decides.
+    bool ApplyTemperatureOptions();
+    // Reopens the port and asks the version; true for a controller with the
+    // analog threshold. The port is left open.
+    bool CheckAnalogModel();
+    // The threshold read inside a configuration block, on the open port.
+    QString ReadAnalogThreshold();
+    // The version query on a reopened port, which it leaves closed; 0 when no
+    // controller answered.
+    int ShowControllerVersion();
     int QueryIgnitionType();
-    void LoadIgnitionType(QObject *window);
+    // The ignition type with its RPM constant, which it makes current.
+    IgnitionType LoadIgnitionType();
     bool RequestLiveData();
 
     // Sends a request of one or more bytes, each with its own pause.
     void send(std::initializer_list<quint8> bytes);
+    // Command 31 with an entry of the ignition list, low byte first.
+    void SendIgnitionType(int listIndex);
 
 private:
     SerialChannel &channel_;
-    TextSource texts_;
     ProtocolState state_;
     QString portName_ = QStringLiteral("com1");
 };

@@ -21,10 +21,26 @@ void tightenTimerSlack()
     Q_UNUSED(done);
 #endif
 }
+
+std::function<void(int)> &pauseOverride()
+{
+    static std::function<void(int)> pause;
+    return pause;
+}
+
 } // namespace
+
+void setPauseFunction(std::function<void(int milliseconds)> pause)
+{
+    pauseOverride() = std::move(pause);
+}
 
 void pauseMs(int milliseconds)
 {
+    if (const auto &pause = pauseOverride()) {
+        pause(milliseconds);
+        return;
+    }
     tightenTimerSlack();
     if (milliseconds > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

@@ -4,20 +4,24 @@
 
 #include <functional>
 
-class QObject;
-
 namespace qx {
 
 class ControllerProtocol;
 
-// Tries com1 … com8 in turn until a controller answers its version query.
-// Every port that opens becomes the port setting and has its menu item
-// ticked on window; each step reports its result through showResult, so the
-// user sees the ports pass by. Leaves the port closed. True when found.
-bool AutodetectPort(ControllerProtocol &protocol, QObject *window,
-                    const std::function<void(const QString &)> &showResult);
+// One port of the autodetection scan, as the user is to see it.
+struct AutodetectStep
+{
+    enum Outcome { Found, NotFound, NotOpened };
 
-// Makes "comN" the port setting and ticks its item PCOMn on window.
-void selectPort(ControllerProtocol &protocol, QObject *window, int number);
+    int portNumber;   // 1 … 8
+    QString portName; // "com1" … "com8"
+    Outcome outcome;
+};
+
+// Tries com1 … com8 in turn until a controller answers its version query.
+// Every port that opens becomes the port setting; each port's outcome is
+// reported before the next one is tried, so the caller can show the ports
+// passing by. Leaves the port closed. True when a controller was found.
+bool AutodetectPort(ControllerProtocol &protocol, const std::function<void(const AutodetectStep &)> &report);
 
 } // namespace qx

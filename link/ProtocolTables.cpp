@@ -2,7 +2,49 @@
 
 #include "ReplyBuffer.h"
 
+#include <algorithm>
+
 namespace qx {
+
+namespace {
+
+struct CommandShape
+{
+    quint8 command;
+    int argumentCount;
+};
+
+constexpr CommandShape commandShapes[] = {
+    {Cmd::Version, 0},           {Cmd::LiveData, 0},           {Cmd::SwitchTemperature, 1},
+    {Cmd::LambdaTimes, 4},       {Cmd::TpsThreshold, 1},       {Cmd::SwitchRpm, 2},
+    {Cmd::ParameterBlock, 0},    {Cmd::CloseBlock, 0},         {Cmd::Flags, 1},
+    {Cmd::LambdaThreshold, 1},   {Cmd::StepLimits, 2},         {Cmd::StepStart, 1},
+    {Cmd::MaxGasRpm, 2},         {Cmd::SwitchDelay, 2},        {Cmd::RpmDelta, 2},
+    {Cmd::CutoffStepLevel, 1},   {Cmd::CutoffRpm, 2},          {Cmd::StartDelay, 1},
+    {Cmd::SecondLambdaTimes, 4}, {Cmd::StepOpening, 1},        {Cmd::StepSpeedBelowTps, 2},
+    {Cmd::ProbeRange, 1},        {Cmd::IgnitionType, 2},       {Cmd::StepSpeedAboveTps, 2},
+    {Cmd::AnalogThresholdRead, 0}, {Cmd::AnalogThresholdWrite, 1}, {Cmd::OpenBlock, 0},
+};
+
+} // namespace
+
+int commandArgumentCount(quint8 command)
+{
+    for (const CommandShape &shape : commandShapes) {
+        if (shape.command == command)
+            return shape.argumentCount;
+    }
+    return -1;
+}
+
+QList<quint8> knownCommands()
+{
+    QList<quint8> out;
+    for (const CommandShape &shape : commandShapes)
+        out.append(shape.command);
+    std::sort(out.begin(), out.end());
+    return out;
+}
 
 IgnitionType ignitionTypeFromWord(int word)
 {

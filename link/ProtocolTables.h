@@ -1,26 +1,49 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace qx {
 
 class ReplyBuffer;
 
-// Command bytes the program sends. Argument meanings belong to the code that
-// sends each of them.
+// Every command byte the program sends, by name. Argument meanings belong to
+// the code that sends each of them.
 namespace Cmd {
 constexpr quint8 Version = 1;
 constexpr quint8 LiveData = 2;
+constexpr quint8 SwitchTemperature = 5;
+constexpr quint8 LambdaTimes = 6;
+constexpr quint8 TpsThreshold = 7;
+constexpr quint8 SwitchRpm = 8;
 constexpr quint8 ParameterBlock = 9;
-constexpr quint8 EndSequence = 10;
+constexpr quint8 CloseBlock = 0x0A;
 constexpr quint8 Flags = 11;
+constexpr quint8 LambdaThreshold = 15;
+constexpr quint8 StepLimits = 18;
+constexpr quint8 StepStart = 19;
+constexpr quint8 MaxGasRpm = 20;
+constexpr quint8 SwitchDelay = 21;
+constexpr quint8 RpmDelta = 22;
+constexpr quint8 CutoffStepLevel = 23;
+constexpr quint8 CutoffRpm = 24;
+constexpr quint8 StartDelay = 25;
+constexpr quint8 SecondLambdaTimes = 26;
+constexpr quint8 StepOpening = 27;
+constexpr quint8 StepSpeedBelowTps = 28;
 constexpr quint8 ProbeRange = 30;
 constexpr quint8 IgnitionType = 31;
+constexpr quint8 StepSpeedAboveTps = 32;
 constexpr quint8 AnalogThresholdRead = 0x22;
 constexpr quint8 AnalogThresholdWrite = 0x23;
 constexpr quint8 OpenBlock = 0xAA;
-constexpr quint8 CloseBlock = 0x0A;
 } // namespace Cmd
+
+// How many argument bytes follow each command byte; the controller splits the
+// stream by these counts. -1 for a byte that is no command.
+int commandArgumentCount(quint8 command);
+// Every command byte the program knows, in increasing order.
+QList<quint8> knownCommands();
 
 // Ignition type as the parameter block carries it, with the constant that
 // turns a speed period into RPM and the entry the ignition list shows.
@@ -32,6 +55,8 @@ struct IgnitionType
 };
 
 IgnitionType ignitionTypeFromWord(int word);
+// Entries of the ignition list; command 31 carries one of them.
+constexpr int IgnitionListEntries = 6;
 // The probe variant "0" … "4" from the probe-range byte and the flag byte.
 QString probeVariantFrom(int probeRange, int flags);
 // Frame length of the live-data reply for a controller version.

@@ -1,12 +1,12 @@
 #include "LivePolls.h"
 
-#include "BuiltInTexts.h"
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
 #include "PageStyle.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
 #include "SerialChannel.h"
+#include "TextKeys.h"
 #include "VisualisationPage.h"
 #include "tab180meter.h"
 #include "tab270meter.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Telemetry.h"
+#include "TextKeys.h"
 
 #include <functional>
 
@@ -17,7 +18,7 @@ class VisualisationPage;
 class LivePolls
 {
 public:
-    using TextSource = std::function<QString(int key)>;
+    using TextSource = std::function<QString(TextKey key)>;
 
     LivePolls(ControllerProtocol &protocol, LiveAverage &average, const ParameterSet &parameters,
               TextSource texts, VisualisationPage &visualisation, ParametersPage &parametersPage);

@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "tabthermometer.h"
+
 namespace qx {
 
 namespace {
@@ -102,6 +104,23 @@ void VisualisationPage::placeRichLeanLabels(bool traded, double layoutScale)
     const int leanTop = traded ? richDesignTop_ : leanDesignTop_;
     Label30->move(Label30->x(), int(roundHalfEven(layoutScale * richTop)));
     Label71->move(Label71->x(), int(roundHalfEven(layoutScale * leanTop)));
+}
+
+void VisualisationPage::showTemperatureReading(bool shown)
+{
+    paneltemp->setVisible(shown);
+    AbThermometer1->setVisible(shown);
+    Label42->setVisible(shown);
+}
+
+void VisualisationPage::showTransmissionError(const QString &text)
+{
+    TranserrorLabel->setText(text);
+}
+
+void VisualisationPage::setSampleInterval(int interval)
+{
+    Scope1->setInterval(interval);
 }
 
 } // namespace qx

@@ -44,6 +44,11 @@ public:
     // "Bogata" and "Uboga" beside the lambda bar, each at its own design top
     // or at the other's, scaled by the layout factor.
     void placeRichLeanLabels(bool traded, double layoutScale = 1.0);
+    // The thermometer and its texts, for a controller whose sensor is on.
+    void showTemperatureReading(bool shown);
+    // The large red warning after too many live reads without a reply.
+    void showTransmissionError(const QString &text);
+    void setSampleInterval(int interval);
 
     // Lambda
     QLabel *Label75 = nullptr;

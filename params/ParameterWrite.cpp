@@ -91,7 +91,7 @@ void Writer::lambdaTimes()
     }
     const int a = codec::lambdaTicks(lowMs);
     const int b = codec::lambdaTicks(lowMs + highMs);
-    t_.send({6, a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, (b >> 8) & 0xFF});
+    t_.send({Cmd::LambdaTimes, a & 0xFF, (a >> 8) & 0xFF, b & 0xFF, (b >> 8) & 0xFF});
 }
 
 void Writer::stepSpeed(int cmd, Param param)
@@ -115,7 +115,7 @@ void Writer::switchDelay()
         return;
     }
     const int units = codec::switchDelayUnits(*ms);
-    t_.send({21, units & 0xFF, units >> 8});
+    t_.send({Cmd::SwitchDelay, units & 0xFF, units >> 8});
 }
 
 void Writer::run()
@@ -131,17 +131,17 @@ void Writer::run()
     const QString &variant = text(P::ProbeVariant);
     setFlag(ProbeReversed, variant == QLatin1String("2") || variant == QLatin1String("4"));
     step();
-    command(15, text(P::LambdaThreshold), codec::encodeLambdaThreshold, 1);
+    command(Cmd::LambdaThreshold, text(P::LambdaThreshold), codec::encodeLambdaThreshold, 1);
     step();
-    command(8, text(P::SwitchRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
+    command(Cmd::SwitchRpm, text(P::SwitchRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
     step();
-    command(7, text(P::TpsThresholdVolts), codec::encodeTpsThreshold, 1);
+    command(Cmd::TpsThreshold, text(P::TpsThresholdVolts), codec::encodeTpsThreshold, 1);
     step();
     const QString &off = text(P::MaxGasRpmOff);
     if (off == QLatin1String("1"))
-        t_.send({20, 1, 0});
+        t_.send({Cmd::MaxGasRpm, 1, 0});
     else
-        command(20, text(P::MaxGasRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
+        command(Cmd::MaxGasRpm, text(P::MaxGasRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
     step();
     flagFromText(RpmFalling, P::RpmKind);
     step();
@@ -149,48 +149,48 @@ void Writer::run()
     // is left out (a bad switching speed has already been reported).
     if (codec::parseInteger(text(P::SwitchRpm))) {
         const QString &s = text(P::SwitchRpm);
-        command(22, text(P::RpmDelta), [c, &s](const QString &v) { return codec::encodeRpmDelta(v, s, c); }, 2);
+        command(Cmd::RpmDelta, text(P::RpmDelta), [c, &s](const QString &v) { return codec::encodeRpmDelta(v, s, c); }, 2);
     }
     step();
     if (!text(P::StepMin).isEmpty() && !text(P::StepMax).isEmpty()) {
         const auto min = codec::encodeInverted(text(P::StepMin));
         const auto max = codec::encodeInverted(text(P::StepMax));
         if (min && max)
-            t_.send({18, *min, *max});
+            t_.send({Cmd::StepLimits, *min, *max});
         else
             t_.message(ErrorCaption, WrongData);
     }
     step();
-    command(19, text(P::StepStart), codec::encodeInverted, 1);
+    command(Cmd::StepStart, text(P::StepStart), codec::encodeInverted, 1);
     step();
     lambdaTimes();
     step();
-    t_.send({26, 122, 0, 244, 0});
+    t_.send({Cmd::SecondLambdaTimes, 122, 0, 244, 0});
     step();
-    command(25, text(P::StartDelay), [](const QString &v) {
+    command(Cmd::StartDelay, text(P::StartDelay), [](const QString &v) {
         const auto s = codec::parseInteger(v);
         return s ? std::optional<int>(*s * 5) : std::nullopt;
     }, 1);
     step();
     flagFromText(Cutoff, P::CutoffOn);
     step();
-    command(23, text(P::CutoffStepLevel), codec::encodeInverted, 1);
+    command(Cmd::CutoffStepLevel, text(P::CutoffStepLevel), codec::encodeInverted, 1);
     step();
-    command(24, text(P::CutoffRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
+    command(Cmd::CutoffRpm, text(P::CutoffRpm), [c](const QString &v) { return codec::encodeRpm(v, c); }, 2);
     step();
     if (const auto opening = codec::parseInteger(text(P::StepOpening))) {
         const int byte = *opening & 0xFF;
         if (byte >= 2 && byte <= 50)
-            t_.send({27, byte});
+            t_.send({Cmd::StepOpening, byte});
     } else if (!text(P::StepOpening).isEmpty()) {
         t_.message(ErrorCaption, WrongData);
     }
     step();
     flagFromText(TpsFalling, P::TpsType);
     step();
-    stepSpeed(32, P::StepSpeedAboveTps);
+    stepSpeed(Cmd::StepSpeedAboveTps, P::StepSpeedAboveTps);
     step();
-    stepSpeed(28, P::StepSpeedBelowTps);
+    stepSpeed(Cmd::StepSpeedBelowTps, P::StepSpeedBelowTps);
     step();
     switchDelay();
     step();
@@ -203,7 +203,7 @@ void Writer::run()
     step();
     flagFromText(Glass20K, P::ReserveSensorType, false);
     step();
-    command(5, text(P::SwitchTemperature), codec::encodeSwitchTemperature, 1);
+    command(Cmd::SwitchTemperature, text(P::SwitchTemperature), codec::encodeSwitchTemperature, 1);
     step();
     writeAnalogThreshold(p_, t_);
     step();

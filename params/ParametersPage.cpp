@@ -65,9 +65,7 @@ void ParametersPage::ShowParameters()
         CheckBox15->setChecked(set.text(P::CutoffOn) != QLatin1String("0"));
     }
     Edit10->setEnabled(set.text(P::RpmKind) != QLatin1String("0"));
-    const bool cutoffOn = set.text(P::CutoffOn) == QLatin1String("1");
-    Edit16->setEnabled(cutoffOn);
-    Edit17->setEnabled(cutoffOn);
+    enableCutoffFields(set.text(P::CutoffOn) == QLatin1String("1"));
 }
 
 void ParametersPage::CollectParameters()
@@ -105,10 +103,31 @@ void ParametersPage::CheckBox13_3Click()
 void ParametersPage::CheckBox15Click()
 {
     const bool cutoffOn = CheckBox15->isChecked();
-    Edit16->setEnabled(cutoffOn);
-    Edit17->setEnabled(cutoffOn);
+    enableCutoffFields(cutoffOn);
     parameters_.setText(P::CutoffOn, flagText(cutoffOn));
     emit parametersEdited();
+}
+
+void ParametersPage::enableCutoffFields(bool enabled)
+{
+    Edit16->setEnabled(enabled);
+    Edit17->setEnabled(enabled);
+}
+
+void ParametersPage::followListAndBoxes()
+{
+    ComboBox9Change();
+    enableCutoffFields(CheckBox15->isChecked());
+}
+
+void ParametersPage::showTemperatureSensor(bool supported)
+{
+    for (QWidget *control : {static_cast<QWidget *>(CheckBox22_2), static_cast<QWidget *>(checkbox22_2_label),
+                             static_cast<QWidget *>(Edit22_1), static_cast<QWidget *>(minprzelbgLabel)})
+        control->setVisible(supported);
+    const bool reading = supported && CheckBox22_2->isChecked();
+    ZmiennaTemperatura->setVisible(reading);
+    ZmiennaTemperaturaLabel->setVisible(reading);
 }
 
 void ParametersPage::CheckBox8_2Click()
@@ -129,6 +148,11 @@ void ParametersPage::CheckBox22_2Click()
 void ParametersPage::ComboBox9Change()
 {
     Edit10->setEnabled(ComboBox9->currentIndex() != 0);
+}
+
+bool ParametersPage::temperatureSensorOn() const
+{
+    return CheckBox22_2->isChecked();
 }
 
 void ParametersPage::WylaczkomentarzeCheckClick()

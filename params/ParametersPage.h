@@ -44,6 +44,14 @@ public:
     void ComboBox9Change();
     void WylaczkomentarzeCheckClick();
 
+    // The enabled state of the delta and cut-off fields by the page's own
+    // RPM-kind list and cut-off box, for a page that kept its texts.
+    void followListAndBoxes();
+    // The temperature-sensor controls for a controller with or without the
+    // sensor; its readings only while the sensor box is ticked.
+    void showTemperatureSensor(bool supported);
+    bool temperatureSensorOn() const;
+
     // Whether the comment line shows help texts.
     bool commentsOn() const { return commentsOn_; }
 
@@ -147,6 +155,7 @@ private:
     void buildGroups();
     void buildCommands();
     void buildCommentLineAndStrip();
+    void enableCutoffFields(bool enabled);
 
     ParameterSet &parameters_;
     QComboBox *analogThresholdField_;

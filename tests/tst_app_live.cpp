@@ -67,7 +67,7 @@ private slots:
         sim.setGasLevel(50);
         dialogs = std::make_unique<DialogRecorder>();
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
-        form->texts().setText(10390, QStringLiteral("Brak odpowiedzi"));
+        form->texts().setText(qx::TextKey::NoReply, QStringLiteral("Brak odpowiedzi"));
         form->FormCreate();
         sim.clearWireLog();
     }

@@ -110,12 +110,12 @@ private slots:
         sim.restoreDefaults();
         dialogs = std::make_unique<DialogRecorder>();
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
-        form->texts().setText(30009, "T30009");
-        form->texts().setText(30010, "T30010");
-        form->texts().setText(30011, "T30011");
-        form->texts().setText(30013, "T30013");
-        form->texts().setText(30014, "T30014");
-        form->texts().setText(10390, "Brak odpowiedzi");
+        form->texts().setText(qx::TextKey::StartDelayTooShort, "T30009");
+        form->texts().setText(qx::TextKey::LambdaThresholdTooLow, "T30010");
+        form->texts().setText(qx::TextKey::StepOpeningTooSmall, "T30011");
+        form->texts().setText(qx::TextKey::StartPositionOutOfRange, "T30013");
+        form->texts().setText(qx::TextKey::StartPositionAtLimit, "T30014");
+        form->texts().setText(qx::TextKey::NoReply, "Brak odpowiedzi");
         form->FormCreate();
         sim.clearWireLog();
     }

@@ -54,8 +54,8 @@ class TestAppStartup : public QObject
     void makeForm()
     {
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
-        form->texts().setText(30000, QStringLiteral("Sterownik"));
-        form->texts().setText(30001, QStringLiteral("Brak sterownika"));
+        form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
+        form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
     }
 
     QList<QTimer *> allTimers() const

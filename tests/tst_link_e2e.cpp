@@ -9,12 +9,7 @@
 #include "TestSettings.h"
 #include "WireLog.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QElapsedTimer>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 
 #include <algorithm>
@@ -29,34 +24,6 @@ struct RecordingFeedback final : qx::LinkFeedback
     int openFailures = 0;
     bool noReplyShown = false;
     bool transmissionError = false;
-};
-
-// Any window will do: the identification steps find their controls by name.
-class IdentificationWindow : public QWidget
-{
-public:
-    IdentificationWindow()
-    {
-        for (const char *name : {"checkbox22_2_label", "minprzelbgLabel", "paneltemp", "Label42",
-                                 "ZmiennaTemperatura", "ZmiennaTemperaturaLabel"})
-            (new QLabel(this))->setObjectName(name);
-        for (const char *name : {"AbThermometer1", "WlCzujtTempAd", "WlCzujtTempCheckAd"})
-            (new QWidget(this))->setObjectName(name);
-        (new QLineEdit(this))->setObjectName("Edit22_1");
-        (new QGroupBox(this))->setObjectName("GroupBoxAnalog");
-        sensor = new QCheckBox(this);
-        sensor->setObjectName("CheckBox22_2");
-        for (const char *name : {"ComboBox2", "ComboTerm"}) {
-            auto *list = new QComboBox(this);
-            list->setObjectName(name);
-            list->addItems({"Cewka na cylinder", "Podwójna cewka", "4 cylindry", "5 cylindry", "6 cylindry",
-                            "8 cylindry"});
-        }
-    }
-    bool shown(const char *name) const { return !findChild<QWidget *>(name)->isHidden(); }
-    int listIndex(const char *name) const { return findChild<QComboBox *>(name)->currentIndex(); }
-
-    QCheckBox *sensor;
 };
 
 QByteArray hex(const char *text)
@@ -89,17 +56,19 @@ class TestLinkE2E : public QObject
     RecordingFeedback feedback;
     std::unique_ptr<qx::SerialChannel> channel;
     std::unique_ptr<qx::ControllerProtocol> protocol;
-    std::unique_ptr<IdentificationWindow> window;
+    qx::Identification found;
 
     QByteArray sentBytes() const { return wire::bytes(wire::fromProgram(sim.wireLog())); }
 
+    // The start-up order of the identification steps.
     void identify()
     {
-        protocol->ApplyTemperatureOptions(window.get());
-        if (protocol->CheckAnalogModel(window.get()))
-            protocol->ReadAnalogThreshold();
-        protocol->ShowControllerVersion(window.get());
-        protocol->LoadIgnitionType(window.get());
+        found.tempSensorSupported = protocol->ApplyTemperatureOptions();
+        found.analogModel = protocol->CheckAnalogModel();
+        if (*found.analogModel)
+            found.analogThreshold = protocol->ReadAnalogThreshold();
+        found.version = protocol->ShowControllerVersion();
+        found.ignitionListIndex = protocol->LoadIgnitionType().listIndex;
     }
 
 private slots:
@@ -114,11 +83,8 @@ private slots:
         feedback = RecordingFeedback();
         channel = std::make_unique<qx::SerialChannel>(portIoUnderTest(), linkedPortsOnly(),
                                                       &feedback);
-        protocol = std::make_unique<qx::ControllerProtocol>(*channel, [](int key) {
-            return key == qx::ControllerProtocol::ControllerLabelKey ? QStringLiteral("Sterownik")
-                                                                     : QStringLiteral("Brak sterownika");
-        });
-        window = std::make_unique<IdentificationWindow>();
+        protocol = std::make_unique<qx::ControllerProtocol>(*channel);
+        found = qx::Identification();
         sim.clearWireLog();
     }
 
@@ -156,39 +122,22 @@ private slots:
         identify();
 
         QTEST(sentBytes(), "expectedBytes");
-        const QString build = qx::ProgramBuildText();
-        QCOMPARE(window->windowTitle(),
-                 silent ? "Quorvantix wersja 4.3 (Build " + build + " - Brak sterownika"
-                        : "Quorvantix wersja 4.3 (Build " + build + " - Sterownik " + QString::number(version));
+        QCOMPARE(*found.version, silent ? 0 : version);
         QCOMPARE(protocol->state().ControllerVersion, silent ? 0 : version);
         QCOMPARE(protocol->state().ControllerConnected, !silent);
+        QTEST(*found.tempSensorSupported, "tempControls");
         QTEST(protocol->state().TempSensorSupported, "tempControls");
-        QTEST(window->shown("Edit22_1"), "tempControls");
-        QTEST(window->shown("WlCzujtTempCheckAd"), "tempControls");
-        QVERIFY(!window->shown("paneltemp"));
-        QTEST(window->shown("GroupBoxAnalog"), "analog");
+        QTEST(*found.analogModel, "analog");
         QCOMPARE(feedback.noReplyShown, silent);
         if (!silent) {
             QCOMPARE(protocol->state().RpmConstant, 4800);
-            QCOMPARE(window->listIndex("ComboBox2"), 2);
-            QCOMPARE(window->listIndex("ComboTerm"), 2);
+            QCOMPARE(*found.ignitionListIndex, 2);
         }
-        if (version >= 8 && !silent)
+        if (version >= 8 && !silent) {
+            QCOMPARE(*found.analogThreshold, QStringLiteral("70"));
             QCOMPARE(protocol->state().AnalogThresholdText, QStringLiteral("70"));
+        }
         QVERIFY(!channel->isOpen());
-    }
-
-    void temperatureReadingsFollowTheSensorBox()
-    {
-        sim.setVersion(6);
-        window->sensor->setChecked(true);
-        protocol->ApplyTemperatureOptions(window.get());
-        QVERIFY(window->shown("paneltemp"));
-        QVERIFY(window->shown("ZmiennaTemperaturaLabel"));
-        window->sensor->setChecked(false);
-        protocol->ApplyTemperatureOptions(window.get());
-        QVERIFY(!window->shown("AbThermometer1"));
-        QVERIFY(window->shown("CheckBox22_2"));
     }
 
     void waits_data()
@@ -217,9 +166,9 @@ private slots:
         if (operation == "options")
             protocol->QueryControllerOptions();
         else if (operation == "analog")
-            protocol->CheckAnalogModel(window.get());
+            protocol->CheckAnalogModel();
         else if (operation == "caption")
-            protocol->ShowControllerVersion(window.get());
+            protocol->ShowControllerVersion();
         else if (operation == "ignition")
             protocol->QueryIgnitionType();
         else if (operation == "threshold")
@@ -250,13 +199,11 @@ private slots:
 
     void versionWithoutReplyForgetsTheController()
     {
-        protocol->ShowControllerVersion(window.get());
-        QCOMPARE(protocol->state().ControllerVersion, 8);
+        QCOMPARE(protocol->ShowControllerVersion(), 8);
         sim.setFault(qxsim::Fault::Silence);
-        protocol->ShowControllerVersion(window.get());
+        QCOMPARE(protocol->ShowControllerVersion(), 0);
         QCOMPARE(protocol->state().ControllerVersion, 0);
         QVERIFY(!protocol->state().ControllerConnected);
-        QVERIFY(window->windowTitle().endsWith(" - Brak sterownika"));
         QVERIFY(feedback.noReplyShown);
     }
 
@@ -279,12 +226,11 @@ private slots:
     {
         QFETCH(QByteArray, block);
         sim.setParameterBlock(block);
-        protocol->LoadIgnitionType(window.get());
+        const qx::IgnitionType type = protocol->LoadIgnitionType();
         QCOMPARE(sentBytes(), hex("09"));
         QTEST(protocol->state().IgnitionTypeCode, "code");
         QTEST(protocol->state().RpmConstant, "rpmConstant");
-        QTEST(window->listIndex("ComboBox2"), "listIndex");
-        QTEST(window->listIndex("ComboTerm"), "listIndex");
+        QTEST(type.listIndex, "listIndex");
         QTEST(protocol->state().ProbeVariant, "probeVariant");
         QTEST(int(protocol->state().ControllerFlags), "flags");
     }

@@ -1,6 +1,5 @@
 // Bad lines and bad controllers: none of them may crash or hang the program,
 // and each shows the user what happened.
-#include "ControlsByName.h"
 #include "DialogRecorder.h"
 #include "PortIoUnderTest.h"
 #include "TestController.h"
@@ -64,10 +63,10 @@ private slots:
         sim.setLiveFrame(Frame);
         dialogs = std::make_unique<DialogRecorder>();
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
-        form->texts().setText(10390, NoReply);
-        form->texts().setText(30012, PortError);
-        form->texts().setText(30000, QStringLiteral("Sterownik"));
-        form->texts().setText(30001, QStringLiteral("Brak sterownika"));
+        form->texts().setText(qx::TextKey::NoReply, NoReply);
+        form->texts().setText(qx::TextKey::PortOpenError, PortError);
+        form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
+        form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
         transmissionLabel = form->WizualizacjaTab->TranserrorLabel;
     }
 
@@ -211,12 +210,12 @@ private slots:
     void slowReplyCountsAsNoReply()
     {
         sim.setFault(qxsim::Fault::SlowReply, 60);
-        bounded(23, [&] { protocol().ShowControllerVersion(form.get()); });
+        bounded(23, [&] { protocol().ShowControllerVersion(); });
         QVERIFY(!protocol().state().ControllerConnected);
         QCOMPARE(form->statusPanelText(0), NoReply);
         QTest::qWait(150);
         sim.setFault(qxsim::Fault::None);
-        protocol().ShowControllerVersion(form.get());
+        protocol().ShowControllerVersion();
         QCOMPARE(protocol().state().ControllerVersion, 8);
     }
 
@@ -228,12 +227,12 @@ private slots:
         QVERIFY(!channel().ReadReply());
         QVERIFY(!channel().SendByte(1));
 
-        bounded(23, [&] { protocol().ShowControllerVersion(form.get()); });
+        bounded(23, [&] { protocol().ShowControllerVersion(); });
         QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
         QVERIFY(!protocol().state().ControllerConnected);
 
         sim.setFault(qxsim::Fault::None); // the port comes back
-        protocol().ShowControllerVersion(form.get());
+        protocol().ShowControllerVersion();
         QCOMPARE(protocol().state().ControllerVersion, 8);
         QCOMPARE(dialogs->count(qx::DialogIcon::Error), 1);
     }

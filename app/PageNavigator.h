@@ -1,0 +1,149 @@
+#pragma once
+
+#include "ControllerProtocol.h"
+#include "LeaveChecks.h"
+
+#include <QString>
+
+namespace qx {
+
+class LanguageTable;
+class LiveAverage;
+class ParameterExchange;
+struct AutodetectStep;
+struct BlockFacts;
+
+// The pages of the main page control, in tab order.
+enum class Page { Rpm, Parameters, Visualisation, Adaptation, Printing };
+
+// The two ignition lists: the RPM page's and the temperature-adaptation page's.
+enum class IgnitionList { Rpm, Adaptation };
+
+// What page changes need of the main window. Everything here is the window's
+// own business; the rules of who owns the port and when live in PageNavigator.
+class PageHost
+{
+public:
+    virtual ~PageHost() = default;
+
+    virtual Page currentPage() const = 0;
+    // A page set by a menu command, without the leave checks.
+    virtual void setCurrentPage(Page page) = 0;
+    // A page is hidden while it is prepared, so it does not repaint step by step.
+    virtual void setPageShown(Page page, bool shown) = 0;
+    virtual void setPrintingTabVisible(bool visible) = 0;
+
+    virtual void startTimer(const QString &timer) = 0;
+    virtual bool timerRunning(const QString &timer) const = 0;
+    virtual void StopAllTimers() = 0;
+    virtual void focusControl(const QString &control) = 0;
+    // Panel 1 texts are painted at once: autodetection shows each port's
+    // outcome while the scan goes on without the event loop.
+    virtual void setStatusText(int panel, const QString &text) = 0;
+    // The port menu ticks the port now set.
+    virtual void showPortChoice(int portNumber) = 0;
+
+    // The selected entry of an ignition list; -1 for a list the window has not.
+    virtual int ignitionListIndex(IgnitionList list) const = 0;
+    virtual void applyIdentification(const Identification &facts) = 0;
+    virtual void applyBlockFacts(const BlockFacts &facts) = 0;
+
+    virtual LeaveFields parametersLeaveFields() const = 0;
+    virtual void CollectParameters() = 0;
+    virtual void ShowParameters() = 0;
+    // The Parameters page kept its texts: its field states follow its own lists.
+    virtual void followParametersPage() = 0;
+    // The lambda displays of a live page by the probe variant.
+    virtual void applyProbeVariant(Page page) = 0;
+    virtual void RefreshPrintoutTexts() = 0;
+    // The button of the temperature adaptation, where the adaptation page has it.
+    virtual void enableTemperatureAdaptation(bool enabled) = 0;
+};
+
+// Moving between the pages decides who owns the serial port and which polling
+// timer runs: leaving a page stops every timer and closes the port, entering
+// one prepares it, reopens the port and starts its timer. The identification
+// steps that run around page changes live here too, so the window only
+// applies what they found.
+class PageNavigator
+{
+public:
+    PageNavigator(PageHost &host, ControllerProtocol &protocol, ParameterExchange &exchange,
+                  LiveAverage &average, const LanguageTable &texts);
+
+    // Identification at start-up; the RPM page then polls on the open port.
+    void identifyAtStartUp();
+
+    // The leave checks of a tab click; false keeps the page.
+    bool pagecontrol1Changing();
+    // The leave steps, then the entry steps of the page now shown.
+    void pagecontrol1Change();
+    // A menu command's page change: no leave checks.
+    void showPageFromMenu(Page page);
+
+    void ZapButPicClick();
+    void odczButPicClick();
+    void OdczytUkladuButtClick();
+    void AutodetekcjaMenuClick();
+    void wersjasterownika1Click();
+
+    bool parametersInSync() const { return parametersInSync_; }
+    bool parametersPageVisited() const { return parametersPageVisited_; }
+    void markParametersEdited() { parametersInSync_ = false; }
+    void setSaveByEnter(bool byEnter) { saveByEnter_ = byEnter; }
+
+    // The polling timer of a page; empty for a page that polls nothing.
+    static QString timerOf(Page page);
+
+private:
+    struct PageRow
+    {
+        Page page;
+        const char *timer;
+        void (PageNavigator::*enter)();
+    };
+    static const PageRow &rowOf(Page page);
+
+    void leavePage();
+    void enterRpmPage();
+    void enterParametersPage();
+    void enterVisualisationPage();
+    void EnterAdaptation();
+    void enterPrintingPage();
+    void startPolling(Page page);
+
+    void ApplyTemperatureOptions();
+    bool CheckAnalogModel(bool readThreshold);
+    void ShowControllerVersion();
+    void LoadIgnitionType();
+    void sendIgnitionChoice(IgnitionList list);
+
+    // Writes the page's parameters when the controller may not hold them;
+    // a page never filled from the controller, a file or a reset is not
+    // written, so its placeholder texts never reach the car.
+    void writeParametersIfOutOfSync();
+    void SaveParameters();
+    // Reads the parameters and applies what the block tells; false when no
+    // block arrived and everything stayed as it was.
+    bool readParameters();
+
+    void showAutodetectStep(const AutodetectStep &step);
+
+    PageHost &host_;
+    ControllerProtocol &protocol_;
+    ParameterExchange &exchange_;
+    LiveAverage &average_;
+    const LanguageTable &texts_;
+
+    bool parametersInSync_ = true;
+    bool parametersPageVisited_ = false;
+    // The Parameters page holds the controller's values, a file's or the
+    // reset values, rather than its start-up placeholders.
+    bool parametersPageFilled_ = false;
+    bool saveByEnter_ = false;
+    // The threshold write of a version-8 RPM page closed the port the
+    // ignition choice still has to go out on.
+    bool thresholdWriteClosedPort_ = false;
+};
+
+} // namespace qx

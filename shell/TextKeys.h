@@ -1,0 +1,65 @@
+#pragma once
+
+namespace qx {
+
+// Every key of a replaceable text, by name. The numbers are those of the
+// language files; nowhere else in the program is a key written as a number.
+enum class TextKey : int {
+    // Help texts of the parameter fields, in the order of the page's fields.
+    HelpProbeType = 10350,
+    HelpLambdaThreshold = 10351,
+    HelpSwitchRpm = 10352,
+    HelpTpsType = 10353,
+    HelpTpsThreshold = 10354,
+    HelpStepSpeedAboveTps = 10355,
+    HelpStepSpeedBelowTps = 10356,
+    HelpMaxGasRpm = 10357,
+    HelpRpmKind = 10358,
+    HelpRpmDelta = 10359,
+    HelpStepMin = 10360,
+    HelpStepMax = 10361,
+    HelpStepStart = 10362,
+    HelpLambdaLowTime = 10363,
+    HelpLambdaHighTime = 10364,
+    HelpStartDelay = 10365,
+    HelpCutoffStepLevel = 10366,
+    HelpCutoffRpm = 10367,
+    HelpStepOpening = 10368,
+    HelpSwitchDelay = 10369,
+    HelpOperatingMode = 10370,
+    HelpReserveSensorType = 10371,
+    HelpSwitchTemperature = 10372,
+
+    ControllerFound = 10388,
+    ControllerNotFound = 10389,
+    NoReply = 10390,
+    Petrol = 10408,
+    Gas = 10409,
+
+    LanguagePolish = 20001,
+    LanguageEnglish = 20002,
+    LanguageCzech = 20003,
+    LanguageRussian = 20004,
+    LanguageItalian = 20005,
+
+    ControllerLabel = 30000,
+    NoController = 30001,
+    FileError = 30002,
+    LanguageFileError = 30003,
+    NoLanguageFiles = 30004,
+    ExitQuestion = 30005,
+    ParametersWritten = 30006,
+    ParametersRead = 30007,
+    ParametersReset = 30008,
+    StartDelayTooShort = 30009,
+    LambdaThresholdTooLow = 30010,
+    StepOpeningTooSmall = 30011,
+    PortOpenError = 30012,
+    StartPositionOutOfRange = 30013,
+    StartPositionAtLimit = 30014,
+
+    // Texts of our own, beyond the controller's traditional set.
+    NoInstanceGuard = 40000,
+};
+
+} // namespace qx
