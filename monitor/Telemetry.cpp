@@ -12,8 +12,8 @@ int atLeastOne(long long level)
     return level <= 0 ? 1 : int(level);
 }
 
-// numerator / denominator to the nearest whole number, halves to even, in
-// whole numbers: a binary fraction can put a halfway figure a hair past it.
+// numerator / denominator to the nearest integer, halves to even, without
+// floating point: a binary fraction can put a halfway figure a hair to one side.
 int quotientHalfEven(int numerator, int denominator)
 {
     const int quotient = numerator / denominator;
