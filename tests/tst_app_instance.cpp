@@ -8,8 +8,8 @@
 #include "WireLog.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -26,14 +26,7 @@ QByteArray sentSince(const qxsim::Simulator &sim, qint64 micros)
 
 bool waitForByte(const qxsim::Simulator &sim, qint64 since, char byte, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (sentSince(sim, since).contains(byte))
-            return true;
-        QTest::qWait(20);
-    }
-    return false;
+    return QTest::qWaitFor([&] { return sentSince(sim, since).contains(byte); }, timeoutMs);
 }
 
 } // namespace
@@ -80,6 +73,17 @@ private slots:
             QVERIFY2(w->objectName() != QLatin1String("Form1"), "no main window for a second copy");
     }
 
+    void aFolderThatCannotHoldTheGuardDoesNotStopTheProgram()
+    {
+        QTemporaryDir dir;
+        QFile plainFile(dir.filePath("not-a-folder"));
+        QVERIFY(plainFile.open(QIODevice::WriteOnly));
+        plainFile.close();
+        const qx::SingleInstance guard(plainFile.fileName() + "/Quorvantix", QStringLiteral("plik_unikatowy"));
+        QVERIFY(!guard.alreadyRunning());
+        QVERIFY(guard.unguarded());
+    }
+
     void runningCopyIsUndisturbedAndAKilledOneReleasesTheGuard()
     {
         auto first = startProgram();
@@ -87,7 +91,9 @@ private slots:
 
         const qint64 secondStarted = qxsim::monotonicMicros();
         auto second = startProgram();
-        QTest::qWait(2500);
+        // Time for the second copy to start, by the first copy's clock: 25 of
+        // its polls cover the splash and the refusal many times over.
+        QVERIFY(QTest::qWaitFor([&] { return sentSince(sim, secondStarted).size() >= 25; }, 30000));
         // The second copy never talked to the controller: the first only polls.
         QCOMPARE(sentSince(sim, secondStarted), QByteArray(sentSince(sim, secondStarted).size(), '\x02'));
         QVERIFY(!sentSince(sim, secondStarted).isEmpty());

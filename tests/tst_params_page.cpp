@@ -140,6 +140,40 @@ private slots:
         QCOMPARE(edited.count(), 0);
     }
 
+    // A page that kept its texts (a read without reply) still enables its
+    // fields by what its own list and box show, not as it was built.
+    void keptTextsFollowTheListAndBox_data()
+    {
+        QTest::addColumn<int>("rpmKindIndex");
+        QTest::addColumn<bool>("cutoffTicked");
+        QTest::addColumn<bool>("deltaEnabled");
+        QTest::addColumn<bool>("cutoffFieldsEnabled");
+        QTest::newRow("rising, cut-off clear: all three disabled") << 0 << false << false << false;
+        QTest::newRow("falling, cut-off ticked: all three enabled") << 1 << true << true << true;
+        QTest::newRow("falling, cut-off clear") << 1 << false << true << false;
+        QTest::newRow("rising, cut-off ticked") << 0 << true << false << true;
+    }
+    void keptTextsFollowTheListAndBox()
+    {
+        QFETCH(int, rpmKindIndex);
+        QFETCH(bool, cutoffTicked);
+        QFETCH(bool, deltaEnabled);
+        QFETCH(bool, cutoffFieldsEnabled);
+        {
+            const QSignalBlocker list(page->ComboBox9);
+            const QSignalBlocker box(page->CheckBox15);
+            page->ComboBox9->setCurrentIndex(rpmKindIndex);
+            page->CheckBox15->setChecked(cutoffTicked);
+        }
+        page->Edit10->setEnabled(!deltaEnabled);
+        page->Edit16->setEnabled(!cutoffFieldsEnabled);
+        page->Edit17->setEnabled(!cutoffFieldsEnabled);
+        page->followListAndBoxes();
+        QCOMPARE(page->Edit10->isEnabled(), deltaEnabled);
+        QCOMPARE(page->Edit16->isEnabled(), cutoffFieldsEnabled);
+        QCOMPARE(page->Edit17->isEnabled(), cutoffFieldsEnabled);
+    }
+
     void boxEffects_data()
     {
         QTest::addColumn<QString>("box");
