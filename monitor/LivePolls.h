@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LiveView.h"
 #include "Telemetry.h"
 #include "TextKeys.h"
 
@@ -11,7 +12,9 @@ class ControllerProtocol;
 class LiveAverage;
 class ParameterSet;
 class ParametersPage;
+class ReplyBuffer;
 class VisualisationPage;
+struct LiveStripView;
 
 // The live-data polls of the Visualisation page and of the Parameters page's
 // live strip, and the probe-variant set-up of their lambda displays.
@@ -36,6 +39,10 @@ public:
     bool onPetrol() const { return onPetrol_; }
 
 private:
+    // What a frame shows on each page; the lambda bar's top decides its position.
+    LiveView visualisationView(const ReplyBuffer &frame, int lambdaBarTop);
+    LiveStripView stripView(const ReplyBuffer &frame, int lambdaBarTop);
+
     ControllerProtocol &protocol_;
     LiveAverage &average_;
     const ParameterSet &parameters_;

@@ -9,7 +9,13 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "tab180meter.h"
+#include "tab270meter.h"
+#include "tabled.h"
+#include "tabtank.h"
 #include "tabthermometer.h"
+#include "tgauge.h"
+#include "tledmeter.h"
 
 namespace qx {
 
@@ -104,6 +110,91 @@ void VisualisationPage::placeRichLeanLabels(bool traded, double layoutScale)
     const int leanTop = traded ? richDesignTop_ : leanDesignTop_;
     Label30->move(Label30->x(), int(roundHalfEven(layoutScale * richTop)));
     Label71->move(Label71->x(), int(roundHalfEven(layoutScale * leanTop)));
+}
+
+namespace {
+
+const QColor PetrolRed(0xFF, 0x00, 0x00);
+const QColor GasGreen(0x00, 0x80, 0x00);
+
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+void showProbeOnBar(TLEDMeter &bar, const telemetry::ProbeDisplay &display)
+{
+    bar.setMax(display.barTop);
+    bar.setStartColor2(display.bandStart);
+    bar.setStartColor3(display.bandEnd);
+    if (display.lowColour)
+        bar.setColorLed1(*display.lowColour);
+    if (display.highColour)
+        bar.setColorLed3(*display.highColour);
+}
+
+void VisualisationPage::showLive(const LiveView &view)
+{
+    Scope1->setPosition(TScope::ChannelA, view.lambdaTrace);
+    if (view.richPhaseMs)
+        setTextIfChanged(Label43, QString::number(*view.richPhaseMs));
+    if (view.leanPhaseMs)
+        setTextIfChanged(Label44, QString::number(*view.leanPhaseMs));
+    Panel6->setText(view.lambdaVolts);
+    LEDMeter1->setPosition(view.lambdaBar);
+
+    Gauge4->setDigit(view.tpsRaw);
+    Panel5->setText(view.tpsVolts);
+    Scope1->setPosition(TScope::ChannelB, view.tpsTrace);
+
+    if (view.temperatureRaw) {
+        showThermometer(*view.temperatureRaw);
+        paneltemp->setText(view.temperatureText);
+    }
+    Gauge3->setProgress(view.gasPercent);
+    Gauge3->setForeColor(view.gasReserve ? PetrolRed : GasGreen);
+
+    if (view.rpm) {
+        obrotomierz->setDigit(*view.rpm);
+        Scope1->setPosition(TScope::ChannelC, *view.rpmTrace);
+        Panel1->setText(view.rpmText);
+    }
+
+    Gauge2->setDigit(view.stepperPosition);
+    Panel4->setText(QString::number(view.stepperPosition));
+    Scope1->setPosition(TScope::ChannelD, view.stepperTrace);
+
+    AbLED1->setChecked(!view.onPetrol);
+    AbLED1->setCaption(view.fuelText);
+    pagestyle::setTextColour(*AbLED1, view.onPetrol ? PetrolRed : Label47->palette().color(QPalette::WindowText));
+}
+
+void VisualisationPage::showThermometer(int raw)
+{
+    AbThermometer1->setDigit(raw);
+}
+
+void VisualisationPage::showProbe(const telemetry::ProbeDisplay &display, double layoutScale)
+{
+    showProbeOnBar(*LEDMeter1, display);
+    if (display.tradedPlaces)
+        placeRichLeanLabels(*display.tradedPlaces, layoutScale);
+    showLambdaAxis(display.axisLabels);
+}
+
+void VisualisationPage::showLambdaAxis(const QStringList &labels)
+{
+    QLabel *axis[] = {WykresLambdaY1, WykresLambdaY2, WykresLambdaY3, WykresLambdaY4, WykresLambdaY5};
+    for (int i = 0; i < 5; ++i)
+        axis[i]->setText(labels.value(i));
+}
+
+int VisualisationPage::lambdaBarTop() const
+{
+    return LEDMeter1->max();
 }
 
 void VisualisationPage::showTemperatureReading(bool shown)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LiveView.h"
+#include "Telemetry.h"
 #include "tscope.h"
 
 #include <QWidget>
@@ -44,6 +46,14 @@ public:
     // "Bogata" and "Uboga" beside the lambda bar, each at its own design top
     // or at the other's, scaled by the layout factor.
     void placeRichLeanLabels(bool traded, double layoutScale = 1.0);
+    void showLive(const LiveView &view);
+    // The thermometer alone, as the Parameters page's strip keeps it current.
+    void showThermometer(int raw);
+    // The lambda bar, its rich/lean labels and the chart's axis by the probe.
+    void showProbe(const telemetry::ProbeDisplay &display, double layoutScale);
+    // The chart's lambda axis alone.
+    void showLambdaAxis(const QStringList &labels);
+    int lambdaBarTop() const;
     // The thermometer and its texts, for a controller whose sensor is on.
     void showTemperatureReading(bool shown);
     // The large red warning after too many live reads without a reply.
@@ -112,5 +122,8 @@ private:
     int richDesignTop_ = 0; // Label30
     int leanDesignTop_ = 0; // Label71
 };
+
+// A lambda bar's scale and colours by the probe.
+void showProbeOnBar(TLEDMeter &bar, const telemetry::ProbeDisplay &display);
 
 } // namespace qx

@@ -2,6 +2,7 @@
 
 #include "ParameterSet.h"
 #include "ParametersPageForm.h"
+#include "tledmeter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,6 +149,22 @@ void ParametersPage::CheckBox22_2Click()
 void ParametersPage::ComboBox9Change()
 {
     Edit10->setEnabled(ComboBox9->currentIndex() != 0);
+}
+
+void ParametersPage::showLiveStrip(const LiveStripView &view)
+{
+    ZmiennaLambda->setText(view.lambdaVolts);
+    LEDMeter2->setPosition(view.lambdaBar);
+    ZmiennaTPS->setText(view.tpsVolts);
+    if (view.temperatureText)
+        ZmiennaTemperatura->setText(*view.temperatureText);
+    if (view.rpmText)
+        ZmiennaObroty->setText(*view.rpmText);
+    ZmiennaSilnikKrokowy->setText(view.stepperText);
+    ZmiennaGazBenzyna->setText(view.fuelText);
+    QPalette palette = ZmiennaGazBenzyna->palette();
+    palette.setColor(QPalette::WindowText, view.fuelColour);
+    ZmiennaGazBenzyna->setPalette(palette);
 }
 
 bool ParametersPage::temperatureSensorOn() const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -13,6 +16,19 @@ class TLEDMeter;
 namespace qx {
 
 class ParameterSet;
+
+// What one live frame shows in the Parameters page's strip.
+struct LiveStripView
+{
+    QString lambdaVolts;
+    int lambdaBar = 0;
+    QString tpsVolts;
+    std::optional<QString> temperatureText; // controllers with the sensor only
+    std::optional<QString> rpmText;         // none while the speed is unknown
+    QString stepperText;
+    QString fuelText;
+    QColor fuelColour;
+};
 
 // The Parameters page: the controller's parameters in six groups, the
 // commands that read, write, reset and file them, the comment line and the
@@ -51,6 +67,9 @@ public:
     // sensor; its readings only while the sensor box is ticked.
     void showTemperatureSensor(bool supported);
     bool temperatureSensorOn() const;
+
+    void showLiveStrip(const LiveStripView &view);
+    TLEDMeter &lambdaBar() { return *LEDMeter2; }
 
     // Whether the comment line shows help texts.
     bool commentsOn() const { return commentsOn_; }
