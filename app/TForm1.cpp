@@ -10,18 +10,13 @@
 #include "VisualisationPage.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QPushButton>
 #include <QTimer>
 
 namespace qx {
@@ -124,7 +119,7 @@ void TForm1::buildPages()
     pagecontrol1->setGeometry(2, 0, 791, 513);
     ObrotyTab = new RpmPage(protocol_, liveAverage_);
     pagecontrol1->addTab(ObrotyTab, QStringLiteral("Obroty"));
-    ParametryTab = new ParametersPage(parameters_, ObrotyTab->Edit23);
+    ParametryTab = new ParametersPage(parameters_, ObrotyTab->analogThresholdField());
     pagecontrol1->addTab(ParametryTab, QStringLiteral("Parametry systemu"));
     WizualizacjaTab = new VisualisationPage;
     pagecontrol1->addTab(WizualizacjaTab, QStringLiteral("Wizualizacja"));
@@ -145,15 +140,15 @@ void TForm1::connectMenu()
     connect(menu_.DruButton, &QAction::triggered, this, &TForm1::DruButtonClick);
     pagecontrol1->setChangeCheck([this] { return navigator_.pagecontrol1Changing(); });
     connect(pagecontrol1, &PageControl::changedByUser, this, [this] { navigator_.pagecontrol1Change(); });
-    connect(ParametryTab->ZapButPic, &QPushButton::clicked, this, &TForm1::ZapButPicClick);
-    connect(ParametryTab->odczButPic, &QPushButton::clicked, this, &TForm1::odczButPicClick);
+    connect(ParametryTab, &ParametersPage::ZapButPicClicked, this, &TForm1::ZapButPicClick);
+    connect(ParametryTab, &ParametersPage::odczButPicClicked, this, &TForm1::odczButPicClick);
     connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { navigator_.markParametersEdited(); });
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
     connect(menu_.AutodetekcjaMenu, &QAction::triggered, this, &TForm1::AutodetekcjaMenuClick);
     connect(menu_.wersjasterownika1, &QAction::triggered, this, &TForm1::wersjasterownika1Click);
-    connect(ObrotyTab->OdczytUkladuButt, &QPushButton::clicked, this, &TForm1::OdczytUkladuButtClick);
+    connect(ObrotyTab, &RpmPage::OdczytUkladuButtClicked, this, &TForm1::OdczytUkladuButtClick);
     connect(menu_.PortGroup, &QMenu::aboutToShow, this, &TForm1::describePorts);
 }
 
@@ -199,9 +194,7 @@ void TForm1::FormCreate()
 
 void TForm1::FormActivate()
 {
-    // Another page may be shown, where the list cannot take the focus.
-    if (ObrotyTab->ComboBox2->isVisible())
-        ObrotyTab->ComboBox2->setFocus();
+    ObrotyTab->focusIgnitionList();
 }
 
 bool TForm1::event(QEvent *event)
@@ -391,7 +384,7 @@ void TForm1::showPortChoice(int portNumber)
 int TForm1::ignitionListIndex(IgnitionList list) const
 {
     // The adaptation page's list comes with that page.
-    return list == IgnitionList::Rpm ? ObrotyTab->ComboBox2->currentIndex() : -1;
+    return list == IgnitionList::Rpm ? ObrotyTab->ignitionIndex() : -1;
 }
 
 QString TForm1::versionCaption(int version) const
@@ -413,28 +406,27 @@ void TForm1::applyIdentification(const Identification &facts)
     if (facts.tempSensorSupported)
         applyTemperatureOptions(*facts.tempSensorSupported);
     if (facts.analogModel)
-        ObrotyTab->GroupBoxAnalog->setVisible(*facts.analogModel);
+        ObrotyTab->showAnalogThreshold(*facts.analogModel);
     if (facts.analogThreshold)
-        ObrotyTab->Edit23->setCurrentText(*facts.analogThreshold);
+        ObrotyTab->setAnalogThresholdText(*facts.analogThreshold);
     if (facts.version)
         setWindowTitle(versionCaption(*facts.version));
     // The adaptation page's list will mirror this one.
     if (facts.ignitionListIndex)
-        ObrotyTab->ComboBox2->setCurrentIndex(*facts.ignitionListIndex);
+        ObrotyTab->setIgnitionIndex(*facts.ignitionListIndex);
 }
 
 void TForm1::applyBlockFacts(const BlockFacts &facts)
 {
-    ObrotyTab->ComboBox2->setCurrentIndex(facts.ignitionListIndex);
-    // A change of the tick runs the box's own handler, as a click would.
-    ParametryTab->CheckBox22_2->setChecked(facts.tempSensorOn);
+    ObrotyTab->setIgnitionIndex(facts.ignitionListIndex);
+    ParametryTab->setTemperatureSensorOn(facts.tempSensorOn);
 }
 
 LeaveFields TForm1::parametersLeaveFields() const
 {
     const ParametersPage *p = ParametryTab;
-    return {p->Edit12->text(), p->Edit11_1->text(), p->Edit11_2->text(),
-            p->Edit14->text(), p->Edit2->text(),    p->Edit18->text()};
+    return {p->fieldText(P::StepStart),  p->fieldText(P::StepMin),         p->fieldText(P::StepMax),
+            p->fieldText(P::StartDelay), p->fieldText(P::LambdaThreshold), p->fieldText(P::StepOpening)};
 }
 
 void TForm1::CollectParameters()

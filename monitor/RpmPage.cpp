@@ -63,6 +63,7 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     OdczytUkladuButt->setObjectName(QStringLiteral("OdczytUkladuButt"));
     OdczytUkladuButt->setGeometry(24, 310, 300, 36);
     OdczytUkladuButt->setFont(listFont);
+    connect(OdczytUkladuButt, &QPushButton::clicked, this, &RpmPage::OdczytUkladuButtClicked);
 
     GroupBoxAnalog = new QGroupBox(this);
     GroupBoxAnalog->setObjectName(QStringLiteral("GroupBoxAnalog"));
@@ -98,6 +99,33 @@ void RpmPage::TimerObrTimer()
         gauge1->setDigit(*rpm);
         Panelobroty->setText(QString::number(rpmShown(*rpm)));
     }
+}
+
+int RpmPage::ignitionIndex() const
+{
+    return ComboBox2->currentIndex();
+}
+
+void RpmPage::setIgnitionIndex(int index)
+{
+    ComboBox2->setCurrentIndex(index);
+}
+
+void RpmPage::focusIgnitionList()
+{
+    // Another page may be shown, where the list cannot take the focus.
+    if (ComboBox2->isVisible())
+        ComboBox2->setFocus();
+}
+
+void RpmPage::showAnalogThreshold(bool shown)
+{
+    GroupBoxAnalog->setVisible(shown);
+}
+
+void RpmPage::setAnalogThresholdText(const QString &text)
+{
+    Edit23->setCurrentText(text);
 }
 
 } // namespace qx

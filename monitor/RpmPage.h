@@ -26,6 +26,21 @@ public:
     // One poll of the live data, every 100 ms while the page is shown.
     void TimerObrTimer();
 
+    // The entry of the ignition list; -1 with none chosen.
+    int ignitionIndex() const;
+    void setIgnitionIndex(int index);
+    void focusIgnitionList();
+    // The analog threshold group, offered by controllers that have it.
+    void showAnalogThreshold(bool shown);
+    void setAnalogThresholdText(const QString &text);
+    // The threshold field, whose text travels with the Parameters page's set.
+    QComboBox *analogThresholdField() const { return Edit23; }
+
+signals:
+    // The fitter asked for the ignition system to be read again.
+    void OdczytUkladuButtClicked();
+
+private:
     QComboBox *ComboBox2;
     QComboBox *Edit23;
     QGroupBox *GroupBoxAnalog;
@@ -33,7 +48,6 @@ public:
     TAb270Meter *gauge1;
     QLabel *Panelobroty;
 
-private:
     ControllerProtocol &protocol_;
     LiveAverage &average_;
 };

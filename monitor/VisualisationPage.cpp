@@ -81,7 +81,7 @@ void VisualisationPage::CheckBox42Click()
 
 void VisualisationPage::showTrace(TScope::Channel channel)
 {
-    const visualisation::TraceRow &trace = visualisation::traceRows()[size_t(channel)];
+    const visualisation::TraceRow &trace = VisualisationPageTables::traceRows()[size_t(channel)];
     const bool shown = (this->*trace.selector)->isChecked();
     Scope1->setChannelEnabled(channel, shown);
     (this->*trace.scalePanel)->setVisible(shown);

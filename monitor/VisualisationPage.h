@@ -60,6 +60,9 @@ public:
     void showTransmissionError(const QString &text);
     void setSampleInterval(int interval);
 
+private:
+    friend struct VisualisationPageTables;
+
     // Lambda
     QLabel *Label75 = nullptr;
     TLEDMeter *LEDMeter1 = nullptr;
@@ -113,7 +116,6 @@ public:
     QLabel *Label44 = nullptr;
     QLabel *TranserrorLabel = nullptr;
 
-private:
     void buildInstruments();
     void buildTexts();
     void buildChart();

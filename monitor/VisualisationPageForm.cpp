@@ -70,30 +70,6 @@ struct TextRow
 constexpr Qt::Alignment headingAlignment = Qt::AlignHCenter | Qt::AlignBottom;
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
 
-const TextRow textRows[] = {
-    {QX_WIZ(Panel1), "0", {8, 236, 78, 30}, textPt, Look::Readout, Qt::AlignCenter},
-    {QX_WIZ(Panel5), "0.00", {184, 360, 58, 28}, textPt, Look::Readout, Qt::AlignCenter},
-    {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 236, 20}, textPt, Look::Heading, left},
-    {QX_WIZ(CzasTHLabel), "TH: ", {6, 416, 34, 24}, textPt, Look::Note, left},
-    {QX_WIZ(Label43), "0", {40, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
-    {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
-    {QX_WIZ(Label44), "0", {164, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
-    {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 446, 236, 40}, alarmPt, Look::Alarm, left},
-
-    {QX_WIZ(Label75), "Lambda", {250, 2, 92, 40}, textPt, Look::Heading, headingAlignment},
-    {QX_WIZ(Label71), "Uboga", {288, 46, 60, 20}, textPt, Look::Note, left},
-    {QX_WIZ(Label30), "Bogata", {288, 176, 60, 20}, textPt, Look::Note, left},
-    {QX_WIZ(Panel6), "0.00", {254, 200, 84, 28}, textPt, Look::Readout, Qt::AlignCenter},
-
-    {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 170, 40}, textPt, Look::Heading, headingAlignment},
-    {QX_WIZ(Label47), "Otwarty", {434, 71, 86, 20}, textPt, Look::Note, left},
-    {QX_WIZ(Label27), "Zamknięty", {434, 161, 86, 20}, textPt, Look::Note, left},
-    {QX_WIZ(Panel4), "0", {352, 200, 78, 28}, textPt, Look::Readout, Qt::AlignCenter},
-
-    {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {528, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
-    {QX_WIZ(Label42), "Temperatura reduktora", {659, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
-    {QX_WIZ(paneltemp), "0", {680, 200, 80, 28}, textPt, Look::Readout, Qt::AlignCenter},
-};
 
 // The lambda scale left of the chart, bottom to top, one label per grid line.
 struct AxisRow
@@ -103,16 +79,10 @@ struct AxisRow
     const char *text;
 };
 
-const AxisRow lambdaAxisRows[] = {
-    {QX_WIZ(WykresLambdaY1), "0,0"}, {QX_WIZ(WykresLambdaY2), "0,2"}, {QX_WIZ(WykresLambdaY3), "0,5"},
-    {QX_WIZ(WykresLambdaY4), "0,8"}, {QX_WIZ(WykresLambdaY5), "1,0"},
-};
 
 } // namespace
 
-namespace visualisation {
-
-const std::array<TraceRow, TScope::channelCount> &traceRows()
+const std::array<TraceRow, TScope::channelCount> &VisualisationPageTables::traceRows()
 {
     static const std::array<TraceRow, TScope::channelCount> rows = {{
         {QX_WIZ(CheckBox39), "&LAMBDA", QX_WIZ(Panel2), "λ\nV", QColor(0xff, 0x00, 0x00)},
@@ -122,8 +92,6 @@ const std::array<TraceRow, TScope::channelCount> &traceRows()
     }};
     return rows;
 }
-
-} // namespace visualisation
 
 void VisualisationPage::buildInstruments()
 {
@@ -166,6 +134,31 @@ void VisualisationPage::buildInstruments()
 
 void VisualisationPage::buildTexts()
 {
+    static const TextRow textRows[] = {
+        {QX_WIZ(Panel1), "0", {8, 236, 78, 30}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(Panel5), "0.00", {184, 360, 58, 28}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 236, 20}, textPt, Look::Heading, left},
+        {QX_WIZ(CzasTHLabel), "TH: ", {6, 416, 34, 24}, textPt, Look::Note, left},
+        {QX_WIZ(Label43), "0", {40, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
+        {QX_WIZ(Label44), "0", {164, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 446, 236, 40}, alarmPt, Look::Alarm, left},
+    
+        {QX_WIZ(Label75), "Lambda", {250, 2, 92, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(Label71), "Uboga", {288, 46, 60, 20}, textPt, Look::Note, left},
+        {QX_WIZ(Label30), "Bogata", {288, 176, 60, 20}, textPt, Look::Note, left},
+        {QX_WIZ(Panel6), "0.00", {254, 200, 84, 28}, textPt, Look::Readout, Qt::AlignCenter},
+    
+        {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 170, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(Label47), "Otwarty", {434, 71, 86, 20}, textPt, Look::Note, left},
+        {QX_WIZ(Label27), "Zamknięty", {434, 161, 86, 20}, textPt, Look::Note, left},
+        {QX_WIZ(Panel4), "0", {352, 200, 78, 28}, textPt, Look::Readout, Qt::AlignCenter},
+    
+        {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {528, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(Label42), "Temperatura reduktora", {659, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(paneltemp), "0", {680, 200, 80, 28}, textPt, Look::Readout, Qt::AlignCenter},
+    };
+
     for (const TextRow &row : textRows)
         this->*row.member = makeText(this, row.name, QString::fromUtf8(row.text), row.box, row.points, row.look,
                                      row.alignment);
@@ -178,6 +171,11 @@ void VisualisationPage::buildTexts()
 
 void VisualisationPage::buildChart()
 {
+    static const AxisRow lambdaAxisRows[] = {
+        {QX_WIZ(WykresLambdaY1), "0,0"}, {QX_WIZ(WykresLambdaY2), "0,2"}, {QX_WIZ(WykresLambdaY3), "0,5"},
+        {QX_WIZ(WykresLambdaY4), "0,8"}, {QX_WIZ(WykresLambdaY5), "1,0"},
+    };
+
     Scope1 = named(new TScope(this), "Scope1", chartBox);
     Scope1->setGridSize(gridPixels);
     Scope1->setInterval(10);
@@ -196,7 +194,7 @@ void VisualisationPage::buildChart()
     GroupBox11 = named(new QGroupBox(this), "GroupBox11", {674, 238, 107, 232});
     setPointSize(*GroupBox11, controlPt);
 
-    const auto &traces = traceRows();
+    const auto &traces = VisualisationPageTables::traceRows();
     for (int channel = 0; channel < TScope::channelCount; ++channel) {
         const TraceRow &trace = traces[size_t(channel)];
         Scope1->setLineColor(TScope::Channel(channel), trace.colour);

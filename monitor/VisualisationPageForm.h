@@ -23,7 +23,15 @@ struct TraceRow
     QColor colour;
 };
 
-// Indexed by TScope::Channel.
-const std::array<TraceRow, TScope::channelCount> &traceRows();
-
 } // namespace qx::visualisation
+
+namespace qx {
+
+// The page's tables, which name its private controls.
+struct VisualisationPageTables
+{
+    // Indexed by TScope::Channel.
+    static const std::array<visualisation::TraceRow, TScope::channelCount> &traceRows();
+};
+
+} // namespace qx

@@ -43,7 +43,7 @@ ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresh
 void ParametersPage::ShowParameters()
 {
     const ParameterSet &set = parameters_;
-    for (const PageGroup &group : pageGroups()) {
+    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
         for (const PageRow &row : group.rows) {
             if (row.list.member)
                 (this->*row.list.member)->setCurrentIndex(set.text(row.param).toInt());
@@ -72,7 +72,7 @@ void ParametersPage::ShowParameters()
 void ParametersPage::CollectParameters()
 {
     ParameterSet &set = parameters_;
-    for (const PageGroup &group : pageGroups()) {
+    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
         for (const PageRow &row : group.rows) {
             if (row.list.member)
                 set.setText(row.param, QString::number((this->*row.list.member)->currentIndex()));
@@ -87,6 +87,25 @@ void ParametersPage::CollectParameters()
     set.setText(P::BoschProbe, flagText(CheckBox13_3->isChecked()));
     set.setText(P::CutoffOn, flagText(CheckBox15->isChecked()));
     set.setText(P::TempSensorBox, flagText(CheckBox22_2->isChecked()));
+}
+
+QString ParametersPage::fieldText(Param param) const
+{
+    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
+        for (const PageRow &row : group.rows) {
+            if (row.field.member && row.param == param)
+                return (this->*row.field.member)->text();
+            if (row.second.member && row.secondParam == param)
+                return (this->*row.second.member)->text();
+        }
+    }
+    return QString();
+}
+
+void ParametersPage::setTemperatureSensorOn(bool on)
+{
+    // A change of the tick runs the box's own handler, as a click would.
+    CheckBox22_2->setChecked(on);
 }
 
 void ParametersPage::CheckBox13_3Click()

@@ -16,6 +16,7 @@ class TLEDMeter;
 namespace qx {
 
 class ParameterSet;
+struct Param;
 
 // What one live frame shows in the Parameters page's strip.
 struct LiveStripView
@@ -34,7 +35,7 @@ struct LiveStripView
 // commands that read, write, reset and file them, the comment line and the
 // strip of live values along the bottom. It moves texts between the
 // ParameterSet and its controls; the exchanges with the controller live
-// elsewhere and reach the controls through the public members.
+// elsewhere and reach the page through its methods.
 class ParametersPage final : public QWidget
 {
     Q_OBJECT
@@ -68,11 +69,25 @@ public:
     void showTemperatureSensor(bool supported);
     bool temperatureSensorOn() const;
 
+    // The text of the field that shows a parameter.
+    QString fieldText(Param param) const;
+    void setTemperatureSensorOn(bool on);
     void showLiveStrip(const LiveStripView &view);
     TLEDMeter &lambdaBar() { return *LEDMeter2; }
 
     // Whether the comment line shows help texts.
     bool commentsOn() const { return commentsOn_; }
+
+signals:
+    // The fitter pressed "Zapisz parametry" or the read button.
+    void ZapButPicClicked();
+    void odczButPicClicked();
+    // A box changed a parameter: the controller no longer holds what the
+    // page shows.
+    void parametersEdited();
+
+private:
+    friend struct ParametersPageTables;
 
     QGroupBox *GroupBox20 = nullptr;
     QGroupBox *GroupBox9 = nullptr;
@@ -164,12 +179,6 @@ public:
     QLabel *ZmiennaGazBenzyna = nullptr;
     QLabel *aktZasilanieLabel = nullptr;
 
-signals:
-    // A box changed a parameter: the controller no longer holds what the
-    // page shows.
-    void parametersEdited();
-
-private:
     // Building the page; the layout is in ParametersPageLayout.cpp.
     void buildGroups();
     void buildCommands();

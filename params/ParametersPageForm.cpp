@@ -59,7 +59,7 @@ PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QChec
 
 } // namespace
 
-const std::vector<PageGroup> &pageGroups()
+const std::vector<PageGroup> &ParametersPageTables::pageGroups()
 {
     static const std::vector<PageGroup> groups{
         {QX_NAMED(GroupBox20), PageColumn::Left, 115, {

@@ -68,7 +68,11 @@ struct PageGroup
     std::vector<PageRow> rows;
 };
 
-// The six groups, top to bottom in each column.
-const std::vector<PageGroup> &pageGroups();
+// The page's tables, which name its private controls.
+struct ParametersPageTables
+{
+    // The six groups, top to bottom in each column.
+    static const std::vector<PageGroup> &pageGroups();
+};
 
 } // namespace qx

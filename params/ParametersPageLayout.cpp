@@ -192,7 +192,7 @@ void ParametersPage::buildGroups()
 {
     const int columnX[] = {LeftColumnX, int(roundHalfEven(PageWidth * RightColumnShare))};
     int columnTop[] = {0, 0};
-    for (const PageGroup &entry : pageGroups()) {
+    for (const PageGroup &entry : ParametersPageTables::pageGroups()) {
         const int column = entry.column == PageColumn::Left ? 0 : 1;
         const int height = int(roundHalfEven(GroupHeightFactor * entry.designHeight));
         QGroupBox *group = createNamed(this, entry.box, this);
@@ -233,6 +233,8 @@ void ParametersPage::buildCommands()
         setPointSize(button, CommandPt);
         button->setGeometry(cell(i));
     }
+    connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
+    connect(odczButPic, &QPushButton::clicked, this, &ParametersPage::odczButPicClicked);
 
     const QRect comments = cell(int(std::size(commands)));
     const PageMember<QCheckBox> commentsBox = QX_NAMED(WylaczkomentarzeCheck);

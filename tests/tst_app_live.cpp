@@ -2,6 +2,7 @@
 // polls following a simulated car, the transmission-error label, the
 // version-5 checksum, and the Parameters page's live strip.
 #include "CountingPortIo.h"
+#include "Controls.h"
 #include "DialogRecorder.h"
 #include "LivePolls.h"
 #include "ParametersPage.h"
@@ -97,7 +98,7 @@ private slots:
     void enteringTheVisualisationPage()
     {
         form->ParButtonClick();
-        form->ParametryTab->CheckBox15->click(); // an edit: the controller no longer holds the page
+        control<QCheckBox>(form->ParametryTab, "CheckBox15")->click(); // an edit: the controller no longer holds the page
         clearWire();
         form->WizButtonClick();
         const QByteArray bytes = sent();
@@ -127,27 +128,27 @@ private slots:
         sim.setCoolant(80);
         sim.setGasLevel(50);
         form->WizButtonClick();
-        QVERIFY(!page()->AbThermometer1->isHidden());
+        QVERIFY(!control<TAbThermometer>(page(), "AbThermometer1")->isHidden());
         // The car reaches its speed and the probe swings; the page follows
         // within a generous deadline.
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(page()->obrotomierz->digit() - 3000) <= 150, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(page()->Panel1->text().toInt() - 3000) <= 150, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(page()->paneltemp->text().toInt() - 80) <= 1, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(page()->Label43->text().toInt() > 0 && page()->Label44->text().toInt() > 0, 10000);
-        QCOMPARE(page()->Panel4->text().toInt(), page()->Gauge2->digit());
-        QCOMPARE(page()->Gauge3->progress(), 50);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<TAb270Meter>(page(), "obrotomierz")->digit() - 3000) <= 150, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "Panel1")->text().toInt() - 3000) <= 150, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 80) <= 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>(page(), "Label43")->text().toInt() > 0 && control<QLabel>(page(), "Label44")->text().toInt() > 0, 10000);
+        QCOMPARE(control<QLabel>(page(), "Panel4")->text().toInt(), control<TAbTank>(page(), "Gauge2")->digit());
+        QCOMPARE(control<TGauge>(page(), "Gauge3")->progress(), 50);
         const qxsim::CarState car = sim.carState();
-        QCOMPARE(page()->AbLED1->isChecked(), car.onGas);
-        QCOMPARE(page()->AbLED1->caption(), car.onGas ? QStringLiteral("Gaz") : QStringLiteral("Benzyna"));
+        QCOMPARE(control<TAbLED>(page(), "AbLED1")->isChecked(), car.onGas);
+        QCOMPARE(control<TAbLED>(page(), "AbLED1")->caption(), car.onGas ? QStringLiteral("Gaz") : QStringLiteral("Benzyna"));
 
         sim.setEngineRunning(false);
         sim.setGasLevel(10);
         sim.setCoolant(20);
-        QTRY_COMPARE_WITH_TIMEOUT(page()->Panel1->text(), QStringLiteral("0"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(page()->AbLED1->caption(), QStringLiteral("Benzyna"), 10000);
-        QVERIFY(!page()->AbLED1->isChecked());
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(page()->paneltemp->text().toInt() - 20) <= 1, 10000); // 1.9 °C a step
-        QTRY_COMPARE_WITH_TIMEOUT(page()->Gauge3->progress(), 10, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(page(), "Panel1")->text(), QStringLiteral("0"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(control<TAbLED>(page(), "AbLED1")->caption(), QStringLiteral("Benzyna"), 10000);
+        QVERIFY(!control<TAbLED>(page(), "AbLED1")->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 20) <= 1, 10000); // 1.9 °C a step
+        QTRY_COMPARE_WITH_TIMEOUT(control<TGauge>(page(), "Gauge3")->progress(), 10, 10000);
     }
 
     void transmissionErrorAfterTheTwentyFirstEmptyRead()
@@ -155,16 +156,16 @@ private slots:
         form->WizButtonClick();
         form->TimerWiz->stop();
         form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->TranserrorLabel->text(), QString());
+        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
         sim.setFault(qxsim::Fault::Silence);
         for (int i = 0; i < 20; ++i)
             form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->TranserrorLabel->text(), QString());
+        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
         form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->TranserrorLabel->text(), QStringLiteral("Brak odpowiedzi"));
+        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QStringLiteral("Brak odpowiedzi"));
         sim.setFault(qxsim::Fault::None);
         form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->TranserrorLabel->text(), QString());
+        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
     }
 
     void checksumFailureLeavesThePageAlone()
@@ -174,12 +175,12 @@ private slots:
         form->WizButtonClick();
         form->TimerWiz->stop();
         sim.setLiveFrame(hex("33a07b6e0007401a00")); // 0x33 = 1.00 V; the sum of bytes 0 to 6 is 0x03
-        const QString before = page()->Panel6->text();
+        const QString before = control<QLabel>(page(), "Panel6")->text();
         form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->Panel6->text(), before);
+        QCOMPARE(control<QLabel>(page(), "Panel6")->text(), before);
         sim.setLiveFrame(hex("33a07b6e0007400300"));
         form->livePolls().TimerWizTimer();
-        QCOMPARE(page()->Panel6->text(), QStringLiteral("1.00"));
+        QCOMPARE(control<QLabel>(page(), "Panel6")->text(), QStringLiteral("1.00"));
     }
 
     void probeVariantTwoSetsUpTheBar()
@@ -189,10 +190,10 @@ private slots:
         block[8] = char(block[8] | 0x02);
         sim.setParameterBlock(block);
         form->WizButtonClick();
-        QCOMPARE(page()->LEDMeter1->max(), 290);
-        QCOMPARE(page()->LEDMeter1->colorLed1(), QColor(0xFF, 0, 0));
-        QVERIFY2(page()->Label30->y() < page()->Label71->y(), "Bogata stands at the top");
-        QCOMPARE(page()->WykresLambdaY5->text(), QStringLiteral("5,0"));
+        QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->max(), 290);
+        QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->colorLed1(), QColor(0xFF, 0, 0));
+        QVERIFY2(control<QLabel>(page(), "Label30")->y() < control<QLabel>(page(), "Label71")->y(), "Bogata stands at the top");
+        QCOMPARE(control<QLabel>(page(), "WykresLambdaY5")->text(), QStringLiteral("5,0"));
     }
 
     void liveStripPollsAndPausesForTheButtons()
@@ -202,8 +203,8 @@ private slots:
         form->ParButtonClick();
         clearWire();
         pollUntil(5);
-        QVERIFY(qAbs(form->ParametryTab->ZmiennaObroty->text().toInt() - 2000) <= 100);
-        QVERIFY(!form->ParametryTab->ZmiennaLambda->text().isEmpty());
+        QVERIFY(qAbs(control<QLabel>(form->ParametryTab, "ZmiennaObroty")->text().toInt() - 2000) <= 100);
+        QVERIFY(!control<QLabel>(form->ParametryTab, "ZmiennaLambda")->text().isEmpty());
 
         // A read and a write run alone: no poll slips in between their bytes.
         clearWire();

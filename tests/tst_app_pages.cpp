@@ -2,6 +2,7 @@
 // the leave checks of the Parameters page, the read and save buttons, and a
 // write followed by a read giving back the same texts.
 #include "CountingPortIo.h"
+#include "Controls.h"
 #include "DialogRecorder.h"
 #include "MainMenu.h"
 #include "PageControl.h"
@@ -74,20 +75,20 @@ class TestAppPages : public QObject
     void typeDefaults()
     {
         auto *p = form->ParametryTab;
-        p->ComboBox1->setCurrentIndex(0);
-        p->ComboBox4->setCurrentIndex(0);
-        p->ComboBox9->setCurrentIndex(0);
-        p->ComboBox20->setCurrentIndex(0);
-        p->ComboBox21->setCurrentIndex(1);
+        control<QComboBox>(p, "ComboBox1")->setCurrentIndex(0);
+        control<QComboBox>(p, "ComboBox4")->setCurrentIndex(0);
+        control<QComboBox>(p, "ComboBox9")->setCurrentIndex(0);
+        control<QComboBox>(p, "ComboBox20")->setCurrentIndex(0);
+        control<QComboBox>(p, "ComboBox21")->setCurrentIndex(1);
         for (const auto &[name, text] : DefaultFields)
             field(name)->setText(text);
-        p->CheckBox8_2->setChecked(false);
-        p->CheckBox15->setChecked(false);
-        p->CheckBox22_2->setChecked(false);
-        p->CheckBox13_3->setChecked(false);
-        p->Edit13_1->setText("500");
-        p->Edit13_2->setText("500");
-        form->ObrotyTab->Edit23->setCurrentText("1");
+        control<QCheckBox>(p, "CheckBox8_2")->setChecked(false);
+        control<QCheckBox>(p, "CheckBox15")->setChecked(false);
+        control<QCheckBox>(p, "CheckBox22_2")->setChecked(false);
+        control<QCheckBox>(p, "CheckBox13_3")->setChecked(false);
+        control<QLineEdit>(p, "Edit13_1")->setText("500");
+        control<QLineEdit>(p, "Edit13_2")->setText("500");
+        control<QComboBox>(form->ObrotyTab, "Edit23")->setCurrentText("1");
     }
 
 private slots:
@@ -132,7 +133,7 @@ private slots:
                      qPrintable(QString("gap %1: %2 ms, nominal %3").arg(i).arg(gaps[i]).arg(nominal[i])));
         for (const auto &[name, text] : DefaultFields)
             QCOMPARE(field(name)->text(), QString(text));
-        QCOMPARE(form->ParametryTab->ComboBox21->currentIndex(), 1);
+        QCOMPARE(control<QComboBox>(form->ParametryTab, "ComboBox21")->currentIndex(), 1);
         QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerParamOdcz});
         QVERIFY(form->channel().isOpen());
         QVERIFY(!form->parametersInSync());
@@ -143,7 +144,7 @@ private slots:
     {
         form->ParButtonClick();
         field("Edit3")->setText("2500");
-        form->ParametryTab->CheckBox15->click(); // an edit: the page is out of sync
+        control<QCheckBox>(form->ParametryTab, "CheckBox15")->click(); // an edit: the page is out of sync
         QVERIFY(!form->parametersInSync());
         clearWire();
         form->ObrButtonClick();
@@ -269,14 +270,14 @@ private slots:
     void firstReadWithoutReplyKeepsTheTextsAndFollowsTheLists()
     {
         auto *p = form->ParametryTab;
-        p->ComboBox9->setCurrentIndex(0); // rising
-        p->CheckBox15->setChecked(false);
+        control<QComboBox>(p, "ComboBox9")->setCurrentIndex(0); // rising
+        control<QCheckBox>(p, "CheckBox15")->setChecked(false);
         sim.setFault(qxsim::Fault::Silence);
         form->ParButtonClick();
         QCOMPARE(field("Edit3")->text(), QStringLiteral("0"));
-        QVERIFY(!p->Edit10->isEnabled());
-        QVERIFY(!p->Edit16->isEnabled());
-        QVERIFY(!p->Edit17->isEnabled());
+        QVERIFY(!control<QLineEdit>(p, "Edit10")->isEnabled());
+        QVERIFY(!control<QLineEdit>(p, "Edit16")->isEnabled());
+        QVERIFY(!control<QLineEdit>(p, "Edit17")->isEnabled());
     }
 
     void leaveChecks_data()
@@ -311,7 +312,7 @@ private slots:
     void leavingTheRpmPageWritesTheTypedThreshold()
     {
         sim.setAnalogThreshold(40);
-        form->ObrotyTab->Edit23->setCurrentText("70");
+        control<QComboBox>(form->ObrotyTab, "Edit23")->setCurrentText("70");
         clearWire();
         clickTab(form->ParametryTab);
         // The ignition choice follows the threshold block, on a reopened port.

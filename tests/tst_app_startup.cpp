@@ -1,6 +1,7 @@
 // The main window against the simulator: the start-up exchanges, the RPM
 // page's polling and conversions, re-identification and exit.
 #include "CountingPortIo.h"
+#include "Controls.h"
 #include "DialogRecorder.h"
 #include "MainMenu.h"
 #include "PortIoUnderTest.h"
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(form->windowTitle(), "Quorvantix wersja 4.3 (Build " + qx::ProgramBuildText() + " - " + caption);
         QVERIFY(form->channel().isOpen());
         QVERIFY(form->TimerObr->isActive());
-        QCOMPARE(form->ObrotyTab->GroupBoxAnalog->isHidden(), version < 8 || silent);
+        QCOMPARE(control<QGroupBox>(form->ObrotyTab, "GroupBoxAnalog")->isHidden(), version < 8 || silent);
         QVERIFY(!form->pagecontrol1->isTabVisible(form->pagecontrol1->indexOf(form->DrukowanieTab)));
         QCOMPARE(dialogs->entries.size(), 0);
         for (QTimer *timer : allTimers())
@@ -180,12 +181,12 @@ private slots:
         sim.setLiveFrame(frameWithPeriod(period));
         form->FormCreate();
         form->TimerObr->stop();
-        form->ObrotyTab->ComboBox2->setCurrentIndex(ignitionIndex);
-        form->ObrotyTab->gauge1->setDigit(1234);
+        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(ignitionIndex);
+        control<TAb270Meter>(form->ObrotyTab, "gauge1")->setDigit(1234);
         for (int i = 0; i < 6; ++i)
             form->ObrotyTab->TimerObrTimer();
-        QTEST(form->ObrotyTab->gauge1->digit(), "meter");
-        QTEST(form->ObrotyTab->Panelobroty->text(), "panel");
+        QTEST(control<TAb270Meter>(form->ObrotyTab, "gauge1")->digit(), "meter");
+        QTEST(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), "panel");
     }
 
     void standingPeriodChangesNothing()
@@ -193,9 +194,9 @@ private slots:
         sim.setLiveFrame(frameWithPeriod(0));
         form->FormCreate();
         form->TimerObr->stop();
-        form->ObrotyTab->Panelobroty->setText(QStringLiteral("1500"));
+        control<QLabel>(form->ObrotyTab, "Panelobroty")->setText(QStringLiteral("1500"));
         form->ObrotyTab->TimerObrTimer();
-        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("1500"));
+        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1500"));
     }
 
     void ignitionChangeActsAtTheNextPollAlone()
@@ -204,13 +205,13 @@ private slots:
         form->TimerObr->stop();
         for (int i = 0; i < 6; ++i)
             form->ObrotyTab->TimerObrTimer();
-        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
+        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
         clearWire();
-        form->ObrotyTab->ComboBox2->setCurrentIndex(5);
+        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(5);
         QVERIFY(sent().isEmpty());
         form->ObrotyTab->TimerObrTimer();
         QCOMPARE(wire::bytes(sent()), hex("02"));
-        QCOMPARE(form->ObrotyTab->Panelobroty->text(), QStringLiteral("1000"));
+        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1000"));
     }
 
     void averagingStartsAfterFivePolls()
@@ -222,7 +223,7 @@ private slots:
         for (int i = 0; i < 6; ++i) {
             sim.setLiveFrame(frameWithPeriod(periods[i]));
             form->ObrotyTab->TimerObrTimer();
-            QCOMPARE(form->ObrotyTab->Panelobroty->text(), QString(shown[i]));
+            QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QString(shown[i]));
         }
     }
 
@@ -238,8 +239,8 @@ private slots:
         clearWire();
         form->OdczytUkladuButtClick();
         QCOMPARE(wire::bytes(sent()), hex("01 aa 22 0a 01 01 09"));
-        QCOMPARE(form->ObrotyTab->Edit23->currentText(), QStringLiteral("90"));
-        QCOMPARE(form->ObrotyTab->ComboBox2->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(form->ObrotyTab, "Edit23")->currentText(), QStringLiteral("90"));
+        QCOMPARE(control<QComboBox>(form->ObrotyTab, "ComboBox2")->currentIndex(), 0);
         QCOMPARE(form->protocol().state().RpmConstant, 19200);
         QVERIFY(form->TimerObr->isActive());
         QVERIFY(form->channel().isOpen());
@@ -295,14 +296,14 @@ private slots:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->ObrotyTab->ComboBox2));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<QComboBox>(form->ObrotyTab, "ComboBox2")));
         QVERIFY(form->menu().AutodetekcjaMenu->isVisible());
 
         form->pagecontrol1->setCurrentWidget(form->ParametryTab);
-        form->ParametryTab->Edit3->setFocus();
+        control<QLineEdit>(form->ParametryTab, "Edit3")->setFocus();
         QTRY_VERIFY(!form->menu().AutodetekcjaMenu->isVisible());
         form->pagecontrol1->setCurrentWidget(form->ObrotyTab);
-        form->ObrotyTab->ComboBox2->setFocus();
+        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setFocus();
         QTRY_VERIFY(form->menu().AutodetekcjaMenu->isVisible());
     }
 

@@ -1,5 +1,6 @@
 // Bad lines and bad controllers: none of them may crash or hang the program,
 // and each shows the user what happened.
+#include "Controls.h"
 #include "DialogRecorder.h"
 #include "PortIoUnderTest.h"
 #include "TestController.h"
@@ -67,7 +68,7 @@ private slots:
         form->texts().setText(qx::TextKey::PortOpenError, PortError);
         form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
         form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
-        transmissionLabel = form->WizualizacjaTab->TranserrorLabel;
+        transmissionLabel = control<QLabel>(form->WizualizacjaTab, "TranserrorLabel");
     }
 
     void cleanup()

@@ -1,5 +1,6 @@
 // The Visualisation page: its named controls and their built-in texts, a
 // layout without overlaps, and the page's own chart controls.
+#include "Controls.h"
 #include "VisualisationPage.h"
 
 #include <QCheckBox>
@@ -15,11 +16,6 @@ using qx::VisualisationPage;
 namespace {
 
 const QSize designPage(787, 487);
-
-QWidget *control(VisualisationPage &page, const QString &name)
-{
-    return page.findChild<QWidget *>(name);
-}
 
 // Named controls of the page itself, leaving out Qt's own inner parts.
 QList<QWidget *> namedControls(const QWidget &parent)
@@ -99,7 +95,7 @@ private slots:
         QFETCH(QString, text);
         VisualisationPage page;
         QCOMPARE(page.objectName(), QStringLiteral("WizualizacjaTab"));
-        QWidget *found = control(page, name);
+        QWidget *found = page.findChild<QWidget *>(name);
         QVERIFY2(found, qPrintable(name));
         QVERIFY(found->inherits(className.toLatin1()));
         if (!text.isEmpty())
@@ -178,12 +174,12 @@ private slots:
         QFETCH(bool, shownAtStart);
         VisualisationPage page;
         auto *box = page.findChild<QCheckBox *>(selector);
-        QWidget *panel = control(page, scalePanel);
+        QWidget *panel = page.findChild<QWidget *>(scalePanel);
         const auto trace = TScope::Channel(channel);
 
         for (bool shown : {shownAtStart, !shownAtStart, shownAtStart}) {
             QCOMPARE(box->isChecked(), shown);
-            QCOMPARE(page.Scope1->isChannelEnabled(trace), shown);
+            QCOMPARE(control<TScope>(&page, "Scope1")->isChannelEnabled(trace), shown);
             QCOMPARE(panel->isHidden(), !shown);
             box->click();
         }
@@ -206,13 +202,13 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, interval);
         VisualisationPage page;
-        QCOMPARE(page.UpDown1->minimum(), 1);
-        QCOMPARE(page.UpDown1->maximum(), 4);
+        QCOMPARE(control<QSpinBox>(&page, "UpDown1")->minimum(), 1);
+        QCOMPARE(control<QSpinBox>(&page, "UpDown1")->maximum(), 4);
         // Arrive from the far end, so position 1 is a change too.
-        page.UpDown1->setValue(position == 4 ? 1 : 4);
-        page.UpDown1->setValue(position);
-        QCOMPARE(page.WykresLambdaX->text(), caption);
-        QCOMPARE(page.Scope1->interval(), interval);
+        control<QSpinBox>(&page, "UpDown1")->setValue(position == 4 ? 1 : 4);
+        control<QSpinBox>(&page, "UpDown1")->setValue(position);
+        QCOMPARE(control<QLabel>(&page, "WykresLambdaX")->text(), caption);
+        QCOMPARE(control<TScope>(&page, "Scope1")->interval(), interval);
     }
 
     void gridSwitch()
@@ -220,24 +216,24 @@ private slots:
         VisualisationPage page;
         const QColor grid(0xc0, 0xc0, 0xc0);
         const QColor traceBackground(0xff, 0xff, 0xca); // 0xCAFFFF in blue-green-red order
-        QVERIFY(page.CheckBox10->isChecked());
-        QCOMPARE(page.Scope1->gridColor(), grid);
-        QCOMPARE(page.Scope1->backgroundColor(), traceBackground);
-        page.CheckBox10->click();
-        QCOMPARE(page.Scope1->gridColor(), traceBackground);
-        page.CheckBox10->click();
-        QCOMPARE(page.Scope1->gridColor(), grid);
+        QVERIFY(control<QCheckBox>(&page, "CheckBox10")->isChecked());
+        QCOMPARE(control<TScope>(&page, "Scope1")->gridColor(), grid);
+        QCOMPARE(control<TScope>(&page, "Scope1")->backgroundColor(), traceBackground);
+        control<QCheckBox>(&page, "CheckBox10")->click();
+        QCOMPARE(control<TScope>(&page, "Scope1")->gridColor(), traceBackground);
+        control<QCheckBox>(&page, "CheckBox10")->click();
+        QCOMPARE(control<TScope>(&page, "Scope1")->gridColor(), grid);
     }
 
     void pause()
     {
         VisualisationPage page;
-        QVERIFY(page.SpeedButton4->isCheckable());
-        QVERIFY(page.Scope1->isActive());
-        page.SpeedButton4->click();
-        QVERIFY(!page.Scope1->isActive());
-        page.SpeedButton4->click();
-        QVERIFY(page.Scope1->isActive());
+        QVERIFY(control<QToolButton>(&page, "SpeedButton4")->isCheckable());
+        QVERIFY(control<TScope>(&page, "Scope1")->isActive());
+        control<QToolButton>(&page, "SpeedButton4")->click();
+        QVERIFY(!control<TScope>(&page, "Scope1")->isActive());
+        control<QToolButton>(&page, "SpeedButton4")->click();
+        QVERIFY(control<TScope>(&page, "Scope1")->isActive());
     }
 
     void richLeanPlaces_data()
@@ -257,17 +253,17 @@ private slots:
         QFETCH(bool, traded);
         QFETCH(double, scale);
         VisualisationPage page;
-        const int rich = page.Label30->y();
-        const int lean = page.Label71->y();
+        const int rich = control<QLabel>(&page, "Label30")->y();
+        const int lean = control<QLabel>(&page, "Label71")->y();
         QVERIFY2(lean < rich, "Uboga stands above Bogata in the design");
-        const QPoint richLeft = page.Label30->pos();
+        const QPoint richLeft = control<QLabel>(&page, "Label30")->pos();
 
         page.placeRichLeanLabels(!traded, 1.608);
         page.placeRichLeanLabels(traded, scale);
         const auto at = [scale](int top) { return int(std::nearbyint(scale * top)); };
-        QCOMPARE(page.Label30->y(), at(traded ? lean : rich));
-        QCOMPARE(page.Label71->y(), at(traded ? rich : lean));
-        QCOMPARE(page.Label30->x(), richLeft.x());
+        QCOMPARE(control<QLabel>(&page, "Label30")->y(), at(traded ? lean : rich));
+        QCOMPARE(control<QLabel>(&page, "Label71")->y(), at(traded ? rich : lean));
+        QCOMPARE(control<QLabel>(&page, "Label30")->x(), richLeft.x());
     }
 };
 

@@ -88,7 +88,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(bool, sensorTicked);
         fill(set, texts);
-        page->CheckBox22_2->setChecked(sensorTicked); // the read's part
+        control<QCheckBox>("CheckBox22_2")->setChecked(sensorTicked); // the read's part
         page->ShowParameters();
         set = ParameterSet();
         page->CollectParameters();
@@ -131,12 +131,12 @@ private slots:
         set.setText(P::BoschProbe, bosch);
         QSignalSpy edited(page.get(), &ParametersPage::parametersEdited);
         page->ShowParameters();
-        QTEST(page->Edit10->isEnabled(), "deltaEnabled");
-        QTEST(page->Edit16->isEnabled(), "cutoffFieldsEnabled");
-        QTEST(page->Edit17->isEnabled(), "cutoffFieldsEnabled");
-        QTEST(page->CheckBox15->isChecked(), "cutoffTicked");
-        QTEST(page->CheckBox8_2->isChecked(), "maxRpmOffTicked");
-        QTEST(page->CheckBox13_3->isChecked(), "boschTicked");
+        QTEST(control<QLineEdit>("Edit10")->isEnabled(), "deltaEnabled");
+        QTEST(control<QLineEdit>("Edit16")->isEnabled(), "cutoffFieldsEnabled");
+        QTEST(control<QLineEdit>("Edit17")->isEnabled(), "cutoffFieldsEnabled");
+        QTEST(control<QCheckBox>("CheckBox15")->isChecked(), "cutoffTicked");
+        QTEST(control<QCheckBox>("CheckBox8_2")->isChecked(), "maxRpmOffTicked");
+        QTEST(control<QCheckBox>("CheckBox13_3")->isChecked(), "boschTicked");
         QCOMPARE(edited.count(), 0);
     }
 
@@ -160,18 +160,18 @@ private slots:
         QFETCH(bool, deltaEnabled);
         QFETCH(bool, cutoffFieldsEnabled);
         {
-            const QSignalBlocker list(page->ComboBox9);
-            const QSignalBlocker box(page->CheckBox15);
-            page->ComboBox9->setCurrentIndex(rpmKindIndex);
-            page->CheckBox15->setChecked(cutoffTicked);
+            const QSignalBlocker list(control<QComboBox>("ComboBox9"));
+            const QSignalBlocker box(control<QCheckBox>("CheckBox15"));
+            control<QComboBox>("ComboBox9")->setCurrentIndex(rpmKindIndex);
+            control<QCheckBox>("CheckBox15")->setChecked(cutoffTicked);
         }
-        page->Edit10->setEnabled(!deltaEnabled);
-        page->Edit16->setEnabled(!cutoffFieldsEnabled);
-        page->Edit17->setEnabled(!cutoffFieldsEnabled);
+        control<QLineEdit>("Edit10")->setEnabled(!deltaEnabled);
+        control<QLineEdit>("Edit16")->setEnabled(!cutoffFieldsEnabled);
+        control<QLineEdit>("Edit17")->setEnabled(!cutoffFieldsEnabled);
         page->followListAndBoxes();
-        QCOMPARE(page->Edit10->isEnabled(), deltaEnabled);
-        QCOMPARE(page->Edit16->isEnabled(), cutoffFieldsEnabled);
-        QCOMPARE(page->Edit17->isEnabled(), cutoffFieldsEnabled);
+        QCOMPARE(control<QLineEdit>("Edit10")->isEnabled(), deltaEnabled);
+        QCOMPARE(control<QLineEdit>("Edit16")->isEnabled(), cutoffFieldsEnabled);
+        QCOMPARE(control<QLineEdit>("Edit17")->isEnabled(), cutoffFieldsEnabled);
     }
 
     void boxEffects_data()
@@ -234,25 +234,25 @@ private slots:
     void rpmKindListFollowsTheUserOnly()
     {
         QSignalSpy edited(page.get(), &ParametersPage::parametersEdited);
-        page->ComboBox9->setCurrentIndex(1); // as a reset selects entries
-        QVERIFY(page->Edit10->isEnabled());
-        page->ComboBox9->setCurrentIndex(0);
-        QVERIFY(page->Edit10->isEnabled());
-        QTest::keyClick(page->ComboBox9, Qt::Key_Down);
-        QVERIFY(page->Edit10->isEnabled());
-        QTest::keyClick(page->ComboBox9, Qt::Key_Up);
-        QVERIFY(!page->Edit10->isEnabled());
+        control<QComboBox>("ComboBox9")->setCurrentIndex(1); // as a reset selects entries
+        QVERIFY(control<QLineEdit>("Edit10")->isEnabled());
+        control<QComboBox>("ComboBox9")->setCurrentIndex(0);
+        QVERIFY(control<QLineEdit>("Edit10")->isEnabled());
+        QTest::keyClick(control<QComboBox>("ComboBox9"), Qt::Key_Down);
+        QVERIFY(control<QLineEdit>("Edit10")->isEnabled());
+        QTest::keyClick(control<QComboBox>("ComboBox9"), Qt::Key_Up);
+        QVERIFY(!control<QLineEdit>("Edit10")->isEnabled());
         QCOMPARE(edited.count(), 0);
     }
 
     void commentsOff()
     {
         QVERIFY(page->commentsOn());
-        page->info->setText("Rodzaj sondy lambda");
-        page->WylaczkomentarzeCheck->setChecked(true);
+        control<QLabel>("info")->setText("Rodzaj sondy lambda");
+        control<QCheckBox>("WylaczkomentarzeCheck")->setChecked(true);
         QVERIFY(!page->commentsOn());
-        QVERIFY(page->info->text().isEmpty());
-        page->WylaczkomentarzeCheck->setChecked(false);
+        QVERIFY(control<QLabel>("info")->text().isEmpty());
+        control<QCheckBox>("WylaczkomentarzeCheck")->setChecked(false);
         QVERIFY(page->commentsOn());
     }
 
@@ -308,7 +308,7 @@ private slots:
                     QVERIFY2(!widget->geometry().intersects(other->geometry()),
                              qPrintable(name + " overlaps " + other->objectName()));
             }
-            if (auto *label = qobject_cast<QLabel *>(widget); label && label != page->info)
+            if (auto *label = qobject_cast<QLabel *>(widget); label && label != control<QLabel>("info"))
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                          qPrintable(name));
             if (auto *button = qobject_cast<QPushButton *>(widget))
