@@ -1,23 +1,18 @@
 // The live pages against the simulator: the Visualisation page's entry and
 // polls following a simulated car, the transmission-error label, the
 // version-5 checksum, and the Parameters page's live strip.
-#include "CountingPortIo.h"
 #include "Controls.h"
-#include "DialogRecorder.h"
 #include "LivePolls.h"
 #include "ParametersPage.h"
-#include "PortIoUnderTest.h"
-#include "TForm1.h"
-#include "TestController.h"
-#include "TestSettings.h"
-#include "VisualisationPage.h"
-#include "WireLog.h"
 #include "tab270meter.h"
 #include "tabled.h"
 #include "tabtank.h"
 #include "tabthermometer.h"
+#include "TestBytes.h"
 #include "tgauge.h"
 #include "tledmeter.h"
+#include "VisualisationPage.h"
+#include "WindowOnSimulator.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,11 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
 
 // Program bytes that stand alone as live requests: a 2 not inside a command.
 int liveRequests(const QVector<qxsim::WireEvent> &events)
@@ -42,30 +32,11 @@ int liveRequests(const QVector<qxsim::WireEvent> &events)
 
 } // namespace
 
-class TestAppLive : public QObject
+class TestAppLive : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    TestSettings settings;
-    TestController sim;
-    std::unique_ptr<DialogRecorder> dialogs;
-    std::unique_ptr<qx::TForm1> form;
-
     qx::VisualisationPage *page() const { return form->WizualizacjaTab; }
-    SentBytes sentBytes;
-
-    void clearWire()
-    {
-        sim.clearWireLog();
-        sentBytes.restart();
-    }
-    // What the program sent since the last clear, once the simulator has it all.
-    QVector<qxsim::WireEvent> sentEvents() const
-    {
-        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
-        return wire::fromProgram(sim.wireLog());
-    }
-    QByteArray sent() const { return wire::bytes(sentEvents()); }
     // Lets the page poll until the simulator has seen that many requests; a
     // page that stalls fails here rather than hanging.
     void pollUntil(int requests) { QVERIFY(QTest::qWaitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
@@ -73,7 +44,7 @@ class TestAppLive : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
     }
 
     void init()
@@ -82,8 +53,7 @@ private slots:
         sim.setEngineRunning(false);
         sim.setCoolant(20);
         sim.setGasLevel(50);
-        dialogs = std::make_unique<DialogRecorder>();
-        form = std::make_unique<qx::TForm1>(sentBytes.count(portIoUnderTest()), linkedPortsOnly());
+        makeWindow();
         form->texts().setText(qx::TextKey::NoReply, QStringLiteral("Brak odpowiedzi"));
         form->FormCreate();
         clearWire();
@@ -91,8 +61,7 @@ private slots:
 
     void cleanup()
     {
-        form.reset();
-        dialogs.reset();
+        closeWindow();
     }
 
     void enteringTheVisualisationPage()

@@ -1,20 +1,14 @@
 // Page changes against the simulator: what each page's entry and leave send,
 // the leave checks of the Parameters page, the read and save buttons, and a
 // write followed by a read giving back the same texts.
-#include "CountingPortIo.h"
 #include "Controls.h"
-#include "DialogRecorder.h"
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
-#include "PortIoUnderTest.h"
 #include "RpmPage.h"
-#include "TForm1.h"
-#include "VisualisationPage.h"
-#include "TestController.h"
 #include "TestBytes.h"
-#include "TestSettings.h"
-#include "WireLog.h"
+#include "VisualisationPage.h"
+#include "WindowOnSimulator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,29 +29,11 @@ const QList<QPair<const char *, const char *>> DefaultFields = {
 
 } // namespace
 
-class TestAppPages : public QObject
+class TestAppPages : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    TestSettings settings;
-    TestController sim;
-    std::unique_ptr<DialogRecorder> dialogs;
-    std::unique_ptr<qx::TForm1> form;
 
-    SentBytes sentBytes;
-
-    void clearWire()
-    {
-        sim.clearWireLog();
-        sentBytes.restart();
-    }
-    // What the program sent since the last clear, once the simulator has it all.
-    QVector<qxsim::WireEvent> sentEvents() const
-    {
-        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
-        return wire::fromProgram(sim.wireLog());
-    }
-    QByteArray sent() const { return wire::bytes(sentEvents()); }
     QLineEdit *field(const char *name) const { return form->ParametryTab->findChild<QLineEdit *>(name); }
     QList<QTimer *> runningTimers() const
     {
@@ -94,14 +70,13 @@ class TestAppPages : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
     }
 
     void init()
     {
         sim.restoreDefaults();
-        dialogs = std::make_unique<DialogRecorder>();
-        form = std::make_unique<qx::TForm1>(sentBytes.count(portIoUnderTest()), linkedPortsOnly());
+        makeWindow();
         form->texts().setText(qx::TextKey::StartDelayTooShort, "T30009");
         form->texts().setText(qx::TextKey::LambdaThresholdTooLow, "T30010");
         form->texts().setText(qx::TextKey::StepOpeningTooSmall, "T30011");
@@ -114,8 +89,7 @@ private slots:
 
     void cleanup()
     {
-        form.reset();
-        dialogs.reset();
+        closeWindow();
     }
 
     void enteringTheParametersPage()

@@ -1,19 +1,14 @@
 // The main window against the simulator: the start-up exchanges, the RPM
 // page's polling and conversions, re-identification and exit.
-#include "CountingPortIo.h"
 #include "Controls.h"
-#include "DialogRecorder.h"
 #include "MainMenu.h"
-#include "PortIoUnderTest.h"
-#include "RpmPage.h"
-#include "TestController.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
-#include "TForm1.h"
-#include "VisualisationPage.h"
-#include "TestSettings.h"
-#include "WireLog.h"
+#include "RpmPage.h"
 #include "tab270meter.h"
+#include "TestBytes.h"
+#include "VisualisationPage.h"
+#include "WindowOnSimulator.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,11 +21,6 @@
 
 namespace {
 
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
-
 // A live frame with the given speed period and an open stepper.
 QByteArray frameWithPeriod(int period)
 {
@@ -42,32 +32,13 @@ QByteArray frameWithPeriod(int period)
 
 } // namespace
 
-class TestAppStartup : public QObject
+class TestAppStartup : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    TestSettings settings;
-    TestController sim;
-    std::unique_ptr<DialogRecorder> dialogs;
-    std::unique_ptr<qx::TForm1> form;
-
-    SentBytes sentBytes;
-
-    void clearWire()
-    {
-        sim.clearWireLog();
-        sentBytes.restart();
-    }
-    // What the program sent since the last clear, once the simulator has it all.
-    QVector<qxsim::WireEvent> sent() const
-    {
-        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
-        return wire::fromProgram(sim.wireLog());
-    }
-
     void makeForm()
     {
-        form = std::make_unique<qx::TForm1>(sentBytes.count(portIoUnderTest()), linkedPortsOnly());
+        makeWindow();
         form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
         form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
     }
@@ -82,22 +53,20 @@ class TestAppStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
     }
 
     void init()
     {
         sim.restoreDefaults();
         sim.setLiveFrame(frameWithPeriod(1920));
-        dialogs = std::make_unique<DialogRecorder>();
         makeForm();
         clearWire();
     }
 
     void cleanup()
     {
-        form.reset();
-        dialogs.reset();
+        closeWindow();
     }
 
     void startupSequence_data()
@@ -131,7 +100,7 @@ private slots:
 
         form->FormCreate();
 
-        const auto events = sent();
+        const auto events = sentEvents();
         QTEST(wire::bytes(events), "expectedBytes");
         const QVector<double> gaps = sentBytes.gapsMs();
         QCOMPARE(gaps.size(), gapsMs.size());
@@ -153,8 +122,8 @@ private slots:
         form->FormCreate();
         clearWire();
         // One request a tick, never two; the rate itself is a benchmark figure.
-        QVERIFY(QTest::qWaitFor([&] { return sent().size() >= 5; }, 10000));
-        const auto events = sent();
+        QVERIFY(QTest::qWaitFor([&] { return sentEvents().size() >= 5; }, 10000));
+        const auto events = sentEvents();
         QCOMPARE(wire::bytes(events), QByteArray(events.size(), '\x02'));
         for (double gap : sentBytes.gapsMs())
             QVERIFY2(gap >= 50, qPrintable(QString("%1 ms between polls").arg(gap)));
@@ -210,7 +179,7 @@ private slots:
         control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(5);
         QVERIFY(sent().isEmpty());
         form->ObrotyTab->TimerObrTimer();
-        QCOMPARE(wire::bytes(sent()), hex("02"));
+        QCOMPARE(sent(), hex("02"));
         QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1000"));
     }
 
@@ -238,7 +207,7 @@ private slots:
         }());
         clearWire();
         form->OdczytUkladuButtClick();
-        QCOMPARE(wire::bytes(sent()), hex("01 aa 22 0a 01 01 09"));
+        QCOMPARE(sent(), hex("01 aa 22 0a 01 01 09"));
         QCOMPARE(control<QComboBox>(form->ObrotyTab, "Edit23")->currentText(), QStringLiteral("90"));
         QCOMPARE(control<QComboBox>(form->ObrotyTab, "ComboBox2")->currentIndex(), 0);
         QCOMPARE(form->protocol().state().RpmConstant, 19200);
@@ -255,7 +224,7 @@ private slots:
         QVERIFY(!form->menu().PCOM[0]->isChecked());
         clearWire();
         // Still polling com1.
-        QVERIFY(QTest::qWaitFor([&] { return wire::bytes(sent()).contains('\x02'); }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return sent().contains('\x02'); }, 5000));
     }
 
     void controllerVersionCommandOnlyOnTheParametersPage()
@@ -268,7 +237,7 @@ private slots:
         form->pagecontrol1->setCurrentWidget(form->ParametryTab);
         form->channel().ClosePort();
         form->menu().wersjasterownika1->trigger();
-        QCOMPARE(wire::bytes(sent()), hex("01"));
+        QCOMPARE(sent(), hex("01"));
         QVERIFY(!form->channel().isOpen());
     }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CountingPortIo.h"
+#include "DialogRecorder.h"
+#include "PortIoUnderTest.h"
+#include "TForm1.h"
+#include "TestController.h"
+#include "TestSettings.h"
+#include "WireLog.h"
+
+#include <memory>
+
+// The program's main window against the simulated controller on com1, as the
+// end-to-end tests of the window use it. A test class derives from it.
+class WindowOnSimulator
+{
+protected:
+    bool startSimulator() { return sim.startOn(QStringLiteral("com1")); }
+
+    // A fresh window, not started yet, with every message box recorded.
+    void makeWindow()
+    {
+        dialogs = std::make_unique<DialogRecorder>();
+        form = std::make_unique<qx::TForm1>(sentBytes.count(portIoUnderTest()), linkedPortsOnly());
+    }
+    void closeWindow()
+    {
+        form.reset();
+        dialogs.reset();
+    }
+
+    void clearWire()
+    {
+        sim.clearWireLog();
+        sentBytes.restart();
+    }
+    // What the program sent since the last clear, once the simulator has it all.
+    QVector<qxsim::WireEvent> sentEvents() const
+    {
+        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
+        return wire::fromProgram(sim.wireLog());
+    }
+    QByteArray sent() const { return wire::bytes(sentEvents()); }
+
+    TestSettings settings;
+    TestController sim;
+    SentBytes sentBytes;
+    std::unique_ptr<DialogRecorder> dialogs;
+    std::unique_ptr<qx::TForm1> form;
+};
