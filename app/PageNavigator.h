@@ -92,10 +92,10 @@ public:
     void markParametersEdited() { parametersInSync_ = false; }
     void setSaveByEnter(bool byEnter) { saveByEnter_ = byEnter; }
 
+private:
     // The polling timer of a page; empty for a page that polls nothing.
     static QString timerOf(Page page);
 
-private:
     struct PageRow
     {
         Page page;

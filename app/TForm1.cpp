@@ -154,14 +154,29 @@ void TForm1::connectMenu()
 
 void TForm1::FormCreate()
 {
-    // Program-wide values start afresh.
+    resetProgramState();
+    setBuiltInTextsAndLayout();
+    loadPreferencesAndLanguage();
+    centreOnScreen();
+    // The controller, then the RPM page polling it.
+    navigator_.identifyAtStartUp();
+    ObrotyTab->show();
+    // The comments flag lives with the page and follows its box.
+    ParametryTab->WylaczkomentarzeCheckClick();
+}
+
+void TForm1::resetProgramState()
+{
     customColour_ = QColor(0xEE, 0xEE, 0xEE);
     navigator_.setSaveByEnter(false);
     liveAverage_.reset();
     channel_.resetEmptyReadCount();
     parameterFolder_ = QDir::currentPath() + QStringLiteral("/param");
+}
 
-    // Texts and layout, before settings and language change them.
+// Texts and layout as designed, before settings and language change them.
+void TForm1::setBuiltInTextsAndLayout()
+{
     setPrintingTabVisible(false);
     parameters_.setAllZero();
     SetBuiltInTexts(texts_);
@@ -170,26 +185,24 @@ void TForm1::FormCreate()
     WizualizacjaTab->setSampleInterval(5);
     helpFile_ = QStringLiteral("help/quorvantix_pl.hlp");
     AssignBuiltInHelpTexts(texts_);
+}
 
-    // Preferences and language.
+void TForm1::loadPreferencesAndLanguage()
+{
     ReadAppSettings();
     CheckLanguageFiles();
     const QString languageFile = languageFileForCode(languageCode_);
     if (!languageFile.isEmpty())
         LoadLanguageFile(languageFile);
     setStatusText(0, QString());
+}
 
-    // Centred on the screen.
+void TForm1::centreOnScreen()
+{
     if (const QScreen *screen = this->screen()) {
         move(int(roundHalfEven(screen->geometry().width() * 0.5)) - int(roundHalfEven(width() * 0.5)),
              int(roundHalfEven(screen->geometry().height() * 0.5)) - int(roundHalfEven(height() * 0.5)));
     }
-
-    // The controller, then the RPM page polling it.
-    navigator_.identifyAtStartUp();
-    ObrotyTab->show();
-    // The comments flag lives with the page and follows its box.
-    ParametryTab->WylaczkomentarzeCheckClick();
 }
 
 void TForm1::FormActivate()

@@ -63,7 +63,6 @@ public:
     void OdczytUkladuButtClick();
     void wersjasterownika1Click();
 
-    const PageNavigator &navigator() const { return navigator_; }
     bool parametersInSync() const { return navigator_.parametersInSync(); }
     bool parametersPageVisited() const { return navigator_.parametersPageVisited(); }
     SerialChannel &channel() { return channel_; }
@@ -127,6 +126,11 @@ private:
     void enableTemperatureAdaptation(bool) override {}
 
     void FormClose();
+    // The steps of start-up before the controller is identified.
+    void resetProgramState();
+    void setBuiltInTextsAndLayout();
+    void loadPreferencesAndLanguage();
+    void centreOnScreen();
     QTimer *makeTimer(const char *name, int intervalMs);
     QWidget *makePage(const char *name, const QString &caption);
     QWidget *pageWidget(Page page) const;

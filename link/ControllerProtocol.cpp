@@ -5,20 +5,6 @@
 
 namespace qx {
 
-Identification &Identification::operator+=(const Identification &other)
-{
-    const auto take = [](auto &mine, const auto &theirs) {
-        if (theirs)
-            mine = theirs;
-    };
-    take(tempSensorSupported, other.tempSensorSupported);
-    take(analogModel, other.analogModel);
-    take(analogThreshold, other.analogThreshold);
-    take(version, other.version);
-    take(ignitionListIndex, other.ignitionListIndex);
-    return *this;
-}
-
 ControllerProtocol::ControllerProtocol(SerialChannel &channel)
     : channel_(channel)
 {

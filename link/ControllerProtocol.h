@@ -33,9 +33,6 @@ struct Identification
     std::optional<QString> analogThreshold;  // threshold read: the text of the RPM page's field
     std::optional<int> version;              // version query: 0 when no controller answered
     std::optional<int> ignitionListIndex;    // ignition type: the entry of the ignition lists
-
-    // The parts of other added to these (other's win).
-    Identification &operator+=(const Identification &other);
 };
 
 // The request/reply layer above the serial channel: identification of the

@@ -2,8 +2,6 @@
 
 #include "ReplyBuffer.h"
 
-#include <algorithm>
-
 namespace qx {
 
 namespace {
@@ -37,14 +35,6 @@ int commandArgumentCount(quint8 command)
     return -1;
 }
 
-QList<quint8> knownCommands()
-{
-    QList<quint8> out;
-    for (const CommandShape &shape : commandShapes)
-        out.append(shape.command);
-    std::sort(out.begin(), out.end());
-    return out;
-}
 
 IgnitionType ignitionTypeFromWord(int word)
 {

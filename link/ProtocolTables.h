@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 namespace qx {
@@ -42,8 +41,6 @@ constexpr quint8 OpenBlock = 0xAA;
 // How many argument bytes follow each command byte; the controller splits the
 // stream by these counts. -1 for a byte that is no command.
 int commandArgumentCount(quint8 command);
-// Every command byte the program knows, in increasing order.
-QList<quint8> knownCommands();
 
 // Ignition type as the parameter block carries it, with the constant that
 // turns a speed period into RPM and the entry the ignition list shows.

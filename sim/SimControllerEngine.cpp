@@ -54,6 +54,12 @@ const ControllerEngine::Command *ControllerEngine::findCommand(quint8 code)
     return nullptr;
 }
 
+int ControllerEngine::argumentCount(quint8 code)
+{
+    const Command *command = findCommand(code);
+    return command ? command->argumentCount : -1;
+}
+
 ControllerEngine::ControllerEngine()
     : m_block(defaultParameterBlock())
 {

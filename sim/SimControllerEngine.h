@@ -43,6 +43,9 @@ public:
     // Forgets a half-received command, as a fresh port would.
     void resetInput();
 
+    // How many argument bytes follow a command byte; -1 for no command.
+    static int argumentCount(quint8 code);
+
 private:
     struct Command;
     static const Command *findCommand(quint8 code);

@@ -49,7 +49,19 @@ public:
     {
         return list == qx::IgnitionList::Rpm ? rpmList : adaptationList;
     }
-    void applyIdentification(const qx::Identification &facts) override { shown += facts; }
+    void applyIdentification(const qx::Identification &facts) override
+    {
+        // Each step's facts over the earlier ones, as the window shows them.
+        const auto take = [](auto &shownPart, const auto &part) {
+            if (part)
+                shownPart = part;
+        };
+        take(shown.tempSensorSupported, facts.tempSensorSupported);
+        take(shown.analogModel, facts.analogModel);
+        take(shown.analogThreshold, facts.analogThreshold);
+        take(shown.version, facts.version);
+        take(shown.ignitionListIndex, facts.ignitionListIndex);
+    }
     void applyBlockFacts(const qx::BlockFacts &) override { calls << "block facts"; }
     qx::LeaveFields parametersLeaveFields() const override { return fields; }
     void CollectParameters() override { calls << "collect"; }

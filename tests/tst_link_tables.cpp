@@ -2,6 +2,7 @@
 #include "PortNames.h"
 #include "ProtocolTables.h"
 #include "ReplyBuffer.h"
+#include "SimControllerEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,24 @@ class TestLinkTables : public QObject
     Q_OBJECT
 
 private slots:
+    // The simulator keeps its own table on purpose, as an independent peer;
+    // the two must split the byte stream the same way.
+    void commandsSplitAsTheControllerSplitsThem()
+    {
+        int commands = 0;
+        for (int code = 0; code < 256; ++code) {
+            const int program = qx::commandArgumentCount(quint8(code));
+            const int controller = qxsim::ControllerEngine::argumentCount(quint8(code));
+            // Every byte the program sends is one the controller knows, with as many arguments.
+            if (program >= 0) {
+                ++commands;
+                QVERIFY2(program == controller, qPrintable(QStringLiteral("command %1: program %2, controller %3")
+                                                              .arg(code).arg(program).arg(controller)));
+            }
+        }
+        QVERIFY(commands > 0);
+    }
+
     void ignitionType_data()
     {
         QTest::addColumn<int>("word");
