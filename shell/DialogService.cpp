@@ -1,6 +1,7 @@
 #include "DialogService.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace qx {
@@ -32,6 +33,32 @@ public:
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                         QApplication::activeWindow());
         return box.exec() == QMessageBox::Yes;
+    }
+
+    QString saveFileName(const FileDialogRequest &request) override
+    {
+        return chooseFile(QFileDialog::AcceptSave, QFileDialog::AnyFile, request);
+    }
+
+    QString openFileName(const FileDialogRequest &request) override
+    {
+        return chooseFile(QFileDialog::AcceptOpen, QFileDialog::ExistingFile, request);
+    }
+
+private:
+    static QString chooseFile(QFileDialog::AcceptMode accept, QFileDialog::FileMode files,
+                              const FileDialogRequest &request)
+    {
+        QFileDialog dialog(QApplication::activeWindow(), request.caption, request.folder, request.filter);
+        dialog.setAcceptMode(accept);
+        dialog.setFileMode(files);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        // The GTK dialog confirms a replacement before Qt adds the suffix, so
+        // "car" would silently replace "car.qx4"; Qt's own dialog adds it first.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
     }
 };
 

@@ -6,8 +6,19 @@ namespace qx {
 
 enum class DialogIcon { None, Error, Information, Question };
 
-// Every message box of the program goes through here, so tests can swap in a
-// recorder and never block on a modal dialog.
+// What a file dialog shows: its caption, the folder it starts in, the name
+// filter ("Pliki Quorvantix (*.qx4)") and the suffix given to a name typed
+// without one ("qx4").
+struct FileDialogRequest
+{
+    QString caption;
+    QString folder;
+    QString filter;
+    QString defaultSuffix;
+};
+
+// Every message box and file dialog of the program goes through here, so tests
+// can swap in a recorder and never block on a modal dialog.
 class DialogService
 {
 public:
@@ -17,6 +28,11 @@ public:
     virtual void message(DialogIcon icon, const QString &caption, const QString &text) = 0;
     // A modal Yes/No question; true for Yes.
     virtual bool question(const QString &caption, const QString &text) = 0;
+    // Modal file choosers giving the chosen file's name, or an empty string on
+    // Cancel. The save dialog asks before replacing an existing file, the
+    // default suffix added to the name first.
+    virtual QString saveFileName(const FileDialogRequest &request) = 0;
+    virtual QString openFileName(const FileDialogRequest &request) = 0;
 
     static DialogService &instance();
     // Installs a service (nullptr restores the real dialogs); the caller keeps ownership.

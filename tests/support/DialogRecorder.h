@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// Stands in for the message boxes: notes every box and answers questions as told.
+// Stands in for the message boxes and file dialogs: notes every box and
+// dialog, answers questions as told and file dialogs from fileNames in turn.
 class DialogRecorder final : public qx::DialogService
 {
 public:
@@ -13,6 +14,12 @@ public:
         qx::DialogIcon icon;
         QString caption;
         QString text;
+    };
+
+    struct FileDialog
+    {
+        bool save;
+        qx::FileDialogRequest request;
     };
 
     DialogRecorder() { install(this); }
@@ -27,6 +34,8 @@ public:
         entries.append({qx::DialogIcon::Question, caption, text});
         return answer;
     }
+    QString saveFileName(const qx::FileDialogRequest &request) override { return chooseFile(true, request); }
+    QString openFileName(const qx::FileDialogRequest &request) override { return chooseFile(false, request); }
 
     int count(qx::DialogIcon icon) const
     {
@@ -38,4 +47,13 @@ public:
 
     QList<Entry> entries;
     bool answer = true;
+    QList<FileDialog> fileDialogs;
+    QStringList fileNames; // once they run out, every dialog is cancelled
+
+private:
+    QString chooseFile(bool save, const qx::FileDialogRequest &request)
+    {
+        fileDialogs.append({save, request});
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
 };
