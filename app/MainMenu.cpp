@@ -49,8 +49,6 @@ MainMenu buildMainMenu(QMainWindow *window)
 
     m.wersjasterownika1 = hiddenCommand(window, "wersjasterownika1", QStringLiteral("wersja sterownika"),
                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
-    m.Dalej = hiddenCommand(window, "Dalej", QStringLiteral("Dalej"), Qt::Key_Return);
-    m.Cofnij = hiddenCommand(window, "Cofnij", QStringLiteral("Cofnij"), Qt::Key_Backspace);
 
     m.PortGroup = bar->addMenu(QStringLiteral("Port"));
     m.PortGroup->setObjectName(QStringLiteral("PortGroup"));

@@ -18,10 +18,9 @@ struct MainMenu
     QAction *PomocButton;
     QAction *oprogramiebutton;
     QAction *KoniecButton;
-    // Hidden: only their shortcuts work.
+    // Hidden: only its shortcut works. Enter and Backspace are the window's
+    // KeyCommands, so that every control still gets its own keys.
     QAction *wersjasterownika1;
-    QAction *Dalej;
-    QAction *Cofnij;
 
     QMenu *PortGroup;
     QAction *PCOM[8];

@@ -92,6 +92,7 @@ void PageNavigator::LoadIgnitionType()
 
 bool PageNavigator::pagecontrol1Changing()
 {
+    host_.leaveFocusedField();
     const Page leaving = host_.currentPage();
     if (leaving == Page::Rpm && CheckAnalogModel(false)) {
         protocol_.ClosePort();
@@ -120,6 +121,7 @@ void PageNavigator::pagecontrol1Change()
 
 void PageNavigator::showPageFromMenu(Page page)
 {
+    host_.leaveFocusedField();
     host_.setCurrentPage(page);
     pagecontrol1Change();
 }
@@ -243,7 +245,7 @@ void PageNavigator::writeParametersIfOutOfSync()
 void PageNavigator::SaveParameters()
 {
     host_.CollectParameters();
-    exchange_.WriteAllParameters();
+    exchange_.WriteAllParameters(parametersReadFromController_);
     pauseMs(WriteStepPauseMs);
 }
 
@@ -252,7 +254,14 @@ bool PageNavigator::readParameters()
     const std::optional<BlockFacts> facts = exchange_.ReadParameters();
     if (facts)
         host_.applyBlockFacts(*facts);
+    parametersReadFromController_ = parametersReadFromController_ || facts;
     return facts.has_value();
+}
+
+void PageNavigator::parametersLoaded(bool whole)
+{
+    parametersInSync_ = false;
+    parametersPageFilled_ = parametersPageFilled_ || whole;
 }
 
 void PageNavigator::ZapButPicClick()

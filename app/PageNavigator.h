@@ -48,6 +48,8 @@ public:
     virtual void applyIdentification(const Identification &facts) = 0;
     virtual void applyBlockFacts(const BlockFacts &facts) = 0;
 
+    // The focused field is checked as if left, before any page change.
+    virtual void leaveFocusedField() = 0;
     virtual LeaveFields parametersLeaveFields() const = 0;
     virtual void CollectParameters() = 0;
     virtual void ShowParameters() = 0;
@@ -90,6 +92,9 @@ public:
     bool parametersInSync() const { return parametersInSync_; }
     bool parametersPageVisited() const { return parametersPageVisited_; }
     void markParametersEdited() { parametersInSync_ = false; }
+    // A file filled the page: the controller no longer holds what it shows,
+    // and a whole file is worth writing.
+    void parametersLoaded(bool whole);
     void setSaveByEnter(bool byEnter) { saveByEnter_ = byEnter; }
 
 private:
@@ -140,6 +145,8 @@ private:
     // The Parameters page holds the controller's values, a file's or the
     // reset values, rather than its start-up placeholders.
     bool parametersPageFilled_ = false;
+    // A block read has brought the values only the controller holds.
+    bool parametersReadFromController_ = false;
     bool saveByEnter_ = false;
     // The threshold write of a version-8 RPM page closed the port the
     // ignition choice still has to go out on.

@@ -2,7 +2,10 @@
 
 #include "BuiltInTexts.h"
 #include "DialogService.h"
+#include "KeyCommands.h"
 #include "PageControl.h"
+#include "ParameterEditor.h"
+#include "ParameterFileCommands.h"
 #include "ParametersPage.h"
 #include "PortIo.h"
 #include "Rounding.h"
@@ -126,6 +129,9 @@ void TForm1::buildPages()
     livePolls_ = std::make_unique<LivePolls>(protocol_, liveAverage_, parameters_,
                                              [this](TextKey key) { return texts_.text(key); }, *WizualizacjaTab,
                                              *ParametryTab);
+    editor_ = new ParameterEditor(*ParametryTab, [this](TextKey key) { return texts_.text(key); });
+    files_ = new ParameterFileCommands(*ParametryTab, [this](TextKey key) { return texts_.text(key); },
+                                       QDir::currentPath());
     AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
     DrukowanieTab = makePage("DrukowanieTab", QStringLiteral("Drukowanie parametrów"));
     setCentralWidget(client);
@@ -143,6 +149,17 @@ void TForm1::connectMenu()
     connect(ParametryTab, &ParametersPage::ZapButPicClicked, this, &TForm1::ZapButPicClick);
     connect(ParametryTab, &ParametersPage::odczButPicClicked, this, &TForm1::odczButPicClick);
     connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { navigator_.markParametersEdited(); });
+    connect(editor_, &ParameterEditor::edited, this, [this] { navigator_.markParametersEdited(); });
+    connect(editor_, &ParameterEditor::statusText, this, [this](const QString &text) { setStatusText(1, text); });
+    connect(editor_, &ParameterEditor::saveByEnter, this, [this] {
+        navigator_.setSaveByEnter(true);
+        navigator_.ZapButPicClick();
+    });
+    connect(files_, &ParameterFileCommands::loaded, this, [this](bool whole) { navigator_.parametersLoaded(whole); });
+    keys_ = new KeyCommands(this, [this] { return currentPage(); });
+    keys_->setHandlers(
+        Page::Parameters, [this](QWidget *focus) { return editor_->enter(focus); },
+        [this](QWidget *focus) { return editor_->backspace(focus); });
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
@@ -171,7 +188,6 @@ void TForm1::resetProgramState()
     navigator_.setSaveByEnter(false);
     liveAverage_.reset();
     channel_.resetEmptyReadCount();
-    parameterFolder_ = QDir::currentPath() + QStringLiteral("/param");
 }
 
 // Texts and layout as designed, before settings and language change them.
@@ -433,6 +449,11 @@ void TForm1::applyBlockFacts(const BlockFacts &facts)
 {
     ObrotyTab->setIgnitionIndex(facts.ignitionListIndex);
     ParametryTab->setTemperatureSensorOn(facts.tempSensorOn);
+}
+
+void TForm1::leaveFocusedField()
+{
+    editor_->leaveFocusedField();
 }
 
 LeaveFields TForm1::parametersLeaveFields() const

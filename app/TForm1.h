@@ -19,7 +19,10 @@ class QTimer;
 
 namespace qx {
 
+class KeyCommands;
 class PageControl;
+class ParameterEditor;
+class ParameterFileCommands;
 class ParametersPage;
 class RpmPage;
 class VisualisationPage;
@@ -115,6 +118,7 @@ private:
     int ignitionListIndex(IgnitionList list) const override;
     void applyIdentification(const Identification &facts) override;
     void applyBlockFacts(const BlockFacts &facts) override;
+    void leaveFocusedField() override;
     LeaveFields parametersLeaveFields() const override;
     void CollectParameters() override;
     void ShowParameters() override;
@@ -159,6 +163,9 @@ private:
     ParameterExchange exchange_;
     PageNavigator navigator_;
     std::unique_ptr<LivePolls> livePolls_;
+    ParameterEditor *editor_;
+    ParameterFileCommands *files_;
+    KeyCommands *keys_;
     DesignGeometry geometry_;
     MainMenu menu_;
     QLabel *statusPanels_[2];
@@ -166,7 +173,6 @@ private:
     QColor customColour_;
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
-    QString parameterFolder_;
 };
 
 // The language file start-up loads for a language code; empty for none.

@@ -63,11 +63,13 @@ std::optional<BlockFacts> ParameterExchange::ReadParameters()
     return facts;
 }
 
-void ParameterExchange::WriteAllParameters()
+void ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
 {
     ChannelTarget target(protocol_);
     ProtocolState &state = protocol_.state();
-    writeAllParameters(parameters_, {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags}, target);
+    writeAllParameters(parameters_,
+                       {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags, controllerOnlyValuesKnown},
+                       target);
 }
 
 void ParameterExchange::SaveAnalogThreshold()

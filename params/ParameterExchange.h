@@ -22,8 +22,9 @@ public:
     // returned when the block was decoded; a block that did not arrive, or
     // one the controller has not filled, leaves the parameters as they were.
     std::optional<BlockFacts> ReadParameters();
-    // Writes the whole set in one configuration block.
-    void WriteAllParameters();
+    // Writes the whole set in one configuration block; the values only the
+    // controller gives are left out until a read has brought them.
+    void WriteAllParameters(bool controllerOnlyValuesKnown = true);
     // The analog threshold alone, in a block of its own.
     void SaveAnalogThreshold();
 

@@ -203,9 +203,11 @@ void Writer::run()
     step();
     flagFromText(Glass20K, P::ReserveSensorType, false);
     step();
-    command(Cmd::SwitchTemperature, text(P::SwitchTemperature), codec::encodeSwitchTemperature, 1);
+    if (c_.controllerOnlyValuesKnown)
+        command(Cmd::SwitchTemperature, text(P::SwitchTemperature), codec::encodeSwitchTemperature, 1);
     step();
-    writeAnalogThreshold(p_, t_);
+    if (c_.controllerOnlyValuesKnown)
+        writeAnalogThreshold(p_, t_);
     step();
     t_.send(Cmd::CloseBlock);
     t_.closePort();

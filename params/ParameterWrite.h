@@ -34,6 +34,10 @@ struct WriteContext
     int controllerVersion = 0;
     // The controller's flag byte as last read or sent; the write changes it.
     quint8 *flags = nullptr;
+    // The switch temperature and the analog threshold come only from the
+    // controller (no file holds them); until a read has brought them, the
+    // page's placeholders are not written.
+    bool controllerOnlyValuesKnown = true;
 };
 
 // The pause between the parameter commands of a write.

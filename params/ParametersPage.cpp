@@ -89,17 +89,58 @@ void ParametersPage::CollectParameters()
     set.setText(P::TempSensorBox, flagText(CheckBox22_2->isChecked()));
 }
 
-QString ParametersPage::fieldText(Param param) const
+QWidget *ParametersPage::controlOf(Param param) const
 {
     for (const PageGroup &group : ParametersPageTables::pageGroups()) {
         for (const PageRow &row : group.rows) {
-            if (row.field.member && row.param == param)
-                return (this->*row.field.member)->text();
             if (row.second.member && row.secondParam == param)
-                return (this->*row.second.member)->text();
+                return this->*row.second.member;
+            if (!(row.param == param))
+                continue;
+            if (row.list.member)
+                return this->*row.list.member;
+            if (row.field.member)
+                return this->*row.field.member;
+            if (row.box.member)
+                return this->*row.box.member;
         }
     }
-    return QString();
+    return nullptr;
+}
+
+QString ParametersPage::fieldText(Param param) const
+{
+    const auto *field = qobject_cast<QLineEdit *>(controlOf(param));
+    return field ? field->text() : QString();
+}
+
+QString ParametersPage::controlValue(Param param) const
+{
+    QWidget *control = controlOf(param);
+    if (const auto *list = qobject_cast<QComboBox *>(control))
+        return QString::number(list->currentIndex());
+    if (const auto *box = qobject_cast<QCheckBox *>(control))
+        return flagText(box->isChecked());
+    return fieldText(param);
+}
+
+void ParametersPage::setControlValue(Param param, const QString &value, bool runBoxHandler)
+{
+    QWidget *control = controlOf(param);
+    if (auto *list = qobject_cast<QComboBox *>(control)) {
+        list->setCurrentIndex(value.toInt());
+    } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        const QSignalBlocker quiet(runBoxHandler ? nullptr : box);
+        box->setChecked(value.toInt() != 0);
+    } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
+        field->setText(value);
+    }
+}
+
+int ParametersPage::listEntries(Param param) const
+{
+    const auto *list = qobject_cast<QComboBox *>(controlOf(param));
+    return list ? list->count() : 0;
 }
 
 void ParametersPage::setTemperatureSensorOn(bool on)

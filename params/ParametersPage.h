@@ -71,6 +71,12 @@ public:
 
     // The text of the field that shows a parameter.
     QString fieldText(Param param) const;
+    // A parameter as its control shows it: a list's index in decimal, a
+    // field's text, a box's tick as "1" or "0"; and set back from such a
+    // value. A tick that changes runs the box's handler unless told not to.
+    QString controlValue(Param param) const;
+    void setControlValue(Param param, const QString &value, bool runBoxHandler = true);
+    int listEntries(Param param) const;
     void setTemperatureSensorOn(bool on);
     void showLiveStrip(const LiveStripView &view);
     TLEDMeter &lambdaBar() { return *LEDMeter2; }
@@ -184,6 +190,8 @@ private:
     void buildCommands();
     void buildCommentLineAndStrip();
     void enableCutoffFields(bool enabled);
+    // The list, field or box that shows a parameter.
+    QWidget *controlOf(Param param) const;
 
     ParameterSet &parameters_;
     QComboBox *analogThresholdField_;

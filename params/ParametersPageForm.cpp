@@ -39,19 +39,21 @@ PageRow pairRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEd
 }
 
 // A box whose caption label is the row's caption.
-PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box)
+PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param)
 {
     PageRow row{PageRowKind::Check, caption, text, BoxCaptionPt};
     row.box = box;
+    row.param = param;
     return row;
 }
 
 // A box with a caption of its own, in a row whose caption names the setting.
-PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box,
+PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param,
                   PageMember<QLabel> boxCaption, const char *boxText)
 {
     PageRow row{PageRowKind::Check, caption, text, CaptionPt};
     row.box = box;
+    row.param = param;
     row.boxCaption = boxCaption;
     row.boxText = boxText;
     return row;
@@ -68,7 +70,7 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
             fieldRow(QX_NAMED(Label2), "Próg sondy lambda", QX_NAMED(Edit2), P::LambdaThreshold),
             pairRow(QX_NAMED(Label14), "Czas sondy Lambda", QX_NAMED(Edit13_1), P::LambdaLowTime,
                     QX_NAMED(Edit13_2), P::LambdaHighTime),
-            checkRow(QX_NAMED(CheckBox13_3_Label), "Lambda - BOSCH", QX_NAMED(CheckBox13_3)),
+            checkRow(QX_NAMED(CheckBox13_3_Label), "Lambda - BOSCH", QX_NAMED(CheckBox13_3), P::BoschProbe),
         }},
         {QX_NAMED(GroupBox9), PageColumn::Left, 70, {
             listRow(QX_NAMED(Label4), "Typ czujnika TPS", QX_NAMED(ComboBox4), P::TpsType,
@@ -82,8 +84,8 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
                     QX_NAMED(Edit11_2), P::StepMax),
             fieldRow(QX_NAMED(Label13), "Start. pow. silnika krok.", QX_NAMED(Edit12), P::StepStart),
             fieldRow(QX_NAMED(Label20), "Otwarcie silnika krokowego", QX_NAMED(Edit18), P::StepOpening),
-            switchRow(QX_NAMED(Label17), "Włączenie cutoff", QX_NAMED(CheckBox15), QX_NAMED(CheckBox15_Label),
-                      "Tak/Nie"),
+            switchRow(QX_NAMED(Label17), "Włączenie cutoff", QX_NAMED(CheckBox15), P::CutoffOn,
+                      QX_NAMED(CheckBox15_Label), "Tak/Nie"),
             fieldRow(QX_NAMED(Label18), "Silnik krokowy przy cutoff", QX_NAMED(Edit16), P::CutoffStepLevel),
             fieldRow(QX_NAMED(Label19), "Obroty silnika dla cutoff", QX_NAMED(Edit17), P::CutoffRpm),
         }},
@@ -93,14 +95,14 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
             fieldRow(QX_NAMED(Label16), "Opóźnienie startowe", QX_NAMED(Edit14), P::StartDelay),
             fieldRow(QX_NAMED(minprzelbgLabel), "Min temp przełączenia na gaz", QX_NAMED(Edit22_1),
                      P::SwitchTemperature),
-            checkRow(QX_NAMED(checkbox22_2_label), "Włącz czujnik temp", QX_NAMED(CheckBox22_2)),
+            checkRow(QX_NAMED(checkbox22_2_label), "Włącz czujnik temp", QX_NAMED(CheckBox22_2), P::TempSensorBox),
         }},
         {QX_NAMED(GroupBox8), PageColumn::Right, 95, {
             listRow(QX_NAMED(Label9), "Rodzaj obrotów", QX_NAMED(ComboBox9), P::RpmKind,
                     {"rosnące", "malejące"}),
             fieldRow(QX_NAMED(Label10), "Delta obrotów", QX_NAMED(Edit10), P::RpmDelta),
             fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm),
-            checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2)),
+            checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2), P::MaxGasRpmOff),
         }},
         {QX_NAMED(GroupBox21), PageColumn::Right, 70, {
             listRow(QX_NAMED(Label22), "Tryb pracy sterownika", QX_NAMED(ComboBox20), P::OperatingMode,

@@ -48,7 +48,7 @@ struct PageRow
     // Field rows: the field; pair rows: both fields, sharing the row.
     PageMember<QLineEdit> field;
     PageMember<QLineEdit> second;
-    // The parameters of the list or of the field(s).
+    // The parameters of the list, the field(s) or the box.
     Param param{};
     Param secondParam{};
     // Check rows: the box, and a caption of its own beside it where the row's

@@ -63,6 +63,7 @@ public:
         take(shown.ignitionListIndex, facts.ignitionListIndex);
     }
     void applyBlockFacts(const qx::BlockFacts &) override { calls << "block facts"; }
+    void leaveFocusedField() override { calls << "leave field"; }
     qx::LeaveFields parametersLeaveFields() const override { return fields; }
     void CollectParameters() override { calls << "collect"; }
     void ShowParameters() override { calls << "show parameters"; }
@@ -234,8 +235,25 @@ private slots:
         QCOMPARE(channel->isOpen(), !timer.isEmpty());
         QTEST(host.focus, "focus");
         QTEST(navigator->parametersInSync(), "inSync");
-        QCOMPARE(host.calls.first(), QStringLiteral("hide"));
+        QCOMPARE(host.calls.mid(0, 2), (QStringList{"leave field", "hide"}));
         QCOMPARE(host.calls.last(), QStringLiteral("show"));
+    }
+
+    // The focused field is checked as if left before the page's own checks
+    // and before anything is written, so its typed value is what goes out.
+    void focusedFieldIsLeftFirst()
+    {
+        port->versions["/dev/fake1"] = 8;
+        startOnRpmPage();
+        goTo("parameters");
+        navigator->markParametersEdited();
+        host.calls.clear();
+        QVERIFY(navigator->pagecontrol1Changing());
+        QCOMPARE(host.calls.first(), QStringLiteral("leave field"));
+        host.calls.clear();
+        goTo("rpm");
+        QCOMPARE(host.calls.first(), QStringLiteral("leave field"));
+        QVERIFY(host.calls.indexOf("collect") > 0);
     }
 
     void printingTabAfterTheParametersPage()

@@ -1,0 +1,225 @@
+// The Parameters page edited from the keyboard, in the real window against
+// the simulator: filters, leave checks, help texts, PageUp and PageDown,
+// Enter and Backspace.
+#include "Controls.h"
+#include "ParametersPage.h"
+#include "TestBytes.h"
+#include "WindowOnSimulator.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestAppEditor : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    QWidget *widget(const char *name) const { return form->ParametryTab->findChild<QWidget *>(name); }
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(form->ParametryTab, name); }
+    QComboBox *list(const char *name) const { return control<QComboBox>(form->ParametryTab, name); }
+    QString focusName() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("(none)");
+    }
+    void focus(const char *name)
+    {
+        widget(name)->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focusName(), QString(name));
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        makeWindow();
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->ParButtonClick();
+        clearWire();
+    }
+
+    void cleanup()
+    {
+        closeWindow();
+    }
+
+    void typingIsFilteredAndLeavingChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterLeaving");
+        QTest::newRow("a point becomes a comma") << "Edit5" << "0.45" << "0,45" << "0,45";
+        QTest::newRow("above the TPS range") << "Edit5" << "12" << "12" << "9,9";
+        QTest::newRow("letters dropped") << "Edit6" << "1x2" << "12" << "12";
+        QTest::newRow("two characters at most") << "Edit6" << "123" << "12" << "12";
+        QTest::newRow("a fifth character cannot be typed") << "Edit2" << "0,123" << "0,12" << "0,12";
+        QTest::newRow("the switch speed above the gas limit") << "Edit3" << "9000" << "9000" << "6900";
+        QTest::newRow("nothing typed is the minimum") << "Edit14" << "" << "" << "1";
+    }
+    void typingIsFilteredAndLeavingChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        focus(qPrintable(name));
+        field(qPrintable(name))->clear();
+        QTest::keyClicks(field(qPrintable(name)), typed);
+        QTEST(field(qPrintable(name))->text(), "shown");
+        press(Qt::Key_Tab);
+        QTEST(field(qPrintable(name))->text(), "afterLeaving");
+        QVERIFY2(!form->parametersInSync(), "typing is an edit");
+    }
+
+    void pasteIsFilteredAndCut()
+    {
+        focus("Edit2");
+        field("Edit2")->clear();
+        QApplication::clipboard()->setText("1.2345 V");
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field("Edit2")->text(), QStringLiteral("1,23"));
+    }
+
+    void textsSetByTheProgramAreNeverCut()
+    {
+        field("Edit6")->setText("12345");
+        QCOMPARE(field("Edit6")->text(), QStringLiteral("12345"));
+    }
+
+    void focusShowsHelpAndLightsTheCaption()
+    {
+        focus("Edit2");
+        QCOMPARE(control<QLabel>(form->ParametryTab, "info")->text(), QStringLiteral("Próg sondy Lambda [0;5 V]"));
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg sondy Lambda [0;5 V]"));
+        QVERIFY(control<QLabel>(form->ParametryTab, "Label2")->autoFillBackground());
+        QCOMPARE(control<QLabel>(form->ParametryTab, "Label2")->palette().color(QPalette::Window), QColor(0xEEEEEE));
+        focus("Edit3");
+        QVERIFY(!control<QLabel>(form->ParametryTab, "Label2")->autoFillBackground());
+        QVERIFY(control<QLabel>(form->ParametryTab, "Label3")->autoFillBackground());
+
+        // Comments off: the comment line stays empty, the status bar still helps.
+        control<QCheckBox>(form->ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
+        focus("Edit5");
+        QCOMPARE(control<QLabel>(form->ParametryTab, "info")->text(), QString());
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg czujnika TPS [0; 9.9 V]"));
+    }
+
+    void pageDownGoesThroughEveryFieldAndTheListsCloseTheRound()
+    {
+        const QStringList order = {"ComboBox1", "Edit2",   "Edit13_1", "Edit13_2", "CheckBox13_3", "ComboBox4",
+                                   "Edit5",     "Edit6",   "Edit7",    "Edit11_1", "Edit11_2",     "Edit12",
+                                   "Edit18",    "CheckBox15", "Edit3", "Edit19",   "Edit14",       "Edit22_1",
+                                   "CheckBox22_2", "ComboBox9", "Edit8_1", "CheckBox8_2", "ComboBox20",
+                                   "ComboBox21"};
+        focus("ComboBox1");
+        QStringList seen{focusName()};
+        for (int i = 1; i < order.size(); ++i) {
+            press(Qt::Key_PageDown);
+            seen << focusName();
+        }
+        QCOMPARE(seen, order);
+        press(Qt::Key_PageDown);
+        QCOMPARE(focusName(), QStringLiteral("ComboBox1"));
+        press(Qt::Key_PageUp);
+        QCOMPARE(focusName(), QStringLiteral("ComboBox21"));
+        QCOMPARE(list("ComboBox21")->currentIndex(), 1);
+    }
+
+    void enterInAFieldChecksSavesAndMovesOn()
+    {
+        focus("Edit13_1");
+        field("Edit13_1")->setText("900");
+        clearWire();
+        press(Qt::Key_Return);
+        QCOMPARE(field("Edit13_1")->text(), QStringLiteral("500"));
+        QTRY_COMPARE(focusName(), QStringLiteral("Edit13_2"));
+        const QByteArray bytes = sent();
+        QVERIFY2(bytes.startsWith(hex("aa 1e")) && bytes.endsWith(hex("aa 23 01 0a")), qPrintable(bytes.toHex(' ')));
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Czas stanu wysokiego lambda [0;4000 ms]"));
+        QVERIFY(form->parametersInSync());
+    }
+
+    void enterOpensAListAndTheSecondTakesTheEntry()
+    {
+        focus("ComboBox9");
+        QCOMPARE(list("ComboBox9")->currentIndex(), 0);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(list("ComboBox9")->view()->isVisible());
+        QTest::keyClick(list("ComboBox9")->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list("ComboBox9")->view()->isVisible());
+        press(Qt::Key_Return); // reopens after Escape
+        QTRY_VERIFY(list("ComboBox9")->view()->isVisible());
+        QTest::keyClick(list("ComboBox9")->view(), Qt::Key_Down);
+        clearWire();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(list("ComboBox9")->view(), &enter);
+        QTRY_VERIFY(!list("ComboBox9")->view()->isVisible());
+        QCOMPARE(list("ComboBox9")->currentIndex(), 1);
+        QVERIFY2(field("Edit10")->isEnabled(), "the list's own handler ran");
+        QVERIFY(sent().startsWith(hex("aa 1e")));
+        QTRY_COMPARE(focusName(), QStringLiteral("Edit10"));
+    }
+
+    void listsTakeNoTypedCharacters()
+    {
+        focus("ComboBox21");
+        const int before = list("ComboBox21")->currentIndex();
+        QTest::keyClicks(list("ComboBox21"), "2 9");
+        QCOMPARE(list("ComboBox21")->currentIndex(), before);
+    }
+
+    void enterOnAButtonOnlyPressesIt()
+    {
+        focus("OdczytButtPlik");
+        clearWire();
+        press(Qt::Key_Return);
+        QCOMPARE(dialogs->fileDialogs.size(), 1);
+        QVERIFY2(sent().isEmpty(), "no save before the button");
+    }
+
+    void backspaceDeletesInFieldsOnly()
+    {
+        focus("Edit3");
+        field("Edit3")->setText("2000");
+        field("Edit3")->setCursorPosition(4);
+        press(Qt::Key_Backspace);
+        QCOMPARE(field("Edit3")->text(), QStringLiteral("200"));
+        field("Edit3")->setCursorPosition(0);
+        press(Qt::Key_Backspace);
+        QCOMPARE(field("Edit3")->text(), QStringLiteral("200"));
+        focus("ComboBox20");
+        const int before = list("ComboBox20")->currentIndex();
+        press(Qt::Key_Backspace);
+        QCOMPARE(list("ComboBox20")->currentIndex(), before);
+    }
+
+    // F4 right after typing: the typed value is checked and written, not lost.
+    void pageKeyAfterTypingWritesTheCheckedValue()
+    {
+        focus("Edit6");
+        field("Edit6")->clear();
+        QTest::keyClicks(field("Edit6"), "99");
+        clearWire();
+        QTest::keyClick(form.get(), Qt::Key_F4);
+        QTRY_VERIFY(form->TimerObr->isActive());
+        // Speed 24: (25 − 24) × 2650 = 0x0A5A, low byte first.
+        QVERIFY2(sent().contains(hex("20 5a 0a")), qPrintable(sent().toHex(' ')));
+    }
+};
+
+QTEST_MAIN(TestAppEditor)
+#include "tst_app_editor.moc"
