@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 class TestAppEditor : public QObject, protected WindowOnSimulator
@@ -172,6 +173,47 @@ private slots:
         QVERIFY2(field("Edit10")->isEnabled(), "the list's own handler ran");
         QVERIFY(sent().startsWith(hex("aa 1e")));
         QTRY_COMPARE(focusName(), QStringLiteral("Edit10"));
+    }
+
+    void captionClicksFocusTheirControl_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Label3 focuses Edit3") << "Label3" << "Edit3";
+        QTest::newRow("the cut-off box's own caption") << "CheckBox15_Label" << "CheckBox15";
+        QTest::newRow("Label18 does nothing while Edit16 is disabled") << "Label18" << "Edit2";
+    }
+    void captionClicksFocusTheirControl()
+    {
+        QFETCH(QString, label);
+        focus("Edit2");
+        QTest::mouseClick(control<QLabel>(form->ParametryTab, qPrintable(label)), Qt::LeftButton);
+        QFETCH(QString, focused);
+        QTRY_COMPARE(focusName(), focused);
+    }
+
+    void statusAndSyncOnFocus()
+    {
+        QVERIFY(!form->parametersInSync());
+        form->ZapButPicClick();
+        QVERIFY(form->parametersInSync());
+        focus("Edit2");
+        focus("CheckBox15");
+        QCOMPARE(form->statusPanelText(1), QString());
+        QVERIFY2(form->parametersInSync(), "focus alone is no edit");
+        focus("ComboBox20");
+        QVERIFY2(!form->parametersInSync(), "the mode list clears the sync on focus");
+    }
+
+    void theWheelTurnsOnlyAFocusedList()
+    {
+        focus("Edit2");
+        QComboBox *glass = list("ComboBox21");
+        const int before = glass->currentIndex();
+        QWheelEvent wheel(QPointF(5, 5), glass->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(glass, &wheel);
+        QCOMPARE(glass->currentIndex(), before);
     }
 
     void listsTakeNoTypedCharacters()

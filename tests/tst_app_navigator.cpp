@@ -394,6 +394,36 @@ private slots:
         QCOMPARE(navigator->parametersInSync(), to == "rpm" || to == "visualisation");
     }
 
+    // A whole file makes the page worth writing, but the switch temperature
+    // and the threshold only ever come from the controller.
+    void aFileLoadedBeforeAnyReadWritesAllButTheControllersOwnValues_data()
+    {
+        QTest::addColumn<bool>("controller");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("ownValues");
+        QTest::newRow("no controller, whole file") << false << true << true << false;
+        QTest::newRow("no controller, part of a file") << false << false << false << false;
+        QTest::newRow("read first, then a whole file") << true << true << true << true;
+    }
+    void aFileLoadedBeforeAnyReadWritesAllButTheControllersOwnValues()
+    {
+        QFETCH(bool, controller);
+        QFETCH(bool, whole);
+        startOnRpmPage();
+        if (!controller)
+            port->versions.clear();
+        goTo("parameters");
+        navigator->parametersLoaded(whole);
+        QVERIFY(!navigator->parametersInSync());
+        port->versions["/dev/fake1"] = 8;
+        port->commands.clear();
+        goTo("rpm");
+        QTEST(port->sentCommand(qx::Cmd::Flags), "written");
+        QTEST(port->sentCommand(qx::Cmd::SwitchTemperature), "ownValues");
+        QTEST(port->sentCommand(qx::Cmd::AnalogThresholdWrite), "ownValues");
+    }
+
     void readWithoutReplyKeepsTheTextsButFollowsTheLists()
     {
         startOnRpmPage();

@@ -52,6 +52,7 @@ public:
         pending.append(char(byte));
         const int arguments = qx::commandArgumentCount(quint8(pending.at(0)));
         if (arguments < 0 || pending.size() > arguments) {
+            commands.append(pending);
             answer(pending);
             pending.clear();
         }
@@ -89,6 +90,15 @@ public:
     quint8 threshold = 40;
     QStringList log;
     QByteArray sent;
+    QList<QByteArray> commands; // each with its argument bytes
+
+    bool sentCommand(quint8 command) const
+    {
+        for (const QByteArray &c : commands)
+            if (quint8(c.at(0)) == command)
+                return true;
+        return false;
+    }
 
 private:
     void answer(const QByteArray &command)
