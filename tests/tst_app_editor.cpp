@@ -233,6 +233,38 @@ private slots:
         QVERIFY2(sent().isEmpty(), "no save before the button");
     }
 
+    // Enter saves only where there is a page to save: not on the comments
+    // box, and not on another page.
+    void enterSavesNothingElsewhere_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("the comments box") << "parameters";
+        QTest::newRow("the RPM page") << "rpm";
+    }
+    void enterSavesNothingElsewhere()
+    {
+        QFETCH(QString, page);
+        if (page == "rpm") {
+            form->ObrButtonClick();
+            form->TimerObr->stop();
+        } else {
+            focus("WylaczkomentarzeCheck");
+        }
+        clearWire();
+        press(Qt::Key_Return);
+        QVERIFY2(!sent().contains(hex("aa 1e")), qPrintable(sent().toHex(' ')));
+    }
+
+    void spaceOnABoxIsAnEdit()
+    {
+        form->ZapButPicClick();
+        QVERIFY(form->parametersInSync());
+        focus("CheckBox8_2");
+        press(Qt::Key_Space);
+        QVERIFY(control<QCheckBox>(form->ParametryTab, "CheckBox8_2")->isChecked());
+        QVERIFY(!form->parametersInSync());
+    }
+
     void backspaceDeletesInFieldsOnly()
     {
         focus("Edit3");
