@@ -1,7 +1,7 @@
 // Serial channel and reply buffer: what a read takes, what it leaves, what the
 // user is shown, against a port held in memory.
 #include "FakePortIo.h"
-#include "LinkFeedback.h"
+#include "RecordingFeedback.h"
 #include "SerialChannel.h"
 
 #include <QElapsedTimer>
@@ -9,21 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-struct RecordingFeedback final : qx::LinkFeedback
-{
-    void portOpenFailed() override { ++openFailures; }
-    void showNoReply(bool noReply) override { noReplyShown = noReply; }
-    void showTransmissionError(bool failing) override
-    {
-        transmissionError = failing;
-        ++transmissionCalls;
-    }
-    int openFailures = 0;
-    bool noReplyShown = false;
-    bool transmissionError = false;
-    int transmissionCalls = 0;
-};
 
 QByteArray bytes(std::initializer_list<int> values)
 {

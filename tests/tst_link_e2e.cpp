@@ -1,10 +1,11 @@
 // The controller protocol against the simulator on a pseudo-terminal: the
 // bytes on the wire, their order and timing, and what the program decoded.
 #include "ControllerProtocol.h"
-#include "LinkFeedback.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "PortIoUnderTest.h"
+#include "RecordingFeedback.h"
+#include "TestBytes.h"
 #include "TestController.h"
 #include "TestSettings.h"
 #include "WireLog.h"
@@ -15,32 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-struct RecordingFeedback final : qx::LinkFeedback
-{
-    void portOpenFailed() override { ++openFailures; }
-    void showNoReply(bool noReply) override { noReplyShown = noReply; }
-    void showTransmissionError(bool failing) override { transmissionError = failing; }
-    int openFailures = 0;
-    bool noReplyShown = false;
-    bool transmissionError = false;
-};
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
-
-// Block bytes for the ignition word, probe range and flag byte.
-QByteArray blockWith(int b31, int b8, int b32, int b33)
-{
-    QByteArray block(37, '\0');
-    block[8] = char(b8);
-    block[31] = char(b31);
-    block[32] = char(b32);
-    block[33] = char(b33);
-    return block;
-}
 
 constexpr double PauseTolerance = 1.0;   // below nominal, for the simulator's read jitter
 constexpr double LateTolerance = 12.0;   // above nominal, for a loaded machine
@@ -215,11 +190,17 @@ private slots:
         QTest::addColumn<int>("listIndex");
         QTest::addColumn<QString>("probeVariant");
         QTest::addColumn<int>("flags");
-        QTest::newRow("8 cylinders") << blockWith(1, 0x00, 5, 0) << 5 << 2400 << 5 << "0" << 0x00;
-        QTest::newRow("word 257") << blockWith(1, 0x00, 1, 1) << 6 << 4800 << 3 << "0" << 0x00;
-        QTest::newRow("5 cylinders") << blockWith(0, 0x88, 3, 0) << 3 << 4000 << 3 << "1" << 0x88;
-        QTest::newRow("reversed 1-0 V") << blockWith(1, 0x02, 0, 0) << 0 << 19200 << 0 << "4" << 0x02;
-        QTest::newRow("unknown range") << blockWith(7, 0x02, 2, 0) << 2 << 4800 << 2 << "0" << 0x02;
+        // Probe range (31), flags (8) and the ignition word (32, 33) in a zero block.
+        QTest::newRow("8 cylinders") << blockBytes({{31, 1}, {8, 0x00}, {32, 5}, {33, 0}})
+                                     << 5 << 2400 << 5 << "0" << 0x00;
+        QTest::newRow("word 257") << blockBytes({{31, 1}, {8, 0x00}, {32, 1}, {33, 1}})
+                                  << 6 << 4800 << 3 << "0" << 0x00;
+        QTest::newRow("5 cylinders") << blockBytes({{31, 0}, {8, 0x88}, {32, 3}, {33, 0}})
+                                     << 3 << 4000 << 3 << "1" << 0x88;
+        QTest::newRow("reversed 1-0 V") << blockBytes({{31, 1}, {8, 0x02}, {32, 0}, {33, 0}})
+                                        << 0 << 19200 << 0 << "4" << 0x02;
+        QTest::newRow("unknown range") << blockBytes({{31, 7}, {8, 0x02}, {32, 2}, {33, 0}})
+                                       << 2 << 4800 << 2 << "0" << 0x02;
     }
 
     void ignitionFromBlock()

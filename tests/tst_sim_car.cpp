@@ -2,20 +2,13 @@
 #include "SimCar.h"
 #include "SimLiveFrame.h"
 #include "SimParameterBlock.h"
+#include "TestBytes.h"
 
 #include <QtTest>
 
 using namespace qxsim;
 
 namespace {
-
-QByteArray blockWith(std::initializer_list<std::pair<int, int>> changes)
-{
-    QByteArray block = defaultParameterBlock();
-    for (const auto &[offset, value] : changes)
-        block[offset] = char(value);
-    return block;
-}
 
 void drive(Car &car, const QByteArray &block, double seconds)
 {
@@ -62,7 +55,7 @@ private slots:
         QFETCH(int, ignition);
         QFETCH(double, rpm);
         QFETCH(int, period);
-        const QByteArray block = blockWith({{32, ignition}});
+        const QByteArray block = blockBytes({{32, ignition}}, defaultParameterBlock());
         QCOMPARE(int(speedPeriod(rpm, ParameterBlock(block).rpmConstant())), period);
     }
 
@@ -160,7 +153,7 @@ private slots:
         QFETCH(bool, sensorOn);
         QFETCH(double, coolant);
         QFETCH(bool, onGas);
-        const QByteArray block = blockWith({{0, 136}, {8, sensorOn ? 0x08 : 0x00}});
+        const QByteArray block = blockBytes({{0, 136}, {8, sensorOn ? 0x08 : 0x00}}, defaultParameterBlock());
         const Car car = runningCar(rpm, coolant, block, 3);
         QCOMPARE(car.state().onGas, onGas);
         const ParameterBlock parameters(block);
