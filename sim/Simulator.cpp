@@ -60,6 +60,8 @@ struct Simulator::Private
     QRandomGenerator random{1};  // fixed seed: garbage is the same on every run
     ReplyQueue replies;
     WireLog wire;
+    qint64 receivedInAll = 0;
+    qint64 sentInAll = 0;
 
     QString portName;
     QString error;
@@ -123,6 +125,7 @@ void Simulator::Private::receive(const QByteArray &bytes, qint64 now)
 {
     for (char byte : bytes) {
         wire.append({now, true, quint8(byte)});
+        ++receivedInAll;
         if (fault.fault == Fault::HangUp && hangUpCountdown > 0 && --hangUpCountdown == 0) {
             hangUp();
             return;
@@ -137,6 +140,7 @@ void Simulator::Private::sendDue()
     const qint64 now = monotonicMicros();
     const QByteArray due = replies.takeDue(now);
     const int written = port.write(due);
+    sentInAll += written;
     for (int i = 0; i < written; ++i)
         wire.append({now, false, quint8(due.at(i))});
 }
@@ -437,6 +441,32 @@ bool Simulator::waitForWireBytes(int countFromProgram, int timeoutMs) const
     while (d->wire.bytesFromProgram() < countFromProgram) {
         if (!d->changed.wait(&d->mutex, deadline))
             return d->wire.bytesFromProgram() >= countFromProgram;
+    }
+    return true;
+}
+
+qint64 Simulator::bytesReceivedInAll() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->receivedInAll;
+}
+
+qint64 Simulator::bytesSentInAll() const
+{
+    QMutexLocker lock(&d->mutex);
+    return d->sentInAll;
+}
+
+bool Simulator::waitUntilAnswered(qint64 receivedInAll, int timeoutMs) const
+{
+    QMutexLocker lock(&d->mutex);
+    const QDeadlineTimer deadline(timeoutMs);
+    const auto answered = [&] {
+        return d->receivedInAll >= receivedInAll && d->replies.nextDueMicros() == ReplyQueue::NothingDue;
+    };
+    while (!answered()) {
+        if (!d->changed.wait(&d->mutex, deadline))
+            return answered();
     }
     return true;
 }

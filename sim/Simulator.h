@@ -78,6 +78,14 @@ public:
     // was last cleared.
     bool waitForWireBytes(int countFromProgram, int timeoutMs) const;
 
+    // Bytes read from the program and sent to it since the start; clearing
+    // the wire log leaves these counts alone.
+    qint64 bytesReceivedInAll() const;
+    qint64 bytesSentInAll() const;
+    // True once the simulator has read that many bytes in all and has sent
+    // every reply byte it queued for them, a slow reply's included.
+    bool waitUntilAnswered(qint64 receivedInAll, int timeoutMs) const;
+
 private:
     struct Private;
     std::unique_ptr<Private> d;

@@ -8,13 +8,23 @@
 // Reading the simulator's wire log in tests.
 namespace wire {
 
-inline QVector<qxsim::WireEvent> fromProgram(const QVector<qxsim::WireEvent> &log)
+inline QVector<qxsim::WireEvent> sentBy(bool program, const QVector<qxsim::WireEvent> &log)
 {
     QVector<qxsim::WireEvent> out;
     for (const auto &e : log)
-        if (e.fromProgram)
+        if (e.fromProgram == program)
             out.append(e);
     return out;
+}
+
+inline QVector<qxsim::WireEvent> fromProgram(const QVector<qxsim::WireEvent> &log)
+{
+    return sentBy(true, log);
+}
+
+inline QVector<qxsim::WireEvent> fromController(const QVector<qxsim::WireEvent> &log)
+{
+    return sentBy(false, log);
 }
 
 inline QByteArray bytes(const QVector<qxsim::WireEvent> &events)
@@ -22,15 +32,6 @@ inline QByteArray bytes(const QVector<qxsim::WireEvent> &events)
     QByteArray out;
     for (const auto &e : events)
         out.append(char(e.byte));
-    return out;
-}
-
-// Milliseconds between consecutive events.
-inline QVector<double> gapsMs(const QVector<qxsim::WireEvent> &events)
-{
-    QVector<double> out;
-    for (int i = 1; i < events.size(); ++i)
-        out.append((events[i].micros - events[i - 1].micros) / 1000.0);
     return out;
 }
 
