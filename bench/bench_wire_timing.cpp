@@ -1,5 +1,7 @@
 // Wire timing of every exchange with the controller against the simulator on
-// a pseudo-terminal: nominal duration, measured median, and their ratio.
+// a pseudo-terminal: nominal duration, measured median, and their ratio. The
+// rows marked "unlinked" open the port by a name without a link in ports/,
+// which resolves through the machine's list of serial devices.
 #include "ControllerProtocol.h"
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
@@ -29,6 +31,7 @@ struct Exchange
     double waitsMs;  // the fixed waits the exchange prescribes
     int bytesSent;   // each followed by its 3 ms pause
     bool needsOpenPort;
+    qx::ControllerProtocol &protocol;
     std::function<void()> run;
 };
 
@@ -70,6 +73,15 @@ int main(int argc, char *argv[])
     qx::ControllerProtocol protocol(channel);
     protocol.state().ControllerVersion = 8;
 
+    // The simulator as the machine's first serial device, found by a name
+    // without a link: resolving it lists the machine's devices.
+    QTemporaryDir noLinks;
+    const QString simDevice = sim.devicePath();
+    qx::SerialChannel unlinkedChannel(qx::makeSystemPortIo(), qx::PortNameResolver(noLinks.path(), [&] {
+        return QStringList{simDevice} + qx::PortNameResolver::machineSerialDevices();
+    }), nullptr);
+    qx::ControllerProtocol unlinked(unlinkedChannel);
+
     // The reset values, the set a fitter writes most often.
     qx::ParameterSet parameters = qx::resetParameterSet();
     protocol.state().RpmConstant = 4800;
@@ -79,15 +91,22 @@ int main(int argc, char *argv[])
     qx::writeAllParameters(parameters, {4800, 8, &flags}, write);
 
     const Exchange exchanges[] = {
-        {"QueryControllerOptions", 400, 1, false, [&] { protocol.QueryControllerOptions(); }},
-        {"CheckAnalogModel", 200, 1, false, [&] { protocol.CheckAnalogModel(); }},
-        {"ReadAnalogThreshold", 100, 3, true, [&] { protocol.ReadAnalogThreshold(); }},
-        {"ShowControllerVersion", 20, 1, false, [&] { protocol.ShowControllerVersion(); }},
-        {"QueryIgnitionType", 100, 1, false, [&] { protocol.QueryIgnitionType(); }},
-        {"RequestLiveData", 20, 1, true, [&] { protocol.RequestLiveData(); }},
-        {"ignition type (31, lo, hi)", 0, 3, true, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},
-        {"ReadParameters", 400, 4, false, [&] { exchange.ReadParameters(); }},
-        {"WriteAllParameters", double(write.pausedMs), write.bytes, false, [&] { exchange.WriteAllParameters(); }},
+        {"QueryControllerOptions", 400, 1, false, protocol, [&] { protocol.QueryControllerOptions(); }},
+        {"CheckAnalogModel", 200, 1, false, protocol, [&] { protocol.CheckAnalogModel(); }},
+        {"ReadAnalogThreshold", 100, 3, true, protocol, [&] { protocol.ReadAnalogThreshold(); }},
+        {"ShowControllerVersion", 20, 1, false, protocol, [&] { protocol.ShowControllerVersion(); }},
+        {"QueryIgnitionType", 100, 1, false, protocol, [&] { protocol.QueryIgnitionType(); }},
+        {"RequestLiveData", 20, 1, true, protocol, [&] { protocol.RequestLiveData(); }},
+        {"ignition type (31, lo, hi)", 0, 3, true, protocol, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},
+        {"ReadParameters", 400, 4, false, protocol, [&] { exchange.ReadParameters(); }},
+        {"WriteAllParameters", double(write.pausedMs), write.bytes, false, protocol, [&] { exchange.WriteAllParameters(); }},
+        {"ShowControllerVersion, unlinked", 20, 1, false, unlinked, [&] { unlinked.ShowControllerVersion(); }},
+        {"QueryIgnitionType, unlinked", 100, 1, false, unlinked, [&] { unlinked.QueryIgnitionType(); }},
+        // The name looked up again before the open, as after a port choice.
+        {"ShowControllerVersion, unlinked, lookup", 20, 1, false, unlinked, [&] {
+             unlinkedChannel.resolvePort(unlinked.portName());
+             unlinked.ShowControllerVersion();
+         }},
     };
 
     // "prescribed" is the waits and 3 ms pauses the exchange prescribes; "+ wire"
@@ -96,7 +115,7 @@ int main(int argc, char *argv[])
     // exchange follows the prescribed figure.
     QTextStream out(stdout);
     out << QString("%1 %2 %3 %4 %5 %6 %7\n")
-               .arg("exchange", -28)
+               .arg("exchange", -40)
                .arg("bytes", 5)
                .arg("prescribed", 11)
                .arg("+ wire", 8)
@@ -107,8 +126,9 @@ int main(int argc, char *argv[])
         std::vector<double> times;
         for (int i = 0; i < Runs; ++i) {
             channel.ClosePort();
+            unlinkedChannel.ClosePort();
             if (e.needsOpenPort)
-                channel.OpenPort(protocol.portName());
+                e.protocol.OpenPort();
             QElapsedTimer timer;
             timer.start();
             e.run();
@@ -118,7 +138,7 @@ int main(int argc, char *argv[])
         const double withWire = prescribed + e.bytesSent * ByteWireMs;
         const double measured = median(times);
         out << QString("%1 %2 %3 %4 %5 %6 %7\n")
-                   .arg(e.name, -28)
+                   .arg(e.name, -40)
                    .arg(e.bytesSent, 5)
                    .arg(prescribed, 11, 'f', 2)
                    .arg(withWire, 8, 'f', 2)
@@ -127,6 +147,7 @@ int main(int argc, char *argv[])
                    .arg(measured / withWire, 8, 'f', 3);
     }
     channel.ClosePort();
+    unlinkedChannel.ClosePort();
     sim.stop();
     return 0;
 }

@@ -13,11 +13,13 @@ public:
     virtual ~PortIo() = default;
 
     // Opens the device for exclusive use at 9600 8N1, no flow control, DTR and
-    // RTS inactive, with stale input dropped. False when it cannot be opened.
+    // RTS inactive, with stale input dropped (queued output is kept). False
+    // when it cannot be opened.
     virtual bool open(const QString &device) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
-    // Hands one byte to the driver at once. False when it could not be sent.
+    // Hands one byte to the driver, waiting a moment for room when its queue
+    // is full. False when it could not be sent.
     virtual bool sendByte(quint8 byte) = 0;
     // Status query: the number of received bytes waiting. False when the port
     // cannot be queried (closed or gone).

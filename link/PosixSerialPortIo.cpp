@@ -18,6 +18,10 @@ namespace qx {
 
 namespace {
 
+// How long a byte waits for room in a full output queue: within the pause
+// that follows it anyway.
+constexpr int RoomWaitMs = 3;
+
 bool processRuns(pid_t pid)
 {
     return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
@@ -77,7 +81,9 @@ bool PosixSerialPortIo::open(const QString &device)
     // Pseudo-terminals refuse modem-line changes; that is of no consequence.
     const int lines = TIOCM_DTR | TIOCM_RTS;
     ::ioctl(fd, TIOCMBIC, &lines);
-    ::tcflush(fd, TCIOFLUSH);
+    // Input only: output still queued is the previous exchange's last bytes,
+    // which the other end may not have read yet.
+    ::tcflush(fd, TCIFLUSH);
     fd_ = fd;
     lowerUsbLatency(device);
     return true;
@@ -95,8 +101,21 @@ bool PosixSerialPortIo::sendByte(quint8 byte)
 {
     if (fd_ < 0)
         return false;
-    if (::write(fd_, &byte, 1) == 1)
-        return true;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (::write(fd_, &byte, 1) == 1)
+            return true;
+        if (errno == EINTR)
+            continue;
+        const qint64 left = RoomWaitMs - waited.elapsed();
+        if ((errno != EAGAIN && errno != EWOULDBLOCK) || left <= 0)
+            break;
+        // A full queue refuses the byte for a moment; wait for room rather than drop it.
+        pollfd p{fd_, POLLOUT, 0};
+        if (::poll(&p, 1, int(left)) < 0 && errno != EINTR)
+            break;
+    }
     if (errno == EIO || errno == ENXIO || errno == ENODEV)
         close();
     return false;

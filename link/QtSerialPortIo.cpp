@@ -18,7 +18,9 @@ bool QtSerialPortIo::open(const QString &device)
     port_.setDataTerminalReady(false);
     port_.setRequestToSend(false);
     port_.clearError();
-    port_.clear();
+    // Input only: output still queued is the previous exchange's last bytes,
+    // which the other end may not have read yet.
+    port_.clear(QSerialPort::Input);
     lowerUsbLatency(device);
     return true;
 }

@@ -22,13 +22,26 @@ SerialChannel::SerialChannel(std::unique_ptr<PortIo> io, PortNameResolver resolv
 
 SerialChannel::~SerialChannel() = default;
 
+QString SerialChannel::resolvePort(const QString &portName)
+{
+    resolvedName_ = portName;
+    device_ = resolver_.resolve(portName);
+    return device_;
+}
+
 bool SerialChannel::open(const QString &portName)
 {
     // Every caller closes first; closing again keeps a stray second open from
     // leaving the port held by a handle nobody owns any more.
     io_->close();
-    const QString device = resolver_.resolve(portName);
-    return !device.isEmpty() && io_->open(device);
+    if (portName != resolvedName_)
+        resolvePort(portName);
+    if (!device_.isEmpty() && io_->open(device_))
+        return true;
+    // The next open looks again, so an adapter plugged in since is found.
+    resolvedName_.clear();
+    device_.clear();
+    return false;
 }
 
 bool SerialChannel::OpenPort(const QString &portName)

@@ -38,6 +38,11 @@ public:
     bool isOpen() const;
     // The device a port name stands for now, empty when there is none (for the port menu).
     QString resolvedDevice(const QString &portName) const { return resolver_.resolve(portName); }
+    // Resolves the port name anew and keeps its device for the opens that
+    // follow; returns it, empty when there is no such port. Opens resolve by
+    // themselves only when the name changes or the last open failed, since
+    // listing the machine's serial ports takes about 20 ms.
+    QString resolvePort(const QString &portName);
 
     // Whether the last read found nothing waiting (the buffer then holds the
     // reply before it).
@@ -52,6 +57,10 @@ private:
 
     std::unique_ptr<PortIo> io_;
     PortNameResolver resolver_;
+    // The last port name resolved and its device; no name until the first
+    // open, and again after an open fails.
+    QString resolvedName_;
+    QString device_;
     LinkFeedback *feedback_;
     ReplyBuffer reply_;
     int emptyReads_ = 0;

@@ -10,6 +10,9 @@
 
 namespace {
 
+const QString Adapter = QStringLiteral("/dev/ttyUSB0");
+const QString AdapterElsewhere = QStringLiteral("/dev/ttyUSB1");
+
 QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray out;
@@ -24,10 +27,20 @@ class TestLinkChannel : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir portsDir;
+    QTemporaryDir portsDir; // empty: every name goes to the machine's device list
     FakePortIo *port = nullptr;
     RecordingFeedback feedback;
     std::unique_ptr<qx::SerialChannel> channel;
+    // The machine's serial devices as the channel's resolver lists them.
+    QStringList machineDevices;
+    int listings = 0;
+
+    // The adapter shows up at the device path (or is gone, for an empty one).
+    void plugAdapterAt(const QString &device)
+    {
+        machineDevices = device.isEmpty() ? QStringList() : QStringList{device};
+        port->devices = QSet<QString>(machineDevices.begin(), machineDevices.end());
+    }
 
     QByteArray bufferHead(int n) const
     {
@@ -42,10 +55,14 @@ private slots:
     {
         auto io = std::make_unique<FakePortIo>();
         port = io.get();
-        port->devices = {QStringLiteral("/dev/ttyUSB0")};
+        plugAdapterAt(Adapter);
+        listings = 0;
         feedback = RecordingFeedback();
         channel = std::make_unique<qx::SerialChannel>(
-            std::move(io), qx::PortNameResolver(portsDir.path(), [] { return QStringList{"/dev/ttyUSB0"}; }),
+            std::move(io), qx::PortNameResolver(portsDir.path(), [this] {
+                ++listings;
+                return machineDevices;
+            }),
             &feedback);
     }
 
@@ -66,6 +83,57 @@ private slots:
         QVERIFY(!channel->OpenPortQuiet(QStringLiteral("com2")));
         QVERIFY(channel->OpenPortQuiet(QStringLiteral("com1")));
         QCOMPARE(feedback.openFailures, 0);
+    }
+
+    // Listing the machine's serial devices takes about 20 ms, so a name is
+    // looked up when it is first used or changes, after an open failed, or
+    // when the program asks; never for a good reopen of the same name.
+    void portNameResolution_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("opens"); // + opened, - failed
+        QTest::addColumn<int>("expectedListings");
+
+        QTest::newRow("one name opened five times")
+            << QStringList{"com1", "com1", "com1", "com1", "com1"} << "+++++" << 1;
+        QTest::newRow("a changed name is looked up anew")
+            << QStringList{"com1", "com2", "com2", "com1", "com1"} << "+--++" << 4;
+        QTest::newRow("each failed open looks again, until the adapter is plugged in")
+            << QStringList{"unplug", "com1", "com1", "plug", "com1", "com1"} << "--++" << 3;
+        QTest::newRow("an adapter that moved fails once, then is found")
+            << QStringList{"com1", "move", "com1", "com1", "com1"} << "+-++" << 2;
+        QTest::newRow("the program asks after the adapter moved")
+            << QStringList{"com1", "move", "resolve com1", "com1", "com1"} << "+++" << 2;
+        QTest::newRow("asked before the first open")
+            << QStringList{"resolve com1", "com1", "com1"} << "++" << 1;
+    }
+
+    void portNameResolution()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, expectedListings);
+        QString opens;
+        for (const QString &step : steps) {
+            if (step == QLatin1String("unplug"))
+                plugAdapterAt(QString());
+            else if (step == QLatin1String("plug"))
+                plugAdapterAt(Adapter);
+            else if (step == QLatin1String("move"))
+                plugAdapterAt(AdapterElsewhere);
+            else if (step.startsWith(QLatin1String("resolve ")))
+                channel->resolvePort(step.mid(8));
+            else
+                opens += channel->OpenPortQuiet(step) ? '+' : '-';
+        }
+        QTEST(opens, "opens");
+        QCOMPARE(listings, expectedListings);
+    }
+
+    void resolvePortGivesTheDevice()
+    {
+        QCOMPARE(channel->resolvePort(QStringLiteral("com1")), Adapter);
+        QCOMPARE(channel->resolvePort(QStringLiteral("com2")), QString());
+        QVERIFY(!channel->OpenPortQuiet(QStringLiteral("com2")));
     }
 
     void reads_data()

@@ -194,6 +194,23 @@ private slots:
                      qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(expected[i])));
     }
 
+    // Closing right after an exchange's last byte and opening again at once
+    // must not discard bytes the simulator has not read yet.
+    void reopeningKeepsBytesNotYetRead()
+    {
+        constexpr int Rounds = 20;
+        const QByteArray request = hex("1f 05 00"); // an ignition-type write: no reply
+        const auto io = portIoUnderTest();
+        for (int round = 0; round < Rounds; ++round) {
+            QVERIFY(io->open(sim.devicePath()));
+            for (char byte : request)
+                QVERIFY(io->sendByte(quint8(byte)));
+            io->close();
+        }
+        sim.waitForWireBytes(Rounds * request.size(), 5000);
+        QCOMPARE(wire::bytes(wire::fromProgram(sim.wireLog())), request.repeated(Rounds));
+    }
+
     void versionWithoutReplyForgetsTheController()
     {
         QCOMPARE(protocol->ShowControllerVersion(), 8);

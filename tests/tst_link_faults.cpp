@@ -5,6 +5,7 @@
 #include "InStepPortIo.h"
 #include "PortIoUnderTest.h"
 #include "PosixSerialPortIo.h"
+#include "SimPtyPort.h"
 #include "TestController.h"
 #include "TForm1.h"
 #include "VisualisationPage.h"
@@ -232,6 +233,34 @@ private slots:
         port->setInStep(true);
         protocol().ShowControllerVersion();
         QCOMPARE(protocol().state().ControllerVersion, 8);
+    }
+
+    // A full output queue refuses a byte: the port waits its moment for room,
+    // then reports the byte as not sent, and what went before stays intact.
+    void fullOutputQueueRefusesAfterAWait()
+    {
+        if (qgetenv("QX_TEST_PORT_IO") == "qt")
+            QSKIP("the termios port's own behaviour, tested in the default run");
+        qxsim::PtyPort line; // nobody reads its other end
+        QString error;
+        QVERIFY2(line.open(&error), qPrintable(error));
+        qx::PosixSerialPortIo io;
+        QVERIFY(io.open(line.devicePath()));
+        QByteArray accepted;
+        while (accepted.size() < (1 << 22) && io.sendByte(quint8(accepted.size() % 251)))
+            accepted.append(char(accepted.size() % 251));
+
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!io.sendByte(0xEE));
+        const double ms = timer.nsecsElapsed() / 1e6;
+        QVERIFY2(ms >= 3 && ms <= 3 + LateToleranceMs, qPrintable(QString("refused after %1 ms").arg(ms)));
+        QVERIFY(io.isOpen());
+
+        QByteArray received;
+        QTRY_VERIFY_WITH_TIMEOUT((received += line.readAvailable()).size() >= accepted.size(), 5000);
+        QCOMPARE(received, accepted);
+        QVERIFY(io.sendByte(0x01));
     }
 
     void hangUpInTheMiddleOfAnExchange()
