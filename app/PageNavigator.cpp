@@ -45,6 +45,7 @@ PageNavigator::PageNavigator(PageHost &host, ControllerProtocol &protocol, Param
 
 void PageNavigator::identifyAtStartUp()
 {
+    protocol_.channel().resolvePort(protocol_.portName());
     ApplyTemperatureOptions();
     CheckAnalogModel(true);
     ShowControllerVersion();
@@ -329,6 +330,8 @@ void PageNavigator::showAutodetectStep(const AutodetectStep &step)
 void PageNavigator::AutodetekcjaMenuClick()
 {
     const bool found = AutodetectPort(protocol_, [this](const AutodetectStep &step) { showAutodetectStep(step); });
+    // The scan looked at every port afresh; the one chosen is looked up again.
+    protocol_.channel().resolvePort(protocol_.portName());
     if (!found)
         host_.setStatusText(CommandPanel, texts_.text(TextKey::NoController));
     if (host_.currentPage() == Page::Rpm)

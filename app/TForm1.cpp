@@ -304,6 +304,8 @@ void TForm1::odczButPicClick()
 void TForm1::PCOMClick(int number)
 {
     protocol_.setPortName(QStringLiteral("com%1").arg(number));
+    // Looked up now, so the next open costs no time of its own.
+    channel_.resolvePort(protocol_.portName());
     showPortChoice(number);
 }
 

@@ -259,7 +259,7 @@ private slots:
     void printingTabAfterTheParametersPage()
     {
         startOnRpmPage();
-        for (const QString &page : {"visualisation", "printing", "rpm"}) {
+        for (const char *page : {"visualisation", "printing", "rpm"}) {
             goTo(page);
             QVERIFY(!host.printingTab);
         }
