@@ -330,8 +330,6 @@ void PageNavigator::showAutodetectStep(const AutodetectStep &step)
 void PageNavigator::AutodetekcjaMenuClick()
 {
     const bool found = AutodetectPort(protocol_, [this](const AutodetectStep &step) { showAutodetectStep(step); });
-    // The scan looked at every port afresh; the one chosen is looked up again.
-    protocol_.channel().resolvePort(protocol_.portName());
     if (!found)
         host_.setStatusText(CommandPanel, texts_.text(TextKey::NoController));
     if (host_.currentPage() == Page::Rpm)

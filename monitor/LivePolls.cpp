@@ -2,6 +2,7 @@
 
 #include "ControllerProtocol.h"
 #include "EngineSpeed.h"
+#include "PageStyle.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
 #include "SerialChannel.h"
@@ -9,11 +10,6 @@
 #include "tledmeter.h"
 
 namespace qx {
-
-namespace {
-const QColor PetrolRed(0xFF, 0x00, 0x00);
-const QColor GasGreen(0x00, 0x80, 0x00);
-} // namespace
 
 LivePolls::LivePolls(ControllerProtocol &protocol, LiveAverage &average, const ParameterSet &parameters,
                      TextSource texts, VisualisationPage &visualisation, ParametersPage &parametersPage)
@@ -81,7 +77,7 @@ LiveStripView LivePolls::stripView(const ReplyBuffer &frame, int lambdaBarTop)
     view.stepperText = QString::number(255 - byte(6));
     const bool onPetrol = byte(6) == 255;
     view.fuelText = texts_(onPetrol ? TextKey::Petrol : TextKey::Gas);
-    view.fuelColour = onPetrol ? PetrolRed : GasGreen;
+    view.fuelColour = onPetrol ? pagestyle::petrolRed : pagestyle::gasGreen;
     return view;
 }
 

@@ -10,10 +10,10 @@ namespace qx {
 // frame; the page only puts it on its instruments.
 struct LiveView
 {
-    // Traces of the chart: lambda, throttle, engine speed, stepper.
+    // Traces of the chart: lambda, throttle, engine speed (with rpm), stepper.
     int lambdaTrace = 0;
     int tpsTrace = 0;
-    std::optional<int> rpmTrace;
+    int rpmTrace = 0;
     int stepperTrace = 0;
 
     // The lengths of the last rich and lean phases, when a phase just ended.

@@ -20,6 +20,10 @@ enum class Look {
     Alarm,   // the large red transmission-error text
 };
 
+// Petrol in red, gas in green, wherever a page shows the fuel in use.
+inline const QColor petrolRed{0xff, 0x00, 0x00};
+inline const QColor gasGreen{0x00, 0x80, 0x00};
+
 // The colours of the traces behind the chart and its grid.
 inline const QColor traceBackground{0xff, 0xff, 0xca};
 inline const QColor gridColour{0xc0, 0xc0, 0xc0};

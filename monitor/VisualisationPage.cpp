@@ -114,9 +114,6 @@ void VisualisationPage::placeRichLeanLabels(bool traded, double layoutScale)
 
 namespace {
 
-const QColor PetrolRed(0xFF, 0x00, 0x00);
-const QColor GasGreen(0x00, 0x80, 0x00);
-
 void setTextIfChanged(QLabel *label, const QString &text)
 {
     if (label->text() != text)
@@ -155,11 +152,11 @@ void VisualisationPage::showLive(const LiveView &view)
         paneltemp->setText(view.temperatureText);
     }
     Gauge3->setProgress(view.gasPercent);
-    Gauge3->setForeColor(view.gasReserve ? PetrolRed : GasGreen);
+    Gauge3->setForeColor(view.gasReserve ? pagestyle::petrolRed : pagestyle::gasGreen);
 
     if (view.rpm) {
         obrotomierz->setDigit(*view.rpm);
-        Scope1->setPosition(TScope::ChannelC, *view.rpmTrace);
+        Scope1->setPosition(TScope::ChannelC, view.rpmTrace);
         Panel1->setText(view.rpmText);
     }
 
@@ -169,7 +166,7 @@ void VisualisationPage::showLive(const LiveView &view)
 
     AbLED1->setChecked(!view.onPetrol);
     AbLED1->setCaption(view.fuelText);
-    pagestyle::setTextColour(*AbLED1, view.onPetrol ? PetrolRed : Label47->palette().color(QPalette::WindowText));
+    pagestyle::setTextColour(*AbLED1, view.onPetrol ? pagestyle::petrolRed : Label47->palette().color(QPalette::WindowText));
 }
 
 void VisualisationPage::showThermometer(int raw)

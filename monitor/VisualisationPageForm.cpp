@@ -102,7 +102,7 @@ void VisualisationPage::buildInstruments()
     AbLED1 = named(new TAbLED(this), "AbLED1", {92, 236, 150, 30});
     AbLED1->setCaption(QStringLiteral("Benzyna"));
     AbLED1->setFrequency(FlashClock::ff1Hz);
-    setTextColour(*AbLED1, QColor(0xff, 0x00, 0x00)); // the petrol caption's red
+    setTextColour(*AbLED1, petrolRed);
     setPointSize(*AbLED1, ledPt);
 
     Gauge4 = named(new TAb180Meter(this), "Gauge4", {6, 270, 172, 118});
