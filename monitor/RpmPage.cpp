@@ -106,6 +106,17 @@ int RpmPage::ignitionIndex() const
     return ComboBox2->currentIndex();
 }
 
+QString RpmPage::ignitionCaption() const
+{
+    const auto *caption = findChild<QLabel *>(QStringLiteral("Label91"));
+    return caption ? caption->text() : QString();
+}
+
+QString RpmPage::ignitionEntryText() const
+{
+    return ComboBox2->currentText();
+}
+
 void RpmPage::setIgnitionIndex(int index)
 {
     ComboBox2->setCurrentIndex(index);

@@ -29,6 +29,9 @@ public:
     // The entry of the ignition list; -1 with none chosen.
     int ignitionIndex() const;
     void setIgnitionIndex(int index);
+    // The ignition list's caption and its selected entry's text.
+    QString ignitionCaption() const;
+    QString ignitionEntryText() const;
     void focusIgnitionList();
     // The analog threshold group, offered by controllers that have it.
     void showAnalogThreshold(bool shown);

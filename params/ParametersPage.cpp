@@ -143,6 +143,28 @@ int ParametersPage::listEntries(Param param) const
     return list ? list->count() : 0;
 }
 
+QString ParametersPage::listEntryText(Param param, int index) const
+{
+    const auto *list = qobject_cast<QComboBox *>(controlOf(param));
+    return list && index >= 0 && index < list->count() ? list->itemText(index) : QString();
+}
+
+QString ParametersPage::captionText(Param param) const
+{
+    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
+        for (const PageRow &row : group.rows) {
+            if (row.param == param || (row.second.member && row.secondParam == param))
+                return (this->*row.caption.member)->text();
+        }
+    }
+    return QString();
+}
+
+QString ParametersPage::temperatureCaption() const
+{
+    return ZmiennaTemperaturaLabel->text();
+}
+
 void ParametersPage::setTemperatureSensorOn(bool on)
 {
     // A change of the tick runs the box's own handler, as a click would.

@@ -77,6 +77,12 @@ public:
     QString controlValue(Param param) const;
     void setControlValue(Param param, const QString &value, bool runBoxHandler = true);
     int listEntries(Param param) const;
+    // The text of a list's entry; empty for an index the list has not.
+    QString listEntryText(Param param, int index) const;
+    // The caption the page shows for a parameter (the pair's shared caption
+    // for the second of a pair), and the live temperature's caption.
+    QString captionText(Param param) const;
+    QString temperatureCaption() const;
     void setTemperatureSensorOn(bool on);
     void showLiveStrip(const LiveStripView &view);
     TLEDMeter &lambdaBar() { return *LEDMeter2; }
