@@ -64,6 +64,9 @@ MainMenu buildMainMenu(QMainWindow *window)
     m.PCOM[0]->setChecked(true);
     m.PortGroup->addSeparator();
     m.AutodetekcjaMenu = command(m.PortGroup, "AutodetekcjaMenu", QStringLiteral("Autodetekcja"));
+
+    m.DefaultOption = bar->addAction(QStringLiteral("Domyślne ustawienia"));
+    m.DefaultOption->setObjectName(QStringLiteral("DefaultOption"));
     return m;
 }
 

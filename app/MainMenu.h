@@ -25,6 +25,9 @@ struct MainMenu
     QMenu *PortGroup;
     QAction *PCOM[8];
     QAction *AutodetekcjaMenu;
+
+    // A command of the menu bar itself: the program's own default settings.
+    QAction *DefaultOption;
 };
 
 // Builds MainMenu1 on the window's menu bar.

@@ -198,15 +198,10 @@ void PageNavigator::enterParametersPage()
     host_.setPrintingTabVisible(true);
     parametersInSync_ = false;
     host_.setPageShown(Page::Parameters, false);
-    const bool read = readParameters();
+    const bool read = readIntoPage();
     ApplyTemperatureOptions();
-    // A block that did not arrive leaves the page's texts as they were.
-    if (read) {
-        host_.ShowParameters();
-        parametersPageFilled_ = true;
-    } else {
+    if (!read)
         host_.followParametersPage();
-    }
     host_.applyProbeVariant(Page::Parameters);
     ApplyTemperatureOptions();
     startPolling(Page::Parameters);
@@ -243,11 +238,13 @@ void PageNavigator::writeParametersIfOutOfSync()
         SaveParameters();
 }
 
-void PageNavigator::SaveParameters()
+bool PageNavigator::SaveParameters()
 {
     host_.CollectParameters();
-    exchange_.WriteAllParameters(parametersReadFromController_);
+    parametersSetKnown_ = parametersSetKnown_ || parametersPageFilled_;
+    const bool delivered = exchange_.WriteAllParameters(controllerOnlyValuesKnown_);
     pauseMs(WriteStepPauseMs);
+    return delivered;
 }
 
 bool PageNavigator::readParameters()
@@ -255,8 +252,20 @@ bool PageNavigator::readParameters()
     const std::optional<BlockFacts> facts = exchange_.ReadParameters();
     if (facts)
         host_.applyBlockFacts(*facts);
-    parametersReadFromController_ = parametersReadFromController_ || facts;
+    controllerOnlyValuesKnown_ = controllerOnlyValuesKnown_ || facts;
+    parametersSetKnown_ = parametersSetKnown_ || facts;
     return facts.has_value();
+}
+
+bool PageNavigator::readIntoPage()
+{
+    // A block that did not arrive leaves the page's texts as they were.
+    const bool read = readParameters();
+    if (read) {
+        host_.ShowParameters();
+        parametersPageFilled_ = true;
+    }
+    return read;
 }
 
 void PageNavigator::parametersLoaded(bool whole)
@@ -267,15 +276,37 @@ void PageNavigator::parametersLoaded(bool whole)
 
 void PageNavigator::ZapButPicClick()
 {
+    // A controller that did not answer the last poll may not have taken the
+    // write either, so the write is only called done when it did.
+    const bool controllerAnswered = !protocol_.channel().lastReadEmpty();
     host_.StopAllTimers();
     protocol_.ClosePort();
     if (!saveByEnter_)
         host_.focusControl(QStringLiteral("ComboBox1"));
-    SaveParameters();
-    parametersInSync_ = true;
+    const bool delivered = SaveParameters();
     parametersPageFilled_ = true;
+    host_.applyProbeVariant(Page::Parameters);
     startPolling(Page::Parameters);
-    host_.setStatusText(CommandPanel, texts_.text(TextKey::ParametersWritten));
+    const bool written = delivered && controllerAnswered;
+    parametersInSync_ = written;
+    host_.setStatusText(CommandPanel, written ? texts_.text(TextKey::ParametersWritten) : QString());
+    saveByEnter_ = false;
+}
+
+void PageNavigator::ResButtClick()
+{
+    host_.StopAllTimers();
+    if (!saveByEnter_)
+        host_.focusControl(QStringLiteral("ComboBox1"));
+    protocol_.ClosePort();
+    host_.ResetParameters();
+    parametersPageFilled_ = true;
+    // The defaults include the values only a read would otherwise bring.
+    controllerOnlyValuesKnown_ = true;
+    protocol_.OpenPort();
+    host_.startTimer(timerOf(Page::Parameters));
+    host_.setStatusText(CommandPanel, texts_.text(TextKey::ParametersReset));
+    ZapButPicClick();
     saveByEnter_ = false;
 }
 
@@ -288,11 +319,7 @@ void PageNavigator::odczButPicClick()
     protocol_.ClosePort();
     if (!saveByEnter_)
         host_.focusControl(QStringLiteral("ComboBox1"));
-    const bool read = readParameters();
-    if (read) {
-        host_.ShowParameters();
-        parametersPageFilled_ = true;
-    }
+    const bool read = readIntoPage();
     startPolling(Page::Parameters);
     // "Read" only when something was: without a reply the no-reply text
     // stands alone.

@@ -52,6 +52,7 @@ public:
     virtual void leaveFocusedField() = 0;
     virtual LeaveFields parametersLeaveFields() const = 0;
     virtual void CollectParameters() = 0;
+    virtual void ResetParameters() = 0;
     virtual void ShowParameters() = 0;
     // The Parameters page kept its texts: its field states follow its own lists.
     virtual void followParametersPage() = 0;
@@ -83,7 +84,11 @@ public:
     // A menu command's page change: no leave checks.
     void showPageFromMenu(Page page);
 
+    // The write ends "written" only when the port took every byte and the
+    // controller answered the poll before it; else the page counts as not
+    // held by the controller.
     void ZapButPicClick();
+    void ResButtClick();
     void odczButPicClick();
     void OdczytUkladuButtClick();
     void AutodetekcjaMenuClick();
@@ -91,11 +96,17 @@ public:
 
     bool parametersInSync() const { return parametersInSync_; }
     bool parametersPageVisited() const { return parametersPageVisited_; }
+    // The ParameterSet holds real values: a read brought them, or a filled
+    // page was saved or reset, rather than the start-up zeros.
+    bool parametersSetKnown() const { return parametersSetKnown_; }
     void markParametersEdited() { parametersInSync_ = false; }
     // A file filled the page: the controller no longer holds what it shows,
     // and a whole file is worth writing.
     void parametersLoaded(bool whole);
     void setSaveByEnter(bool byEnter) { saveByEnter_ = byEnter; }
+    // Reads the parameters and shows them on the Parameters page; a block
+    // that did not arrive leaves the page as it was. True when one did.
+    bool readIntoPage();
 
 private:
     // The polling timer of a page; empty for a page that polls nothing.
@@ -127,7 +138,8 @@ private:
     // a page never filled from the controller, a file or a reset is not
     // written, so its placeholder texts never reach the car.
     void writeParametersIfOutOfSync();
-    void SaveParameters();
+    // True when the port opened and took every byte.
+    bool SaveParameters();
     // Reads the parameters and applies what the block tells; false when no
     // block arrived and everything stayed as it was.
     bool readParameters();
@@ -145,8 +157,10 @@ private:
     // The Parameters page holds the controller's values, a file's or the
     // reset values, rather than its start-up placeholders.
     bool parametersPageFilled_ = false;
-    // A block read has brought the values only the controller holds.
-    bool parametersReadFromController_ = false;
+    // The values only the controller holds (switch temperature, analog
+    // threshold) are real: a block read brought them or a reset set them.
+    bool controllerOnlyValuesKnown_ = false;
+    bool parametersSetKnown_ = false;
     bool saveByEnter_ = false;
     // The threshold write of a version-8 RPM page closed the port the
     // ignition choice still has to go out on.

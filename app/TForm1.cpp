@@ -148,6 +148,8 @@ void TForm1::connectMenu()
     connect(pagecontrol1, &PageControl::changedByUser, this, [this] { navigator_.pagecontrol1Change(); });
     connect(ParametryTab, &ParametersPage::ZapButPicClicked, this, &TForm1::ZapButPicClick);
     connect(ParametryTab, &ParametersPage::odczButPicClicked, this, &TForm1::odczButPicClick);
+    connect(ParametryTab, &ParametersPage::ResButtClicked, this, &TForm1::ResButtClick);
+    connect(menu_.DefaultOption, &QAction::triggered, this, &TForm1::DefaultOptionClick);
     connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { navigator_.markParametersEdited(); });
     connect(editor_, &ParameterEditor::edited, this, [this] { navigator_.markParametersEdited(); });
     connect(editor_, &ParameterEditor::statusText, this, [this](const QString &text) { setStatusText(1, text); });
@@ -296,9 +298,30 @@ void TForm1::ZapButPicClick()
     navigator_.ZapButPicClick();
 }
 
+void TForm1::ResButtClick()
+{
+    navigator_.ResButtClick();
+}
+
 void TForm1::odczButPicClick()
 {
     navigator_.odczButPicClick();
+}
+
+void TForm1::DefaultOptionClick()
+{
+    LoadProgramDefaults();
+}
+
+void TForm1::LoadProgramDefaults()
+{
+    protocol_.ClosePort();
+    PCOMClick(1);
+    LoadLanguageFile(QStringLiteral("polish.lng"));
+    ApplyResolution(0);
+    skorkaZwyClick();
+    navigator_.readIntoPage();
+    protocol_.OpenPort();
 }
 
 void TForm1::PCOMClick(int number)
@@ -468,6 +491,11 @@ LeaveFields TForm1::parametersLeaveFields() const
 void TForm1::CollectParameters()
 {
     ParametryTab->CollectParameters();
+}
+
+void TForm1::ResetParameters()
+{
+    ParametryTab->ResetParameters();
 }
 
 void TForm1::ShowParameters()

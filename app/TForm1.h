@@ -60,7 +60,9 @@ public:
     void AutoButtonClick();
     void DruButtonClick();
     void ZapButPicClick();
+    void ResButtClick();
     void odczButPicClick();
+    void DefaultOptionClick();
     void PCOMClick(int number);
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
@@ -121,6 +123,7 @@ private:
     void leaveFocusedField() override;
     LeaveFields parametersLeaveFields() const override;
     void CollectParameters() override;
+    void ResetParameters() override;
     void ShowParameters() override;
     void followParametersPage() override;
     void applyProbeVariant(Page page) override;
@@ -130,6 +133,9 @@ private:
     void enableTemperatureAdaptation(bool) override {}
 
     void FormClose();
+    // Port, language, layout and skin as on a fresh install, then the
+    // controller's parameters read again on that port.
+    void LoadProgramDefaults();
     // The steps of start-up before the controller is identified.
     void resetProgramState();
     void setBuiltInTextsAndLayout();
@@ -154,6 +160,10 @@ private:
     // Language files replace the built-in texts once they can be read.
     void CheckLanguageFiles() {}
     void LoadLanguageFile(const QString &) {}
+    // The window keeps its design layout and colours until profiles and
+    // skins can be chosen.
+    void ApplyResolution(int) {}
+    void skorkaZwyClick() {}
 
     LanguageTable texts_;
     SerialChannel channel_;

@@ -2,6 +2,7 @@
 
 #include "ControllerProtocol.h"
 #include "DialogService.h"
+#include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
 #include "Pause.h"
@@ -18,14 +19,18 @@ class ChannelTarget final : public WriteTarget
 public:
     explicit ChannelTarget(ControllerProtocol &protocol) : protocol_(protocol) {}
 
-    void openPort() override { protocol_.channel().OpenPort(protocol_.portName()); }
+    void openPort() override { delivered_ = protocol_.channel().OpenPort(protocol_.portName()) && delivered_; }
     void closePort() override { protocol_.channel().ClosePort(); }
-    void send(quint8 byte) override { protocol_.channel().SendByte(byte); }
+    void send(quint8 byte) override { delivered_ = protocol_.channel().SendByte(byte) && delivered_; }
     void pause(int milliseconds) override { pauseMs(milliseconds); }
     void message(const QString &caption, const QString &text) override { showMessage(caption, text); }
 
+    // Every open succeeded and the port took every byte.
+    bool delivered() const { return delivered_; }
+
 private:
     ControllerProtocol &protocol_;
+    bool delivered_ = true;
 };
 
 } // namespace
@@ -63,13 +68,18 @@ std::optional<BlockFacts> ParameterExchange::ReadParameters()
     return facts;
 }
 
-void ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
+bool ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
 {
     ChannelTarget target(protocol_);
     ProtocolState &state = protocol_.state();
     writeAllParameters(parameters_,
                        {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags, controllerOnlyValuesKnown},
                        target);
+    // The live displays scale the probe by the variant the controller now has.
+    const QString variant = parameters_.text(P::ProbeVariant);
+    if (target.delivered() && codec::encodeProbeVariant(variant))
+        state.ProbeVariant = variant;
+    return target.delivered();
 }
 
 void ParameterExchange::SaveAnalogThreshold()

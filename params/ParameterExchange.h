@@ -23,8 +23,9 @@ public:
     // one the controller has not filled, leaves the parameters as they were.
     std::optional<BlockFacts> ReadParameters();
     // Writes the whole set in one configuration block; the values only the
-    // controller gives are left out until a read has brought them.
-    void WriteAllParameters(bool controllerOnlyValuesKnown = true);
+    // controller gives are left out until a read has brought them. True when
+    // the port opened and took every byte; the bytes go out either way.
+    bool WriteAllParameters(bool controllerOnlyValuesKnown = true);
     // The analog threshold alone, in a block of its own.
     void SaveAnalogThreshold();
 

@@ -2,6 +2,7 @@
 
 #include "ParameterSet.h"
 #include "ParametersPageForm.h"
+#include "ResetValues.h"
 #include "tledmeter.h"
 
 #include <QCheckBox>
@@ -89,6 +90,14 @@ void ParametersPage::CollectParameters()
     set.setText(P::TempSensorBox, flagText(CheckBox22_2->isChecked()));
 }
 
+void ParametersPage::ResetParameters()
+{
+    for (const auto &[param, value] : resetValues())
+        setControlValue(param, value);
+    parameters_.TempSensorOn = 0;
+    CollectParameters();
+}
+
 QWidget *ParametersPage::controlOf(Param param) const
 {
     for (const PageGroup &group : ParametersPageTables::pageGroups()) {
@@ -126,6 +135,10 @@ QString ParametersPage::controlValue(Param param) const
 
 void ParametersPage::setControlValue(Param param, const QString &value, bool runBoxHandler)
 {
+    if (param == P::AnalogThreshold) {
+        analogThresholdField_->setCurrentText(value);
+        return;
+    }
     QWidget *control = controlOf(param);
     if (auto *list = qobject_cast<QComboBox *>(control)) {
         list->setCurrentIndex(value.toInt());

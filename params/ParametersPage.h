@@ -50,6 +50,10 @@ public:
     void ShowParameters();
     // The controls and Edit23 into the ParameterSet, disabled fields included.
     void CollectParameters();
+    // The program's default parameters onto the page and into the set. Lists
+    // change without their handlers (Edit10 keeps its state); a box whose tick
+    // changes runs its handler.
+    void ResetParameters();
 
     // The side effects of the boxes and of the RPM-kind list. They run on every
     // change of a tick, by the user or by code, and on the user's choices in
@@ -91,8 +95,9 @@ public:
     bool commentsOn() const { return commentsOn_; }
 
 signals:
-    // The fitter pressed "Zapisz parametry" or the read button.
+    // The fitter pressed "Zapisz parametry", "Reset parametrów" or the read button.
     void ZapButPicClicked();
+    void ResButtClicked();
     void odczButPicClicked();
     // A box changed a parameter: the controller no longer holds what the
     // page shows.

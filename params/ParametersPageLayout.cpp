@@ -234,6 +234,7 @@ void ParametersPage::buildCommands()
         button->setGeometry(cell(i));
     }
     connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
+    connect(ResButt, &QPushButton::clicked, this, &ParametersPage::ResButtClicked);
     connect(odczButPic, &QPushButton::clicked, this, &ParametersPage::odczButPicClicked);
 
     const QRect comments = cell(int(std::size(commands)));

@@ -66,6 +66,7 @@ public:
     void leaveFocusedField() override { calls << "leave field"; }
     qx::LeaveFields parametersLeaveFields() const override { return fields; }
     void CollectParameters() override { calls << "collect"; }
+    void ResetParameters() override { calls << "reset"; }
     void ShowParameters() override { calls << "show parameters"; }
     void followParametersPage() override { calls << "follow lists"; }
     void applyProbeVariant(Page) override {}
