@@ -83,8 +83,12 @@ bool SerialChannel::read(bool *bytesTaken)
     const bool statusOk = io_->bytesQueued(&count);
     *bytesTaken = statusOk && count > 0;
     lastReadEmpty_ = !*bytesTaken;
-    if (*bytesTaken)
-        reply_.store(io_->read(std::min<qint64>(count, ReadCap)));
+    lastReadCount_ = 0;
+    if (*bytesTaken) {
+        const QByteArray bytes = io_->read(std::min<qint64>(count, ReadCap));
+        lastReadCount_ = int(bytes.size());
+        reply_.store(bytes);
+    }
     if (feedback_)
         feedback_->showNoReply(!*bytesTaken);
     io_->waitUntilSent(SendDrainLimitMs);

@@ -47,6 +47,9 @@ public:
     // Whether the last read found nothing waiting (the buffer then holds the
     // reply before it).
     bool lastReadEmpty() const { return lastReadEmpty_; }
+    // How many bytes the last read took, so a caller can tell a whole frame
+    // from a short one.
+    int lastReadCount() const { return lastReadCount_; }
     int emptyReadCount() const { return emptyReads_; }
     void resetEmptyReadCount() { emptyReads_ = 0; }
 
@@ -65,6 +68,7 @@ private:
     ReplyBuffer reply_;
     int emptyReads_ = 0;
     bool lastReadEmpty_ = true;
+    int lastReadCount_ = 0;
 };
 
 } // namespace qx

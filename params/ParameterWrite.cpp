@@ -11,16 +11,6 @@ namespace {
 const QString ErrorCaption = QStringLiteral("Błąd");
 const QString WrongData = QStringLiteral("Błędna dana");
 
-enum FlagBit : quint8 {
-    TpsFalling = 0x01,
-    ProbeReversed = 0x02,
-    RpmFalling = 0x04,
-    TempSensor = 0x08,
-    Cutoff = 0x10,
-    DynamicMode = 0x40,
-    Glass20K = 0x80,
-};
-
 class Writer
 {
 public:
@@ -34,11 +24,7 @@ public:
 private:
     const QString &text(Param param) const { return p_.text(param); }
     void step() { t_.pause(WriteStepPauseMs); }
-    void setFlag(quint8 bit, bool on)
-    {
-        *c_.flags = on ? quint8(*c_.flags | bit) : quint8(*c_.flags & ~bit);
-        t_.send({Cmd::Flags, *c_.flags});
-    }
+    void setFlag(quint8 bit, bool on) { writeFlag(bit, on, *c_.flags, t_); }
     // A flag parameter sends only when its text is "0" or "1".
     void flagFromText(quint8 bit, Param param, bool setWhen = true)
     {
@@ -194,10 +180,7 @@ void Writer::run()
     step();
     switchDelay();
     step();
-    if (c_.controllerVersion == 3)
-        p_.TempSensorOn = 0;
-    setFlag(TempSensor, p_.TempSensorOn != 0);
-    t_.send({Cmd::Flags, *c_.flags});
+    writeTempSensorFlag(p_.TempSensorOn, c_, t_);
     step();
     flagFromText(DynamicMode, P::OperatingMode);
     step();
@@ -218,6 +201,20 @@ void Writer::run()
 void writeAllParameters(ParameterSet &parameters, const WriteContext &context, WriteTarget &target)
 {
     Writer(parameters, context, target).run();
+}
+
+void writeFlag(quint8 bit, bool on, quint8 &flags, WriteTarget &target)
+{
+    flags = on ? quint8(flags | bit) : quint8(flags & ~bit);
+    target.send({Cmd::Flags, flags});
+}
+
+void writeTempSensorFlag(quint8 &tempSensorOn, const WriteContext &context, WriteTarget &target)
+{
+    if (context.controllerVersion == 3)
+        tempSensorOn = 0;
+    writeFlag(TempSensor, tempSensorOn != 0, *context.flags, target);
+    target.send({Cmd::Flags, *context.flags});
 }
 
 void writeAnalogThreshold(const ParameterSet &parameters, WriteTarget &target)

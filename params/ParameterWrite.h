@@ -27,6 +27,17 @@ public:
     }
 };
 
+// Bits of the controller's flag byte that writes change.
+enum FlagBit : quint8 {
+    TpsFalling = 0x01,
+    ProbeReversed = 0x02,
+    RpmFalling = 0x04,
+    TempSensor = 0x08,
+    Cutoff = 0x10,
+    DynamicMode = 0x40,
+    Glass20K = 0x80,
+};
+
 // What the write needs besides the parameters.
 struct WriteContext
 {
@@ -49,6 +60,14 @@ constexpr int WriteStepPauseMs = 20;
 // check is reported and left out; the rest is written and the block is
 // always closed.
 void writeAllParameters(ParameterSet &parameters, const WriteContext &context, WriteTarget &target);
+
+// One bit of the held flag byte set or cleared, then the whole byte sent
+// (command 11): the controller takes its flags only as a byte.
+void writeFlag(quint8 bit, bool on, quint8 &flags, WriteTarget &target);
+
+// The temperature-sensor switch: forced off on a version-3 controller, which
+// has no sensor input; bit 3 follows it and the flag byte goes out twice.
+void writeTempSensorFlag(quint8 &tempSensorOn, const WriteContext &context, WriteTarget &target);
 
 // The analog RPM threshold alone: the port closed and reopened, then
 // 0xAA, 0x23 and the value, 20 ms apart.

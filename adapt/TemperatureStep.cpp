@@ -1,0 +1,40 @@
+#include "TemperatureStep.h"
+
+#include "LiveSample.h"
+#include "ProtocolTables.h"
+
+namespace qx {
+
+std::optional<int> rpmConstantForIgnitionIndex(int index)
+{
+    if (index < 0 || index >= IgnitionListEntries)
+        return std::nullopt;
+    return ignitionTypeFromWord(index).rpmConstant;
+}
+
+TemperatureStep::TemperatureStep(LiveAverage &average)
+    : average_(average)
+{
+}
+
+const TemperatureView &TemperatureStep::start(bool tempSensorSupported)
+{
+    view_.nextEnabled = !tempSensorSupported;
+    return view_;
+}
+
+const TemperatureView &TemperatureStep::tick(const LiveSample &temperature, const LiveSample &speed, int rpmConstant)
+{
+    if (temperature.fresh) {
+        view_.thermometer = temperature.temperature;
+        if (temperature.temperature > WarmAbove)
+            view_.nextEnabled = true;
+    }
+    if (speed.fresh) {
+        if (const auto reading = SpeedFromPeriod(speed.period, average_, rpmConstant))
+            view_.speed = reading;
+    }
+    return view_;
+}
+
+} // namespace qx
