@@ -26,9 +26,10 @@ double approach(double value, double target, double seconds, double timeConstant
 
 } // namespace
 
-int tpsReading(double throttlePercent)
+int tpsReading(double throttlePercent, bool falling)
 {
-    return qRound(10 + throttlePercent * 2.2);
+    const double travel = throttlePercent * 2.2;
+    return qRound(falling ? 230 - travel : 10 + travel);
 }
 
 void Ramp::setTarget(double target, double seconds)
@@ -68,9 +69,26 @@ void Car::setReducerScrew(int screw)
     m_state.reducerScrew = qBound(-100, screw, 100);
 }
 
-void Car::setCoolant(double celsius)
+void Car::setCoolant(double celsius, double rampSeconds)
 {
-    m_state.coolantCelsius = celsius;
+    m_coolantRamping = rampSeconds > 0;
+    if (!m_coolantRamping) {
+        m_state.coolantCelsius = celsius;
+        return;
+    }
+    m_coolant = Ramp(m_state.coolantCelsius);
+    m_coolant.setTarget(celsius, rampSeconds);
+}
+
+void Car::setProbe(ProbeKind kind, double deadVolts)
+{
+    m_state.probe = kind;
+    m_state.deadProbeVolts = qBound(0.0, deadVolts, 5.0);
+}
+
+void Car::setTpsFalling(bool falling)
+{
+    m_state.tpsFalling = falling;
 }
 
 void Car::setGasLevel(double percent)
@@ -92,6 +110,12 @@ void Car::advance(double seconds, const ParameterBlock &block)
 
 void Car::advanceCoolant(double seconds)
 {
+    if (m_coolantRamping) {
+        m_coolant.advance(seconds);
+        m_state.coolantCelsius = m_coolant.value();
+        m_coolantRamping = !m_coolant.reached();
+        return;
+    }
     m_state.coolantCelsius = m_state.engineRunning
             ? approach(m_state.coolantCelsius, WarmCelsius, seconds, WarmUpSeconds)
             : approach(m_state.coolantCelsius, AmbientCelsius, seconds, CoolDownSeconds);
@@ -155,7 +179,9 @@ void Car::advanceStepper(double seconds, const ParameterBlock &block)
 {
     if (!m_state.onGas)
         return;
-    const double interval = block.stepIntervalSeconds(tpsReading(m_state.throttlePercent) >= block.tpsThreshold());
+    const int tps = tpsReading(m_state.throttlePercent, m_state.tpsFalling);
+    const bool aboveThreshold = block.tpsFalling() ? tps <= block.tpsThreshold() : tps >= block.tpsThreshold();
+    const double interval = block.stepIntervalSeconds(aboveThreshold);
     for (m_stepSeconds += seconds; m_stepSeconds >= interval; m_stepSeconds -= interval) {
         const int step = m_state.rich ? -1 : 1;
         m_state.stepperPosition = qBound(block.stepMin(), m_state.stepperPosition + step, block.stepMax());

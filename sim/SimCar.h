@@ -5,6 +5,11 @@ namespace qxsim {
 class ParameterBlock;
 
 // What the controller's sensors and stepper see of the car at one moment.
+// The lambda probe fitted to the car. Auto follows the controller's probe
+// range, as if the fitter had set it to match the car; the others give their
+// own voltages whatever the controller is set to, as a real probe does.
+enum class ProbeKind { Auto, Narrow, Wide, Band, Dead };
+
 struct CarState
 {
     bool engineRunning = false;
@@ -17,10 +22,13 @@ struct CarState
     int stepperPosition = 0;   // 0 closed, as on petrol
     bool onGas = false;
     double gasPercent = 50;
+    ProbeKind probe = ProbeKind::Auto;
+    double deadProbeVolts = 0;  // what a dead probe keeps reading
+    bool tpsFalling = false;    // the TPS voltage drops as the throttle opens
 };
 
 // The TPS reading (0.05 V steps) for a throttle opening.
-int tpsReading(double throttlePercent);
+int tpsReading(double throttlePercent, bool falling);
 
 // A value that moves to its target at a steady rate.
 class Ramp
@@ -30,6 +38,7 @@ public:
     void setTarget(double target, double seconds);
     void advance(double seconds);
     double value() const { return m_value; }
+    bool reached() const { return m_value == m_target; }
 
 private:
     double m_value;
@@ -54,8 +63,12 @@ public:
     void setTargetRpm(double rpm, double rampSeconds);
     void setThrottle(double percent, double rampSeconds);
     void setReducerScrew(int screw);
-    void setCoolant(double celsius);
+    // Coolant to a temperature at once, or along a ramp over the given
+    // seconds; the warm-up takes over again from where the ramp ends.
+    void setCoolant(double celsius, double rampSeconds = 0);
     void setGasLevel(double percent);
+    void setProbe(ProbeKind kind, double deadVolts = 0);
+    void setTpsFalling(bool falling);
 
     double targetRpm() const { return m_targetRpm; }
     const CarState &state() const { return m_state; }
@@ -72,6 +85,8 @@ private:
     CarState m_state;
     Ramp m_rpm;
     Ramp m_throttle;
+    Ramp m_coolant;
+    bool m_coolantRamping = false;
     double m_targetRpm = IdleRpm;
     double m_runningSeconds = 0;
     double m_switchSeconds = 0;

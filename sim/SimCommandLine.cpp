@@ -28,6 +28,9 @@ const SettingOption settingOptions[] = {
     {"fault", "NAME[=N]", "Start with a fault injected (see the list below).", "fault"},
     {"pacing", "US", "Microseconds per reply byte (default 1040, as at\n"
                               "                       9600 baud; 0: all at once).", "pacing"},
+    {"probe", "KIND", "The car's lambda probe: auto (default), narrow, wide,\n"
+                      "                       band or dead[=V] (see 'probe' below).", "probe"},
+    {"tps", "DIR", "TPS voltage rising (default) or falling with the throttle.", "tps"},
 };
 
 QString option(const char *name)
@@ -113,7 +116,8 @@ QString CommandLine::helpText()
     text += QStringLiteral(
         "  --set COMMAND        Any scenario command at start, e.g. --set \"engine on\"\n"
         "                       (repeatable).\n"
-        "  --scenario FILE      Run the timed steps of FILE (format below).\n"
+        "  --scenario FILE      Run the timed steps of FILE (format below); ready-made\n"
+        "                       ones lie in scenarios/ beside this program.\n"
         "  --log FILE           Write every byte on the wire to FILE, one line per byte:\n"
         "                       monotonic microseconds, prog (from the program) or ctrl\n"
         "                       (from the controller), the byte in hex.\n"

@@ -15,17 +15,34 @@ struct ProbeLevels
     double richVolts;
 };
 
-// Output of the probe kinds the controller knows, by probe range code.
-ProbeLevels probeLevels(int probeRange)
+ProbeLevels probeLevels(ProbeKind kind)
 {
-    switch (probeRange) {
-    case 0:
+    switch (kind) {
+    case ProbeKind::Wide:
         return {0.5, 4.5};
-    case 2:
+    case ProbeKind::Band:
         return {0.85, 1.55};
     default:
         return {0.1, 0.85};
     }
+}
+
+// The probe kind each probe range code of the controller stands for.
+ProbeKind probeKindForRange(int probeRange)
+{
+    switch (probeRange) {
+    case 0:
+        return ProbeKind::Wide;
+    case 2:
+        return ProbeKind::Band;
+    default:
+        return ProbeKind::Narrow;
+    }
+}
+
+quint8 voltsByte(double volts)
+{
+    return quint8(qBound(0, qRound(volts * 51), 255));
 }
 
 } // namespace
@@ -53,13 +70,19 @@ quint8 gasLevelByte(double percent, bool sensor20K)
     return quint8(qBound(0, sensor20K ? qRound(250 - percent * 2.8) : qRound(percent * 0.4), 255));
 }
 
-quint8 lambdaByte(double lambda, int probeRange, bool reversed)
+quint8 probeByte(const CarState &car, const ParameterBlock &block)
 {
-    const ProbeLevels levels = probeLevels(probeRange);
-    if (reversed && probeRange != 2)
-        lambda = 1 - lambda;
-    const double volts = levels.leanVolts + (levels.richVolts - levels.leanVolts) * lambda;
-    return quint8(qBound(0, qRound(volts * 51), 255));
+    if (car.probe == ProbeKind::Dead)
+        return voltsByte(car.deadProbeVolts);
+    double lambda = car.lambda;
+    ProbeKind kind = car.probe;
+    if (kind == ProbeKind::Auto) {
+        kind = probeKindForRange(block.probeRange());
+        if (block.probeReversed() && kind != ProbeKind::Band)
+            lambda = 1 - lambda;
+    }
+    const ProbeLevels levels = probeLevels(kind);
+    return voltsByte(levels.leanVolts + (levels.richVolts - levels.leanVolts) * lambda);
 }
 
 quint8 frameChecksum(const QByteArray &frame)
@@ -75,8 +98,8 @@ QByteArray liveFrame(const CarState &car, int version, const ParameterBlock &blo
     QByteArray frame(liveFrameLength(version), '\0');
     const quint8 gas = gasLevelByte(car.gasPercent, block.reserveSensor20K());
     const quint16 period = speedPeriod(car.rpm, block.rpmConstant());
-    frame[0] = char(lambdaByte(car.lambda, block.probeRange(), block.probeReversed()));
-    frame[1] = char(tpsReading(car.throttlePercent));
+    frame[0] = char(probeByte(car, block));
+    frame[1] = char(tpsReading(car.throttlePercent, car.tpsFalling));
     if (version >= 4) {
         frame[2] = char(temperatureByte(car.coolantCelsius));
         frame[3] = char(gas);

@@ -25,7 +25,9 @@ quint8 temperatureByte(double celsius);
 // The 90R glass reads 0 (empty) to 40 (full); the 20K glass runs the other
 // way, 250 when empty. Either way the program shows a half-full tank as 50 %.
 quint8 gasLevelByte(double percent, bool sensor20K);
-quint8 lambdaByte(double lambda, int probeRange, bool reversed);
+// The probe reading, 5 V = 255: the car's own probe, or with ProbeKind::Auto
+// the kind the controller's probe range names, inverted when it is set so.
+quint8 probeByte(const CarState &car, const ParameterBlock &block);
 quint8 frameChecksum(const QByteArray &frame);
 
 } // namespace qxsim

@@ -22,7 +22,7 @@ enum Offset {
     StepSpeedAboveTps = 34,
 };
 
-enum FlagBit { ProbeReversedBit = 0x02, TempSensorBit = 0x08, Reserve20KBit = 0x80 };
+enum FlagBit { TpsFallingBit = 0x01, ProbeReversedBit = 0x02, TempSensorBit = 0x08, Reserve20KBit = 0x80 };
 
 // A stepper speed n means "n times slower" than one step per tick.
 constexpr double StepTickSeconds = 0.010;
@@ -132,6 +132,11 @@ double ParameterBlock::switchDelaySeconds() const
 int ParameterBlock::tpsThreshold() const
 {
     return byte(TpsThreshold);
+}
+
+bool ParameterBlock::tpsFalling() const
+{
+    return byte(Flags) & TpsFallingBit;
 }
 
 int ParameterBlock::stepMin() const

@@ -30,6 +30,7 @@ public:
     double startDelaySeconds() const;
     double switchDelaySeconds() const;
     int tpsThreshold() const;  // in TPS reading units
+    bool tpsFalling() const;   // the throttle opens as the reading drops
     int stepMin() const;       // stepper limits and start, 0 = closed
     int stepMax() const;
     int stepStart() const;

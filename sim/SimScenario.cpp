@@ -35,10 +35,15 @@ struct Reader
 
     bool number(int index, double min, double max, double *value)
     {
+        return numberIn(words.value(index), min, max, value);
+    }
+
+    bool numberIn(const QString &text, double min, double max, double *value)
+    {
         bool ok = false;
-        *value = words.value(index).toDouble(&ok);
+        *value = text.toDouble(&ok);
         return (ok && *value >= min && *value <= max)
-                || fail(QStringLiteral("'%1' is not a number from %2 to %3").arg(words.value(index)).arg(min).arg(max));
+                || fail(QStringLiteral("'%1' is not a number from %2 to %3").arg(text).arg(min).arg(max));
     }
 
     // "N [over S]"
@@ -56,12 +61,50 @@ struct Reader
 
     bool hexBytes(int index, QByteArray *bytes)
     {
-        QString hex = words.mid(index).join(QString());
+        return hexRow(words.mid(index).join(QString()), bytes);
+    }
+
+    bool hexRow(const QString &hex, QByteArray *bytes)
+    {
         static const QRegularExpression hexDigits(QStringLiteral("^([0-9a-fA-F]{2})+$"));
         if (!hexDigits.match(hex).hasMatch())
             return fail(QStringLiteral("'%1' is not a row of hex bytes").arg(hex));
         *bytes = QByteArray::fromHex(hex.toLatin1());
         return true;
+    }
+
+    // "HEX;HEX;…", spaces allowed inside each frame.
+    bool hexFrames(int index, QVector<QByteArray> *frames)
+    {
+        const QStringList parts = words.mid(index).join(QString()).split(QLatin1Char(';'));
+        for (const QString &part : parts) {
+            QByteArray frame;
+            if (!hexRow(part, &frame))
+                return false;
+            frames->append(frame);
+        }
+        return true;
+    }
+
+    // "narrow", "wide", "band", "auto", "dead" or "dead=VOLTS".
+    bool probe(ProbeKind *kind, double *deadVolts)
+    {
+        static const QStringList kinds = {QStringLiteral("auto"), QStringLiteral("narrow"), QStringLiteral("wide"),
+                                          QStringLiteral("band"), QStringLiteral("dead")};
+        const QString expected = QStringLiteral("expected 'probe auto|narrow|wide|band|dead[=VOLTS]'");
+        if (!count(1, 1))
+            return fail(expected);
+        const QStringList parts = words[1].split(QLatin1Char('='));
+        const int index = int(kinds.indexOf(parts[0]));
+        if (index < 0)
+            return fail(expected);
+        *kind = ProbeKind(index);
+        *deadVolts = 0;
+        if (parts.size() == 1)
+            return true;
+        if (parts.size() != 2 || *kind != ProbeKind::Dead)
+            return fail(expected);
+        return numberIn(parts[1], 0, 5, deadVolts);
     }
 };
 
@@ -90,15 +133,25 @@ bool parseWords(Reader &in, Action *action)
             return false;
         *action = [value](Simulator &sim) { sim.setReducerScrew(qRound(value)); };
     } else if (name == QLatin1String("coolant")) {
-        if (!in.count(1, 1))
+        // "cold" and "warm" stand for their temperatures; the rest reads as "C [over S]".
+        if (in.words.size() >= 2 && in.words[1] == QLatin1String("cold"))
+            in.words[1] = QString::number(Car::AmbientCelsius);
+        else if (in.words.size() >= 2 && in.words[1] == QLatin1String("warm"))
+            in.words[1] = QString::number(Car::WarmCelsius);
+        if (!in.rampedNumber(-30, 90, 0, &value, &seconds))
             return false;
-        if (in.words[1] == QLatin1String("cold"))
-            value = Car::AmbientCelsius;
-        else if (in.words[1] == QLatin1String("warm"))
-            value = Car::WarmCelsius;
-        else if (!in.number(1, -30, 90, &value))
+        *action = [value, seconds](Simulator &sim) { sim.setCoolant(value, seconds); };
+    } else if (name == QLatin1String("probe")) {
+        ProbeKind kind = ProbeKind::Auto;
+        if (!in.probe(&kind, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setCoolant(value); };
+        *action = [kind, value](Simulator &sim) { sim.setProbe(kind, value); };
+    } else if (name == QLatin1String("tps")) {
+        const QString direction = in.words.value(1);
+        if (!in.count(1, 1) || (direction != QLatin1String("rising") && direction != QLatin1String("falling")))
+            return in.fail(QStringLiteral("expected 'tps rising' or 'tps falling'"));
+        const bool falling = direction == QLatin1String("falling");
+        *action = [falling](Simulator &sim) { sim.setTpsFalling(falling); };
     } else if (name == QLatin1String("gas")) {
         if (!in.count(1, 1) || !in.number(1, 0, 100, &value))
             return false;
@@ -125,6 +178,11 @@ bool parseWords(Reader &in, Action *action)
         if (!in.count(1, 99) || (in.words[1] != QLatin1String("car") && !in.hexBytes(1, &frame)))
             return false;
         *action = [frame](Simulator &sim) { sim.setLiveFrame(frame); };
+    } else if (name == QLatin1String("frames")) {
+        QVector<QByteArray> frames;
+        if (!in.count(1, 999) || !in.hexFrames(1, &frames))
+            return false;
+        *action = [frames](Simulator &sim) { sim.setLiveFrames(frames); };
     } else if (name == QLatin1String("block")) {
         QByteArray block;
         if (!in.count(1, 99) || !in.hexBytes(1, &block))
@@ -150,15 +208,27 @@ QString Scenario::help()
         "                             (default 1)\n"
         "  throttle P [over S]        throttle 0..100 % (TPS reading 10..230)\n"
         "  screw N                    reducer screw -100 (lean) .. +100 (rich)\n"
-        "  coolant C|cold|warm        coolant/reducer temperature in °C (cold 20, warm 80)\n"
+        "  coolant C|cold|warm [over S]\n"
+        "                             coolant/reducer temperature in °C (cold 20, warm\n"
+        "                             80), at once or reached over S s\n"
+        "  probe KIND                 the car's lambda probe: auto (default) follows the\n"
+        "                             controller's probe range; narrow (0.1-0.85 V),\n"
+        "                             wide (0.5-4.5 V) and band (0.85-1.55 V) whatever\n"
+        "                             it is set to; dead[=V] stays at V volts (default 0)\n"
+        "  tps rising|falling         TPS voltage rising (default) or falling as the\n"
+        "                             throttle opens\n"
         "  gas P                      gas in the tank, 0..100 %\n"
         "  version N                  controller version 3..8\n"
         "  threshold N                analog RPM threshold 0..255\n"
         "  pacing US                  microseconds per reply byte (0: all at once)\n"
         "  fault NAME[=N]             a fault, as listed above\n"
         "  frame HEX|car              fixed live frame instead of the car's, or the car again\n"
+        "  frames HEX;HEX;...         fixed live frames, one per live request, cycling\n"
         "  block HEX                  the whole 37-byte parameter block\n"
         "  loop                       start the scenario over\n"
+        "A line 'on HEX' (no time) waits for the program: the lines below it run once\n"
+        "the program has sent these bytes, their times counted from then; e.g.\n"
+        "'on 1f 02 00' waits for the ignition type '4 cylindry' (command 31).\n"
         "Example:\n"
         "  at 0    coolant cold\n"
         "  at 1    engine on\n"
@@ -184,12 +254,29 @@ bool Scenario::parseCommand(const QString &command, ScenarioStep *step, QString 
 bool Scenario::parse(const QString &text, QString *error)
 {
     m_steps.clear();
+    int sectionStart = 0;
+    const auto sortSection = [&] {
+        std::stable_sort(m_steps.begin() + sectionStart, m_steps.end(),
+                         [](const ScenarioStep &a, const ScenarioStep &b) { return a.atSeconds < b.atSeconds; });
+    };
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].section(QLatin1Char('#'), 0, 0).simplified();
         if (line.isEmpty())
             continue;
         ScenarioStep step;
+        if (line.startsWith(QLatin1String("on "))) {
+            Reader in{line.split(QLatin1Char(' ')), error};
+            if (!in.hexBytes(1, &step.waitFor)) {
+                error->prepend(QStringLiteral("line %1: ").arg(i + 1));
+                return false;
+            }
+            step.command = line;
+            sortSection();
+            m_steps.append(step);
+            sectionStart = int(m_steps.size());
+            continue;
+        }
         bool timeOk = false;
         step.atSeconds = line.section(QLatin1Char(' '), 1, 1).toDouble(&timeOk);
         QString message = QStringLiteral("expected 'at SECONDS COMMAND'");
@@ -200,8 +287,7 @@ bool Scenario::parse(const QString &text, QString *error)
         }
         m_steps.append(step);
     }
-    std::stable_sort(m_steps.begin(), m_steps.end(),
-                     [](const ScenarioStep &a, const ScenarioStep &b) { return a.atSeconds < b.atSeconds; });
+    sortSection();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -15,9 +16,12 @@ struct ScenarioStep
     QString command;                          // as written, for showing
     std::function<void(Simulator &)> action;
     bool restarts = false;                    // "loop": start the scenario over
+    QByteArray waitFor;                       // "on HEX": the program's bytes the steps below wait for
 };
 
-// Timed steps that drive the simulator, one per line: "at SECONDS COMMAND".
+// Timed steps that drive the simulator, one per line: "at SECONDS COMMAND",
+// and "on HEX" lines after which the times count from the moment the
+// program has sent those bytes.
 // help() lists the commands; the command line uses the same commands for
 // its settings.
 class Scenario

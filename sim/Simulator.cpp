@@ -6,6 +6,7 @@
 #include "SimPtyPort.h"
 #include "SimReplyQueue.h"
 #include "SimScenario.h"
+#include "SimScenarioRunner.h"
 #include "SimLog.h"
 
 #include <QDeadlineTimer>
@@ -30,17 +31,17 @@ struct Simulator::Private
 {
     explicit Private(Simulator *owner) : q(owner)
     {
-        controller.setFrameSource([this] { return frameNow(); });
+        controller.setFrameSource([this] { return takeFrame(); });
     }
 
     QByteArray frameNow() const;
+    QByteArray takeFrame();
     bool openPort();
     void hangUp();
     void applyFault();
     void receive(const QByteArray &bytes, qint64 now);
     void sendDue();
     void tick(qint64 now);
-    QVector<ScenarioStep> dueSteps(qint64 now);
     qint64 waitMicros(qint64 now) const;
     void run();
     bool onEngineThread() const { return std::this_thread::get_id() == thread.get_id(); }
@@ -51,7 +52,8 @@ struct Simulator::Private
 
     ControllerEngine controller;
     Car car;
-    QByteArray fixedFrame;
+    QVector<QByteArray> fixedFrames;
+    int nextFrame = 0;
     int pacingMicros = 1040;
     FaultSetting fault;
     int hangUpCountdown = 0;
@@ -74,16 +76,22 @@ struct Simulator::Private
     bool running = false;
     qint64 lastTickMicros = 0;
 
-    QVector<ScenarioStep> scenario;
-    int nextStep = 0;
-    qint64 scenarioStartMicros = 0;
+    ScenarioRunner scenario;
 };
 
 QByteArray Simulator::Private::frameNow() const
 {
-    if (!fixedFrame.isEmpty())
-        return fixedFrame;
+    if (!fixedFrames.isEmpty())
+        return fixedFrames.at(nextFrame);
     return liveFrame(car.state(), controller.version(), ParameterBlock(controller.parameterBlock()));
+}
+
+QByteArray Simulator::Private::takeFrame()
+{
+    const QByteArray frame = frameNow();
+    if (!fixedFrames.isEmpty())
+        nextFrame = (nextFrame + 1) % int(fixedFrames.size());
+    return frame;
 }
 
 bool Simulator::Private::openPort()
@@ -126,6 +134,7 @@ void Simulator::Private::receive(const QByteArray &bytes, qint64 now)
     for (char byte : bytes) {
         wire.append({now, true, quint8(byte)});
         ++receivedInAll;
+        scenario.programSent(quint8(byte), now);
         if (fault.fault == Fault::HangUp && hangUpCountdown > 0 && --hangUpCountdown == 0) {
             hangUp();
             return;
@@ -154,22 +163,6 @@ void Simulator::Private::tick(qint64 now)
     lastTickMicros = now;
 }
 
-QVector<ScenarioStep> Simulator::Private::dueSteps(qint64 now)
-{
-    QVector<ScenarioStep> due;
-    const double elapsed = (now - scenarioStartMicros) / 1e6;
-    while (nextStep < scenario.size() && scenario[nextStep].atSeconds <= elapsed) {
-        const ScenarioStep &step = scenario[nextStep++];
-        if (step.restarts) {
-            nextStep = 0;
-            scenarioStartMicros = now;
-            break;
-        }
-        due.append(step);
-    }
-    return due;
-}
-
 qint64 Simulator::Private::waitMicros(qint64 now) const
 {
     qint64 wakeAt = lastTickMicros + TickMicros;
@@ -194,7 +187,7 @@ void Simulator::Private::run()
         tick(now);
         wire.flush();
         changed.wakeAll();
-        const QVector<ScenarioStep> steps = dueSteps(now);
+        const QVector<ScenarioStep> steps = scenario.due(now);
         if (!steps.isEmpty()) {
             lock.unlock();
             for (const ScenarioStep &step : steps)
@@ -228,7 +221,8 @@ bool Simulator::start(const QString &portName)
         return false;
     d->stopping = false;
     d->running = true;
-    d->lastTickMicros = d->scenarioStartMicros = monotonicMicros();
+    d->lastTickMicros = monotonicMicros();
+    d->scenario.rewind(d->lastTickMicros);
     d->thread = std::thread([this] { d->run(); });
     return true;
 }
@@ -313,8 +307,14 @@ quint8 Simulator::analogThreshold() const
 
 void Simulator::setLiveFrame(const QByteArray &frame)
 {
+    setLiveFrames(frame.isEmpty() ? QVector<QByteArray>() : QVector<QByteArray>{frame});
+}
+
+void Simulator::setLiveFrames(const QVector<QByteArray> &frames)
+{
     QMutexLocker lock(&d->mutex);
-    d->fixedFrame = frame;
+    d->fixedFrames = frames;
+    d->nextFrame = 0;
 }
 
 QByteArray Simulator::currentLiveFrame() const
@@ -378,10 +378,22 @@ void Simulator::setReducerScrew(int screw)
     d->car.setReducerScrew(screw);
 }
 
-void Simulator::setCoolant(double celsius)
+void Simulator::setCoolant(double celsius, double rampSeconds)
 {
     QMutexLocker lock(&d->mutex);
-    d->car.setCoolant(celsius);
+    d->car.setCoolant(celsius, rampSeconds);
+}
+
+void Simulator::setProbe(ProbeKind kind, double deadVolts)
+{
+    QMutexLocker lock(&d->mutex);
+    d->car.setProbe(kind, deadVolts);
+}
+
+void Simulator::setTpsFalling(bool falling)
+{
+    QMutexLocker lock(&d->mutex);
+    d->car.setTpsFalling(falling);
 }
 
 void Simulator::setGasLevel(double percent)
@@ -405,9 +417,7 @@ int Simulator::targetRpm() const
 void Simulator::runScenario(const Scenario &scenario)
 {
     QMutexLocker lock(&d->mutex);
-    d->scenario = scenario.steps();
-    d->nextStep = 0;
-    d->scenarioStartMicros = monotonicMicros();
+    d->scenario.start(scenario.steps(), monotonicMicros());
 }
 
 QVector<WireEvent> Simulator::wireLog() const

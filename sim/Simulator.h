@@ -47,6 +47,9 @@ public:
     // A fixed reply to the live-data request instead of the car's; empty
     // gives the car back.
     void setLiveFrame(const QByteArray &frame);
+    // Fixed replies taken in turn, one per live-data request, starting over
+    // after the last; none gives the car back.
+    void setLiveFrames(const QVector<QByteArray> &frames);
     // What the live-data request would get now, before any fault.
     QByteArray currentLiveFrame() const;
     bool inConfigurationBlock() const;
@@ -61,7 +64,12 @@ public:
     void setTargetRpm(int rpm, double rampSeconds = 1.0);
     void setThrottle(int percent, double rampSeconds = 0.3);
     void setReducerScrew(int screw);       // -100 lean .. +100 rich
-    void setCoolant(double celsius);       // Car::AmbientCelsius: start cold; Car::WarmCelsius: warm now
+    // Car::AmbientCelsius: start cold; Car::WarmCelsius: warm now; with
+    // seconds, reached along a ramp.
+    void setCoolant(double celsius, double rampSeconds = 0);
+    // The car's own lambda probe (ProbeKind::Auto: as the controller is set).
+    void setProbe(ProbeKind kind, double deadVolts = 0);
+    void setTpsFalling(bool falling);
     void setGasLevel(double percent);
     CarState carState() const;
     int targetRpm() const;

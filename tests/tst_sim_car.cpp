@@ -202,6 +202,87 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2").arg(settledPosition[0]).arg(settledPosition[1])));
     }
 
+    // The car's own probe reads the same whatever the controller's probe
+    // range; "auto" follows the range as before.
+    void probeKinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("probeRange");
+        QTest::addColumn<int>("lean");
+        QTest::addColumn<int>("rich");
+        QTest::newRow("narrow, set to 0-5 V") << int(ProbeKind::Narrow) << 0 << 5 << 43;
+        QTest::newRow("wide, set to 0-1 V") << int(ProbeKind::Wide) << 1 << 26 << 230;
+        QTest::newRow("band, set to 0-1 V") << int(ProbeKind::Band) << 1 << 43 << 79;
+        QTest::newRow("auto, set to 0-1 V") << int(ProbeKind::Auto) << 1 << 5 << 43;
+        QTest::newRow("auto, set to 0-5 V") << int(ProbeKind::Auto) << 0 << 26 << 230;
+    }
+
+    void probeKinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, lean);
+        QFETCH(int, rich);
+        QFETCH(int, probeRange);
+        const ParameterBlock parameters(blockBytes({{31, probeRange}}, defaultParameterBlock()));
+        CarState car;
+        car.probe = ProbeKind(kind);
+        car.lambda = 0;
+        QCOMPARE(int(probeByte(car, parameters)), lean);
+        car.lambda = 1;
+        QCOMPARE(int(probeByte(car, parameters)), rich);
+    }
+
+    void deadProbeReadsItsVolts()
+    {
+        Car car = runningCar(2500, Car::WarmCelsius, defaultParameterBlock(), 3);
+        car.setProbe(ProbeKind::Dead, 0.45);
+        QSet<int> readings;
+        const ParameterBlock parameters(defaultParameterBlock());
+        for (int tick = 0; tick < 300; ++tick) {
+            car.advance(0.01, parameters);
+            readings << probeByte(car.state(), parameters);
+        }
+        QCOMPARE(readings, QSet<int>({23}));
+    }
+
+    void tpsDirection_data()
+    {
+        QTest::addColumn<bool>("falling");
+        QTest::addColumn<int>("closed");
+        QTest::addColumn<int>("open");
+        QTest::newRow("rising") << false << 10 << 230;
+        QTest::newRow("falling") << true << 230 << 10;
+    }
+
+    void tpsDirection()
+    {
+        QFETCH(bool, falling);
+        QTEST(tpsReading(0, falling), "closed");
+        QTEST(tpsReading(100, falling), "open");
+        Car car;
+        car.setTpsFalling(falling);
+        car.setThrottle(100, 0);
+        drive(car, defaultParameterBlock(), 0.1);
+        const QByteArray frame = liveFrame(car.state(), 8, ParameterBlock(defaultParameterBlock()));
+        QTEST(int(quint8(frame.at(1))), "open");
+    }
+
+    // A coolant ramp reaches its temperature in the given time; the warm-up
+    // goes on from there.
+    void coolantRamp()
+    {
+        const QByteArray block = defaultParameterBlock();
+        Car car = runningCar(800, Car::AmbientCelsius, block, 0.1);
+        car.setCoolant(60, 10);
+        drive(car, block, 5);
+        QVERIFY2(qAbs(car.state().coolantCelsius - 40) < 1, qPrintable(QString::number(car.state().coolantCelsius)));
+        drive(car, block, 5.1);
+        QVERIFY(car.state().coolantCelsius >= 60);
+        drive(car, block, 30);
+        QVERIFY(car.state().coolantCelsius > 65);
+        QVERIFY(car.state().coolantCelsius < Car::WarmCelsius);
+    }
+
     void warmUpTowardsEightyDegrees()
     {
         const Car car = runningCar(800, Car::AmbientCelsius, defaultParameterBlock(), 300);

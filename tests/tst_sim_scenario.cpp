@@ -1,15 +1,67 @@
 // Scenario files and the command-line settings that share their commands.
 #include "SimScenario.h"
+#include "SimScenarioRunner.h"
+#include "Simulator.h"
 
+#include <QSerialPort>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qxsim;
+
+namespace {
+
+constexpr qint64 Second = 1000000;
+
+QStringList commandsOf(const QVector<ScenarioStep> &steps)
+{
+    QStringList commands;
+    for (const ScenarioStep &step : steps)
+        commands << step.command;
+    return commands;
+}
+
+void programSends(ScenarioRunner &runner, const char *hexBytes, qint64 atMicros)
+{
+    for (char byte : QByteArray::fromHex(hexBytes))
+        runner.programSent(quint8(byte), atMicros);
+}
+
+QByteArray readAtLeast(QSerialPort &port, int count)
+{
+    QByteArray bytes;
+    const QDeadlineTimer deadline(5000);
+    while (bytes.size() < count && !deadline.hasExpired()) {
+        port.waitForReadyRead(10);
+        bytes += port.readAll();
+    }
+    return bytes;
+}
+
+Scenario parsed(const QString &text)
+{
+    Scenario scenario;
+    QString error;
+    if (!scenario.parse(text, &error))
+        qFatal("%s", qPrintable(error));
+    return scenario;
+}
+
+} // namespace
 
 class TestSimScenario : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_config;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    }
+
     void stepsInTimeOrder()
     {
         Scenario scenario;
@@ -61,6 +113,24 @@ private slots:
         QTest::newRow("block too short") << "block 0102" << false;
         QTest::newRow("block of 37") << "block " + QString(74, QLatin1Char('0')) << true;
         QTest::newRow("unknown command") << "honk" << false;
+        QTest::newRow("coolant ramp") << "coolant 45 over 20" << true;
+        QTest::newRow("coolant warm over") << "coolant warm over 10" << true;
+        QTest::newRow("coolant ramp without seconds") << "coolant 45 over" << false;
+        QTest::newRow("probe narrow") << "probe narrow" << true;
+        QTest::newRow("probe wide") << "probe wide" << true;
+        QTest::newRow("probe band") << "probe band" << true;
+        QTest::newRow("probe auto") << "probe auto" << true;
+        QTest::newRow("probe dead") << "probe dead" << true;
+        QTest::newRow("probe dead at 0.45 V") << "probe dead=0.45" << true;
+        QTest::newRow("probe dead above 5 V") << "probe dead=7" << false;
+        QTest::newRow("probe narrow with volts") << "probe narrow=1" << false;
+        QTest::newRow("probe sideways") << "probe sideways" << false;
+        QTest::newRow("tps falling") << "tps falling" << true;
+        QTest::newRow("tps sideways") << "tps sideways" << false;
+        QTest::newRow("frames") << "frames 0a 14 1e 28 32 3c 46 18 00;0b1500" << true;
+        QTest::newRow("frames with an empty one") << "frames 0a14;" << false;
+        QTest::newRow("frames with odd hex") << "frames 0a14;0b1" << false;
+        QTest::newRow("on is a line, not a command") << "on 1f 02 00" << false;
     }
 
     void commands()
@@ -80,6 +150,7 @@ private slots:
         QTest::newRow("missing time") << "at 1 engine on\nengine off\n" << "line 2:";
         QTest::newRow("negative time") << "at -1 engine on\n" << "line 1:";
         QTest::newRow("bad command after comments") << "# a\n# b\nat 2 rpm fast\n" << "line 3:";
+        QTest::newRow("on without bytes") << "at 1 engine on\non zz\n" << "line 2:";
     }
 
     void errorsNameTheLine()
@@ -90,6 +161,128 @@ private slots:
         QString error;
         QVERIFY(!scenario.parse(text, &error));
         QVERIFY2(error.startsWith(linePrefix), qPrintable(error));
+    }
+
+    // Times sort between two "on" lines, never across one.
+    void onLinesSplitTheTimeline()
+    {
+        const Scenario scenario = parsed("at 5 rpm 2500\nat 1 engine on\non 1f 02 00 02\nat 3 throttle 40\nat 0 probe wide\n");
+        QCOMPARE(commandsOf(scenario.steps()),
+                 QStringList({"engine on", "rpm 2500", "on 1f 02 00 02", "probe wide", "throttle 40"}));
+        QCOMPARE(scenario.steps().at(2).waitFor, QByteArray::fromHex("1f020002"));
+        QVERIFY(!scenario.steps().at(2).action);
+    }
+
+    // The sequence is watched for from the start, so a program quicker than
+    // the steps above is not missed; the steps below still come after them,
+    // timed from the sequence.
+    void stepsBelowOnWaitForTheProgram()
+    {
+        ScenarioRunner runner;
+        runner.start(parsed("at 0 engine on\nat 2 rpm 2000\non 1f 02 00 02\nat 0 probe wide\nat 1.5 throttle 40\n").steps(), 0);
+        QCOMPARE(commandsOf(runner.due(0)), QStringList({"engine on"}));
+        programSends(runner, "1f 02 00 01 02", Second / 2); // not the sequence
+        programSends(runner, "1f 1f 02 00 02", Second);
+        QCOMPARE(commandsOf(runner.due(Second * 3 / 2)), QStringList());
+        QCOMPARE(commandsOf(runner.due(2 * Second)), QStringList({"rpm 2000", "probe wide"}));
+        QCOMPARE(commandsOf(runner.due(Second * 5 / 2 - 1)), QStringList());
+        QCOMPARE(commandsOf(runner.due(Second * 5 / 2)), QStringList({"throttle 40"}));
+    }
+
+    void withoutTheSequenceNothingBelowRuns()
+    {
+        ScenarioRunner runner;
+        runner.start(parsed("on 02\nat 0 engine on\non 02\nat 0 engine off\n").steps(), 0);
+        QVERIFY(runner.due(100 * Second).isEmpty());
+        programSends(runner, "02", 101 * Second);
+        QCOMPARE(commandsOf(runner.due(101 * Second)), QStringList({"engine on"}));
+        // The second wait needs a byte of its own.
+        QVERIFY(runner.due(200 * Second).isEmpty());
+        programSends(runner, "02", 201 * Second);
+        QCOMPARE(commandsOf(runner.due(201 * Second)), QStringList({"engine off"}));
+    }
+
+    void loopWaitsForTheSequenceAgain()
+    {
+        ScenarioRunner runner;
+        runner.start(parsed("on 02\nat 0 engine on\nat 1 loop\n").steps(), 0);
+        programSends(runner, "02", Second);
+        QCOMPARE(commandsOf(runner.due(Second)), QStringList({"engine on"}));
+        QVERIFY(runner.due(2 * Second).isEmpty()); // the loop
+        QVERIFY(runner.due(3 * Second).isEmpty());
+        programSends(runner, "02", 4 * Second);
+        QCOMPARE(commandsOf(runner.due(4 * Second)), QStringList({"engine on"}));
+    }
+
+    // The ready-made adaptation scenarios read, set up their car, and wait
+    // for the program to enter step 2.
+    void adaptationScenarios_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("probe");
+        QTest::addColumn<bool>("tpsFalling");
+        QTest::newRow("narrow probe") << "adaptation-narrow-probe.txt" << int(ProbeKind::Narrow) << false;
+        QTest::newRow("wide probe") << "adaptation-wide-probe.txt" << int(ProbeKind::Wide) << false;
+        QTest::newRow("falling TPS") << "adaptation-falling-tps.txt" << int(ProbeKind::Narrow) << true;
+        QTest::newRow("dead probe") << "adaptation-dead-probe.txt" << int(ProbeKind::Dead) << false;
+    }
+
+    void adaptationScenarios()
+    {
+        QFETCH(QString, file);
+        Scenario scenario;
+        QString error;
+        QVERIFY2(scenario.load(QStringLiteral(QX_SCENARIOS "/") + file, &error), qPrintable(error));
+        Simulator sim;
+        for (const ScenarioStep &step : scenario.steps()) {
+            if (!step.waitFor.isEmpty()) {
+                QCOMPARE(step.waitFor, QByteArray::fromHex("1f020002"));
+                break;
+            }
+            if (step.atSeconds == 0 && step.action)
+                step.action(sim);
+        }
+        QTEST(int(sim.carState().probe), "probe");
+        QTEST(sim.carState().tpsFalling, "tpsFalling");
+        QVERIFY(sim.carState().engineRunning);
+    }
+
+    // On the wire: fixed frames answer the live requests in turn, and a
+    // scenario step waits for the bytes it names.
+    void framesAndOnOverThePort()
+    {
+        Simulator sim;
+        QVERIFY2(sim.start(QStringLiteral("com5")), qPrintable(sim.errorString()));
+        sim.setReplyPacingMicros(0);
+        const QByteArray a = QByteArray::fromHex("0a141e28323c461800");
+        const QByteArray b = QByteArray::fromHex("0b141e28323c461900");
+        Scenario scenario;
+        QString error;
+        QVERIFY2(scenario.parse("at 0 frames 0a141e28323c461800;0b 14 1e 28 32 3c 46 19 00\n"
+                                "on 1f 02 00 02\n"
+                                "at 0 frame 0c141e28323c461a00\n", &error), qPrintable(error));
+        sim.runScenario(scenario);
+        QTRY_COMPARE(sim.currentLiveFrame(), a);
+
+        QSerialPort port;
+        port.setPortName(sim.linkPath());
+        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+        QByteArray replies;
+        for (int i = 0; i < 3; ++i) {
+            port.write("\x02", 1);
+            port.flush();
+            replies += readAtLeast(port, 9);
+        }
+        QCOMPARE(replies, a + b + a);
+
+        port.write(QByteArray::fromHex("1f020001"));
+        port.flush();
+        QVERIFY(sim.waitForWireBytes(7, 5000));
+        QVERIFY(sim.waitUntilAnswered(7, 5000));
+        QCOMPARE(sim.currentLiveFrame(), b);
+        port.write(QByteArray::fromHex("1f020002"));
+        port.flush();
+        QTRY_COMPARE(sim.currentLiveFrame(), QByteArray::fromHex("0c141e28323c461a00"));
     }
 };
 
