@@ -8,6 +8,8 @@
 #include "ParameterFileCommands.h"
 #include "ParametersPage.h"
 #include "PortIo.h"
+#include "PrintingPage.h"
+#include "PrintoutTexts.h"
 #include "Rounding.h"
 #include "RpmPage.h"
 #include "VisualisationPage.h"
@@ -133,7 +135,8 @@ void TForm1::buildPages()
     files_ = new ParameterFileCommands(*ParametryTab, [this](TextKey key) { return texts_.text(key); },
                                        QDir::currentPath());
     AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
-    DrukowanieTab = makePage("DrukowanieTab", QStringLiteral("Drukowanie parametrów"));
+    DrukowanieTab = new PrintingPage;
+    pagecontrol1->addTab(DrukowanieTab, QStringLiteral("Drukowanie parametrów"));
     setCentralWidget(client);
 }
 
@@ -162,6 +165,15 @@ void TForm1::connectMenu()
     keys_->setHandlers(
         Page::Parameters, [this](QWidget *focus) { return editor_->enter(focus); },
         [this](QWidget *focus) { return editor_->backspace(focus); });
+    // Enter prints and nothing else: saving first would write the Parameters
+    // page to the car from here.
+    keys_->setHandlers(
+        Page::Printing,
+        [this](QWidget *) {
+            DrukowanieTab->DrukujButtClick();
+            return true;
+        },
+        nullptr);
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
@@ -506,6 +518,14 @@ void TForm1::ShowParameters()
 void TForm1::followParametersPage()
 {
     ParametryTab->followListAndBoxes();
+}
+
+void TForm1::RefreshPrintoutTexts()
+{
+    qx::RefreshPrintoutTexts(*DrukowanieTab,
+                             {menu_.ParButton->text(), *ParametryTab, parameters_, ObrotyTab->ignitionCaption(),
+                              ObrotyTab->ignitionEntryText(),
+                              navigator_.parametersPageVisited() && navigator_.parametersSetKnown()});
 }
 
 void TForm1::applyProbeVariant(Page page)

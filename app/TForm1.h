@@ -24,6 +24,7 @@ class PageControl;
 class ParameterEditor;
 class ParameterFileCommands;
 class ParametersPage;
+class PrintingPage;
 class RpmPage;
 class VisualisationPage;
 
@@ -89,7 +90,7 @@ public:
     ParametersPage *ParametryTab;
     VisualisationPage *WizualizacjaTab;
     QWidget *AutoadaptacjaTab;
-    QWidget *DrukowanieTab;
+    PrintingPage *DrukowanieTab;
 
     QTimer *TimerObr;
     QTimer *TimerWiz;
@@ -127,8 +128,7 @@ private:
     void ShowParameters() override;
     void followParametersPage() override;
     void applyProbeVariant(Page page) override;
-    // The printout page fills itself once it is built.
-    void RefreshPrintoutTexts() override {}
+    void RefreshPrintoutTexts() override;
     // The adaptation page brings the button.
     void enableTemperatureAdaptation(bool) override {}
 

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
-  xvfb xauth openbox imagemagick fonts-dejavu-core poppler-utils
+  xvfb xauth openbox imagemagick fonts-dejavu-core fonts-liberation poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
+#include "PrintingPage.h"
 #include "RpmPage.h"
 #include "TestBytes.h"
 #include "VisualisationPage.h"

@@ -4,6 +4,7 @@
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
+#include "PrintingPage.h"
 #include "RpmPage.h"
 #include "tab270meter.h"
 #include "TestBytes.h"

@@ -2,9 +2,10 @@
 // sheet's layout, and PDFs made through the real print path and read back
 // with poppler's tools.
 #include "DialogRecorder.h"
+#include "PdfChoice.h"
 #include "ParameterSheet.h"
-#include "PrintService.h"
 #include "PrintingPage.h"
+#include "PrintoutTexts.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,7 +17,6 @@ using namespace qx;
 
 namespace {
 
-constexpr qreal MarginPt = 12;
 // A4 portrait within those margins, in 1/600 in.
 const QSizeF A4Printable((210 / 25.4 * 72 - 2 * MarginPt) * 600 / 72, (297 / 25.4 * 72 - 2 * MarginPt) * 600 / 72);
 
@@ -24,39 +24,6 @@ constexpr qreal pointsOf(qreal units)
 {
     return units * 72 / 600;
 }
-
-// Stands in for the print dialog: chooses a PDF file on the paper asked for,
-// or cancels; notes the printers it was handed.
-class PdfChoice final : public PrintService
-{
-public:
-    PdfChoice() { install(this); }
-    ~PdfChoice() override { install(nullptr); }
-
-    bool choosePrinter(QPrinter &printer) override
-    {
-        printers << &printer;
-        offeredOrientation = printer.pageLayout().orientation();
-        if (cancel)
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setPageSize(paper);
-        printer.setPageOrientation(orientation);
-        printer.setPageMargins(QMarginsF(MarginPt, MarginPt, MarginPt, MarginPt), QPageLayout::Point);
-        if (resolution)
-            printer.setResolution(resolution);
-        return true;
-    }
-
-    QString path;
-    bool cancel = false;
-    QPageSize paper{QPageSize::A4};
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    int resolution = 0; // 0 keeps the printer's own
-    QList<const QPrinter *> printers;
-    QPageLayout::Orientation offeredOrientation{};
-};
 
 struct Word
 {
@@ -541,6 +508,22 @@ private slots:
         QCOMPARE_GE(fitted->font.pixelSize(), 800);
         QCOMPARE(fitted->font.pixelSize() < 1600, shrunk);
         QCOMPARE(fitted->font.pixelSize() == 800 && fitted->text.endsWith(QChar(0x2026)), cut);
+    }
+
+    void menuCaptionsLoseTheirShortcutMark_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Parametry systemu" << "Parametry systemu";
+        QTest::newRow("marked letter") << "&Parametry systemu" << "Parametry systemu";
+        QTest::newRow("inside a word") << "Para&metry" << "Parametry";
+        QTest::newRow("a real ampersand") << "A && B" << "A & B";
+        QTest::newRow("a last lone mark") << "Parametry&" << "Parametry&";
+    }
+    void menuCaptionsLoseTheirShortcutMark()
+    {
+        QFETCH(QString, caption);
+        QTEST(withoutMnemonic(caption), "shown");
     }
 };
 

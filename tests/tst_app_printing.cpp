@@ -1,0 +1,140 @@
+// The Printing page in the real window against the simulator: where its
+// captions and values come from, when values are there at all, and what
+// Enter does on it.
+#include "Controls.h"
+#include "ParametersPage.h"
+#include "PdfChoice.h"
+#include "PrintingPage.h"
+#include "RpmPage.h"
+#include "TestBytes.h"
+#include "WindowOnSimulator.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The label each printed row takes its caption from.
+const char *const CaptionSources[23] = {
+    "Label1",  "Label2",  "Label3",  "Label4",  "Label5",  "Label6",  "Label7",  "Label8",
+    "Label9",  "Label10", "Label12", "Label13", "Label14", "Label16", "Label17", "Label18",
+    "Label19", "Label20", "Label21", "Label22", "Label23", "Label91", "ZmiennaTemperaturaLabel",
+};
+
+QString valueLabelName(int row)
+{
+    const QString name = QString("Par%1").arg(row, 2, 10, QLatin1Char('0'));
+    return row == 11 || row == 13 ? name + "_1" : name;
+}
+
+} // namespace
+
+class TestAppPrinting : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    QString printed(const QString &name) const { return control<QLabel>(form->DrukowanieTab, qPrintable(name))->text(); }
+    QString value(int row) const { return printed(valueLabelName(row)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        makeWindow();
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        clearWire();
+    }
+
+    void cleanup()
+    {
+        closeWindow();
+    }
+
+    void beforeAnyVisitOnlyTheCaptionsAreFilled()
+    {
+        form->DruButtonClick();
+        QCOMPARE(printed("LabelPS"), QStringLiteral("Parametry systemu"));
+        for (int row = 1; row <= 23; ++row) {
+            const QLabel *source = form->findChild<QLabel *>(CaptionSources[row - 1]);
+            QVERIFY2(source, CaptionSources[row - 1]);
+            QCOMPARE(printed(QString("Napis%1").arg(row, 2, 10, QLatin1Char('0'))), source->text());
+            QCOMPARE(value(row), valueLabelName(row));
+        }
+        QCOMPARE(printed("Par11_2"), QStringLiteral("Par11_2"));
+    }
+
+    // A visit whose read brought nothing leaves the set at its start-up
+    // zeros, which are not the car's.
+    void aVisitWithoutAReplyPrintsNoInventedValues()
+    {
+        sim.setFault(qxsim::Fault::Silence);
+        form->ParButtonClick();
+        form->DruButtonClick();
+        QVERIFY(!form->DrukowanieTab->isHidden());
+        for (int row = 1; row <= 23; ++row)
+            QCOMPARE(value(row), valueLabelName(row));
+    }
+
+    void valuesAreTheStoredParameters()
+    {
+        // Cut-off on, 0-5 V probe, 2500 rpm at 4800 per turn.
+        sim.setParameterBlock(blockBytes({{8, 0x10}, {6, 0x00}, {7, 0x06}, {31, 0}, {32, 2}}));
+        form->ParButtonClick();
+        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300"); // not saved
+        form->DruButtonClick();
+        const qx::ParameterSet &set = form->parameters();
+        QCOMPARE(value(3), QStringLiteral("2500"));
+        QCOMPARE(value(1), control<QComboBox>(form->ParametryTab, "ComboBox1")->itemText(1));
+        QCOMPARE(value(11), set.text(qx::P::StepMin));
+        QCOMPARE(printed("Par11_2"), set.text(qx::P::StepMax));
+        QCOMPARE(printed("Par13_2"), set.text(qx::P::LambdaHighTime));
+        QCOMPARE(value(15), QStringLiteral("1"));
+        QCOMPARE(value(21), control<QComboBox>(form->ParametryTab, "ComboBox21")->currentText());
+        QCOMPARE(value(22), control<QComboBox>(form->ObrotyTab, "ComboBox2")->currentText());
+        QCOMPARE(value(23), set.text(qx::P::SwitchTemperature));
+    }
+
+    void resetValuesPrintAfterAFailedRead()
+    {
+        sim.setFault(qxsim::Fault::Silence);
+        form->ParButtonClick();
+        QTest::mouseClick(control<QPushButton>(form->ParametryTab, "ResButt"), Qt::LeftButton);
+        form->DruButtonClick();
+        QCOMPARE(value(8), QStringLiteral("7000"));
+        QCOMPARE(value(15), QStringLiteral("0"));
+    }
+
+    // Enter prints the page and nothing else: no write, no poll, port closed.
+    void enterOnThePageOnlyPrints()
+    {
+        QTemporaryDir dir;
+        PdfChoice choice;
+        choice.path = dir.filePath("sheet.pdf");
+        form->ParButtonClick();
+        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300"); // an edit not written
+        form->DruButtonClick();
+        clearWire();
+        control<QPushButton>(form->DrukowanieTab, "DrukujButt")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(choice.printers.size(), 1);
+        QVERIFY(QFile::exists(choice.path));
+        QCOMPARE(sent(), QByteArray());
+        QVERIFY(!form->channel().isOpen());
+        QVERIFY(!form->TimerParamOdcz->isActive());
+        QCOMPARE(form->parameters().text(qx::P::SwitchRpm), QStringLiteral("2000"));
+    }
+};
+
+QTEST_MAIN(TestAppPrinting)
+#include "tst_app_printing.moc"
