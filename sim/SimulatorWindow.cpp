@@ -102,6 +102,15 @@ QWidget *SimulatorWindow::createCarControls()
     m_screw = addSlider(form, QStringLiteral("Reducer screw"), QStringLiteral("ScrewSlider"), -100, 100, QString());
     m_screw->setToolTip(QStringLiteral("Negative: leaner gas mixture, positive: richer"));
     m_gas = addSlider(form, QStringLiteral("Gas in tank"), QStringLiteral("GasSlider"), 0, 100, QStringLiteral("%"));
+    // In ProbeKind's order.
+    m_probe = new QComboBox(box);
+    m_probe->setObjectName(QStringLiteral("ProbeCombo"));
+    m_probe->addItems({QStringLiteral("As the controller is set"), QStringLiteral("0-1 V"), QStringLiteral("0-5 V"),
+                       QStringLiteral("0.8-1.6 V"), QStringLiteral("Dead")});
+    form->addRow(QStringLiteral("Lambda probe"), m_probe);
+    m_tpsFalling = new QCheckBox(QStringLiteral("Voltage falls as the throttle opens"), box);
+    m_tpsFalling->setObjectName(QStringLiteral("TpsFallingCheck"));
+    form->addRow(QStringLiteral("TPS"), m_tpsFalling);
 
     auto *cold = new QPushButton(QStringLiteral("Start cold"), box);
     cold->setObjectName(QStringLiteral("ColdButton"));
@@ -117,6 +126,8 @@ QWidget *SimulatorWindow::createCarControls()
     onUserMove(m_throttle, [this](int percent) { m_sim.setThrottle(percent); });
     onUserMove(m_screw, [this](int screw) { m_sim.setReducerScrew(screw); });
     onUserMove(m_gas, [this](int percent) { m_sim.setGasLevel(percent); });
+    connect(m_probe, &QComboBox::activated, this, [this](int index) { m_sim.setProbe(ProbeKind(index)); });
+    connect(m_tpsFalling, &QCheckBox::clicked, this, [this](bool falling) { m_sim.setTpsFalling(falling); });
     connect(cold, &QPushButton::clicked, this, [this] { m_sim.setCoolant(Car::AmbientCelsius); });
     connect(warm, &QPushButton::clicked, this, [this] { m_sim.setCoolant(Car::WarmCelsius); });
     return box;
@@ -210,6 +221,8 @@ void SimulatorWindow::refresh()
     showValue(m_throttle, qRound(car.throttlePercent));
     showValue(m_screw, car.reducerScrew);
     showValue(m_gas, qRound(car.gasPercent));
+    m_probe->setCurrentIndex(int(car.probe));
+    m_tpsFalling->setChecked(car.tpsFalling);
     if (!m_version->hasFocus())
         m_version->setValue(m_sim.version());
     const FaultSetting fault = m_sim.fault();

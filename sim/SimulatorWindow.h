@@ -37,6 +37,8 @@ private:
     QSlider *m_throttle = nullptr;
     QSlider *m_screw = nullptr;
     QSlider *m_gas = nullptr;
+    QComboBox *m_probe = nullptr;
+    QCheckBox *m_tpsFalling = nullptr;
     QSpinBox *m_version = nullptr;
     QComboBox *m_fault = nullptr;
     QSpinBox *m_faultArgument = nullptr;
