@@ -28,10 +28,16 @@ ProbeScale probeScale(bool wideScale)
     return {60, QStringLiteral("1 V"), 16.7};
 }
 
+namespace {
+
+// A reading's bar position in thousandths of the scale; the narrow scale
+// stops at its end.
 int probePosition(int reading, bool wideScale)
 {
     return std::clamp(int(roundHalfEven(double(FullScale) * reading / probeScale(wideScale).top)), 0, FullScale);
 }
+
+} // namespace
 
 ProbeResult probeResult(int lowest, int highest, bool wideScale)
 {

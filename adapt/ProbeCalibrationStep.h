@@ -23,10 +23,6 @@ struct ProbeScale
 // Narrow: 0 … 60, "1 V", 16.7; wide: 0 … 255, "5 V", 3.9.
 ProbeScale probeScale(bool wideScale);
 
-// The bar position of a reading in thousandths of the scale; the narrow
-// scale stops at its end.
-int probePosition(int reading, bool wideScale);
-
 // Lean and rich levels and the threshold between them, from the lowest and
 // highest readings placed on one scale, each level within what the
 // Parameters page can hold and save back.

@@ -7,7 +7,7 @@
 
 namespace qx {
 
-TpsThreshold tpsThreshold(int idle, int full)
+TpsResult tpsThreshold(int idle, int full)
 {
     // Both directions come to (9 × idle + full) / 10; in whole tenths a half
     // is exact, so it rounds to even as every conversion does.
@@ -61,7 +61,7 @@ void TpsThresholdStep::takeIdle(int reading)
 void TpsThresholdStep::finish(int fullReading)
 {
     state_.TpsFull = fullReading;
-    const TpsThreshold result = tpsThreshold(state_.TpsIdle, fullReading);
+    const TpsResult result = tpsThreshold(state_.TpsIdle, fullReading);
     state_.TpsThreshold = result.threshold;
     state_.TpsRising = result.rising;
     state_.TpsParked = result.parked;

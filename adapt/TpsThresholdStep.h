@@ -15,13 +15,13 @@ struct LiveSample;
 // The threshold one tenth of the sensor's travel away from the idle reading,
 // the sensor's direction, and the threshold parked at the far end of its
 // range that the later steps write while they run.
-struct TpsThreshold
+struct TpsResult
 {
     int threshold = 0;
     int rising = 1;
     int parked = 250;
 };
-TpsThreshold tpsThreshold(int idle, int full);
+TpsResult tpsThreshold(int idle, int full);
 
 // What step 2 (AdaptTps) shows.
 struct TpsStepView

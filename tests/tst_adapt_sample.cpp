@@ -132,15 +132,6 @@ private slots:
         // The sample is taken into the average even when no speed comes of it.
         QCOMPARE(average.fillCount(), 1);
     }
-
-    // From the sixth sample on the shown speed follows the average.
-    void speedIsAveraged()
-    {
-        LiveAverage average;
-        for (int i = 0; i < 5; ++i)
-            SpeedFromPeriod(2560, average, 4800);
-        QCOMPARE(SpeedFromPeriod(1290, average, 4800)->rpm, 1500);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAdaptSample)

@@ -433,26 +433,6 @@ private slots:
         QVERIFY(c.step.view().calibrated);
         QCOMPARE(c.state.ProbeRich, 45);
     }
-
-    void probePositions_data()
-    {
-        QTest::addColumn<int>("reading");
-        QTest::addColumn<bool>("wide");
-        QTest::addColumn<int>("position");
-        QTest::newRow("10 narrow") << 10 << false << 167;
-        QTest::newRow("45 narrow") << 45 << false << 750;
-        QTest::newRow("61 narrow stops at 1000") << 61 << false << 1000;
-        QTest::newRow("26 wide") << 26 << true << 102;
-        QTest::newRow("230 wide") << 230 << true << 902;
-        QTest::newRow("255 wide") << 255 << true << 1000;
-    }
-
-    void probePositions()
-    {
-        QFETCH(int, reading);
-        QFETCH(bool, wide);
-        QTEST(probePosition(reading, wide), "position");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAdaptSteps)

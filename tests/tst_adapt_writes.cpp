@@ -244,30 +244,6 @@ private slots:
         QCOMPARE(held, quint8(flags.toInt(nullptr, 16)));
         QTEST(int(tempSensorOn), "sensorAfter");
     }
-
-    void stepperOpening_data()
-    {
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("metal");
-        QTest::addColumn<int>("plastic");
-        QTest::newRow("<1 L") << 0 << 2 << 3;
-        QTest::newRow("1 - 1.5 L") << 1 << 3 << 5;
-        QTest::newRow("1.5 - 2 L") << 2 << 5 << 7;
-        QTest::newRow("2 - 3 L") << 3 << 7 << 9;
-        QTest::newRow("> 3 L") << 4 << 9 << 11;
-        QTest::newRow("no capacity chosen") << 5 << 0 << 0;
-    }
-
-    void stepperOpening()
-    {
-        QFETCH(int, capacity);
-        VehicleChoices vehicle;
-        vehicle.capacity = EngineCapacity(capacity);
-        QTEST(qx::stepperOpening(vehicle), "metal");
-        vehicle.metalIntake = false;
-        vehicle.plasticIntake = true;
-        QTEST(qx::stepperOpening(vehicle), "plastic");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAdaptWrites)
