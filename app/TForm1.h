@@ -64,6 +64,8 @@ public:
     void ResButtClick();
     void odczButPicClick();
     void DefaultOptionClick();
+    // Fills the printing page: on entering it, and after a language change.
+    void RefreshPrintoutTexts() override;
     void PCOMClick(int number);
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
@@ -128,7 +130,6 @@ private:
     void ShowParameters() override;
     void followParametersPage() override;
     void applyProbeVariant(Page page) override;
-    void RefreshPrintoutTexts() override;
     // The adaptation page brings the button.
     void enableTemperatureAdaptation(bool) override {}
 
