@@ -5,13 +5,6 @@
 
 namespace qx {
 
-std::optional<int> rpmConstantForIgnitionIndex(int index)
-{
-    if (index < 0 || index >= IgnitionListEntries)
-        return std::nullopt;
-    return ignitionTypeFromWord(index).rpmConstant;
-}
-
 TemperatureStep::TemperatureStep(LiveAverage &average)
     : average_(average)
 {

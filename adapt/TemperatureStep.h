@@ -9,10 +9,6 @@ namespace qx {
 class LiveAverage;
 struct LiveSample;
 
-// The RPM constant an entry of the ignition list (ComboTerm) stands for;
-// nothing without a selection, and the constant then stays as it is.
-std::optional<int> rpmConstantForIgnitionIndex(int index);
-
 // What step 1 (adaptterm) shows; an empty value leaves its control as it is.
 struct TemperatureView
 {

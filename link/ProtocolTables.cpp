@@ -58,6 +58,11 @@ QString probeVariantFrom(int probeRange, int flags)
     }
 }
 
+int rpmConstantForIgnitionIndex(int index)
+{
+    return index >= 0 && index < IgnitionListEntries ? ignitionTypeFromWord(index).rpmConstant : 0;
+}
+
 int liveFrameLength(int controllerVersion)
 {
     return controllerVersion < ChecksumVersion ? 8 : 9;

@@ -52,6 +52,8 @@ struct IgnitionType
 };
 
 IgnitionType ignitionTypeFromWord(int word);
+// The RPM constant of an entry of an ignition list; 0 for no entry.
+int rpmConstantForIgnitionIndex(int index);
 // Entries of the ignition list; command 31 carries one of them.
 constexpr int IgnitionListEntries = 6;
 // The probe variant "0" … "4" from the probe-range byte and the flag byte.

@@ -28,11 +28,6 @@ QStringList analogThresholdItems()
 
 } // namespace
 
-int rpmConstantForIgnitionIndex(int index)
-{
-    return index >= 0 && index <= 5 ? ignitionTypeFromWord(index).rpmConstant : 0;
-}
-
 RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *parent)
     : QWidget(parent), protocol_(protocol), average_(average)
 {

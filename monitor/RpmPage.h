@@ -55,7 +55,4 @@ private:
     LiveAverage &average_;
 };
 
-// The RPM constant of an entry of the ignition list; 0 for no entry.
-int rpmConstantForIgnitionIndex(int index);
-
 } // namespace qx

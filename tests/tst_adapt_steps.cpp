@@ -3,6 +3,7 @@
 // probe do to them.
 #include "AdaptationState.h"
 #include "LiveAverage.h"
+#include "ProtocolTables.h"
 #include "LiveSample.h"
 #include "ProbeCalibrationStep.h"
 #include "TemperatureStep.h"
@@ -128,7 +129,7 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(int, constant);
-        QCOMPARE(rpmConstantForIgnitionIndex(index).value_or(0), constant);
+        QCOMPARE(rpmConstantForIgnitionIndex(index), constant);
         if (constant == 0)
             return;
         LiveAverage average;
