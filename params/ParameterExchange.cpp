@@ -1,7 +1,7 @@
 #include "ParameterExchange.h"
 
+#include "ChannelWriteTarget.h"
 #include "ControllerProtocol.h"
-#include "DialogService.h"
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
@@ -10,30 +10,6 @@
 #include "SerialChannel.h"
 
 namespace qx {
-
-namespace {
-
-// The write going out on the serial channel.
-class ChannelTarget final : public WriteTarget
-{
-public:
-    explicit ChannelTarget(ControllerProtocol &protocol) : protocol_(protocol) {}
-
-    void openPort() override { delivered_ = protocol_.channel().OpenPort(protocol_.portName()) && delivered_; }
-    void closePort() override { protocol_.channel().ClosePort(); }
-    void send(quint8 byte) override { delivered_ = protocol_.channel().SendByte(byte) && delivered_; }
-    void pause(int milliseconds) override { pauseMs(milliseconds); }
-    void message(const QString &caption, const QString &text) override { showMessage(caption, text); }
-
-    // Every open succeeded and the port took every byte.
-    bool delivered() const { return delivered_; }
-
-private:
-    ControllerProtocol &protocol_;
-    bool delivered_ = true;
-};
-
-} // namespace
 
 ParameterExchange::ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters)
     : protocol_(protocol), parameters_(parameters)
@@ -70,7 +46,7 @@ std::optional<BlockFacts> ParameterExchange::ReadParameters()
 
 bool ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
 {
-    ChannelTarget target(protocol_);
+    ChannelWriteTarget target(protocol_);
     ProtocolState &state = protocol_.state();
     writeAllParameters(parameters_,
                        {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags, controllerOnlyValuesKnown},
@@ -84,7 +60,7 @@ bool ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
 
 void ParameterExchange::SaveAnalogThreshold()
 {
-    ChannelTarget target(protocol_);
+    ChannelWriteTarget target(protocol_);
     target.openPort();
     target.pause(WriteStepPauseMs);
     target.send(Cmd::OpenBlock);
