@@ -127,6 +127,11 @@ void PageNavigator::showPageFromMenu(Page page)
     pagecontrol1Change();
 }
 
+void PageNavigator::sendAdaptationIgnitionChoice()
+{
+    sendIgnitionChoice(IgnitionList::Adaptation);
+}
+
 void PageNavigator::sendIgnitionChoice(IgnitionList list)
 {
     int index = host_.ignitionListIndex(list);
@@ -211,15 +216,35 @@ void PageNavigator::enterParametersPage()
 
 void PageNavigator::EnterAdaptation()
 {
+    enterAdaptation(true);
+}
+
+void PageNavigator::enterAdaptation(bool focus)
+{
     host_.setPageShown(Page::Adaptation, false);
+    host_.HideProcedureTabs();
     parametersInSync_ = false;
+    startTemperatureStep();
+    host_.showFirstAdaptationStep();
+    host_.setPageShown(Page::Adaptation, true);
+    if (focus)
+        host_.focusControl(QStringLiteral("ComboTerm"));
+}
+
+void PageNavigator::startTemperatureStep()
+{
     protocol_.OpenPort();
     host_.enableTemperatureAdaptation(!protocol_.state().TempSensorSupported);
     protocol_.ClosePort();
     LoadIgnitionType();
     startPolling(Page::Adaptation);
-    host_.setPageShown(Page::Adaptation, true);
-    host_.focusControl(QStringLiteral("ComboTerm"));
+}
+
+void PageNavigator::CofnijAD2Click()
+{
+    host_.StopAllTimers();
+    protocol_.ClosePort();
+    enterAdaptation(false);
 }
 
 void PageNavigator::enterPrintingPage()

@@ -59,7 +59,10 @@ public:
     // The lambda displays of a live page by the probe variant.
     virtual void applyProbeVariant(Page page) = 0;
     virtual void RefreshPrintoutTexts() = 0;
-    // The button of the temperature adaptation, where the adaptation page has it.
+    // The adaptation page: its step tabs hidden, then step 1 shown alone with
+    // its heading; step 1's Next button free or waiting for a warm engine.
+    virtual void HideProcedureTabs() = 0;
+    virtual void showFirstAdaptationStep() = 0;
     virtual void enableTemperatureAdaptation(bool enabled) = 0;
 };
 
@@ -87,6 +90,14 @@ public:
     // The write ends "written" only when the port took every byte and the
     // controller answered the poll before it; else the page counts as not
     // held by the controller.
+    // The adaptation's step 1 as entered with the page: port opened for its
+    // polling, ignition type loaded, TimerAdaptTerm running.
+    void startTemperatureStep();
+    // Step 2's Back: the page entered again, the focus left where it is.
+    void CofnijAD2Click();
+    // Command 31 with step 1's ignition entry.
+    void sendAdaptationIgnitionChoice();
+
     void ZapButPicClick();
     void ResButtClick();
     void odczButPicClick();
@@ -125,6 +136,7 @@ private:
     void enterParametersPage();
     void enterVisualisationPage();
     void EnterAdaptation();
+    void enterAdaptation(bool focus);
     void enterPrintingPage();
     void startPolling(Page page);
 

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "AdaptationPage.h"
 #include "BuiltInTexts.h"
 #include "DialogService.h"
 #include "KeyCommands.h"
@@ -63,6 +64,9 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     connect(TimerObr, &QTimer::timeout, ObrotyTab, &RpmPage::TimerObrTimer);
     connect(TimerWiz, &QTimer::timeout, this, [this] { livePolls_->TimerWizTimer(); });
     connect(TimerParamOdcz, &QTimer::timeout, this, [this] { livePolls_->TimerParamOdczTimer(); });
+    connect(TimerAdaptTerm, &QTimer::timeout, this, [this] { adaptation_->TimerAdaptTermTimer(); });
+    connect(TimerUstTpsProg, &QTimer::timeout, this, [this] { adaptation_->TimerUstTpsProgTimer(); });
+    connect(TimerKalibSonda, &QTimer::timeout, this, [this] { adaptation_->TimerKalibSondaTimer(); });
 
     connectMenu();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -108,14 +112,6 @@ QTimer *TForm1::makeTimer(const char *name, int intervalMs)
     return timer;
 }
 
-QWidget *TForm1::makePage(const char *name, const QString &caption)
-{
-    auto *page = new QWidget;
-    page->setObjectName(QLatin1String(name));
-    pagecontrol1->addTab(page, caption);
-    return page;
-}
-
 void TForm1::buildPages()
 {
     auto *client = new QWidget(this);
@@ -134,7 +130,10 @@ void TForm1::buildPages()
     editor_ = new ParameterEditor(*ParametryTab, [this](TextKey key) { return texts_.text(key); });
     files_ = new ParameterFileCommands(*ParametryTab, [this](TextKey key) { return texts_.text(key); },
                                        QDir::currentPath());
-    AutoadaptacjaTab = makePage("AutoadaptacjaTab", QStringLiteral("Autoadaptacja"));
+    AutoadaptacjaTab = new AdaptationPage;
+    pagecontrol1->addTab(AutoadaptacjaTab, QStringLiteral("Autoadaptacja"));
+    adaptation_ = std::make_unique<AdaptationRun>(*AutoadaptacjaTab, protocol_, liveAverage_, adaptationState_,
+                                                  static_cast<AdaptationHost &>(*this));
     DrukowanieTab = new PrintingPage;
     pagecontrol1->addTab(DrukowanieTab, QStringLiteral("Drukowanie parametrów"));
     setCentralWidget(client);
@@ -174,6 +173,15 @@ void TForm1::connectMenu()
             return true;
         },
         nullptr);
+    keys_->setHandlers(
+        Page::Adaptation, [this](QWidget *) { return adaptation_->enter(); },
+        [this](QWidget *) { return adaptation_->backspace(); });
+    connect(AutoadaptacjaTab, &AdaptationPage::nextClicked, this, [this](int step) { adaptation_->next(step); });
+    connect(AutoadaptacjaTab, &AdaptationPage::backClicked, this, [this](int step) { adaptation_->back(step); });
+    connect(AutoadaptacjaTab, &AdaptationPage::stepChosen, this, [this] { adaptation_->PageControl2Change(); });
+    // Step 1's sensor box is the Parameters page's, whose own handler runs.
+    connect(AutoadaptacjaTab, &AdaptationPage::temperatureSensorClicked, ParametryTab,
+            &ParametersPage::setTemperatureSensorOn);
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
@@ -449,8 +457,7 @@ void TForm1::showPortChoice(int portNumber)
 
 int TForm1::ignitionListIndex(IgnitionList list) const
 {
-    // The adaptation page's list comes with that page.
-    return list == IgnitionList::Rpm ? ObrotyTab->ignitionIndex() : -1;
+    return list == IgnitionList::Rpm ? ObrotyTab->ignitionIndex() : AutoadaptacjaTab->ignitionIndex();
 }
 
 QString TForm1::versionCaption(int version) const
@@ -464,6 +471,7 @@ QString TForm1::versionCaption(int version) const
 void TForm1::applyTemperatureOptions(bool supported)
 {
     ParametryTab->showTemperatureSensor(supported);
+    AutoadaptacjaTab->showTemperatureSensor(supported);
     WizualizacjaTab->showTemperatureReading(supported && ParametryTab->temperatureSensorOn());
 }
 
@@ -477,9 +485,10 @@ void TForm1::applyIdentification(const Identification &facts)
         ObrotyTab->setAnalogThresholdText(*facts.analogThreshold);
     if (facts.version)
         setWindowTitle(versionCaption(*facts.version));
-    // The adaptation page's list will mirror this one.
-    if (facts.ignitionListIndex)
+    if (facts.ignitionListIndex) {
         ObrotyTab->setIgnitionIndex(*facts.ignitionListIndex);
+        AutoadaptacjaTab->setIgnitionIndex(*facts.ignitionListIndex);
+    }
 }
 
 void TForm1::applyBlockFacts(const BlockFacts &facts)
@@ -534,6 +543,43 @@ void TForm1::applyProbeVariant(Page page)
         livePolls_->applyProbeVariantToVisualisation(1.0);
     else
         livePolls_->applyProbeVariantToParameters();
+}
+
+void TForm1::HideProcedureTabs()
+{
+    AutoadaptacjaTab->HideProcedureTabs();
+}
+
+void TForm1::showFirstAdaptationStep()
+{
+    AutoadaptacjaTab->showStep(1);
+    AutoadaptacjaTab->showStepHeading();
+}
+
+void TForm1::enableTemperatureAdaptation(bool enabled)
+{
+    adaptation_->startTemperatureStep(!enabled);
+}
+
+void TForm1::stopTimer(const QString &timer)
+{
+    if (auto *t = findChild<QTimer *>(timer, Qt::FindDirectChildrenOnly))
+        t->stop();
+}
+
+void TForm1::startTemperatureStep()
+{
+    navigator_.startTemperatureStep();
+}
+
+void TForm1::CofnijAD2Click()
+{
+    navigator_.CofnijAD2Click();
+}
+
+void TForm1::sendIgnitionChoice()
+{
+    navigator_.sendAdaptationIgnitionChoice();
 }
 
 void TForm1::portOpenFailed()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AdaptationRun.h"
+#include "AdaptationState.h"
 #include "ControllerProtocol.h"
 #include "DesignGeometry.h"
 #include "LanguageTable.h"
@@ -19,6 +21,7 @@ class QTimer;
 
 namespace qx {
 
+class AdaptationPage;
 class KeyCommands;
 class PageControl;
 class ParameterEditor;
@@ -31,7 +34,7 @@ class VisualisationPage;
 // The main window: owns the serial channel, the protocol state, the texts and
 // the pages for the life of the process. Page changes and the port they own
 // are the navigator's; the window shows what they find.
-class TForm1 final : public QMainWindow, public LinkFeedback, private PageHost
+class TForm1 final : public QMainWindow, public LinkFeedback, private PageHost, private AdaptationHost
 {
     Q_OBJECT
 
@@ -91,7 +94,7 @@ public:
     RpmPage *ObrotyTab;
     ParametersPage *ParametryTab;
     VisualisationPage *WizualizacjaTab;
-    QWidget *AutoadaptacjaTab;
+    AdaptationPage *AutoadaptacjaTab;
     PrintingPage *DrukowanieTab;
 
     QTimer *TimerObr;
@@ -130,8 +133,15 @@ private:
     void ShowParameters() override;
     void followParametersPage() override;
     void applyProbeVariant(Page page) override;
-    // The adaptation page brings the button.
-    void enableTemperatureAdaptation(bool) override {}
+    void HideProcedureTabs() override;
+    void showFirstAdaptationStep() override;
+    void enableTemperatureAdaptation(bool enabled) override;
+
+    // AdaptationHost
+    void stopTimer(const QString &timer) override;
+    void startTemperatureStep() override;
+    void CofnijAD2Click() override;
+    void sendIgnitionChoice() override;
 
     void FormClose();
     // Port, language, layout and skin as on a fresh install, then the
@@ -143,7 +153,6 @@ private:
     void loadPreferencesAndLanguage();
     void centreOnScreen();
     QTimer *makeTimer(const char *name, int intervalMs);
-    QWidget *makePage(const char *name, const QString &caption);
     QWidget *pageWidget(Page page) const;
     void buildStatusBar();
     void buildPages();
@@ -172,6 +181,8 @@ private:
     LiveAverage liveAverage_;
     ParameterSet parameters_;
     ParameterExchange exchange_;
+    AdaptationState adaptationState_;
+    std::unique_ptr<AdaptationRun> adaptation_;
     PageNavigator navigator_;
     std::unique_ptr<LivePolls> livePolls_;
     ParameterEditor *editor_;

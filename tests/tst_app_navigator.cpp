@@ -72,6 +72,8 @@ public:
     void applyProbeVariant(Page) override {}
     void RefreshPrintoutTexts() override { calls << "printout"; }
     void enableTemperatureAdaptation(bool) override {}
+    void HideProcedureTabs() override { calls << "hide steps"; }
+    void showFirstAdaptationStep() override { calls << "step 1"; }
 
     Page page = Page::Rpm;
     QSet<QString> running;

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class TAb270Meter;
+class TAbHBar;
+class TAbLED;
+class TAbThermometer;
+
+namespace qx {
+
+struct ProbeStepView;
+struct TemperatureView;
+struct TpsStepView;
+
+// The eight steps of the auto-adaptation, in the order the fitter meets them.
+constexpr int AdaptationSteps = 8;
+
+// The auto-adaptation page: the heading over the inner page control whose
+// sheets are the steps, each with its Next button and, from the second on,
+// its Back button. It shows what the steps compute and tells which button
+// the fitter pressed; the sequences between the steps live in AdaptationRun.
+class AdaptationPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AdaptationPage(QWidget *parent = nullptr);
+
+    // Steps are numbered 1 … 8.
+    int currentStep() const;
+    // Makes a step the active sheet and its tab visible.
+    void showStep(int step);
+    void setStepTabVisible(int step, bool visible);
+    bool stepTabVisible(int step) const;
+    void HideProcedureTabs();
+    // The heading shows the caption of the active step.
+    void showStepHeading();
+    // A step's sheet hidden while it is prepared, so it does not repaint bit by bit.
+    void setStepShown(int step, bool shown);
+
+    bool nextEnabled(int step) const;
+    bool nextVisible(int step) const;
+    void setNextEnabled(int step, bool enabled);
+
+    // Step 1: the ignition list, the temperature-sensor box and the readings.
+    int ignitionIndex() const;
+    void setIgnitionIndex(int index);
+    void focusIgnitionList();
+    void showTemperatureSensor(bool supported);
+    void showTemperature(const TemperatureView &view);
+    // Step 2.
+    void showTps(const TpsStepView &view);
+    // Step 3.
+    void showProbe(const ProbeStepView &view);
+
+signals:
+    void nextClicked(int step);
+    void backClicked(int step);
+    // The fitter chose a visible step's tab.
+    void stepChosen();
+    void temperatureSensorClicked(bool on);
+
+private:
+    void buildTemperatureStep(QWidget *sheet);
+    void buildTpsStep(QWidget *sheet);
+    void buildProbeStep(QWidget *sheet);
+    void buildStepButtons(int step, QWidget *sheet);
+
+    QLabel *Label11 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    std::array<QWidget *, AdaptationSteps> sheets_{};
+    std::array<QPushButton *, AdaptationSteps> nextButtons_{};
+
+    // Step 1.
+    TAbThermometer *AdaptTherm = nullptr;
+    TAb270Meter *ObrTerm = nullptr;
+    QLabel *PanelTerm = nullptr;
+    QComboBox *ComboTerm = nullptr;
+    QLabel *WlCzujtTempAd = nullptr;
+    QCheckBox *WlCzujtTempCheckAd = nullptr;
+    // Step 2.
+    TAb270Meter *AdaptObr1 = nullptr;
+    QLabel *Adapt2PanelObr = nullptr;
+    TAbLED *AbDBLED4 = nullptr;
+    QLabel *TPSdolny = nullptr;
+    QLabel *TPSgorny = nullptr;
+    QLabel *TPSprog = nullptr;
+    QLabel *Label56 = nullptr;
+    // Step 3.
+    TAb270Meter *ObrSondy = nullptr;
+    QLabel *Adapt4PanelObr = nullptr;
+    TAbHBar *miernik = nullptr;
+    TAbLED *LED1 = nullptr;
+    TAbHBar *lambdabar = nullptr;
+    QLabel *Ad4LabelV = nullptr;
+    QLabel *PUboga = nullptr;
+    QLabel *PBogata = nullptr;
+    QLabel *PProg = nullptr;
+    QLabel *Label87 = nullptr;
+};
+
+} // namespace qx

@@ -1,0 +1,165 @@
+#include "AdaptationRun.h"
+
+#include "AdaptationPage.h"
+#include "ControllerProtocol.h"
+#include "LiveAverage.h"
+#include "LiveSample.h"
+#include "ProtocolTables.h"
+
+namespace qx {
+
+namespace {
+
+constexpr int TemperatureStepNumber = 1;
+constexpr int TpsStepNumber = 2;
+constexpr int ProbeStepNumber = 3;
+constexpr int VehicleStepNumber = 4;
+constexpr int LastStep = AdaptationSteps;
+
+} // namespace
+
+AdaptationRun::AdaptationRun(AdaptationPage &page, ControllerProtocol &protocol, LiveAverage &average,
+                             AdaptationState &state, AdaptationHost &host)
+    : page_(page), protocol_(protocol), average_(average), host_(host), temperature_(average),
+      tps_(state, average), probe_(state, average)
+{
+}
+
+QString AdaptationRun::timerOf(int step)
+{
+    static const char *const timers[AdaptationSteps] = {
+        "TimerAdaptTerm", "TimerUstTpsProg", "TimerKalibSonda", "", "", "TimerPrzedRed", "TimerRR", "TimerMinMax1",
+    };
+    return QLatin1String(timers[step - 1]);
+}
+
+void AdaptationRun::startTemperatureStep(bool tempSensorSupported)
+{
+    page_.showTemperature(temperature_.start(tempSensorSupported));
+}
+
+int AdaptationRun::rpmConstant() const
+{
+    return protocol_.state().RpmConstant;
+}
+
+void AdaptationRun::startStep(int step)
+{
+    if (step == TpsStepNumber)
+        page_.showTps(tps_.start(requestLiveSample(protocol_)));
+    else if (step == ProbeStepNumber)
+        page_.showProbe(probe_.start());
+}
+
+void AdaptationRun::moveInto(int step)
+{
+    page_.setStepTabVisible(step - 1, false);
+    page_.showStep(step);
+    const QString timer = timerOf(step);
+    // The vehicle pages poll nothing; the port stays as it is.
+    if (!timer.isEmpty()) {
+        page_.setStepShown(step, false);
+        protocol_.ClosePort();
+        protocol_.OpenPort();
+        startStep(step);
+        host_.startTimer(timer);
+        page_.setStepShown(step, true);
+    }
+    page_.showStepHeading();
+}
+
+void AdaptationRun::next(int step)
+{
+    // The finish comes with the stepper calibration.
+    if (step >= LastStep)
+        return;
+    host_.StopAllTimers();
+    if (step == TemperatureStepNumber)
+        host_.sendIgnitionChoice();
+    moveInto(step + 1);
+}
+
+void AdaptationRun::back(int step)
+{
+    if (step == TpsStepNumber) {
+        host_.CofnijAD2Click();
+        return;
+    }
+    host_.StopAllTimers();
+    next(step - 2);
+}
+
+void AdaptationRun::PageControl2Change()
+{
+    host_.StopAllTimers();
+    average_.reset();
+    protocol_.ClosePort();
+    const int step = page_.currentStep();
+    if (step == TemperatureStepNumber) {
+        page_.setStepShown(step, false);
+        host_.startTemperatureStep();
+        page_.showStep(step);
+        page_.setStepShown(step, true);
+        page_.showStepHeading();
+        page_.focusIgnitionList();
+        return;
+    }
+    const QString timer = timerOf(step);
+    if (timer.isEmpty())
+        return;
+    page_.setStepShown(step, false);
+    protocol_.OpenPort();
+    startStep(step);
+    host_.startTimer(timer);
+    page_.setStepShown(step, true);
+    // The heading names the step now shown.
+    page_.showStepHeading();
+}
+
+bool AdaptationRun::enter()
+{
+    const int step = page_.currentStep();
+    // Step 1 moves on even while its button waits for a warm engine; the
+    // vehicle page's button is always free.
+    const bool free = step == TemperatureStepNumber || step == VehicleStepNumber ? page_.nextVisible(step)
+                                                                                 : page_.nextEnabled(step);
+    if (!free)
+        return false;
+    next(step);
+    return true;
+}
+
+bool AdaptationRun::backspace()
+{
+    const int step = page_.currentStep();
+    if (step == TemperatureStepNumber)
+        return false;
+    back(step);
+    return true;
+}
+
+void AdaptationRun::TimerAdaptTermTimer()
+{
+    const LiveSample temperature = requestLiveSample(protocol_);
+    // The list's entry turns the period into a speed from this tick on,
+    // before the choice is sent to the controller.
+    if (const int constant = rpmConstantForIgnitionIndex(page_.ignitionIndex()))
+        protocol_.state().RpmConstant = constant;
+    const LiveSample speed = requestLiveSample(protocol_);
+    page_.showTemperature(temperature_.tick(temperature, speed, rpmConstant()));
+}
+
+void AdaptationRun::TimerUstTpsProgTimer()
+{
+    const TpsStepView &view = tps_.tick(requestLiveSample(protocol_), rpmConstant());
+    page_.showTps(view);
+    if (view.finished)
+        host_.stopTimer(timerOf(TpsStepNumber));
+}
+
+void AdaptationRun::TimerKalibSondaTimer()
+{
+    page_.showProbe(probe_.tick(requestLiveSample(protocol_), rpmConstant()));
+}
+
+} // namespace qx

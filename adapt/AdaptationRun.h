@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ProbeCalibrationStep.h"
+#include "TemperatureStep.h"
+#include "TpsThresholdStep.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace qx {
+
+class AdaptationPage;
+class ControllerProtocol;
+class LiveAverage;
+struct AdaptationState;
+
+// What the steps need of the main window: its timers, and the page-change
+// work the navigator owns (port and ignition type on entering step 1).
+class AdaptationHost
+{
+public:
+    virtual ~AdaptationHost() = default;
+    virtual void StopAllTimers() = 0;
+    virtual void startTimer(const QString &timer) = 0;
+    virtual void stopTimer(const QString &timer) = 0;
+    // Port opened for the step's polling, termbutton by the temperature
+    // input, ignition type loaded, TimerAdaptTerm running.
+    virtual void startTemperatureStep() = 0;
+    // Back to step 1 as on entering the page, without moving the focus.
+    virtual void CofnijAD2Click() = 0;
+    // Command 31 with step 1's ignition entry, never an entry the list lacks.
+    virtual void sendIgnitionChoice() = 0;
+};
+
+// The sequences between the adaptation's steps (Next, Back, a tab chosen,
+// Enter and Backspace) and the steps' ticks: each tick takes the live sample,
+// gives it to the step's logic and shows what that returns.
+class AdaptationRun
+{
+public:
+    AdaptationRun(AdaptationPage &page, ControllerProtocol &protocol, LiveAverage &average, AdaptationState &state,
+                  AdaptationHost &host);
+
+    // The timer that polls for a step; empty for the steps without one.
+    static QString timerOf(int step);
+
+    // Step 1 as the page is entered: Next free without a temperature input.
+    void startTemperatureStep(bool tempSensorSupported);
+
+    // A step's Next button: into the next step from its start.
+    void next(int step);
+    // A step's Back button: the previous step from its start, whether or
+    // not its Next button is enabled.
+    void back(int step);
+    // The fitter chose a visible step's tab.
+    void PageControl2Change();
+    // Enter and Backspace on the page: true when they did something.
+    bool enter();
+    bool backspace();
+
+    void TimerAdaptTermTimer();
+    void TimerUstTpsProgTimer();
+    void TimerKalibSondaTimer();
+
+private:
+    void moveInto(int step);
+    void startStep(int step);
+    int rpmConstant() const;
+
+    AdaptationPage &page_;
+    ControllerProtocol &protocol_;
+    LiveAverage &average_;
+    AdaptationHost &host_;
+    TemperatureStep temperature_;
+    TpsThresholdStep tps_;
+    ProbeCalibrationStep probe_;
+};
+
+} // namespace qx
