@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace qx {
+
+// The preferences kept between runs, under Quorvantix/Param of the per-user
+// store: the INI file $XDG_CONFIG_HOME/Quorvantix/Quorvantix.ini (group
+// [Param]), or on Windows the registry key HKEY_CURRENT_USER\Quorvantix\Param.
+// No other code touches the store.
+//
+// The members start at the first-run values. An empty member is, when read,
+// a value the store lacks or holds in a form the program does not know, so
+// the preference keeps what it has; when written, a value left as stored.
+struct AppSettings
+{
+    std::optional<QString> language = QStringLiteral("PL");             // "Lang": the code start-up loads; any text
+    std::optional<QString> languageFile = QStringLiteral("polish.lng"); // "LangNazw": ticks this file's item
+    std::optional<int> port = 1;                                        // "Port": "COM1" … "COM8" as 1 … 8
+    std::optional<int> smallProfile = 1;  // "WielkCzcionki": 0 … 2; written, never read
+    std::optional<QString> skin = QStringLiteral("ord");                // "skin": "ord", "col", "sil" or "nak"
+    std::optional<bool> commentsOff = false;                            // "comments"
+    std::optional<int> dimension = 0;     // "dimension": the remembered profile 1 … 6, 0 none
+};
+
+struct AppSettingsReading
+{
+    AppSettings values;
+    // No preferences stored yet, or a store that cannot be read: the values
+    // are the first-run ones and the window takes its first-run appearance.
+    bool firstRun = false;
+};
+
+// What the store holds, each value checked. A missing "Lang" reads as the
+// empty text. A missing "comments", "dimension" or "skin" is written with its
+// first-run value and read as it; a missing "LangNazw" is written from "Lang"
+// when that names a language. A store with no values at all is a first run:
+// all seven first-run values are written. A malformed INI file is first
+// copied byte for byte to Quorvantix.ini.bad beside it, since Qt drops the
+// lines it could not read at its next write; what Qt could read is used.
+AppSettingsReading readAppSettings();
+
+// Writes every value the settings hold; false when the store refuses.
+bool writeAppSettings(const AppSettings &values);
+
+// The INI file, or on Windows the registry key, of the store.
+QString appSettingsLocation();
+
+// The five languages: the menu item, and the code and file it stands for, in
+// the order the settings write tests the ticked item.
+struct LanguageChoice
+{
+    const char *item;
+    const char *code;
+    const char *file;
+};
+
+const std::array<LanguageChoice, 5> &languageChoices();
+
+} // namespace qx

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SkinKeys.h"
+#include "SkinLine.h"
+
+#include <QByteArrayView>
+#include <QColor>
+#include <QMultiHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+namespace qx {
+
+class SkinStyler;
+
+// The four skins of the menu: the item, the text the settings store for it,
+// its caption, its file in the folder "skins" and its shortcut.
+struct SkinChoice
+{
+    const char *item;
+    const char *setting;
+    const char *caption;
+    const char *file;
+    const char *shortcut;
+};
+
+const std::array<SkinChoice, 4> &skinChoices();
+
+// The message for every bad line of a skin file; it is never translated.
+inline const QString BadSkinLineMessage = QStringLiteral("Blad w Pliku Ze skorkami");
+
+// Skin files applied to the controls under one root, found by object name. A
+// skin changes only what it names; everything else keeps its colour.
+class WindowSkin
+{
+public:
+    explicit WindowSkin(QWidget &root);
+
+    // Reads "skins/<name>" below the current folder and applies it. A file
+    // that cannot be read changes nothing: a message names it with the
+    // system's reason, and the result is false.
+    bool LoadSkin(const QString &name);
+
+    // Applies a skin file's bytes in file order. Each bad line shows
+    // BadSkinLineMessage once and is skipped.
+    void applySkin(QByteArrayView bytes);
+
+    // The highlight of the focused parameter caption: light grey until a skin
+    // sets it.
+    QColor CaptionBackground() const { return captionBackground_; }
+
+private:
+    using Controls = QMultiHash<QString, QPointer<QWidget>>;
+
+    void ApplySkinLine(const SkinLine &line, const Controls &controls, SkinStyler &styler);
+    void applyValue(const SkinKey &key, qint32 value, const Controls &controls, SkinStyler &styler);
+    void ApplyCaptionBackground(const Controls &controls);
+
+    QWidget &root_;
+    QColor captionBackground_{0xEE, 0xEE, 0xEE};
+};
+
+} // namespace qx
