@@ -82,6 +82,7 @@ public:
     LiveAverage &liveAverage() { return liveAverage_; }
     LivePolls &livePolls() { return *livePolls_; }
     ParameterSet &parameters() { return parameters_; }
+    const AdaptationState &adaptationState() const { return adaptationState_; }
     const MainMenu &menu() const { return menu_; }
     QString statusPanelText(int panel) const;
 

@@ -1,0 +1,498 @@
+// Auto-adaptation steps 1 to 3 in the real window against the simulator:
+// what goes over the wire entering and moving between the steps, the
+// keyboard, and the steps completing (or not) on scripted and simulated cars.
+#include "AdaptationPage.h"
+#include "AdaptationState.h"
+#include "Controls.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
+#include "RpmPage.h"
+#include "TestBytes.h"
+#include "WindowOnSimulator.h"
+#include "tab270meter.h"
+#include "tabhbar.h"
+#include "tabled.h"
+#include "tabthermometer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+constexpr int Version = 8;
+
+// A version-8 live frame: probe, TPS, temperature, gas level, period (low
+// byte first), stepper, the sum of bytes 0 to 6, 0.
+QByteArray frame(int probe, int tps, int temperature, int period, int stepper = 100)
+{
+    QByteArray f(9, '\0');
+    f[0] = char(probe);
+    f[1] = char(tps);
+    f[2] = char(temperature);
+    f[3] = char(0x6e);
+    f[4] = char(period & 0xFF);
+    f[5] = char(period >> 8);
+    f[6] = char(stepper);
+    int sum = 0;
+    for (int i = 0; i < 7; ++i)
+        sum += quint8(f[i]);
+    f[7] = char(sum & 0xFF);
+    return f;
+}
+
+// Periods at "4 cylindry" (4800 per turn).
+constexpr int Idle800 = 4800;
+constexpr int At2000 = 1920;
+constexpr int At3200 = 1200;
+
+} // namespace
+
+class TestAppAdaptation : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    template <class T>
+    T *on(const char *name) const
+    {
+        return control<T>(form->AutoadaptacjaTab, name);
+    }
+    QString text(const char *name) const { return on<QLabel>(name)->text(); }
+    QPushButton *button(const char *name) const { return on<QPushButton>(name); }
+    int step() const { return form->AutoadaptacjaTab->currentStep(); }
+    QTabWidget *steps() const { return on<QTabWidget>("PageControl2"); }
+    QStringList visibleTabs() const
+    {
+        QStringList tabs;
+        for (int i = 0; i < steps()->count(); ++i)
+            if (steps()->isTabVisible(i))
+                tabs << steps()->widget(i)->objectName();
+        return tabs;
+    }
+    QList<QTimer *> runningTimers() const
+    {
+        QList<QTimer *> running;
+        for (QTimer *timer : form->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+            if (timer->isActive())
+                running << timer;
+        return running;
+    }
+    void press(int key)
+    {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClick(focus, Qt::Key(key));
+    }
+    // Waits until the program has sent at least count bytes since the clear.
+    void waitForSent(int count)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000);
+    }
+    void waitTicks(QTimer *timer, int ticks)
+    {
+        QSignalSpy spy(timer, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= ticks, 10000);
+    }
+    // Step 1 on a warm engine at idle, its Next button free.
+    [[nodiscard]] bool enterWarmStep1()
+    {
+        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        form->AutoButtonClick();
+        return QTest::qWaitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
+    }
+    // Into step 2 on a warm engine at idle; false when it did not get there.
+    [[nodiscard]] bool enterStep2()
+    {
+        if (!enterWarmStep1())
+            return false;
+        button("termbutton")->click();
+        return step() == 2;
+    }
+    // Into step 3 with the TPS threshold found.
+    [[nodiscard]] bool enterStep3()
+    {
+        if (!enterStep2())
+            return false;
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        if (!QTest::qWaitFor([&] { return button("tpsbutton")->isEnabled(); }, 10000))
+            return false;
+        button("tpsbutton")->click();
+        return step() == 3;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        sim.setVersion(Version);
+        makeWindow();
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        clearWire();
+    }
+
+    void cleanup()
+    {
+        closeWindow();
+        sim.setLiveFrames({});
+    }
+
+    void f5FromTheRpmPage()
+    {
+        QSignalSpy ticks(form->TimerAdaptTerm, &QTimer::timeout);
+        form->AutoButtonClick();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
+        const QByteArray wire = sent();
+        // The RPM page's ignition choice and the version as it is left, the
+        // ignition type for the step, then two live requests a tick.
+        QCOMPARE(wire.left(5), hex("1f 02 00 01 09"));
+        QCOMPARE(wire.mid(5), QByteArray(2 * ticks.count(), '\x02'));
+        QCOMPARE(visibleTabs(), QStringList{"adaptterm"});
+        QCOMPARE(text("Label11"), QStringLiteral("Ad2 - termometr"));
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerAdaptTerm});
+        QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
+        QVERIFY(!form->parametersInSync());
+    }
+
+    void enteringAgainShowsOnlyTheFirstStep()
+    {
+        QVERIFY(enterStep3());
+        form->ObrButtonClick();
+        form->AutoButtonClick();
+        QCOMPARE(visibleTabs(), QStringList{"adaptterm"});
+        QCOMPARE(step(), 1);
+        QCOMPARE(text("Label11"), QStringLiteral("Ad2 - termometr"));
+    }
+
+    void nextFromStep1SendsTheIgnitionThenPollsStep2()
+    {
+        QVERIFY(enterWarmStep1());
+        clearWire();
+        QSignalSpy ticks(form->TimerUstTpsProg, &QTimer::timeout);
+        button("termbutton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
+        // The idle reading of the step's start, then one request a tick.
+        QCOMPARE(sent(), hex("1f 02 00") + QByteArray(1 + ticks.count(), '\x02'));
+        QCOMPARE(visibleTabs(), QStringList{"AdaptTps"});
+        QCOMPARE(text("Label11"), QStringLiteral("Ad2 - ustalenie progu TPS"));
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerUstTpsProg});
+    }
+
+    void ignitionListMovesTheSpeedBeforeAnythingIsSent()
+    {
+        sim.setLiveFrame(frame(20, 20, 140, At2000));
+        form->AutoButtonClick();
+        QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("2000"), 10000);
+        clearWire();
+        on<QComboBox>("ComboTerm")->setCurrentIndex(3); // 5 cylinders: 4000 per turn
+        QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("1650"), 10000);
+        QVERIFY2(!sent().contains('\x1f'), "the ignition type goes out only with Next");
+        button("termbutton")->click();
+        QVERIFY(sent().contains(hex("1f 03 00")));
+    }
+
+    void warmEngineFreesNext_data()
+    {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<bool>("free");
+        QTest::newRow("130 waits") << 130 << false;
+        QTest::newRow("131 is warm") << 131 << true;
+    }
+    void warmEngineFreesNext()
+    {
+        QFETCH(int, temperature);
+        sim.setLiveFrame(frame(20, 20, temperature, Idle800));
+        form->AutoButtonClick();
+        QVERIFY2(!button("termbutton")->isEnabled(), "a controller with a temperature input waits for a warm engine");
+        waitTicks(form->TimerAdaptTerm, 3);
+        QTEST(button("termbutton")->isEnabled(), "free");
+        QCOMPARE(on<TAbThermometer>("AdaptTherm")->digit(), temperature);
+    }
+
+    void enterInTheIgnitionListMovesOnEvenWhileNextWaits()
+    {
+        sim.setLiveFrame(frame(20, 20, 100, Idle800)); // cold
+        form->AutoButtonClick();
+        QVERIFY(!button("termbutton")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
+        clearWire();
+        press(Qt::Key_Return);
+        QCOMPARE(step(), 2);
+        QCOMPARE(sent().count('\x1f'), 1);
+    }
+
+    void sensorBoxIsTheParametersPagesBox()
+    {
+        form->AutoButtonClick();
+        auto *box = on<QCheckBox>("WlCzujtTempCheckAd");
+        QVERIFY(box->isVisible());
+        auto *pageBox = control<QCheckBox>(form->ParametryTab, "CheckBox22_2");
+        QVERIFY(!pageBox->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
+        QVERIFY(pageBox->isChecked());
+        QCOMPARE(form->parameters().TempSensorOn, quint8(1));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
+        QVERIFY(!pageBox->isChecked());
+        QCOMPARE(form->parameters().TempSensorOn, quint8(0));
+    }
+
+    void tpsStepFindsTheThreshold()
+    {
+        QVERIFY(enterStep2());
+        QCOMPARE(text("TPSdolny"), QStringLiteral("1.00"));
+        QCOMPARE(text("TPSgorny"), QString());
+        QVERIFY(!button("tpsbutton")->isEnabled());
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        QCOMPARE(text("TPSgorny"), QStringLiteral("4.50"));
+        QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
+        QVERIFY(on<QLabel>("Label56")->isVisible());
+        QVERIFY(on<TAbLED>("AbDBLED4")->isChecked());
+        QCOMPARE(runningTimers(), QList<QTimer *>());
+        QCOMPARE(form->adaptationState().TpsThreshold, 27);
+        QCOMPARE(form->adaptationState().TpsParked, 250);
+    }
+
+    void probeCalibration_data()
+    {
+        QTest::addColumn<int>("lowest");
+        QTest::addColumn<int>("highest");
+        QTest::addColumn<QString>("scaleEnd");
+        QTest::addColumn<QStringList>("volts"); // lean, rich, threshold
+        QTest::newRow("0-1 V probe") << 10 << 45 << "1 V" << QStringList{"0.19", "0.88", "0.52"};
+        // Read lean before rich, and still on one scale.
+        QTest::newRow("0-5 V probe") << 26 << 230 << "5 V" << QStringList{"0.50", "4.52", "2.52"};
+    }
+    void probeCalibration()
+    {
+        QFETCH(int, lowest);
+        QFETCH(int, highest);
+        QVERIFY(enterStep3());
+        QCOMPARE(text("PUboga"), QStringLiteral("......."));
+        QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
+        sim.setLiveFrames({frame(lowest, 20, 140, At2000), frame(highest, 20, 140, At2000)});
+        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
+        QTEST(text("Ad4LabelV"), "scaleEnd");
+        QTEST(QStringList({text("PUboga"), text("PBogata"), text("PProg")}), "volts");
+        QVERIFY(on<QLabel>("Label87")->isVisible());
+        QVERIFY(on<TAbLED>("LED1")->isChecked());
+        QCOMPARE(on<TAbHBar>("miernik")->digit(), 0);
+        // The timer goes on; the result stands.
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerKalibSonda});
+    }
+
+    void wideProbeOfTheSimulatedCar()
+    {
+        QVERIFY(enterStep3());
+        sim.setLiveFrames({});
+        sim.setProbe(qxsim::ProbeKind::Wide);
+        sim.setEngineRunning(true);
+        sim.setTargetRpm(2400, 0.3);
+        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 30000);
+        QCOMPARE(text("Ad4LabelV"), QStringLiteral("5 V"));
+        QVERIFY2(text("PBogata").toDouble() > 3.0, qPrintable(text("PBogata")));
+        QVERIFY2(text("PUboga").toDouble() < 2.0, qPrintable(text("PUboga")));
+        sim.setProbe(qxsim::ProbeKind::Auto);
+        sim.setEngineRunning(false);
+    }
+
+    void backOnStep3StartsStep2Afresh()
+    {
+        QVERIFY(enterStep3());
+        sim.setLiveFrame(frame(20, 40, 140, Idle800));
+        clearWire();
+        button("CofnijAD3")->click();
+        QCOMPARE(step(), 2);
+        QCOMPARE(sent(), hex("1f 02 00 02"));
+        QCOMPARE(text("TPSdolny"), QStringLiteral("2.00"));
+        QCOMPARE(visibleTabs(), QStringList({"AdaptTps", "adaptsonda"}));
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerUstTpsProg});
+    }
+
+    void choosingAStepsTabStartsIt()
+    {
+        QVERIFY(enterStep3());
+        button("CofnijAD3")->click();
+        QCOMPARE(step(), 2);
+        clearWire();
+        QTabBar *bar = steps()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+        QCOMPARE(step(), 3);
+        QCOMPARE(text("Label11"), QStringLiteral("Kalibracja Sondy Lambda"));
+        QCOMPARE(text("PUboga"), QStringLiteral("......."));
+        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerKalibSonda});
+        QVERIFY(form->channel().isOpen());
+    }
+
+    // Enter and Backspace act on the step shown, as its buttons would.
+    void keyboard_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("1 Enter") << 1 << int(Qt::Key_Return) << 2;
+        QTest::newRow("1 Backspace") << 1 << int(Qt::Key_Backspace) << 1;
+        QTest::newRow("2 Enter waits") << 2 << int(Qt::Key_Return) << 2;
+        QTest::newRow("2 Backspace") << 2 << int(Qt::Key_Backspace) << 1;
+        QTest::newRow("3 Enter waits") << 3 << int(Qt::Key_Enter) << 3;
+        QTest::newRow("3 Backspace") << 3 << int(Qt::Key_Backspace) << 2;
+        QTest::newRow("4 Enter") << 4 << int(Qt::Key_Return) << 5;
+        QTest::newRow("4 Backspace") << 4 << int(Qt::Key_Backspace) << 3;
+        QTest::newRow("5 Enter") << 5 << int(Qt::Key_Return) << 6;
+        QTest::newRow("5 Backspace") << 5 << int(Qt::Key_Backspace) << 4;
+        QTest::newRow("6 Enter waits") << 6 << int(Qt::Key_Return) << 6;
+        QTest::newRow("6 Backspace") << 6 << int(Qt::Key_Backspace) << 5;
+        QTest::newRow("7 Backspace") << 7 << int(Qt::Key_Backspace) << 6;
+        QTest::newRow("8 Backspace") << 8 << int(Qt::Key_Backspace) << 7;
+    }
+    void keyboard()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        sim.setLiveFrame(frame(20, 20, 100, Idle800)); // cold, idle: nothing completes by itself
+        form->AutoButtonClick();
+        // As the steps' Next buttons would take the fitter there.
+        for (int s = 1; s < from; ++s)
+            emit form->AutoadaptacjaTab->nextClicked(s);
+        QCOMPARE(step(), from);
+        form->AutoadaptacjaTab->setFocus();
+        press(key);
+        QTEST(step(), "to");
+        QVERIFY(runningTimers().size() <= 1);
+    }
+
+    void keysLeaveTheAdaptationAloneOnOtherPages()
+    {
+        form->AutoButtonClick();
+        form->ObrButtonClick();
+        press(Qt::Key_Return);
+        press(Qt::Key_Backspace);
+        QCOMPARE(step(), 1);
+        QCOMPARE(form->pagecontrol1->currentWidget(), form->ObrotyTab);
+    }
+
+    void leavingFromStep1SendsTheIgnitionType_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("sends");
+        QTest::newRow("step 1") << 1 << true;
+        QTest::newRow("step 3") << 3 << false;
+    }
+    void leavingFromStep1SendsTheIgnitionType()
+    {
+        QFETCH(int, from);
+        form->AutoButtonClick();
+        for (int s = 1; s < from; ++s)
+            emit form->AutoadaptacjaTab->nextClicked(s);
+        clearWire();
+        form->ObrButtonClick();
+        QTEST(sent().startsWith(hex("1f 02 00")), "sends");
+        if (from != 1)
+            QVERIFY(!sent().contains('\x1f'));
+    }
+
+    // --- faults ---
+
+    void hungUpPortCompletesNothingUntilItReturns()
+    {
+        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        QVERIFY(enterStep2());
+        sim.setFault(qxsim::Fault::HangUp, 0);
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        waitTicks(form->TimerUstTpsProg, 10);
+        QVERIFY(!button("tpsbutton")->isEnabled());
+        QCOMPARE(text("TPSgorny"), QString());
+
+        sim.setFault(qxsim::Fault::None);
+        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        button("CofnijAD2")->click();
+        QCOMPARE(step(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(button("termbutton")->isEnabled(), 10000);
+        button("termbutton")->click();
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
+    }
+
+    void hungUpPortStopsTheCalibrationUntilBackRestartsIt()
+    {
+        QVERIFY(enterStep3());
+        sim.setFault(qxsim::Fault::HangUp, 0);
+        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        waitTicks(form->TimerKalibSonda, 20);
+        QVERIFY(!button("SondButton")->isEnabled());
+        QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
+
+        sim.setFault(qxsim::Fault::None);
+        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        button("CofnijAD3")->click();
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+    }
+
+    void badChecksumsAreNotMeasured()
+    {
+        sim.setVersion(5);
+        form->OdczytUkladuButtClick();
+        QVERIFY(enterWarmStep1());
+        sim.setFault(qxsim::Fault::BadChecksum);
+        // Enter moves on whatever the button says; the idle reading is bad.
+        press(Qt::Key_Return);
+        QCOMPARE(step(), 2);
+        QCOMPARE(text("TPSdolny"), QString());
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        waitTicks(form->TimerUstTpsProg, 10);
+        QVERIFY(!button("tpsbutton")->isEnabled());
+        QCOMPARE(text("TPSdolny"), QString());
+
+        // Good frames again: the first is taken as the idle reading only.
+        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setFault(qxsim::Fault::None);
+        QTRY_COMPARE_WITH_TIMEOUT(text("TPSdolny"), QStringLiteral("1.00"), 10000);
+        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
+    }
+
+    void deadProbeStartsTheCalibrationOver()
+    {
+        QVERIFY(enterStep3());
+        sim.setLiveFrame(frame(23, 20, 140, At2000));
+        QSignalSpy ticks(form->TimerKalibSonda, &QTimer::timeout);
+        int highest = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60),
+                                 20000);
+        QVERIFY2(highest >= 90, "the measurement ran");
+        QVERIFY(!button("SondButton")->isEnabled());
+        QCOMPARE(text("PProg"), QStringLiteral("......."));
+        QVERIFY(on<TAbHBar>("miernik")->digit() < 30);
+    }
+
+    void stalledEnginePausesTheCalibration()
+    {
+        QVERIFY(enterStep3());
+        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);
+        sim.setLiveFrame(frame(10, 20, 140, Idle800));
+        waitTicks(form->TimerKalibSonda, 10); // the average follows the idle speed
+        const int paused = on<TAbHBar>("miernik")->digit();
+        waitTicks(form->TimerKalibSonda, 10);
+        QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
+        QVERIFY(paused < 100);
+        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
+        QCOMPARE(text("PBogata"), QStringLiteral("0.88"));
+    }
+};
+
+QTEST_MAIN(TestAppAdaptation)
+#include "tst_app_adaptation.moc"
