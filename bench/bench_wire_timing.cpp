@@ -2,11 +2,15 @@
 // a pseudo-terminal: nominal duration, measured median, and their ratio. The
 // rows marked "unlinked" open the port by a name without a link in ports/,
 // which resolves through the machine's list of serial devices.
+#include "AdaptationState.h"
+#include "AdaptationWrites.h"
+#include "ChannelWriteTarget.h"
 #include "ControllerProtocol.h"
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
 #include "ResetValues.h"
+#include "VehicleChoices.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
 #include "SystemPortIo.h"
@@ -90,6 +94,28 @@ int main(int argc, char *argv[])
     quint8 flags = 0;
     qx::writeAllParameters(parameters, {4800, 8, &flags}, write);
 
+    // An adaptation as a 0-1 V probe and a rising TPS leave it.
+    qx::AdaptationState adaptation;
+    adaptation.ProbeRich = 45;
+    adaptation.ProbeThreshold = 27;
+    adaptation.TpsThreshold = adaptation.TpsThresholdToWrite = 27;
+    adaptation.TpsRising = 1;
+    adaptation.StepperMin = 58;
+    adaptation.StepperMax = 180;
+    adaptation.StepperStart = 131;
+    adaptation.LambdaTimeRich = adaptation.LambdaTimeLean = 800;
+    const qx::VehicleChoices vehicle;
+    quint8 tempSensorOn = 0;
+    const auto adaptationContext = [&] { return qx::WriteContext{4800, 8, &protocol.state().ControllerFlags}; };
+    CountingTarget adaptationSet;
+    CountingTarget finalAdaptation;
+    qx::writeAdaptationSet(adaptation, vehicle, {4800, 8, &flags}, adaptationSet);
+    qx::writeFinalAdaptation(adaptation, vehicle, tempSensorOn, {4800, 8, &flags}, finalAdaptation);
+    const auto onChannel = [&](auto write) {
+        qx::ChannelWriteTarget target(protocol);
+        write(target);
+    };
+
     const Exchange exchanges[] = {
         {"QueryControllerOptions", 400, 1, false, protocol, [&] { protocol.QueryControllerOptions(); }},
         {"CheckAnalogModel", 200, 1, false, protocol, [&] { protocol.CheckAnalogModel(); }},
@@ -100,6 +126,14 @@ int main(int argc, char *argv[])
         {"ignition type (31, lo, hi)", 0, 3, true, protocol, [&] { protocol.send({qx::Cmd::IgnitionType, 2, 0}); }},
         {"ReadParameters", 400, 4, false, protocol, [&] { exchange.ReadParameters(); }},
         {"WriteAllParameters", double(write.pausedMs), write.bytes, false, protocol, [&] { exchange.WriteAllParameters(); }},
+        {"writeAdaptationSet", 0, adaptationSet.bytes, false, protocol, [&] {
+             onChannel([&](qx::WriteTarget &t) { qx::writeAdaptationSet(adaptation, vehicle, adaptationContext(), t); });
+         }},
+        {"writeFinalAdaptation", 0, finalAdaptation.bytes, false, protocol, [&] {
+             onChannel([&](qx::WriteTarget &t) {
+                 qx::writeFinalAdaptation(adaptation, vehicle, tempSensorOn, adaptationContext(), t);
+             });
+         }},
         {"ShowControllerVersion, unlinked", 20, 1, false, unlinked, [&] { unlinked.ShowControllerVersion(); }},
         {"QueryIgnitionType, unlinked", 100, 1, false, unlinked, [&] { unlinked.QueryIgnitionType(); }},
         // The name looked up again before the open, as after a port choice.
