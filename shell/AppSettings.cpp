@@ -1,10 +1,13 @@
 #include "AppSettings.h"
 
+#include "Skin.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -29,8 +32,6 @@ const QString DimensionValue = QStringLiteral("dimension");
 
 constexpr int Ports = 8;
 constexpr int Profiles = 6;
-const QStringList SkinSettings{QStringLiteral("ord"), QStringLiteral("col"), QStringLiteral("sil"),
-                               QStringLiteral("nak")};
 
 // A number only where the store holds one; text is not a number.
 std::optional<int> storedNumber(const QVariant &value)
@@ -56,6 +57,14 @@ QStringList languageFiles()
     for (const LanguageChoice &choice : languageChoices())
         files << QLatin1String(choice.file);
     return files;
+}
+
+QStringList skinSettings()
+{
+    QStringList settings;
+    for (const SkinChoice &choice : skinChoices())
+        settings << QLatin1String(choice.setting);
+    return settings;
 }
 
 std::optional<QString> fileOfLanguage(const QString &code)
@@ -139,7 +148,7 @@ AppSettings readStored(QSettings &store)
         missing.dimension = stored.dimension = firstRun.dimension;
 
     if (store.contains(SkinValue))
-        stored.skin = oneOf(store.value(SkinValue).toString(), SkinSettings);
+        stored.skin = oneOf(store.value(SkinValue).toString(), skinSettings());
     else
         missing.skin = stored.skin = firstRun.skin;
 

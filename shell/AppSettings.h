@@ -17,13 +17,21 @@ namespace qx {
 // the preference keeps what it has; when written, a value left as stored.
 struct AppSettings
 {
-    std::optional<QString> language = QStringLiteral("PL");             // "Lang": the code start-up loads; any text
-    std::optional<QString> languageFile = QStringLiteral("polish.lng"); // "LangNazw": ticks this file's item
-    std::optional<int> port = 1;                                        // "Port": "COM1" … "COM8" as 1 … 8
-    std::optional<int> smallProfile = 1;  // "WielkCzcionki": 0 … 2; written, never read
-    std::optional<QString> skin = QStringLiteral("ord");                // "skin": "ord", "col", "sil" or "nak"
-    std::optional<bool> commentsOff = false;                            // "comments"
-    std::optional<int> dimension = 0;     // "dimension": the remembered profile 1 … 6, 0 none
+    // "Lang": the language code start-up loads; any text.
+    std::optional<QString> language = QStringLiteral("PL");
+    // "LangNazw": the file whose language item is ticked.
+    std::optional<QString> languageFile = QStringLiteral("polish.lng");
+    // "Port": "COM1" … "COM8" as 1 … 8.
+    std::optional<int> port = 1;
+    // "WielkCzcionki": which of the three smallest profiles was last ticked,
+    // 0 … 2; written, never read.
+    std::optional<int> smallProfile = 1;
+    // "skin": the setting text of a skin, "ord", "col", "sil" or "nak".
+    std::optional<QString> skin = QStringLiteral("ord");
+    // "comments": the editor's comments are switched off.
+    std::optional<bool> commentsOff = false;
+    // "dimension": the remembered profile 1 … 6, or 0 for none.
+    std::optional<int> dimension = 0;
 };
 
 struct AppSettingsReading

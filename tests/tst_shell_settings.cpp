@@ -158,9 +158,6 @@ private slots:
             storedWith("LangNazw=english.lng", "").replaceInStrings("Lang=EN", "Lang=XX"));
         row("unknown LangNazw", "english.lng", "klingon.lng", [](AppSettings &s) { s.languageFile = std::nullopt; },
             storedWith("english", "klingon"));
-        row("LangNazw in capitals", "english.lng", "ENGLISH.LNG",
-            [](AppSettings &s) { s.languageFile = std::nullopt; }, storedWith("english.lng", "ENGLISH.LNG"));
-        row("Port COM8", "COM5", "COM8", [](AppSettings &s) { s.port = 8; }, storedWith("COM5", "COM8"));
         row("Port in lower case", "COM5", "com5", [](AppSettings &s) { s.port = std::nullopt; },
             storedWith("COM5", "com5"));
         row("Port COM9", "COM5", "COM9", [](AppSettings &s) { s.port = std::nullopt; }, storedWith("COM5", "COM9"));

@@ -1,0 +1,296 @@
+// Skin reading against damaged and random files, checked line by line with a
+// short reference reader of its own: each LF-ended line before the first
+// byte 26 is exactly one of applied, comment, key without meaning or one
+// message, and nothing after the last LF applies. Seeded, so every run is the
+// same. Built with QX_LIBFUZZER it is instead a libFuzzer target for the same
+// check.
+#include "SkinKeys.h"
+#include "SkinLine.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+enum class Outcome { Applied, Comment, NoMeaning, Message };
+
+struct Reference
+{
+    Outcome outcome;
+    int key = 0;
+    qint32 value = 0;
+
+    bool operator==(const Reference &o) const
+    {
+        return outcome == o.outcome && (outcome != Outcome::Applied || (key == o.key && value == o.value));
+    }
+};
+
+// The integer rule, with the standard library's conversion.
+std::optional<qint32> referenceInteger(const QByteArray &text)
+{
+    const std::string s = text.toStdString();
+    std::size_t i = s.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return std::nullopt;
+    const bool negative = s[i] == '-';
+    if (s[i] == '-' || s[i] == '+')
+        ++i;
+    const bool hex = i < s.size() && s[i] == '$';
+    const std::string digits = s.substr(hex ? i + 1 : i);
+    if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") != std::string::npos)
+        return std::nullopt;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first != std::string::npos && digits.size() - first > 10)
+        return std::nullopt;
+    const unsigned long long magnitude = std::strtoull(digits.c_str(), nullptr, hex ? 16 : 10);
+    if (magnitude > (hex ? 0xFFFFFFFFull : negative ? 0x80000000ull : 0x7FFFFFFFull))
+        return std::nullopt;
+    const long long wide = hex ? qint32(quint32(magnitude)) : (long long)(magnitude);
+    return qint32(negative ? -wide : wide);
+}
+
+Reference referenceLine(const QByteArray &beforeLf, bool (*hasMeaning)(int))
+{
+    if (beforeLf.size() <= 5 || beforeLf.size() > 1000)
+        return {Outcome::Message};
+    const QByteArray text = beforeLf.chopped(1);
+    if (text.startsWith('#'))
+        return {Outcome::Comment};
+    const auto key = referenceInteger(text.left(5));
+    const auto value = referenceInteger(text.mid(6));
+    if (!key || !value)
+        return {Outcome::Message};
+    return {hasMeaning(*key) ? Outcome::Applied : Outcome::NoMeaning, *key, *value};
+}
+
+QList<Reference> referenceSkin(const QByteArray &bytes, bool (*hasMeaning)(int))
+{
+    QList<Reference> lines;
+    QByteArray line;
+    for (const char c : bytes) {
+        if (c == '\x1a')
+            break;
+        if (c == '\n') {
+            lines << referenceLine(line, hasMeaning);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    return lines;
+}
+
+QList<Reference> programSkin(const QByteArray &bytes)
+{
+    QList<Reference> lines;
+    for (const qx::SkinLine &line : qx::readSkinLines(bytes)) {
+        switch (line.kind) {
+        case qx::SkinLine::Bad: lines << Reference{Outcome::Message}; break;
+        case qx::SkinLine::Comment: lines << Reference{Outcome::Comment}; break;
+        case qx::SkinLine::Setting:
+            lines << Reference{qx::findSkinKey(line.key) ? Outcome::Applied : Outcome::NoMeaning, line.key, line.value};
+            break;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+#ifdef QX_LIBFUZZER
+
+namespace {
+
+// The keys that mean something, as the shipped ordinary skin names them all.
+bool fuzzHasMeaning(int key)
+{
+    return qx::findSkinKey(key) != nullptr;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (referenceSkin(bytes, fuzzHasMeaning) != programSkin(bytes))
+        std::abort();
+    return 0;
+}
+
+#else
+
+#include "DialogRecorder.h"
+#include "Skin.h"
+#include "SkinColour.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QSet>
+#include <QtTest>
+
+#include <functional>
+#include <random>
+
+namespace {
+
+using Rng = std::mt19937;
+
+int between(Rng &rng, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+QByteArray shippedSkin(const char *name)
+{
+    QFile file(QStringLiteral(QX_SKINS "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The keys with a meaning are those the ordinary skin names, one line each.
+QSet<int> meaningfulKeys;
+
+bool hasMeaning(int key)
+{
+    return meaningfulKeys.contains(key);
+}
+
+const QByteArray fileCharacters = "0123456789$+- =#ABCDEFabcdef\r\n\x1a";
+
+char randomByte(Rng &rng)
+{
+    return between(rng, 0, 3) == 0 ? char(between(rng, 0, 255))
+                                   : fileCharacters.at(between(rng, 0, int(fileCharacters.size()) - 1));
+}
+
+// Damage done to a skin file, each kind with its own share of the runs.
+const QList<std::function<void(QByteArray &, Rng &)>> mutations{
+    [](QByteArray &b, Rng &rng) { b[between(rng, 0, int(b.size()) - 1)] = randomByte(rng); },
+    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), randomByte(rng)); },
+    [](QByteArray &b, Rng &rng) {
+        const int at = between(rng, 0, int(b.size()) - 1);
+        b.remove(at, between(rng, 1, 40));
+    },
+    [](QByteArray &b, Rng &rng) { b.truncate(between(rng, 0, int(b.size()))); },
+    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), '\x1a'); },
+    [](QByteArray &b, Rng &) { b.replace("\r\n", "\n"); },
+    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), QByteArray(between(rng, 990, 1010), '7') + "\r\n"); },
+    [](QByteArray &b, Rng &rng) {
+        // A line taken from elsewhere in the file, so keys come twice.
+        const QList<QByteArray> lines = b.split('\n');
+        b.insert(between(rng, 0, int(b.size())), lines.at(between(rng, 0, int(lines.size()) - 1)) + '\n');
+    },
+    [](QByteArray &b, Rng &rng) {
+        // A setting with a random key and value, possibly the last line without LF.
+        QByteArray line = QByteArray::number(between(rng, 9990, 27500)) + randomByte(rng)
+                          + (between(rng, 0, 1) ? QByteArray::number(between(rng, -5, 1 << 24))
+                                                : "$" + QByteArray::number(quint32(rng()), 16));
+        b += between(rng, 0, 1) ? line + "\r\n" : line;
+    },
+};
+
+char *toString(const Reference &r)
+{
+    static const char *names[] = {"applied", "comment", "no meaning", "message"};
+    return QTest::toString(QStringLiteral("%1 %2=%3").arg(names[int(r.outcome)]).arg(r.key).arg(r.value));
+}
+
+QByteArray mutated(const QByteArray &skin, Rng &rng)
+{
+    QByteArray bytes = skin;
+    for (int n = between(rng, 1, 6); n > 0 && !bytes.isEmpty(); --n)
+        mutations.at(between(rng, 0, int(mutations.size()) - 1))(bytes, rng);
+    return bytes;
+}
+
+} // namespace
+
+class TestShellSkinFuzz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        for (const qx::SkinLine &line : qx::readSkinLines(shippedSkin("default.skr"))) {
+            if (line.kind == qx::SkinLine::Setting)
+                meaningfulKeys.insert(line.key);
+        }
+        QCOMPARE(meaningfulKeys.size(), 377);
+    }
+
+    void readingAgreesWithTheReference_data()
+    {
+        QTest::addColumn<QByteArray>("skin");
+        for (const char *name : {"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"})
+            QTest::newRow(name) << shippedSkin(name);
+        Rng rng(20261207);
+        QByteArray random(4000, '\0');
+        for (char &c : random)
+            c = randomByte(rng);
+        QTest::newRow("random bytes") << random;
+    }
+    void readingAgreesWithTheReference()
+    {
+        QFETCH(QByteArray, skin);
+        QVERIFY(!skin.isEmpty());
+        Rng rng(4242);
+        for (int run = 0; run < 2000; ++run) {
+            const QByteArray bytes = mutated(skin, rng);
+            const QList<Reference> expected = referenceSkin(bytes, hasMeaning);
+            const QList<Reference> read = programSkin(bytes);
+            if (read != expected) {
+                QCOMPARE(read, expected);
+                QFAIL(bytes.toPercentEncoding().constData());
+            }
+        }
+    }
+
+    // Applied to a window: one message per bad line, and the last line
+    // setting the caption highlight or Label52's colour is what shows.
+    void applyingAgreesWithTheReference()
+    {
+        QWidget root;
+        auto *label = new QLabel(&root);
+        label->setObjectName(QStringLiteral("Label52"));
+        const QColor unset(1, 2, 3);
+        Rng rng(777);
+        const QByteArray skins[] = {shippedSkin("default.skr"), shippedSkin("bezbarwn.skr")};
+        for (int run = 0; run < 300; ++run) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, unset);
+            label->setPalette(palette);
+            qx::WindowSkin skin(root);
+            DialogRecorder dialogs;
+
+            const QByteArray bytes = mutated(skins[run % 2], rng);
+            skin.applySkin(bytes);
+
+            int messages = 0;
+            QColor highlight(0xEE, 0xEE, 0xEE);
+            QColor text = unset;
+            for (const Reference &line : referenceSkin(bytes, hasMeaning)) {
+                messages += line.outcome == Outcome::Message;
+                if (line.outcome != Outcome::Applied)
+                    continue;
+                const auto colour = qx::skinColour(line.value, QGuiApplication::palette());
+                if (line.key == 10010 && colour)
+                    highlight = *colour;
+                if ((line.key == 18227 || line.key == 18229) && colour)
+                    text = *colour;
+            }
+            QCOMPARE(dialogs.entries.size(), messages);
+            QCOMPARE(skin.CaptionBackground(), highlight);
+            QCOMPARE(label->palette().color(QPalette::WindowText), text);
+        }
+    }
+};
+
+QTEST_MAIN(TestShellSkinFuzz)
+#include "tst_shell_skin_fuzz.moc"
+
+#endif
