@@ -1,13 +1,18 @@
 #pragma once
 
+#include "StepperCalibration.h"
+#include "VehicleBoxes.h"
+
 #include <QWidget>
 
 #include <array>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 class TAb270Meter;
 class TAbHBar;
@@ -16,9 +21,13 @@ class TAbThermometer;
 
 namespace qx {
 
+class AdaptationPicture;
+struct ChangeoverView;
 struct ProbeStepView;
+struct ReducerView;
 struct TemperatureView;
 struct TpsStepView;
+struct VehicleChoices;
 
 // The eight steps of the auto-adaptation, in the order the fitter meets them.
 constexpr int AdaptationSteps = 8;
@@ -27,6 +36,7 @@ constexpr int AdaptationSteps = 8;
 // sheets are the steps, each with its Next button and, from the second on,
 // its Back button. It shows what the steps compute and tells which button
 // the fitter pressed; the sequences between the steps live in AdaptationRun.
+// The sheets are built in AdaptationPageForm.cpp.
 class AdaptationPage final : public QWidget
 {
     Q_OBJECT
@@ -39,7 +49,6 @@ public:
     // Makes a step the active sheet and its tab visible.
     void showStep(int step);
     void setStepTabVisible(int step, bool visible);
-    bool stepTabVisible(int step) const;
     void HideProcedureTabs();
     // The heading shows the caption of the active step.
     void showStepHeading();
@@ -60,6 +69,15 @@ public:
     void showTps(const TpsStepView &view);
     // Step 3.
     void showProbe(const ProbeStepView &view);
+    // Steps 4 and 5: what the fitter said about the car, as the boxes show it.
+    VehicleChoices vehicleChoices() const;
+    // Step 6; the label saying the car changed over is hidden by Next and Back.
+    void showChangeover(const ChangeoverView &view);
+    void hideChangeoverLabel();
+    // Step 7.
+    void showReducer(const ReducerView &view);
+    // Step 8; starting restarts the bar's record of extremes.
+    void showStepper(const StepperView &view, bool starting = false);
 
 signals:
     void nextClicked(int step);
@@ -69,10 +87,19 @@ signals:
     void temperatureSensorClicked(bool on);
 
 private:
+    void buildStepButtons(int step, QWidget *sheet);
     void buildTemperatureStep(QWidget *sheet);
     void buildTpsStep(QWidget *sheet);
     void buildProbeStep(QWidget *sheet);
-    void buildStepButtons(int step, QWidget *sheet);
+    void buildVehicleStep(QWidget *sheet);
+    void buildGlassStep(QWidget *sheet);
+    void buildChangeoverStep(QWidget *sheet);
+    void buildReducerStep(QWidget *sheet);
+    void buildStepperStep(QWidget *sheet);
+    // A tick box of the vehicle pages with its caption label beside it.
+    QCheckBox *vehicleBox(QWidget *sheet, const char *name, const QString &caption, QPoint at, VehicleBox box);
+    void clickVehicleBox(VehicleBox box, bool ticked);
+    void showVehicleChoices(const VehicleChoices &choices);
 
     QLabel *Label11 = nullptr;
     QTabWidget *PageControl2 = nullptr;
@@ -105,6 +132,31 @@ private:
     QLabel *PBogata = nullptr;
     QLabel *PProg = nullptr;
     QLabel *Label87 = nullptr;
+    // Steps 4 and 5: the boxes by VehicleBox, and the capacity buttons.
+    std::array<QCheckBox *, 6> vehicleBoxes_{};
+    std::array<QRadioButton *, 5> capacityButtons_{};
+    // Step 6.
+    TAb270Meter *ObrPrzedRed = nullptr;
+    QLabel *PanellPrzedRed = nullptr;
+    TAbLED *LedPrzedRed = nullptr;
+    QLabel *NastapiloPrzejscieBGLABEL = nullptr;
+    // Step 7.
+    TAbHBar *LambdabarRR = nullptr;
+    TAbLED *LedRR = nullptr;
+    // Step 8.
+    QLabel *Label70 = nullptr;
+    QLabel *Label76 = nullptr;
+    TAb270Meter *ObrMinMax = nullptr;
+    QLabel *PanelObrMinMax = nullptr;
+    TAbHBar *LambdaBarObr2 = nullptr;
+    TAbLED *LedMin = nullptr;
+    TAbLED *LedMax = nullptr;
+    TAbHBar *LambdaBarObr1 = nullptr;
+    QLabel *PanelMin = nullptr;
+    QLabel *PanelMax = nullptr;
+    QLabel *PanelStart = nullptr;
+    QLabel *KomunikatKoncowy = nullptr;
+    StepperPhase shownPhase_ = StepperPhase::Idle;
 };
 
 } // namespace qx

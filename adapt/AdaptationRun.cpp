@@ -1,10 +1,15 @@
 #include "AdaptationRun.h"
 
 #include "AdaptationPage.h"
+#include "AdaptationState.h"
+#include "AdaptationWrites.h"
+#include "ChannelWriteTarget.h"
 #include "ControllerProtocol.h"
 #include "LiveAverage.h"
 #include "LiveSample.h"
+#include "Pause.h"
 #include "ProtocolTables.h"
+#include "VehicleChoices.h"
 
 namespace qx {
 
@@ -14,14 +19,19 @@ constexpr int TemperatureStepNumber = 1;
 constexpr int TpsStepNumber = 2;
 constexpr int ProbeStepNumber = 3;
 constexpr int VehicleStepNumber = 4;
-constexpr int LastStep = AdaptationSteps;
+constexpr int ChangeoverStepNumber = 6;
+constexpr int ReducerStepNumber = 7;
+constexpr int StepperStepNumber = 8;
+// The changed-over car is shown this long before Next is offered.
+constexpr int ChangeoverShownMs = 2000;
 
 } // namespace
 
 AdaptationRun::AdaptationRun(AdaptationPage &page, ControllerProtocol &protocol, LiveAverage &average,
                              AdaptationState &state, AdaptationHost &host)
-    : page_(page), protocol_(protocol), average_(average), host_(host), temperature_(average),
-      tps_(state, average), probe_(state, average)
+    : page_(page), protocol_(protocol), average_(average), state_(state), host_(host), temperature_(average),
+      tps_(state, average), probe_(state, average), changeover_(state, average), reducer_(state),
+      stepper_(state, average)
 {
 }
 
@@ -43,12 +53,38 @@ int AdaptationRun::rpmConstant() const
     return protocol_.state().RpmConstant;
 }
 
+WriteContext AdaptationRun::writeContext() const
+{
+    ProtocolState &state = protocol_.state();
+    return {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags};
+}
+
+void AdaptationRun::writeAdaptationSet()
+{
+    ChannelWriteTarget target(protocol_);
+    qx::writeAdaptationSet(state_, page_.vehicleChoices(), writeContext(), target);
+}
+
 void AdaptationRun::startStep(int step)
 {
-    if (step == TpsStepNumber)
-        page_.showTps(tps_.start(requestLiveSample(protocol_)));
-    else if (step == ProbeStepNumber)
-        page_.showProbe(probe_.start());
+    switch (step) {
+    case TpsStepNumber: page_.showTps(tps_.start(requestLiveSample(protocol_))); break;
+    case ProbeStepNumber: page_.showProbe(probe_.start()); break;
+    case ChangeoverStepNumber:
+        page_.setNextEnabled(step, false);
+        page_.hideChangeoverLabel();
+        changeover_.start();
+        writeAdaptationSet();
+        page_.showChangeover(changeover_.view());
+        break;
+    case ReducerStepNumber: page_.showReducer(reducer_.start()); break;
+    case StepperStepNumber:
+        stepper_.start();
+        writeAdaptationSet();
+        page_.showStepper(stepper_.view(), true);
+        break;
+    default: break;
+    }
 }
 
 void AdaptationRun::moveInto(int step)
@@ -70,12 +106,15 @@ void AdaptationRun::moveInto(int step)
 
 void AdaptationRun::next(int step)
 {
-    // The finish comes with the stepper calibration.
-    if (step >= LastStep)
+    if (step == StepperStepNumber) {
+        MinMaxButtonClick();
         return;
+    }
     host_.StopAllTimers();
     if (step == TemperatureStepNumber)
         host_.sendIgnitionChoice();
+    if (step == ChangeoverStepNumber)
+        page_.hideChangeoverLabel();
     moveInto(step + 1);
 }
 
@@ -85,8 +124,20 @@ void AdaptationRun::back(int step)
         host_.CofnijAD2Click();
         return;
     }
+    if (step == ChangeoverStepNumber)
+        page_.hideChangeoverLabel();
     host_.StopAllTimers();
     next(step - 2);
+}
+
+void AdaptationRun::MinMaxButtonClick()
+{
+    state_.TpsThresholdToWrite = state_.TpsThreshold;
+    {
+        ChannelWriteTarget target(protocol_);
+        writeFinalAdaptation(state_, page_.vehicleChoices(), host_.tempSensorOn(), writeContext(), target);
+    }
+    host_.finishAdaptation();
 }
 
 void AdaptationRun::PageControl2Change()
@@ -160,6 +211,40 @@ void AdaptationRun::TimerUstTpsProgTimer()
 void AdaptationRun::TimerKalibSondaTimer()
 {
     page_.showProbe(probe_.tick(requestLiveSample(protocol_), rpmConstant()));
+}
+
+void AdaptationRun::TimerPrzedRedTimer()
+{
+    const ChangeoverView &view = changeover_.tick(requestLiveSample(protocol_), rpmConstant());
+    page_.showChangeover(view);
+    if (!view.changedOver)
+        return;
+    host_.stopTimer(timerOf(ChangeoverStepNumber));
+    // The fitter sees the car on gas for a moment, with nothing else
+    // happening, before Next is offered.
+    page_.window()->repaint();
+    pauseMs(ChangeoverShownMs);
+    page_.setNextEnabled(ChangeoverStepNumber, true);
+}
+
+void AdaptationRun::TimerRRTimer()
+{
+    page_.showReducer(reducer_.tick(requestLiveSample(protocol_)));
+}
+
+void AdaptationRun::TimerMinMaxTimer()
+{
+    const StepperPhase before = stepper_.view().phase;
+    const StepperView &view = stepper_.tick(requestLiveSample(protocol_), rpmConstant());
+    page_.showStepper(view);
+    if (view.phase == before)
+        return;
+    if (before == StepperPhase::Idle)
+        host_.stopTimer(QStringLiteral("TimerMinMax1"));
+    if (view.phase == StepperPhase::High)
+        host_.startTimer(QStringLiteral("TimerMinMax2"));
+    else
+        host_.stopTimer(QStringLiteral("TimerMinMax2"));
 }
 
 } // namespace qx

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ChangeoverStep.h"
+#include "ParameterWrite.h"
 #include "ProbeCalibrationStep.h"
+#include "ReducerStep.h"
+#include "StepperCalibration.h"
 #include "TemperatureStep.h"
 #include "TpsThresholdStep.h"
 
@@ -31,6 +35,10 @@ public:
     virtual void CofnijAD2Click() = 0;
     // Command 31 with step 1's ignition entry, never an entry the list lacks.
     virtual void sendIgnitionChoice() = 0;
+    // The temperature-sensor switch the final write sends (and may force off).
+    virtual quint8 &tempSensorOn() = 0;
+    // After the final write: the Parameters page read back and saved.
+    virtual void finishAdaptation() = 0;
 };
 
 // The sequences between the adaptation's steps (Next, Back, a tab chosen,
@@ -62,19 +70,31 @@ public:
     void TimerAdaptTermTimer();
     void TimerUstTpsProgTimer();
     void TimerKalibSondaTimer();
+    void TimerPrzedRedTimer();
+    void TimerRRTimer();
+    // Both phases of the stepper calibration, each with its own timer.
+    void TimerMinMaxTimer();
 
 private:
     void moveInto(int step);
     void startStep(int step);
     int rpmConstant() const;
+    WriteContext writeContext() const;
+    void writeAdaptationSet();
+    // MinMaxButton: the final values written, then the Parameters page.
+    void MinMaxButtonClick();
 
     AdaptationPage &page_;
     ControllerProtocol &protocol_;
     LiveAverage &average_;
+    AdaptationState &state_;
     AdaptationHost &host_;
     TemperatureStep temperature_;
     TpsThresholdStep tps_;
     ProbeCalibrationStep probe_;
+    ChangeoverStep changeover_;
+    ReducerStep reducer_;
+    StepperCalibration stepper_;
 };
 
 } // namespace qx

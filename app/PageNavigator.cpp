@@ -240,6 +240,37 @@ void PageNavigator::startTemperatureStep()
     startPolling(Page::Adaptation);
 }
 
+void PageNavigator::finishAdaptation()
+{
+    protocol_.ClosePort();
+    parametersInSync_ = false;
+    // Made current by the program: no leave or entry steps, but a visit all
+    // the same, so the printing page is offered.
+    host_.setCurrentPage(Page::Parameters);
+    parametersPageVisited_ = true;
+    host_.setPrintingTabVisible(true);
+    host_.setPageShown(Page::Parameters, false);
+    const bool read = readParameters();
+    ApplyTemperatureOptions();
+    if (read) {
+        host_.ShowParameters();
+        parametersPageFilled_ = true;
+        // The adaptation may have changed the probe range.
+        host_.applyProbeVariant(Page::Parameters);
+    }
+    host_.setPageShown(Page::Parameters, true);
+    if (read) {
+        ZapButPicClick();
+    } else {
+        // Without the controller's values the page holds older texts, which
+        // must not overwrite what the adaptation has just written.
+        parametersPageFilled_ = false;
+        startPolling(Page::Parameters);
+        host_.setStatusText(CommandPanel, QString());
+    }
+    host_.focusControl(QStringLiteral("ComboBox1"));
+}
+
 void PageNavigator::CofnijAD2Click()
 {
     host_.StopAllTimers();

@@ -97,6 +97,9 @@ public:
     void CofnijAD2Click();
     // Command 31 with step 1's ignition entry.
     void sendAdaptationIgnitionChoice();
+    // The adaptation's end: the Parameters page shows what the controller
+    // now holds and saves it; without a read-back nothing is written.
+    void finishAdaptation();
 
     void ZapButPicClick();
     void ResButtClick();

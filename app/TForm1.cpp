@@ -67,6 +67,10 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     connect(TimerAdaptTerm, &QTimer::timeout, this, [this] { adaptation_->TimerAdaptTermTimer(); });
     connect(TimerUstTpsProg, &QTimer::timeout, this, [this] { adaptation_->TimerUstTpsProgTimer(); });
     connect(TimerKalibSonda, &QTimer::timeout, this, [this] { adaptation_->TimerKalibSondaTimer(); });
+    connect(TimerPrzedRed, &QTimer::timeout, this, [this] { adaptation_->TimerPrzedRedTimer(); });
+    connect(TimerRR, &QTimer::timeout, this, [this] { adaptation_->TimerRRTimer(); });
+    connect(TimerMinMax1, &QTimer::timeout, this, [this] { adaptation_->TimerMinMaxTimer(); });
+    connect(TimerMinMax2, &QTimer::timeout, this, [this] { adaptation_->TimerMinMaxTimer(); });
 
     connectMenu();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -580,6 +584,16 @@ void TForm1::CofnijAD2Click()
 void TForm1::sendIgnitionChoice()
 {
     navigator_.sendAdaptationIgnitionChoice();
+}
+
+quint8 &TForm1::tempSensorOn()
+{
+    return parameters_.TempSensorOn;
+}
+
+void TForm1::finishAdaptation()
+{
+    navigator_.finishAdaptation();
 }
 
 void TForm1::portOpenFailed()

@@ -143,6 +143,8 @@ private:
     void startTemperatureStep() override;
     void CofnijAD2Click() override;
     void sendIgnitionChoice() override;
+    quint8 &tempSensorOn() override;
+    void finishAdaptation() override;
 
     void FormClose();
     // Port, language, layout and skin as on a fresh install, then the

@@ -358,7 +358,8 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(int, key);
-        sim.setLiveFrame(frame(20, 20, 100, Idle800)); // cold, idle: nothing completes by itself
+        // Cold, idle, on petrol: nothing completes by itself.
+        sim.setLiveFrame(frame(20, 20, 100, Idle800, 255));
         form->AutoButtonClick();
         // As the steps' Next buttons would take the fitter there.
         for (int s = 1; s < from; ++s)

@@ -112,6 +112,18 @@ void percentBar(TAbHBar &bar)
     bar.setScaleSettings(scale(5, 4));
 }
 
+void stepperBar(TAbHBar &bar)
+{
+    bar.setSignalSettings(signal(0, 255, 0, 255, QString(), QStringLiteral("0")));
+    bar.setScaleSettings(scale(5, 5));
+    BarSettings plain = bar.barSettings();
+    plain.options.setFlag(BarSettings::opUseSectorCol, false);
+    bar.setBarSettings(plain);
+    MinMaxMarks marks;
+    marks.minVisible = marks.maxVisible = true;
+    bar.setMinMaxMarks(marks);
+}
+
 void lambdaBar(TAbHBar &bar)
 {
     bar.setSignalSettings(signal(0, 60, 0, 60, QString(), QStringLiteral("0")));

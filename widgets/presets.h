@@ -30,5 +30,8 @@ void lambdaLedMeter(TLEDMeter &meter);
 void percentBar(TAbHBar &bar);
 // Lambda probe or stepper reading during adaptation, 0..60, with its three zones.
 void lambdaBar(TAbHBar &bar);
+// Stepper position during its calibration, 0..255 in one colour, with the
+// lowest (green) and highest (red) positions marked.
+void stepperBar(TAbHBar &bar);
 
 } // namespace Presets
