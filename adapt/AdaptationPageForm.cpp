@@ -2,6 +2,7 @@
 
 #include "AdaptationPicture.h"
 #include "PageStyle.h"
+#include "VehicleChoices.h"
 #include "presets.h"
 #include "tab270meter.h"
 #include "tabhbar.h"
@@ -124,6 +125,8 @@ AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
     buildChangeoverStep(sheets_[5]);
     buildReducerStep(sheets_[6]);
     buildStepperStep(sheets_[7]);
+    // The most common car: metal intake, 1.5 - 2 L, manual gearbox, 20k glass.
+    showVehicleChoices(VehicleChoices());
     // Only the user's choice of a tab is a step change of its own; the
     // sequences that switch steps by code do their own work.
     connect(PageControl2->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
