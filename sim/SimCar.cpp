@@ -91,6 +91,12 @@ void Car::setTpsFalling(bool falling)
     m_state.tpsFalling = falling;
 }
 
+void Car::setMixture(double idlePosition, double risePer1000)
+{
+    m_state.mixturePosition = idlePosition;
+    m_state.mixtureRisePer1000 = risePer1000;
+}
+
 void Car::setGasLevel(double percent)
 {
     m_state.gasPercent = qBound(0.0, percent, 100.0);
@@ -152,7 +158,8 @@ void Car::advanceFuel(double seconds, const ParameterBlock &block)
 // open at higher speed, less open the richer the reducer screw is set.
 double Car::stoichiometricPosition() const
 {
-    return 100 + (m_state.rpm - IdleRpm) * 0.015 - m_state.reducerScrew * 0.6;
+    return m_state.mixturePosition + (m_state.rpm - IdleRpm) * m_state.mixtureRisePer1000 / 1000
+            - m_state.reducerScrew * 0.6;
 }
 
 // The probe swings once per cycle; the share of the cycle it spends rich

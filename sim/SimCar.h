@@ -10,6 +10,9 @@ class ParameterBlock;
 // own voltages whatever the controller is set to, as a real probe does.
 enum class ProbeKind { Auto, Narrow, Wide, Band, Dead };
 
+constexpr double DefaultMixturePosition = 100;
+constexpr double DefaultMixtureRisePer1000 = 15;
+
 struct CarState
 {
     bool engineRunning = false;
@@ -25,6 +28,10 @@ struct CarState
     ProbeKind probe = ProbeKind::Auto;
     double deadProbeVolts = 0;  // what a dead probe keeps reading
     bool tpsFalling = false;    // the TPS voltage drops as the throttle opens
+    // The stepper position a stoichiometric gas mixture needs at idle with
+    // the reducer screw at 0, and how far it rises per 1000 rpm above idle.
+    double mixturePosition = DefaultMixturePosition;
+    double mixtureRisePer1000 = DefaultMixtureRisePer1000;
 };
 
 // The TPS reading (0.05 V steps) for a throttle opening.
@@ -69,6 +76,7 @@ public:
     void setGasLevel(double percent);
     void setProbe(ProbeKind kind, double deadVolts = 0);
     void setTpsFalling(bool falling);
+    void setMixture(double idlePosition, double risePer1000);
 
     double targetRpm() const { return m_targetRpm; }
     const CarState &state() const { return m_state; }

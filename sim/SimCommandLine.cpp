@@ -31,6 +31,9 @@ const SettingOption settingOptions[] = {
     {"probe", "KIND", "The car's lambda probe: auto (default), narrow, wide,\n"
                       "                       band or dead[=V] (see 'probe' below).", "probe"},
     {"tps", "DIR", "TPS voltage rising (default) or falling with the throttle.", "tps"},
+    {"mixture", "MIX", "\"N [per1000 M]\": the stepper position the car needs\n"
+                       "                       at idle (default 100) and its rise per 1000 rpm\n"
+                       "                       (default 15).", "mixture"},
 };
 
 QString option(const char *name)

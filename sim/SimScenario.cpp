@@ -152,6 +152,15 @@ bool parseWords(Reader &in, Action *action)
             return in.fail(QStringLiteral("expected 'tps rising' or 'tps falling'"));
         const bool falling = direction == QLatin1String("falling");
         *action = [falling](Simulator &sim) { sim.setTpsFalling(falling); };
+    } else if (name == QLatin1String("mixture")) {
+        // "N [per1000 M]"
+        double rise = DefaultMixtureRisePer1000;
+        const bool withRise = in.words.size() == 4 && in.words[2] == QLatin1String("per1000");
+        if (in.words.size() != 2 && !withRise)
+            return in.fail(QStringLiteral("expected 'mixture N' or 'mixture N per1000 M'"));
+        if (!in.number(1, 0, 255, &value) || (withRise && !in.number(3, -100, 100, &rise)))
+            return false;
+        *action = [value, rise](Simulator &sim) { sim.setMixture(value, rise); };
     } else if (name == QLatin1String("gas")) {
         if (!in.count(1, 1) || !in.number(1, 0, 100, &value))
             return false;
@@ -217,6 +226,9 @@ QString Scenario::help()
         "                             it is set to; dead[=V] stays at V volts (default 0)\n"
         "  tps rising|falling         TPS voltage rising (default) or falling as the\n"
         "                             throttle opens\n"
+        "  mixture N [per1000 M]      the stepper position 0..255 the car needs at idle\n"
+        "                             for a stoichiometric mixture (default 100), and\n"
+        "                             its rise per 1000 rpm, -100..100 (default 15)\n"
         "  gas P                      gas in the tank, 0..100 %\n"
         "  version N                  controller version 3..8\n"
         "  threshold N                analog RPM threshold 0..255\n"

@@ -396,6 +396,12 @@ void Simulator::setTpsFalling(bool falling)
     d->car.setTpsFalling(falling);
 }
 
+void Simulator::setMixture(double idlePosition, double risePer1000)
+{
+    QMutexLocker lock(&d->mutex);
+    d->car.setMixture(idlePosition, risePer1000);
+}
+
 void Simulator::setGasLevel(double percent)
 {
     QMutexLocker lock(&d->mutex);

@@ -70,6 +70,9 @@ public:
     // The car's own lambda probe (ProbeKind::Auto: as the controller is set).
     void setProbe(ProbeKind kind, double deadVolts = 0);
     void setTpsFalling(bool falling);
+    // The stepper position the car needs at idle and its rise per 1000 rpm
+    // (100 and 15 at first): what the stepper calibration finds.
+    void setMixture(double idlePosition, double risePer1000);
     void setGasLevel(double percent);
     CarState carState() const;
     int targetRpm() const;

@@ -202,6 +202,53 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2").arg(settledPosition[0]).arg(settledPosition[1])));
     }
 
+    // The stepper hunts in a narrow band about the position the mixture
+    // needs at the speed the engine turns: what the adaptation's stepper
+    // calibration measures.
+    void mixtureSetsWhereTheStepperSettles_data()
+    {
+        QTest::addColumn<double>("idlePosition");
+        QTest::addColumn<double>("risePer1000");
+        QTest::addColumn<double>("rpm");
+        QTest::addColumn<int>("screw");
+        QTest::addColumn<double>("centre");
+        QTest::newRow("as the car starts, idle") << DefaultMixturePosition << DefaultMixtureRisePer1000 << 800.0 << 0
+                                                 << 100.0;
+        QTest::newRow("120 per1000 10, at 2800") << 120.0 << 10.0 << 2800.0 << 0 << 140.0;
+        QTest::newRow("60 per1000 30, at 2800") << 60.0 << 30.0 << 2800.0 << 0 << 120.0;
+        QTest::newRow("90, screw 20 richer, idle") << 90.0 << 20.0 << 800.0 << 20 << 78.0;
+    }
+
+    void mixtureSetsWhereTheStepperSettles()
+    {
+        QFETCH(double, idlePosition);
+        QFETCH(double, risePer1000);
+        QFETCH(double, rpm);
+        QFETCH(int, screw);
+        QFETCH(double, centre);
+        const QByteArray block = defaultParameterBlock();
+        Car car = runningCar(2500, Car::WarmCelsius, block, 3);
+        QVERIFY(car.state().onGas);
+        car.setMixture(idlePosition, risePer1000);
+        car.setReducerScrew(screw);
+        car.setTargetRpm(rpm, 1);
+        drive(car, block, 20);
+        const ParameterBlock parameters(block);
+        int lowest = 255;
+        int highest = 0;
+        double sum = 0;
+        constexpr int Ticks = 1000;
+        for (int tick = 0; tick < Ticks; ++tick) {
+            car.advance(0.01, parameters);
+            lowest = qMin(lowest, car.state().stepperPosition);
+            highest = qMax(highest, car.state().stepperPosition);
+            sum += car.state().stepperPosition;
+        }
+        const QString seen = QStringLiteral("%1 … %2, mean %3").arg(lowest).arg(highest).arg(sum / Ticks);
+        QVERIFY2(centre >= lowest - 2 && centre <= highest + 2, qPrintable(seen));
+        QVERIFY2(highest - lowest <= 15, qPrintable(seen));
+    }
+
     // The car's own probe reads the same whatever the controller's probe
     // range; "auto" follows the range as before.
     void probeKinds_data()

@@ -127,6 +127,12 @@ private slots:
         QTest::newRow("probe sideways") << "probe sideways" << false;
         QTest::newRow("tps falling") << "tps falling" << true;
         QTest::newRow("tps sideways") << "tps sideways" << false;
+        QTest::newRow("mixture") << "mixture 120" << true;
+        QTest::newRow("mixture with its rise") << "mixture 120 per1000 -20" << true;
+        QTest::newRow("mixture past the stepper") << "mixture 256" << false;
+        QTest::newRow("mixture rise without a number") << "mixture 120 per1000" << false;
+        QTest::newRow("mixture rise too steep") << "mixture 120 per1000 101" << false;
+        QTest::newRow("mixture with a stray word") << "mixture 120 over 20" << false;
         QTest::newRow("frames") << "frames 0a 14 1e 28 32 3c 46 18 00;0b1500" << true;
         QTest::newRow("frames with an empty one") << "frames 0a14;" << false;
         QTest::newRow("frames with odd hex") << "frames 0a14;0b1" << false;
@@ -141,6 +147,22 @@ private slots:
         QString error;
         QCOMPARE(Scenario::parseCommand(command, &step, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
+    }
+
+    // A mixture without its rise takes the car's first rise, not the last set.
+    void mixtureReachesTheCar()
+    {
+        Simulator sim;
+        ScenarioStep step;
+        QString error;
+        QVERIFY(Scenario::parseCommand("mixture 120 per1000 -20", &step, &error));
+        step.action(sim);
+        QCOMPARE(sim.carState().mixturePosition, 120.0);
+        QCOMPARE(sim.carState().mixtureRisePer1000, -20.0);
+        QVERIFY(Scenario::parseCommand("mixture 60", &step, &error));
+        step.action(sim);
+        QCOMPARE(sim.carState().mixturePosition, 60.0);
+        QCOMPARE(sim.carState().mixtureRisePer1000, DefaultMixtureRisePer1000);
     }
 
     void errorsNameTheLine_data()
@@ -215,16 +237,38 @@ private slots:
     }
 
     // The ready-made adaptation scenarios read, set up their car, and wait
-    // for the program to enter step 2.
+    // for the program: for step 2 by its ignition type and idle request, for
+    // steps 6 and 8 by the stepper window each adaptation set opens with
+    // (commands 18 and 19), and for the finish by its TPS threshold.
     void adaptationScenarios_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("probe");
         QTest::addColumn<bool>("tpsFalling");
-        QTest::newRow("narrow probe") << "adaptation-narrow-probe.txt" << int(ProbeKind::Narrow) << false;
-        QTest::newRow("wide probe") << "adaptation-wide-probe.txt" << int(ProbeKind::Wide) << false;
-        QTest::newRow("falling TPS") << "adaptation-falling-tps.txt" << int(ProbeKind::Narrow) << true;
-        QTest::newRow("dead probe") << "adaptation-dead-probe.txt" << int(ProbeKind::Dead) << false;
+        QTest::addColumn<double>("mixture");
+        QTest::addColumn<QStringList>("waits");
+        const QString step2 = "1f020002";
+        const QString step6 = "12b0af13ae";
+        const QString step8 = "12f53713af";
+        const int narrow = int(ProbeKind::Narrow);
+        QTest::newRow("narrow probe") << "adaptation-narrow-probe.txt" << narrow << false << 100.0 << QStringList{step2};
+        QTest::newRow("wide probe") << "adaptation-wide-probe.txt" << int(ProbeKind::Wide) << false << 100.0
+                                    << QStringList{step2};
+        QTest::newRow("falling TPS") << "adaptation-falling-tps.txt" << narrow << true << 100.0 << QStringList{step2};
+        QTest::newRow("dead probe") << "adaptation-dead-probe.txt" << int(ProbeKind::Dead) << false << 100.0
+                                    << QStringList{step2};
+        QTest::newRow("whole run, narrow probe")
+            << "adaptation-whole-narrow-probe.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
+        QTest::newRow("whole run, wide probe") << "adaptation-whole-wide-probe.txt" << int(ProbeKind::Wide) << true
+                                               << 70.0 << QStringList{step2, step6, step8};
+        QTest::newRow("stall at idle")
+            << "adaptation-stall-at-idle.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
+        QTest::newRow("port lost") << "adaptation-port-lost.txt" << narrow << false << 90.0
+                                   << QStringList{step2, step6, step8, "071312"};
+        QTest::newRow("probe dies after its calibration")
+            << "adaptation-probe-dies-after-calibration.txt" << narrow << false << 90.0 << QStringList{step2, step6};
+        QTest::newRow("probe dies after step 7")
+            << "adaptation-probe-dies-after-reducer.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
     }
 
     void adaptationScenarios()
@@ -234,16 +278,17 @@ private slots:
         QString error;
         QVERIFY2(scenario.load(QStringLiteral(QX_SCENARIOS "/") + file, &error), qPrintable(error));
         Simulator sim;
+        QStringList waits;
         for (const ScenarioStep &step : scenario.steps()) {
-            if (!step.waitFor.isEmpty()) {
-                QCOMPARE(step.waitFor, QByteArray::fromHex("1f020002"));
-                break;
-            }
-            if (step.atSeconds == 0 && step.action)
+            if (!step.waitFor.isEmpty())
+                waits << step.waitFor.toHex();
+            else if (waits.isEmpty() && step.atSeconds == 0)
                 step.action(sim);
         }
+        QTEST(waits, "waits");
         QTEST(int(sim.carState().probe), "probe");
         QTEST(sim.carState().tpsFalling, "tpsFalling");
+        QTEST(sim.carState().mixturePosition, "mixture");
         QVERIFY(sim.carState().engineRunning);
     }
 
