@@ -4,6 +4,7 @@
 #include "AdaptationPage.h"
 #include "AdaptationState.h"
 #include "Controls.h"
+#include "LiveFrames.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
 #include "RpmPage.h"
@@ -25,30 +26,6 @@
 namespace {
 
 constexpr int Version = 8;
-
-// A version-8 live frame: probe, TPS, temperature, gas level, period (low
-// byte first), stepper, the sum of bytes 0 to 6, 0.
-QByteArray frame(int probe, int tps, int temperature, int period, int stepper = 100)
-{
-    QByteArray f(9, '\0');
-    f[0] = char(probe);
-    f[1] = char(tps);
-    f[2] = char(temperature);
-    f[3] = char(0x6e);
-    f[4] = char(period & 0xFF);
-    f[5] = char(period >> 8);
-    f[6] = char(stepper);
-    int sum = 0;
-    for (int i = 0; i < 7; ++i)
-        sum += quint8(f[i]);
-    f[7] = char(sum & 0xFF);
-    return f;
-}
-
-// Periods at "4 cylindry" (4800 per turn).
-constexpr int Idle800 = 4800;
-constexpr int At2000 = 1920;
-constexpr int At3200 = 1200;
 
 } // namespace
 
@@ -99,7 +76,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     // Step 1 on a warm engine at idle, its Next button free.
     [[nodiscard]] bool enterWarmStep1()
     {
-        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
         form->AutoButtonClick();
         return QTest::qWaitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
     }
@@ -116,7 +93,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     {
         if (!enterStep2())
             return false;
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         if (!QTest::qWaitFor([&] { return button("tpsbutton")->isEnabled(); }, 10000))
             return false;
         button("tpsbutton")->click();
@@ -189,7 +166,7 @@ private slots:
 
     void ignitionListMovesTheSpeedBeforeAnythingIsSent()
     {
-        sim.setLiveFrame(frame(20, 20, 140, At2000));
+        sim.setLiveFrame(liveFrame(20, 20, 140, At2000));
         form->AutoButtonClick();
         QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("2000"), 10000);
         clearWire();
@@ -210,7 +187,7 @@ private slots:
     void warmEngineFreesNext()
     {
         QFETCH(int, temperature);
-        sim.setLiveFrame(frame(20, 20, temperature, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, temperature, Idle800));
         form->AutoButtonClick();
         QVERIFY2(!button("termbutton")->isEnabled(), "a controller with a temperature input waits for a warm engine");
         waitTicks(form->TimerAdaptTerm, 3);
@@ -220,7 +197,7 @@ private slots:
 
     void enterInTheIgnitionListMovesOnEvenWhileNextWaits()
     {
-        sim.setLiveFrame(frame(20, 20, 100, Idle800)); // cold
+        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800)); // cold
         form->AutoButtonClick();
         QVERIFY(!button("termbutton")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
@@ -251,7 +228,7 @@ private slots:
         QCOMPARE(text("TPSdolny"), QStringLiteral("1.00"));
         QCOMPARE(text("TPSgorny"), QString());
         QVERIFY(!button("tpsbutton")->isEnabled());
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSgorny"), QStringLiteral("4.50"));
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
@@ -279,7 +256,7 @@ private slots:
         QVERIFY(enterStep3());
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
-        sim.setLiveFrames({frame(lowest, 20, 140, At2000), frame(highest, 20, 140, At2000)});
+        sim.setLiveFrames({liveFrame(lowest, 20, 140, At2000), liveFrame(highest, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
         QTEST(text("Ad4LabelV"), "scaleEnd");
         QTEST(QStringList({text("PUboga"), text("PBogata"), text("PProg")}), "volts");
@@ -308,7 +285,7 @@ private slots:
     void backOnStep3StartsStep2Afresh()
     {
         QVERIFY(enterStep3());
-        sim.setLiveFrame(frame(20, 40, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 40, 140, Idle800));
         clearWire();
         button("CofnijAD3")->click();
         QCOMPARE(step(), 2);
@@ -359,7 +336,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, key);
         // Cold, idle, on petrol: nothing completes by itself.
-        sim.setLiveFrame(frame(20, 20, 100, Idle800, 255));
+        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->AutoButtonClick();
         // As the steps' Next buttons would take the fitter there.
         for (int s = 1; s < from; ++s)
@@ -405,21 +382,21 @@ private slots:
 
     void hungUpPortCompletesNothingUntilItReturns()
     {
-        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
         QVERIFY(enterStep2());
         sim.setFault(qxsim::Fault::HangUp, 0);
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         waitTicks(form->TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSgorny"), QString());
 
         sim.setFault(qxsim::Fault::None);
-        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD2")->click();
         QCOMPARE(step(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(button("termbutton")->isEnabled(), 10000);
         button("termbutton")->click();
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
@@ -428,15 +405,15 @@ private slots:
     {
         QVERIFY(enterStep3());
         sim.setFault(qxsim::Fault::HangUp, 0);
-        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         waitTicks(form->TimerKalibSonda, 20);
         QVERIFY(!button("SondButton")->isEnabled());
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
 
         sim.setFault(qxsim::Fault::None);
-        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD3")->click();
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
     }
 
@@ -450,16 +427,16 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(step(), 2);
         QCOMPARE(text("TPSdolny"), QString());
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         waitTicks(form->TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSdolny"), QString());
 
         // Good frames again: the first is taken as the idle reading only.
-        sim.setLiveFrame(frame(20, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
         sim.setFault(qxsim::Fault::None);
         QTRY_COMPARE_WITH_TIMEOUT(text("TPSdolny"), QStringLiteral("1.00"), 10000);
-        sim.setLiveFrame(frame(20, 90, 140, At3200));
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
@@ -467,7 +444,7 @@ private slots:
     void deadProbeStartsTheCalibrationOver()
     {
         QVERIFY(enterStep3());
-        sim.setLiveFrame(frame(23, 20, 140, At2000));
+        sim.setLiveFrame(liveFrame(23, 20, 140, At2000));
         QSignalSpy ticks(form->TimerKalibSonda, &QTimer::timeout);
         int highest = 0;
         QTRY_VERIFY_WITH_TIMEOUT((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60),
@@ -481,15 +458,15 @@ private slots:
     void stalledEnginePausesTheCalibration()
     {
         QVERIFY(enterStep3());
-        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);
-        sim.setLiveFrame(frame(10, 20, 140, Idle800));
+        sim.setLiveFrame(liveFrame(10, 20, 140, Idle800));
         waitTicks(form->TimerKalibSonda, 10); // the average follows the idle speed
         const int paused = on<TAbHBar>("miernik")->digit();
         waitTicks(form->TimerKalibSonda, 10);
         QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
         QVERIFY(paused < 100);
-        sim.setLiveFrames({frame(10, 20, 140, At2000), frame(45, 20, 140, At2000)});
+        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
         QCOMPARE(text("PBogata"), QStringLiteral("0.88"));
     }

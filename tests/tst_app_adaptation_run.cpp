@@ -1,0 +1,329 @@
+// The whole auto-adaptation in the real window against the simulator, with
+// scripted live frames: the adaptation sets of steps 6 and 8, the final
+// write, the Parameters page read back and saved; Back from the later
+// steps; and the faults of the later steps.
+#include "AdaptationPage.h"
+#include "AdaptationState.h"
+#include "Controls.h"
+#include "LiveFrames.h"
+#include "PageControl.h"
+#include "ParametersPage.h"
+#include "TestBytes.h"
+#include "WindowOnSimulator.h"
+#include "tabhbar.h"
+#include "tabled.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// The adaptation set of step 6 for the car below (0-1 V probe at 45 and 27,
+// rising TPS, manual gearbox, 20k glass) on a controller whose flag byte was
+// 0: the stepper held at 79 … 81, lambda times 800 ms.
+const char *const ChangeoverSet = "1e 01 0b 00 0f 1b 08 80 07 07 fa 14 25 02 0b 00 16 80 02 19 05 0b 00 15 18 00 "
+                                  "0b 00 0b 00 1b 00 20 16 ee 1c 08 cf 0b 00 17 eb 18 00 0a 0b 80 "
+                                  "12 b0 af 13 ae 06 c3 00 86 01 0a";
+// Step 8's: the flag byte as step 6 left it, the stepper free at 10 … 200.
+const char *const StepperSet = "1e 01 0b 80 0f 1b 08 80 07 07 fa 14 25 02 0b 80 16 80 02 19 05 0b 80 15 18 00 "
+                               "0b 80 0b 80 1b 00 20 16 ee 1c 08 cf 0b 80 17 eb 18 00 0a 0b 80 "
+                               "12 f5 37 13 af 06 c3 00 86 01 0a";
+
+} // namespace
+
+class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    template <class T>
+    T *on(const char *name) const
+    {
+        return control<T>(form->AutoadaptacjaTab, name);
+    }
+    QPushButton *button(const char *name) const { return on<QPushButton>(name); }
+    QString field(const char *name) const { return control<QLineEdit>(form->ParametryTab, name)->text(); }
+    int step() const { return form->AutoadaptacjaTab->currentStep(); }
+    bool waitFor(const std::function<bool()> &condition, int ms = 15000) { return QTest::qWaitFor(condition, ms); }
+    void press(int key)
+    {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClick(focus, Qt::Key(key));
+    }
+    // The bytes sent since the clear, from the first occurrence of start.
+    QByteArray sentFrom(const QByteArray &start) const
+    {
+        const QByteArray wire = sent();
+        return wire.mid(std::max(0, int(wire.indexOf(start))));
+    }
+
+    // Steps 1 to 3 on scripted frames: warm, idle TPS 20 then 90 at 3200 rpm,
+    // the probe between 10 and 45 at 2000 rpm; Enter moves on each time.
+    [[nodiscard]] bool throughProbeStep()
+    {
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255));
+        form->AutoButtonClick();
+        if (!waitFor([&] { return button("termbutton")->isEnabled(); }))
+            return false;
+        press(Qt::Key_Return);
+        sim.setLiveFrame(liveFrame(20, 90, 140, At3200, 255));
+        if (!waitFor([&] { return button("tpsbutton")->isEnabled(); }))
+            return false;
+        press(Qt::Key_Return);
+        sim.setLiveFrames({liveFrame(10, 20, 140, At2000, 255), liveFrame(45, 20, 140, At2000, 255)});
+        if (!waitFor([&] { return button("SondButton")->isEnabled(); }))
+            return false;
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // idle on petrol
+        press(Qt::Key_Return);
+        return step() == 4;
+    }
+
+    // Steps 4 to 7: the car changes over to gas, the reducer is turned rich.
+    [[nodiscard]] bool throughReducerStep()
+    {
+        if (!throughProbeStep())
+            return false;
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        if (step() != 6)
+            return false;
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185)); // on gas
+        if (!waitFor([&] { return button("przedreduktbutton")->isEnabled(); }))
+            return false;
+        press(Qt::Key_Return);
+        sim.setLiveFrame(liveFrame(40, 20, 140, Idle800, 185)); // rich
+        if (!waitFor([&] { return button("RRbutton")->isEnabled(); }))
+            return false;
+        return true;
+    }
+
+    // The steps at the pace of their exchanges rather than 100 ms a tick:
+    // the bytes and results are what this test is about, and the stepper
+    // calibration alone takes 600 ticks.
+    void hurrySteps()
+    {
+        for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,
+                              form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1, form->TimerMinMax2})
+            timer->setInterval(0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
+    }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        // A 0-1 V probe, "4 cylindry", every flag bit clear.
+        sim.setParameterBlock(blockBytes({{8, 0x00}, {31, 1}, {32, 2}, {33, 0}}, sim.startBlock()));
+        makeWindow();
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        hurrySteps();
+        clearWire();
+    }
+
+    void cleanup()
+    {
+        closeWindow();
+        sim.setLiveFrames({});
+    }
+
+    void wholeAdaptation()
+    {
+        QVERIFY(throughProbeStep());
+        QCOMPARE(form->adaptationState().ProbeRich, 45);
+        QCOMPARE(form->adaptationState().ProbeThreshold, 27);
+
+        // Step 6: the first adaptation set back to back, then polls on petrol.
+        press(Qt::Key_Return);
+        clearWire();
+        press(Qt::Key_Return);
+        QCOMPARE(step(), 6);
+        QCOMPARE(sent().left(hex(ChangeoverSet).size()), hex(ChangeoverSet));
+        const QVector<double> gaps = sentBytes.gapsMs();
+        for (int i = 0; i + 1 < hex(ChangeoverSet).size(); ++i)
+            QVERIFY2(gaps[i] >= 3, qPrintable(QString("byte %1 came %2 ms after the one before").arg(i + 1).arg(gaps[i])));
+
+        // On gas: the car is shown changed over for 2 s before Next is free.
+        QElapsedTimer shown;
+        shown.start();
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
+        QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
+        QVERIFY(shown.elapsed() >= 2000);
+        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isVisible());
+        QVERIFY(!form->TimerPrzedRed->isActive());
+        press(Qt::Key_Return);
+        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
+
+        // Step 7: 30 is not rich yet, 31 is.
+        sim.setLiveFrame(liveFrame(30, 20, 140, Idle800, 185));
+        QSignalSpy reducerTicks(form->TimerRR, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(reducerTicks.count() >= 5, 10000);
+        QVERIFY(!button("RRbutton")->isEnabled());
+        sim.setLiveFrame(liveFrame(31, 20, 140, Idle800, 185));
+        QVERIFY(waitFor([&] { return button("RRbutton")->isEnabled(); }));
+        QVERIFY(on<TAbLED>("LedRR")->isChecked());
+
+        // Step 8: the second set, idle between stepper bytes 175 and 195, then
+        // above 2000 rpm up to bar 150, the probe rich and lean a tick each.
+        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 185),
+                           liveFrame(20, 20, 140, Idle800, 195)});
+        clearWire();
+        press(Qt::Key_Return);
+        QCOMPARE(step(), 8);
+        QCOMPARE(sent().left(hex(StepperSet).size()), hex(StepperSet));
+        QVERIFY(on<QLabel>("Label70")->isVisible());
+        QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
+        QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
+        QVERIFY(on<QLabel>("Label76")->isVisible());
+        sim.setLiveFrames({liveFrame(10, 20, 140, At2400, 105), liveFrame(45, 20, 140, At2400, 120)});
+        QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
+        QCOMPARE(on<QLabel>("PanelMax")->text(), QStringLiteral("180"));
+        QCOMPARE(on<QLabel>("PanelStart")->text(), QStringLiteral("131"));
+        QVERIFY(on<QLabel>("KomunikatKoncowy")->isVisible());
+        QCOMPARE(form->adaptationState().LambdaTimeRich, 85);
+        QCOMPARE(form->adaptationState().LambdaTimeLean, 85);
+
+        // The finish: the final values, then the page read back and saved.
+        clearWire();
+        press(Qt::Key_Return);
+        const QByteArray finish = hex("07 1b 12 c5 4b 13 7c 06 15 00 29 00 1b 05 0b 80 0b 80 0a aa 22 0a 09 01 aa");
+        QCOMPARE(sent().left(finish.size()), finish);
+        QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
+        QVERIFY(form->TimerParamOdcz->isActive());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ComboBox1"));
+        const char *const expected[][2] = {
+            {"Edit11_1", "58"}, {"Edit11_2", "180"}, {"Edit12", "131"}, {"Edit5", "1,35"}, {"Edit18", "5"},
+            {"Edit3", "2000"},  {"Edit8_1", "7000"}, {"Edit10", "500"}, {"Edit14", "1"},   {"Edit16", "20"},
+            {"Edit17", "1500"}, {"Edit19", "100"},   {"Edit6", "2"},    {"Edit7", "5"},
+        };
+        for (const auto &[name, text] : expected)
+            QVERIFY2(field(name) == QLatin1String(text),
+                     qPrintable(QString("%1 shows %2, not %3").arg(name, field(name), text)));
+        for (const char *list : {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"})
+            QVERIFY2(control<QComboBox>(form->ParametryTab, list)->currentIndex() == 0, list);
+        QVERIFY(!control<QCheckBox>(form->ParametryTab, "CheckBox15")->isChecked());
+
+        // What the page shows is what the controller holds.
+        QStringList shownBefore;
+        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+            shownBefore << edit->objectName() + "=" + edit->text();
+        form->odczButPicClick();
+        QStringList shownAfter;
+        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+            shownAfter << edit->objectName() + "=" + edit->text();
+        QCOMPARE(shownAfter, shownBefore);
+    }
+
+    // Back from each later step enters the step before it from its start.
+    void backFromTheLaterSteps_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QByteArray>("writes"); // bytes the Back sends first, if any
+        QTest::newRow("4 to 3") << 4 << QByteArray();
+        QTest::newRow("5 to 4") << 5 << QByteArray();
+        QTest::newRow("6 to 5") << 6 << QByteArray();
+        QTest::newRow("7 to 6: the first set again") << 7 << hex("1e 01");
+        QTest::newRow("8 to 7") << 8 << QByteArray();
+    }
+    void backFromTheLaterSteps()
+    {
+        QFETCH(int, from);
+        QFETCH(QByteArray, writes);
+        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
+        form->AutoButtonClick();
+        for (int s = 1; s < from; ++s)
+            emit form->AutoadaptacjaTab->nextClicked(s);
+        QCOMPARE(step(), from);
+        clearWire();
+        button(qPrintable(QString("CofnijAD%1").arg(from)))->click();
+        QCOMPARE(step(), from - 1);
+        if (!writes.isEmpty())
+            QVERIFY(sent().startsWith(writes));
+        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
+        QVERIFY(form->AutoadaptacjaTab->nextVisible(from - 1));
+    }
+
+    // A stall in the idle phase takes no sample; a dead probe in the high
+    // phase leaves the lambda times at 800 ms.
+    void stallAndDeadProbeInTheStepperCalibration()
+    {
+        QVERIFY(throughReducerStep());
+        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
+        press(Qt::Key_Return);
+        auto *progress = on<TAbHBar>("LambdaBarObr2");
+        QVERIFY(waitFor([&] { return progress->digit() >= 30; }));
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // stalled: back on petrol, stepper closed
+        QSignalSpy ticks(form->TimerMinMax1, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
+        const int paused = progress->digit();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 20, 10000);
+        QCOMPARE(progress->digit(), paused);
+        QVERIFY(!on<TAbLED>("LedMin")->isChecked());
+
+        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
+        QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
+        QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
+        sim.setLiveFrame(liveFrame(23, 20, 140, At2400, 105)); // the probe stuck
+        QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
+        QCOMPARE(form->adaptationState().LambdaTimeRich, 800);
+        QCOMPARE(form->adaptationState().LambdaTimeLean, 800);
+        clearWire();
+        button("MinMaxButton")->click();
+        QVERIFY(sent().startsWith(hex("07 1b 12 c5 4b 13 7c 06 c3 00 86 01")));
+    }
+
+    void deadProbeNeverFinishesTheReducerStep()
+    {
+        QVERIFY(throughProbeStep());
+        press(Qt::Key_Return);
+        press(Qt::Key_Return);
+        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
+        QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
+        press(Qt::Key_Return);
+        QSignalSpy ticks(form->TimerRR, &QTimer::timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 20, 10000);
+        QVERIFY(!button("RRbutton")->isEnabled());
+        QVERIFY(!on<TAbLED>("LedRR")->isChecked());
+        QCOMPARE(on<TAbHBar>("LambdabarRR")->digit(), 20);
+    }
+
+    // Without a read-back nothing is saved: the page keeps its texts, and no
+    // later page change writes them over the adaptation's values.
+    void portLostBeforeTheFinish()
+    {
+        // Its wording comes with the language files.
+        form->texts().setText(qx::TextKey::NoReply, QStringLiteral("Brak odpowiedzi"));
+        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
+        form->ParButtonClick();
+        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300");
+        form->AutoButtonClick();
+        for (int s = 1; s < 8; ++s)
+            emit form->AutoadaptacjaTab->nextClicked(s);
+        sim.setFault(qxsim::Fault::Silence);
+        clearWire();
+        emit form->AutoadaptacjaTab->nextClicked(8);
+        QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
+        QCOMPARE(field("Edit3"), QStringLiteral("3300"));
+        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak odpowiedzi"));
+        QCOMPARE(form->statusPanelText(1), QString());
+        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY2(!sent().contains(hex("aa 1e")), "the page is not saved");
+
+        sim.setFault(qxsim::Fault::None);
+        clearWire();
+        form->ObrButtonClick();
+        QVERIFY2(!sent().contains(hex("aa 1e")), "nor written by a page change");
+    }
+};
+
+QTEST_MAIN(TestAppAdaptationRun)
+#include "tst_app_adaptation_run.moc"
