@@ -64,11 +64,11 @@ QLabel *instruction(QWidget *sheet, const char *name, const QString &text, QRect
     return label;
 }
 
-TAb270Meter *speedMeter(QWidget *sheet, const char *name)
+TAb270Meter *speedMeter(QWidget *sheet, const char *name, const QString &title = QStringLiteral("Obroty"))
 {
     auto *meter = new TAb270Meter(sheet);
     meter->setObjectName(QLatin1String(name));
-    Presets::engineSpeedMeter(*meter, QStringLiteral("Obroty"), QString());
+    Presets::engineSpeedMeter(*meter, title, QString());
     meter->setGeometry(MeterBox);
     return meter;
 }
@@ -309,7 +309,9 @@ void AdaptationPage::buildChangeoverStep(QWidget *sheet)
 {
     instruction(sheet, "Label108",
                 QStringLiteral("Proszę regulować reduktor do momentu osiągnięcia mieszanki bogatej."));
-    ObrPrzedRed = speedMeter(sheet, "ObrPrzedRed");
+    // This meter's title has no built-in wording of its own; the language
+    // files give it one.
+    ObrPrzedRed = speedMeter(sheet, "ObrPrzedRed", QStringLiteral("SignalName1"));
     PanellPrzedRed = speedPanel(sheet, "PanellPrzedRed", QStringLiteral("......."));
     LedPrzedRed = stepLed(sheet, "LedPrzedRed", {12, 120, 36, 36});
     NastapiloPrzejscieBGLABEL = pagestyle::makeText(sheet, "NastapiloPrzejscieBGLABEL",
