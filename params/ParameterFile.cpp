@@ -1,5 +1,6 @@
 #include "ParameterFile.h"
 
+#include "DataFile.h"
 #include "DialogService.h"
 
 #include <QDir>
@@ -27,8 +28,6 @@ constexpr ParameterFileRow value(int code, Kind kind, Param param)
 
 constexpr int MaxLineLength = 999;
 // A parameter file is under a kilobyte; anything far larger is not one.
-constexpr qint64 MaxFileBytes = 1 << 20;
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -252,18 +251,8 @@ ParameterFileAccess saveParameterFile(const QString &fileName, const QByteArray 
 
 ParameterFileAccess loadParameterFile(const QString &fileName)
 {
-    const QFileInfo info(fileName);
-    if (info.exists() && !info.isFile())
-        return failed(fileName, QStringLiteral("Not a regular file"));
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(fileName, file.errorString());
-    if (file.size() > MaxFileBytes)
-        return failed(fileName, QStringLiteral("File too large"));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(fileName, file.errorString());
-    return {true, {}, bytes};
+    const DataFileRead file = readDataFile(fileName);
+    return {file.ok, file.error, file.bytes};
 }
 
 ParameterFolder::ParameterFolder(const QString &workingDirectory)

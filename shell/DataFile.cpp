@@ -7,7 +7,7 @@ namespace qx {
 
 namespace {
 
-// Skin and language files are a few kilobytes; anything far larger is not one.
+// These files are a few kilobytes; anything far larger is not one of them.
 constexpr qint64 MaxFileBytes = 1 << 20;
 
 DataFileRead failed(const QString &fileName, const QString &reason)

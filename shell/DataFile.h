@@ -5,8 +5,8 @@
 
 namespace qx {
 
-// A data file laid beside the program (a skin, a language). On failure,
-// error holds the file's absolute name, ": " and the system's reason.
+// A file the program reads whole (a skin, a language, a parameter file). On
+// failure, error holds the file's absolute name, ": " and the system's reason.
 struct DataFileRead
 {
     bool ok = false;
@@ -14,7 +14,8 @@ struct DataFileRead
     QByteArray bytes;
 };
 
-// Regular files of up to a megabyte only: devices and pipes never end.
+// Regular files of up to a megabyte only: devices and pipes never end, and
+// none of these files is anywhere near that size.
 DataFileRead readDataFile(const QString &fileName);
 
 } // namespace qx

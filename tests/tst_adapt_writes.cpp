@@ -4,26 +4,13 @@
 #include "ParameterCodec.h"
 #include "VehicleChoices.h"
 
+#include "WriteRecorder.h"
+
 #include <QtTest>
 
 using namespace qx;
 
 namespace {
-
-// What a write does, as one line: bytes in hex, "open"/"close", and any
-// pause or message in brackets (the adaptation writes have neither).
-class Recorder final : public WriteTarget
-{
-public:
-    void openPort() override { events << "open"; }
-    void closePort() override { events << "close"; }
-    void send(quint8 byte) override { events << QString::asprintf("%02x", byte); }
-    void pause(int ms) override { events << QString("[pause %1]").arg(ms); }
-    void message(const QString &caption, const QString &text) override { events << "[" + caption + ": " + text + "]"; }
-
-    QString line() const { return events.join(' '); }
-    QStringList events;
-};
 
 // Steps 2, 3, 6 and 8 done: a 0-1 V probe, a rising TPS parked at 250,
 // stepper 10 … 200 starting at 100, lambda times 800 ms and 800 ms.
@@ -46,7 +33,7 @@ AdaptationState measured()
 QString writeSet(const AdaptationState &state, const VehicleChoices &vehicle, quint8 *flags,
                       int rpmConstant = 4800)
 {
-    Recorder r;
+    WriteRecorder r;
     writeAdaptationSet(state, vehicle, {rpmConstant, 8, flags}, r);
     return r.line();
 }
@@ -237,7 +224,7 @@ private slots:
         state.TpsThresholdToWrite = state.TpsThreshold;
         quint8 held = quint8(flagsBefore);
         quint8 tempSensorOn = quint8(sensorOn);
-        Recorder r;
+        WriteRecorder r;
         writeFinalAdaptation(state, vehicle, tempSensorOn, {4800, version, &held}, r);
         QCOMPARE(r.line(), QString("close open 07 1b 12 f5 37 13 9b 06 c3 00 86 01 1b %1 0b %2 0b %2 0a close open")
                                    .arg(opening, flags));

@@ -50,14 +50,6 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
                 tabs << steps()->widget(i)->objectName();
         return tabs;
     }
-    QList<QTimer *> runningTimers() const
-    {
-        QList<QTimer *> running;
-        for (QTimer *timer : form->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
-            if (timer->isActive())
-                running << timer;
-        return running;
-    }
     void press(int key)
     {
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
@@ -110,10 +102,7 @@ private slots:
     {
         sim.restoreDefaults();
         sim.setVersion(Version);
-        makeWindow();
-        form->FormCreate();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(startWindow());
         clearWire();
     }
 

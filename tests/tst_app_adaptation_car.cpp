@@ -71,10 +71,7 @@ private slots:
         qxsim::Scenario script;
         QString error;
         QVERIFY2(script.load(QStringLiteral(QX_SCENARIOS "/") + scenario, &error), qPrintable(error));
-        makeWindow();
-        form->FormCreate();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(startWindow());
         // The steps poll at the pace of their exchanges: the car keeps its
         // own time, and the stepper phases need 300 ticks each.
         for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,

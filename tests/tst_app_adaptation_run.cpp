@@ -121,10 +121,7 @@ private slots:
         sim.restoreDefaults();
         // A 0-1 V probe, "4 cylindry", every flag bit clear.
         sim.setParameterBlock(blockBytes({{8, 0x00}, {31, 1}, {32, 2}, {33, 0}}, sim.startBlock()));
-        makeWindow();
-        form->FormCreate();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(startWindow());
         hurrySteps();
         clearWire();
     }

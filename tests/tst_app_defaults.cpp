@@ -106,10 +106,7 @@ private slots:
     void init()
     {
         sim.restoreDefaults();
-        makeWindow();
-        form->FormCreate();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(startWindow());
         clearWire();
     }
 

@@ -36,14 +36,6 @@ class TestAppPages : public QObject, protected WindowOnSimulator
 
 
     QLineEdit *field(const char *name) const { return form->ParametryTab->findChild<QLineEdit *>(name); }
-    QList<QTimer *> runningTimers() const
-    {
-        QList<QTimer *> out;
-        for (QTimer *t : form->findChildren<QTimer *>())
-            if (t->isActive() && t->objectName().startsWith("Timer"))
-                out << t;
-        return out;
-    }
     void clickTab(QWidget *page)
     {
         form->pagecontrol1->requestPage(form->pagecontrol1->indexOf(page));

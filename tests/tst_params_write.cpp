@@ -4,45 +4,23 @@
 #include "ParameterWrite.h"
 #include "ResetValues.h"
 
+#include "WriteRecorder.h"
+
 #include <QtTest>
 
 using namespace qx;
 
 namespace {
 
-// Records what a write does, as text a test can compare: bytes in hex,
-// "|" for a 20 ms pause, "open"/"close", messages in brackets.
-class Recorder final : public WriteTarget
-{
-public:
-    void openPort() override { events << "open"; }
-    void closePort() override { events << "close"; }
-    void send(quint8 byte) override { events << QString::asprintf("%02x", byte); }
-    void pause(int ms) override { events << (ms == 20 ? QStringLiteral("|") : QString("wait%1").arg(ms)); }
-    void message(const QString &caption, const QString &text) override { events << "[" + caption + ": " + text + "]"; }
-
-    QString bytes() const
-    {
-        QStringList out;
-        for (const QString &e : events)
-            if (e.size() == 2)
-                out << e;
-        return out.join(' ');
-    }
-    QStringList messages() const { return events.filter(QRegularExpression("^\\[")); }
-
-    QStringList events;
-};
-
 ParameterSet defaults()
 {
     return resetParameterSet();
 }
 
-QString write(ParameterSet &p, quint8 *flags, int version = 8, Recorder *recorder = nullptr)
+QString write(ParameterSet &p, quint8 *flags, int version = 8, WriteRecorder *recorder = nullptr)
 {
-    Recorder local;
-    Recorder &r = recorder ? *recorder : local;
+    WriteRecorder local;
+    WriteRecorder &r = recorder ? *recorder : local;
     writeAllParameters(p, {4800, version, flags}, r);
     return r.bytes();
 }
@@ -58,7 +36,7 @@ private slots:
     {
         ParameterSet p = defaults();
         quint8 flags = 0x20; // a bit nobody owns survives
-        Recorder r;
+        WriteRecorder r;
         write(p, &flags, 8, &r);
         const QString f = "20";
         QCOMPARE(r.bytes(), QString("aa 1e 01 0b %1 0f 19 08 80 07 07 19 14 25 02 0b %1 16 80 02 12 f5 37 13 9b "
@@ -87,7 +65,7 @@ private slots:
         p.setText(P::ReserveSensorType, "0");
         p.TempSensorOn = 1;
         quint8 flags = 0;
-        Recorder r;
+        WriteRecorder r;
         write(p, &flags, 8, &r);
         const QStringList flagBytes = [&] {
             QStringList out;
@@ -148,7 +126,7 @@ private slots:
         ParameterSet p = defaults();
         p.setText(param, value);
         quint8 flags = 0;
-        Recorder r;
+        WriteRecorder r;
         const QString bytes = write(p, &flags, 8, &r);
         QTEST(r.messages(), "messages");
         QVERIFY2(!bytes.contains(missing), qPrintable(bytes));
@@ -162,7 +140,7 @@ private slots:
         p.setText(P::LambdaLowTime, "3000");
         p.setText(P::LambdaHighTime, "1500");
         quint8 flags = 0;
-        Recorder r;
+        WriteRecorder r;
         const QString bytes = write(p, &flags, 8, &r);
         QCOMPARE(r.messages(),
                  QStringList{"[Errore: Dati fuori limiti   HIGH, LOW - 0...4000ms\nHIGH+LOW max 4000ms]"});
@@ -175,7 +153,7 @@ private slots:
         ParameterSet p = defaults();
         p.setText(P::LambdaHighTime, "5oo");
         quint8 flags = 0;
-        Recorder r;
+        WriteRecorder r;
         const QString bytes = write(p, &flags, 8, &r);
         QCOMPARE(r.messages(), QStringList{"[Błąd: Niepoprawne dane]"});
         QVERIFY(!bytes.contains(" 06 "));

@@ -9,6 +9,9 @@
 #include "TestSettings.h"
 #include "WireLog.h"
 
+#include <QTest>
+#include <QTimer>
+
 #include <memory>
 
 // The program's main window against the simulated controller on com1, as the
@@ -25,6 +28,23 @@ protected:
         // Replies are waited for by the simulator's progress, not the machine's speed.
         form = std::make_unique<qx::TForm1>(sentBytes.count(std::make_unique<InStepPortIo>(portIoUnderTest(), sim)),
                                             linkedPortsOnly());
+    }
+    // A fresh window through its start-up and shown, as the fitter first sees it.
+    bool startWindow()
+    {
+        makeWindow();
+        form->FormCreate();
+        form->show();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+    // The window's polling timers now running.
+    QList<QTimer *> runningTimers() const
+    {
+        QList<QTimer *> running;
+        for (QTimer *timer : form->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+            if (timer->isActive() && timer->objectName().startsWith(QLatin1String("Timer")))
+                running << timer;
+        return running;
     }
     void closeWindow()
     {
