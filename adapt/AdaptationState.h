@@ -4,6 +4,10 @@
 
 namespace qx {
 
+// The lambda times the adaptation sets carry while the steps measure, and
+// keep where the calibration finds too few stretches.
+constexpr int MeasuringLambdaTimeMs = 800;
+
 // What the adaptation steps hand to each other. One record for the program
 // run, owned by the main window: a new run of the adaptation starts from the
 // values the last one left, and each step's start resets what it owns.

@@ -15,8 +15,8 @@ const ChangeoverView &ChangeoverStep::start()
     state_.StepperMin = HeldMin;
     state_.StepperMax = HeldMax;
     state_.StepperStart = HeldStart;
-    state_.LambdaTimeRich = LambdaTimeMs;
-    state_.LambdaTimeLean = LambdaTimeMs;
+    state_.LambdaTimeRich = MeasuringLambdaTimeMs;
+    state_.LambdaTimeLean = MeasuringLambdaTimeMs;
     // A threshold the throttle never crosses keeps the stepper at one speed.
     state_.TpsThresholdToWrite = state_.TpsParked;
     view_.changedOver = false;

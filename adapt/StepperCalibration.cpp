@@ -18,7 +18,6 @@ constexpr int StartProgress = 3;
 constexpr int FreeMin = 10;
 constexpr int FreeMax = 200;
 constexpr int FreeStart = 80;
-constexpr int LambdaTimeMs = 800;
 
 // numerator ÷ denominator to the nearest integer, halves to even, worked
 // in integers so a half is exact; the denominator is positive.
@@ -79,8 +78,8 @@ const StepperView &StepperCalibration::start()
     state_.StepperMin = FreeMin;
     state_.StepperMax = FreeMax;
     state_.StepperStart = FreeStart;
-    state_.LambdaTimeRich = LambdaTimeMs;
-    state_.LambdaTimeLean = LambdaTimeMs;
+    state_.LambdaTimeRich = MeasuringLambdaTimeMs;
+    state_.LambdaTimeLean = MeasuringLambdaTimeMs;
     state_.TpsThresholdToWrite = state_.TpsParked;
     state_.StepProgress = 0;
     state_.RichTicks = state_.LeanTicks = 0;

@@ -88,4 +88,28 @@ long long ExtendedReal::roundedToInteger() const
     return negative_ ? -magnitude : magnitude;
 }
 
+// By long division, one bit of the quotient at a time.
+ExtendedReal ExtendedReal::quotient(std::uint64_t numerator, std::uint64_t denominator)
+{
+    if (numerator == 0)
+        return {};
+    std::uint64_t mantissa = numerator / denominator;
+    std::uint64_t rest = numerator % denominator;
+    int exponent = 0;
+    while ((mantissa & TopBit) == 0) {
+        rest <<= 1;
+        mantissa = mantissa << 1 | (rest >= denominator ? 1 : 0);
+        if (rest >= denominator)
+            rest -= denominator;
+        --exponent;
+    }
+    const std::uint64_t twice = rest << 1;
+    const bool up = twice > denominator || (twice == denominator && (mantissa & 1) != 0);
+    if (!up)
+        return {mantissa, exponent};
+    if (mantissa == std::numeric_limits<std::uint64_t>::max())
+        return {TopBit, exponent + 1};
+    return {mantissa + 1, exponent};
+}
+
 } // namespace qx

@@ -34,6 +34,9 @@ public:
     {
     }
 
+    // numerator ÷ denominator rounded to 64 significant bits, ties to even,
+    // as the 80-bit division gives it. Both positive and below 2^62.
+    static ExtendedReal quotient(std::uint64_t numerator, std::uint64_t denominator);
     // The product rounded to 64 significant bits, ties to even.
     ExtendedReal operator*(const ExtendedReal &other) const;
     // Exact: only the exponent changes.
