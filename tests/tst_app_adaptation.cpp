@@ -240,6 +240,7 @@ private slots:
     }
     void probeCalibration()
     {
+        hurryAdaptationSteps();
         QFETCH(int, lowest);
         QFETCH(int, highest);
         QVERIFY(enterStep3());
@@ -392,6 +393,7 @@ private slots:
 
     void hungUpPortStopsTheCalibrationUntilBackRestartsIt()
     {
+        hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim.setFault(qxsim::Fault::HangUp, 0);
         sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
@@ -432,6 +434,7 @@ private slots:
 
     void deadProbeStartsTheCalibrationOver()
     {
+        hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim.setLiveFrame(liveFrame(23, 20, 140, At2000));
         QSignalSpy ticks(form->TimerKalibSonda, &QTimer::timeout);
@@ -446,6 +449,7 @@ private slots:
 
     void stalledEnginePausesTheCalibration()
     {
+        hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);

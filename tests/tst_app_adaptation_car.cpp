@@ -72,11 +72,8 @@ private slots:
         QString error;
         QVERIFY2(script.load(QStringLiteral(QX_SCENARIOS "/") + scenario, &error), qPrintable(error));
         QVERIFY(startWindow());
-        // The steps poll at the pace of their exchanges: the car keeps its
-        // own time, and the stepper phases need 300 ticks each.
-        for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,
-                              form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1, form->TimerMinMax2})
-            timer->setInterval(0);
+        // The car keeps its own time; the stepper phases need 300 ticks each.
+        hurryAdaptationSteps();
         sim.runScenario(script);
         form->AutoButtonClick();
 

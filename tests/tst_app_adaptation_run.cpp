@@ -95,16 +95,6 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
         return true;
     }
 
-    // The steps at the pace of their exchanges rather than 100 ms a tick:
-    // the bytes and results are what this test is about, and the stepper
-    // calibration alone takes 600 ticks.
-    void hurrySteps()
-    {
-        for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,
-                              form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1, form->TimerMinMax2})
-            timer->setInterval(0);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -117,7 +107,9 @@ private slots:
         // A 0-1 V probe, "4 cylindry", every flag bit clear.
         sim.setParameterBlock(blockBytes({{8, 0x00}, {31, 1}, {32, 2}, {33, 0}}, sim.startBlock()));
         QVERIFY(startWindow());
-        hurrySteps();
+        // The bytes and results are what this test is about; the stepper
+        // calibration alone takes 600 ticks.
+        hurryAdaptationSteps();
         clearWire();
     }
 

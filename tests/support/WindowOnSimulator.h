@@ -46,6 +46,14 @@ protected:
                 running << timer;
         return running;
     }
+    // The adaptation steps poll at the pace of their exchanges rather than
+    // every 100 ms, for tests about what the steps find, not their rate.
+    void hurryAdaptationSteps()
+    {
+        for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,
+                              form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1, form->TimerMinMax2})
+            timer->setInterval(0);
+    }
     void closeWindow()
     {
         form.reset();
