@@ -3,6 +3,7 @@
 #include "AdaptationPicture.h"
 #include "PageStyle.h"
 #include "VehicleChoices.h"
+#include "WidgetFont.h"
 #include "presets.h"
 #include "tab270meter.h"
 #include "tabhbar.h"
@@ -144,7 +145,7 @@ void AdaptationPage::buildStepButtons(int step, QWidget *sheet)
     next->setObjectName(QLatin1String(row.next));
     next->setGeometry(NextBox);
     next->setEnabled(row.nextEnabledAtFirst);
-    pagestyle::setPointSize(*next, 12);
+    setPointSize(*next, 12);
     connect(next, &QPushButton::clicked, this, [this, step] { emit nextClicked(step); });
     nextButtons_[step - 1] = next;
     if (!row.back)
@@ -152,7 +153,7 @@ void AdaptationPage::buildStepButtons(int step, QWidget *sheet)
     auto *back = new QPushButton(QString::fromUtf8(row.backCaption), sheet);
     back->setObjectName(QLatin1String(row.back));
     back->setGeometry(BackBox);
-    pagestyle::setPointSize(*back, 12);
+    setPointSize(*back, 12);
     connect(back, &QPushButton::clicked, this, [this, step] { emit backClicked(step); });
 }
 
@@ -175,7 +176,7 @@ void AdaptationPage::buildTemperatureStep(QWidget *sheet)
                          QStringLiteral("4 cylindry"), QStringLiteral("5 cylindry"), QStringLiteral("6 cylindry"),
                          QStringLiteral("8 cylindry")});
     ComboTerm->setGeometry(12, 150, 300, 32);
-    pagestyle::setPointSize(*ComboTerm, 12);
+    setPointSize(*ComboTerm, 12);
 
     WlCzujtTempCheckAd = new QCheckBox(sheet);
     WlCzujtTempCheckAd->setObjectName(QStringLiteral("WlCzujtTempCheckAd"));

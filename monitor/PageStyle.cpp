@@ -1,5 +1,7 @@
 #include "PageStyle.h"
 
+#include "WidgetFont.h"
+
 #include <QLabel>
 
 namespace qx::pagestyle {
@@ -21,13 +23,6 @@ void setTextColour(QWidget &widget, const QColor &colour)
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, colour);
     widget.setPalette(palette);
-}
-
-void setPointSize(QWidget &widget, int points)
-{
-    QFont font = widget.font();
-    font.setPointSize(points);
-    widget.setFont(font);
 }
 
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,

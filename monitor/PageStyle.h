@@ -28,7 +28,6 @@ inline const QColor gasGreen{0x00, 0x80, 0x00};
 inline const QColor traceBackground{0xff, 0xff, 0xca};
 inline const QColor gridColour{0xc0, 0xc0, 0xc0};
 
-void setPointSize(QWidget &widget, int points);
 void setTextColour(QWidget &widget, const QColor &colour);
 
 // A label with its object name, design box, font size in points and look.

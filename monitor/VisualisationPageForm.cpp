@@ -6,6 +6,7 @@
 #include "VisualisationPageForm.h"
 
 #include "PageStyle.h"
+#include "WidgetFont.h"
 #include "presets.h"
 #include "tab180meter.h"
 #include "tab270meter.h"

@@ -5,6 +5,7 @@
 #include "ParametersPage.h"
 #include "ParametersPageForm.h"
 #include "Rounding.h"
+#include "WidgetFont.h"
 #include "presets.h"
 #include "tledmeter.h"
 
@@ -68,14 +69,6 @@ constexpr int PageBottom = 483;
 constexpr int LedMeterWidth = 150;
 constexpr int LedMeterGap = 4;
 
-void setPointSize(QWidget *widget, int pointSize, bool bold = false)
-{
-    QFont font = widget->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
 template <class T, class... Args>
 T *createNamed(ParametersPage *page, const PageMember<T> &named, QWidget *parent, Args &&...args)
 {
@@ -89,7 +82,7 @@ QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidg
                     int pointSize)
 {
     auto *label = createNamed(page, named, parent, QString::fromUtf8(text));
-    setPointSize(label, pointSize);
+    setPointSize(*label, pointSize);
     return label;
 }
 
@@ -131,7 +124,7 @@ QLineEdit *createField(ParametersPage *page, const PageMember<QLineEdit> &named,
     auto *field = createNamed(page, named, group, QStringLiteral("0"));
     field->setGeometry(box);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setPointSize(field, FieldPt);
+    setPointSize(*field, FieldPt);
     return field;
 }
 
@@ -143,7 +136,7 @@ int createControls(ParametersPage *page, const PageRow &row, QWidget *group, int
     case PageRowKind::List: {
         QComboBox *list = createNamed(page, row.list, group);
         list->addItems(row.entries);
-        setPointSize(list, row.listPointSize);
+        setPointSize(*list, row.listPointSize);
         list->setGeometry(ControlRight - ListWidth, top, ListWidth, height);
         return ControlRight - ListWidth;
     }
@@ -230,7 +223,7 @@ void ParametersPage::buildCommands()
     };
     for (int i = 0; i < int(std::size(commands)); ++i) {
         QPushButton *button = createNamed(this, commands[i].button, this, QString::fromUtf8(commands[i].text));
-        setPointSize(button, CommandPt);
+        setPointSize(*button, CommandPt);
         button->setGeometry(cell(i));
     }
     connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
@@ -253,7 +246,7 @@ void ParametersPage::buildCommentLineAndStrip()
     const int stripTop = panelTop - StripCaptionHeight;
     info = new FittingLabel(this);
     info->setObjectName(QStringLiteral("info"));
-    setPointSize(info, InfoPt, true);
+    setPointSize(*info, InfoPt, true);
     QPalette red = info->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     info->setPalette(red);
@@ -281,7 +274,7 @@ void ParametersPage::buildCommentLineAndStrip()
             ->setGeometry(x, stripTop, r.width, StripCaptionHeight);
         QLabel *panel = createNamed(this, r.value, this);
         panel->setGeometry(x, panelTop, r.width, StripPanelHeight);
-        setPointSize(panel, StripPanelPt, true);
+        setPointSize(*panel, StripPanelPt, true);
         panel->setAlignment(Qt::AlignCenter);
         x += r.width + gap;
         if (panel == ZmiennaLambda) {

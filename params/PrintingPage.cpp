@@ -1,6 +1,7 @@
 #include "PrintingPage.h"
 
 #include "FittingLabel.h"
+#include "WidgetFont.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -51,19 +52,11 @@ QString rowName(const char *prefix, int row, const char *suffix = "")
     return QLatin1String(prefix) + QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0')) + QLatin1String(suffix);
 }
 
-void setPointSize(QWidget *widget, int pointSize, bool bold = false)
-{
-    QFont font = widget->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
 FittingLabel *rowLabel(QWidget *group, const QString &name, const QString &text, int pointSize, const QRect &box)
 {
     auto *label = new FittingLabel(text, group);
     label->setObjectName(name);
-    setPointSize(label, pointSize);
+    setPointSize(*label, pointSize);
     label->setGeometry(box);
     return label;
 }
@@ -76,12 +69,12 @@ PrintingPage::PrintingPage(QWidget *parent) : QWidget(parent)
 
     LabelPS = new FittingLabel(QStringLiteral("Parametry systemu:"), this);
     LabelPS->setObjectName(QStringLiteral("LabelPS"));
-    setPointSize(LabelPS, HeadingPt, true);
+    setPointSize(*LabelPS, HeadingPt, true);
     LabelPS->setGeometry(Margin, TopBandTop, PageWidth - 2 * Margin - ButtonWidth - GroupGap, TopBandHeight);
 
     DrukujButt = new QPushButton(QStringLiteral("Drukuj"), this);
     DrukujButt->setObjectName(QStringLiteral("DrukujButt"));
-    setPointSize(DrukujButt, ButtonPt);
+    setPointSize(*DrukujButt, ButtonPt);
     DrukujButt->setGeometry(PageWidth - Margin - ButtonWidth, TopBandTop, ButtonWidth, TopBandHeight);
     connect(DrukujButt, &QPushButton::clicked, this, &PrintingPage::DrukujButtClick);
 
