@@ -30,6 +30,18 @@ void setSpeed(TAb270Meter *meter, QLabel *panel, const std::optional<SpeedReadin
     panel->setText(QString::number(speed->shown));
 }
 
+// A probe bar's range, 0 … top read and shown alike; its face is drawn anew
+// only when the range changes.
+void setBarTop(TAbHBar &bar, int top)
+{
+    SignalSettings signal = bar.signalSettings();
+    if (signal.digitalTo == top)
+        return;
+    signal.digitalTo = top;
+    signal.valueTo = float(top);
+    bar.setSignalSettings(signal);
+}
+
 } // namespace
 
 int AdaptationPage::currentStep() const
@@ -124,12 +136,7 @@ void AdaptationPage::showProbe(const ProbeStepView &view)
     setSpeed(ObrSondy, Adapt4PanelObr, view.speed);
     miernik->setDigit(view.progress);
     const ProbeScale scale = probeScale(view.wideScale);
-    SignalSettings signal = lambdabar->signalSettings();
-    if (signal.digitalTo != scale.top) {
-        signal.digitalTo = scale.top;
-        signal.valueTo = scale.top;
-        lambdabar->setSignalSettings(signal);
-    }
+    setBarTop(*lambdabar, scale.top);
     Ad4LabelV->setText(scale.endLabel);
     if (view.reading)
         lambdabar->setDigit(*view.reading);
@@ -187,12 +194,7 @@ void AdaptationPage::hideChangeoverLabel()
 
 void AdaptationPage::showReducer(const ReducerView &view)
 {
-    SignalSettings signal = LambdabarRR->signalSettings();
-    if (signal.digitalTo != view.barTop) {
-        signal.digitalTo = view.barTop;
-        signal.valueTo = float(view.barTop);
-        LambdabarRR->setSignalSettings(signal);
-    }
+    setBarTop(*LambdabarRR, view.barTop);
     LambdabarRR->setDigit(view.reading);
     LedRR->setChecked(view.rich);
     setNextEnabled(7, view.rich);

@@ -79,6 +79,16 @@ QLabel *speedPanel(QWidget *sheet, const char *name, const QString &text)
     return pagestyle::makeText(sheet, name, text, SpeedPanelBox, 20, Look::Readout, Qt::AlignCenter);
 }
 
+// A horizontal bar set up by one of the instrument presets.
+TAbHBar *hbar(QWidget *sheet, const char *name, void (*preset)(TAbHBar &), QRect box)
+{
+    auto *bar = new TAbHBar(sheet);
+    bar->setObjectName(QLatin1String(name));
+    preset(*bar);
+    bar->setGeometry(box);
+    return bar;
+}
+
 TAbLED *stepLed(QWidget *sheet, const char *name, QRect box)
 {
     auto *led = new TAbLED(sheet);
@@ -210,19 +220,13 @@ void AdaptationPage::buildProbeStep(QWidget *sheet)
     ObrSondy = speedMeter(sheet, "ObrSondy");
     Adapt4PanelObr = speedPanel(sheet, "Adapt4PanelObr", QStringLiteral("......."));
 
-    miernik = new TAbHBar(sheet);
-    miernik->setObjectName(QStringLiteral("miernik"));
-    Presets::percentBar(*miernik);
-    miernik->setGeometry(12, 60, 420, 44);
+    miernik = hbar(sheet, "miernik", Presets::percentBar, {12, 60, 420, 44});
     LED1 = stepLed(sheet, "LED1", {12, 112, 36, 36});
     Label87 = pagestyle::makeText(sheet, "Label87", QStringLiteral("Sonda skalibrowana."), {60, 112, 300, 36}, 12,
                                   Look::Note);
     Label87->hide();
 
-    lambdabar = new TAbHBar(sheet);
-    lambdabar->setObjectName(QStringLiteral("lambdabar"));
-    Presets::lambdaBar(*lambdabar);
-    lambdabar->setGeometry(12, 154, 420, 44);
+    lambdabar = hbar(sheet, "lambdabar", Presets::lambdaBar, {12, 154, 420, 44});
     pagestyle::makeText(sheet, "Label65", QStringLiteral("0 V"), {12, 198, 60, 20}, 10, Look::Note);
     Ad4LabelV = pagestyle::makeText(sheet, "Ad4LabelV", QStringLiteral("1 V"), {372, 198, 60, 20}, 10, Look::Note,
                                     Qt::AlignRight | Qt::AlignVCenter);
@@ -329,10 +333,7 @@ void AdaptationPage::buildReducerStep(QWidget *sheet)
     auto *picture = new AdaptationPicture(AdaptationPicture::Drawing::Reducer, sheet);
     picture->setObjectName(QStringLiteral("Image6"));
     picture->setGeometry(486, 20, 250, 250);
-    LambdabarRR = new TAbHBar(sheet);
-    LambdabarRR->setObjectName(QStringLiteral("LambdabarRR"));
-    Presets::lambdaBar(*LambdabarRR);
-    LambdabarRR->setGeometry(12, 120, 420, 44);
+    LambdabarRR = hbar(sheet, "LambdabarRR", Presets::lambdaBar, {12, 120, 420, 44});
     pagestyle::makeText(sheet, "Label68", QStringLiteral("Uboga"), {12, 166, 120, 22}, 10, Look::Note);
     pagestyle::makeText(sheet, "Label69", QStringLiteral("Bogata"), {312, 166, 120, 22}, 10, Look::Note,
                         Qt::AlignRight | Qt::AlignVCenter);
@@ -351,10 +352,7 @@ void AdaptationPage::buildStepperStep(QWidget *sheet)
     ObrMinMax = speedMeter(sheet, "ObrMinMax");
     PanelObrMinMax = speedPanel(sheet, "PanelObrMinMax", QStringLiteral("......."));
 
-    LambdaBarObr2 = new TAbHBar(sheet);
-    LambdaBarObr2->setObjectName(QStringLiteral("LambdaBarObr2"));
-    Presets::percentBar(*LambdaBarObr2);
-    LambdaBarObr2->setGeometry(12, 76, 420, 40);
+    LambdaBarObr2 = hbar(sheet, "LambdaBarObr2", Presets::percentBar, {12, 76, 420, 40});
     LedMin = stepLed(sheet, "LedMin", {12, 122, 32, 32});
     pagestyle::makeText(sheet, "Label78", QStringLiteral("Min"), {48, 122, 60, 32}, 11, Look::Note);
     LedMax = stepLed(sheet, "LedMax", {120, 122, 32, 32});
@@ -363,10 +361,7 @@ void AdaptationPage::buildStepperStep(QWidget *sheet)
                                            {226, 122, 260, 32}, 12, Look::Heading);
     KomunikatKoncowy->hide();
 
-    LambdaBarObr1 = new TAbHBar(sheet);
-    LambdaBarObr1->setObjectName(QStringLiteral("LambdaBarObr1"));
-    Presets::stepperBar(*LambdaBarObr1);
-    LambdaBarObr1->setGeometry(12, 162, 420, 44);
+    LambdaBarObr1 = hbar(sheet, "LambdaBarObr1", Presets::stepperBar, {12, 162, 420, 44});
 
     PanelMin = readingRow(sheet, "Label72", QStringLiteral("Min"), "PanelMin", nullptr, 216);
     PanelMax = readingRow(sheet, "Label73", QStringLiteral("Max"), "PanelMax", nullptr, 250);

@@ -42,4 +42,17 @@ struct AdaptationState
     QVector<int> LeanDurations;
 };
 
+// What an adaptation set carries while steps 6 and 8 measure: the stepper
+// window, the measuring lambda times, and a TPS threshold the throttle never
+// crosses, so the stepper keeps one speed.
+inline void setMeasuringSet(AdaptationState &state, int stepperMin, int stepperMax, int stepperStart)
+{
+    state.StepperMin = stepperMin;
+    state.StepperMax = stepperMax;
+    state.StepperStart = stepperStart;
+    state.LambdaTimeRich = MeasuringLambdaTimeMs;
+    state.LambdaTimeLean = MeasuringLambdaTimeMs;
+    state.TpsThresholdToWrite = state.TpsParked;
+}
+
 } // namespace qx

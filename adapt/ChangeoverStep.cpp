@@ -12,13 +12,7 @@ ChangeoverStep::ChangeoverStep(AdaptationState &state, LiveAverage &average)
 
 const ChangeoverView &ChangeoverStep::start()
 {
-    state_.StepperMin = HeldMin;
-    state_.StepperMax = HeldMax;
-    state_.StepperStart = HeldStart;
-    state_.LambdaTimeRich = MeasuringLambdaTimeMs;
-    state_.LambdaTimeLean = MeasuringLambdaTimeMs;
-    // A threshold the throttle never crosses keeps the stepper at one speed.
-    state_.TpsThresholdToWrite = state_.TpsParked;
+    setMeasuringSet(state_, HeldMin, HeldMax, HeldStart);
     view_.changedOver = false;
     return view_;
 }

@@ -75,12 +75,7 @@ StepperCalibration::StepperCalibration(AdaptationState &state, LiveAverage &aver
 
 const StepperView &StepperCalibration::start()
 {
-    state_.StepperMin = FreeMin;
-    state_.StepperMax = FreeMax;
-    state_.StepperStart = FreeStart;
-    state_.LambdaTimeRich = MeasuringLambdaTimeMs;
-    state_.LambdaTimeLean = MeasuringLambdaTimeMs;
-    state_.TpsThresholdToWrite = state_.TpsParked;
+    setMeasuringSet(state_, FreeMin, FreeMax, FreeStart);
     state_.StepProgress = 0;
     state_.RichTicks = state_.LeanTicks = 0;
     state_.RichCount = state_.LeanCount = 0;
