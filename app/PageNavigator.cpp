@@ -203,9 +203,11 @@ void PageNavigator::enterParametersPage()
     host_.setPrintingTabVisible(true);
     parametersInSync_ = false;
     host_.setPageShown(Page::Parameters, false);
-    const bool read = readIntoPage();
+    const bool read = readParameters();
     ApplyTemperatureOptions();
-    if (!read)
+    if (read)
+        showReadParameters();
+    else
         host_.followParametersPage();
     host_.applyProbeVariant(Page::Parameters);
     ApplyTemperatureOptions();
@@ -253,8 +255,7 @@ void PageNavigator::finishAdaptation()
     const bool read = readParameters();
     ApplyTemperatureOptions();
     if (read) {
-        host_.ShowParameters();
-        parametersPageFilled_ = true;
+        showReadParameters();
         // The adaptation may have changed the probe range.
         host_.applyProbeVariant(Page::Parameters);
     }
@@ -313,14 +314,18 @@ bool PageNavigator::readParameters()
     return facts.has_value();
 }
 
+void PageNavigator::showReadParameters()
+{
+    host_.ShowParameters();
+    parametersPageFilled_ = true;
+}
+
 bool PageNavigator::readIntoPage()
 {
     // A block that did not arrive leaves the page's texts as they were.
     const bool read = readParameters();
-    if (read) {
-        host_.ShowParameters();
-        parametersPageFilled_ = true;
-    }
+    if (read)
+        showReadParameters();
     return read;
 }
 

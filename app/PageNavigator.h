@@ -158,6 +158,8 @@ private:
     // Reads the parameters and applies what the block tells; false when no
     // block arrived and everything stayed as it was.
     bool readParameters();
+    // The parameters a read brought, on the Parameters page.
+    void showReadParameters();
 
     void showAutodetectStep(const AutodetectStep &step);
 
