@@ -55,11 +55,6 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
         QTest::keyClick(focus, Qt::Key(key));
     }
-    // Waits until the program has sent at least count bytes since the clear.
-    void waitForSent(int count)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000);
-    }
     void waitTicks(QTimer *timer, int ticks)
     {
         QSignalSpy spy(timer, &QTimer::timeout);

@@ -53,8 +53,6 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
         QTest::keyClick(focus, Qt::Key(key));
     }
-    void waitForSent(int count) { QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000); }
-
     // Steps 1 to 3 on scripted frames: warm, idle TPS 20 then 90 at 3200 rpm,
     // the probe between 10 and 45 at 2000 rpm; Enter moves on each time.
     [[nodiscard]] bool throughProbeStep()

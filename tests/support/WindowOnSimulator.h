@@ -72,6 +72,8 @@ protected:
         return wire::fromProgram(sim.wireLog());
     }
     QByteArray sent() const { return wire::bytes(sentEvents()); }
+    // Waits until the program has sent at least count bytes since the clear.
+    void waitForSent(int count) { QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000); }
 
     TestSettings settings;
     TestController sim;
