@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace qx {
@@ -24,6 +25,71 @@ QAction *hiddenCommand(QMainWindow *window, const char *name, const QString &cap
     auto *action = command(window, name, caption, shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     return action;
+}
+
+// A menu of radio items: ticking one unticks the others.
+QAction *radioItem(QMenu *menu, QActionGroup *group, const char *name, const QString &caption,
+                   const QKeySequence &shortcut = {})
+{
+    QAction *item = command(menu, name, caption, shortcut);
+    item->setCheckable(true);
+    group->addAction(item);
+    return item;
+}
+
+QActionGroup *radioGroup(QMenu *menu)
+{
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    return group;
+}
+
+QMenu *namedMenu(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, parent);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void buildAppearanceMenu(QMenuBar *bar, MainMenu &m)
+{
+    m.Wyglad = namedMenu(bar, "Wyglad", QStringLiteral("Wyglad"));
+    bar->addMenu(m.Wyglad);
+
+    m.Czcionka = namedMenu(m.Wyglad, "Czcionka", QStringLiteral("Rozdzielczość"));
+    m.Wyglad->addMenu(m.Czcionka);
+    QActionGroup *profiles = radioGroup(m.Czcionka);
+    m.CzcionkaMala = radioItem(m.Czcionka, profiles, "CzcionkaMala", QStringLiteral("640x480"));
+    m.CzcionkaSrednia = radioItem(m.Czcionka, profiles, "CzcionkaSrednia", QStringLiteral("720x576"));
+    m.CzcionkaDuza = radioItem(m.Czcionka, profiles, "CzcionkaDuza", QStringLiteral("800x600"));
+    m.N1024 = radioItem(m.Czcionka, profiles, "N1024", QStringLiteral("1024x768"));
+    m.N1152 = radioItem(m.Czcionka, profiles, "N1152", QStringLiteral("1152x864"));
+    m.N1280 = radioItem(m.Czcionka, profiles, "N1280", QStringLiteral("1280x1024"));
+    m.Czcionka->addSeparator();
+    m.PamOstRozdz = command(m.Czcionka, "PamOstRozdz", QStringLiteral("pamietaj ost rozdzielczosc"));
+    m.PamOstRozdz->setCheckable(true);
+
+    m.Skorka = namedMenu(m.Wyglad, "Skorka", QStringLiteral("Skorka"));
+    m.Wyglad->addMenu(m.Skorka);
+    QActionGroup *skins = radioGroup(m.Skorka);
+    m.skorkaKol = radioItem(m.Skorka, skins, "skorkaKol", QStringLiteral("skorka kolor"), Qt::CTRL | Qt::Key_F1);
+    m.skorkaZwy = radioItem(m.Skorka, skins, "skorkaZwy", QStringLiteral("skorka zwykla"), Qt::CTRL | Qt::Key_F2);
+    m.SkorkaSil = radioItem(m.Skorka, skins, "SkorkaSil", QStringLiteral("skorka srebrna"), Qt::CTRL | Qt::Key_F3);
+    m.SkorkaBez = radioItem(m.Skorka, skins, "SkorkaBez", QStringLiteral("skorka bezbarwna"), Qt::CTRL | Qt::Key_F4);
+    m.skorkaZwy->setChecked(true);
+}
+
+void buildLanguageMenu(QMenuBar *bar, MainMenu &m)
+{
+    m.Jezyki = namedMenu(bar, "Jezyki", QStringLiteral("Język"));
+    bar->addMenu(m.Jezyki);
+    QActionGroup *languages = radioGroup(m.Jezyki);
+    m.JPolski = radioItem(m.Jezyki, languages, "JPolski", QStringLiteral("polski"));
+    m.JAngielski = radioItem(m.Jezyki, languages, "JAngielski", QStringLiteral("angielski"));
+    m.JRosyjski = radioItem(m.Jezyki, languages, "JRosyjski", QStringLiteral("rosyjski"));
+    m.JCzeski = radioItem(m.Jezyki, languages, "JCzeski", QStringLiteral("czeski"));
+    m.JWloski = radioItem(m.Jezyki, languages, "JWloski", QStringLiteral("wloski"));
+    m.JPolski->setChecked(true);
 }
 
 } // namespace
@@ -50,16 +116,12 @@ MainMenu buildMainMenu(QMainWindow *window)
     m.wersjasterownika1 = hiddenCommand(window, "wersjasterownika1", QStringLiteral("wersja sterownika"),
                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
 
-    m.PortGroup = bar->addMenu(QStringLiteral("Port"));
-    m.PortGroup->setObjectName(QStringLiteral("PortGroup"));
-    auto *ports = new QActionGroup(m.PortGroup);
-    ports->setExclusive(true);
+    m.PortGroup = namedMenu(bar, "PortGroup", QStringLiteral("Port"));
+    bar->addMenu(m.PortGroup);
+    QActionGroup *ports = radioGroup(m.PortGroup);
     for (int n = 1; n <= 8; ++n) {
-        QAction *item = command(m.PortGroup, "", QStringLiteral("COM%1").arg(n));
-        item->setObjectName(QStringLiteral("PCOM%1").arg(n));
-        item->setCheckable(true);
-        ports->addAction(item);
-        m.PCOM[n - 1] = item;
+        m.PCOM[n - 1] = radioItem(m.PortGroup, ports, "", QStringLiteral("COM%1").arg(n));
+        m.PCOM[n - 1]->setObjectName(QStringLiteral("PCOM%1").arg(n));
     }
     m.PCOM[0]->setChecked(true);
     m.PortGroup->addSeparator();
@@ -67,6 +129,8 @@ MainMenu buildMainMenu(QMainWindow *window)
 
     m.DefaultOption = bar->addAction(QStringLiteral("Domyślne ustawienia"));
     m.DefaultOption->setObjectName(QStringLiteral("DefaultOption"));
+    buildAppearanceMenu(bar, m);
+    buildLanguageMenu(bar, m);
     return m;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -28,6 +30,41 @@ struct MainMenu
 
     // A command of the menu bar itself: the program's own default settings.
     QAction *DefaultOption;
+
+    // Appearance: the resolution profiles, whether the last one is kept for
+    // the next start, and the skins.
+    QMenu *Wyglad;
+    QMenu *Czcionka;
+    QAction *CzcionkaMala;
+    QAction *CzcionkaSrednia;
+    QAction *CzcionkaDuza;
+    QAction *N1024;
+    QAction *N1152;
+    QAction *N1280;
+    QAction *PamOstRozdz;
+    QMenu *Skorka;
+    QAction *skorkaKol;
+    QAction *skorkaZwy;
+    QAction *SkorkaSil;
+    QAction *SkorkaBez;
+
+    // The five languages, captioned by the language texts.
+    QMenu *Jezyki;
+    QAction *JPolski;
+    QAction *JAngielski;
+    QAction *JRosyjski;
+    QAction *JCzeski;
+    QAction *JWloski;
+
+    // The six profiles in menu order, 640 first.
+    std::array<QAction *, 6> resolutionItems() const
+    {
+        return {CzcionkaMala, CzcionkaSrednia, CzcionkaDuza, N1024, N1152, N1280};
+    }
+    // The skins in skinChoices() order.
+    std::array<QAction *, 4> skinItems() const { return {skorkaZwy, skorkaKol, SkorkaSil, SkorkaBez}; }
+    // The languages in languageChoices() order.
+    std::array<QAction *, 5> languageItems() const { return {JPolski, JAngielski, JCzeski, JWloski, JRosyjski}; }
 };
 
 // Builds MainMenu1 on the window's menu bar.
