@@ -94,6 +94,14 @@ public:
     // Whether the comment line shows help texts.
     bool commentsOn() const { return commentsOn_; }
 
+    // Lays the page out for one size class (8, 12, 16 or 21): captions, fields,
+    // groups, commands and the comments box, for a page of the given width.
+    void LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width);
+    // Bold or regular parameter captions.
+    void SetCaptionsBold(bool on);
+    // The controls LayoutParameterPage places and sizes; profiles leave them alone.
+    static const QStringList &flowedControls();
+
 signals:
     // The fitter pressed "Zapisz parametry", "Reset parametrów" or the read button.
     void ZapButPicClicked();

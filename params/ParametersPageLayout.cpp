@@ -303,3 +303,17 @@ void ParametersPage::buildCommentLineAndStrip()
 }
 
 } // namespace qx
+
+namespace qx {
+
+void ParametersPage::LayoutParameterPage(int, int, int, int) {}
+
+void ParametersPage::SetCaptionsBold(bool) {}
+
+const QStringList &ParametersPage::flowedControls()
+{
+    static const QStringList none;
+    return none;
+}
+
+} // namespace qx

@@ -152,3 +152,15 @@ bool PrintingPage::PrintParameters()
 }
 
 } // namespace qx
+
+namespace qx {
+
+void PrintingPage::LayoutPrintout(int, int) {}
+
+const QStringList &PrintingPage::flowedControls()
+{
+    static const QStringList none;
+    return none;
+}
+
+} // namespace qx

@@ -39,6 +39,12 @@ public:
     // Prints the page's labels; false when cancelled or failed.
     bool PrintParameters();
 
+    // The rows in the Parameters page's size class: captions and values at
+    // its fonts and row pitch, values at edit column + 25.
+    void LayoutPrintout(int sizeClass, int editColumn);
+    // The controls LayoutPrintout places and sizes; profiles leave them alone.
+    static const QStringList &flowedControls();
+
 private:
     static bool isRow(int row) { return row >= 1 && row <= SheetRows; }
 
