@@ -190,6 +190,10 @@ void TForm1::connectMenu()
     for (int n = 1; n <= 8; ++n)
         connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
     connect(menu_.AutodetekcjaMenu, &QAction::triggered, this, &TForm1::AutodetekcjaMenuClick);
+    connect(menu_.skorkaZwy, &QAction::triggered, this, &TForm1::skorkaZwyClick);
+    connect(menu_.skorkaKol, &QAction::triggered, this, &TForm1::skorkaKolClick);
+    connect(menu_.SkorkaSil, &QAction::triggered, this, &TForm1::SkorkaSilClick);
+    connect(menu_.SkorkaBez, &QAction::triggered, this, &TForm1::SkorkaBezClick);
     connect(menu_.wersjasterownika1, &QAction::triggered, this, &TForm1::wersjasterownika1Click);
     connect(ObrotyTab, &RpmPage::OdczytUkladuButtClicked, this, &TForm1::OdczytUkladuButtClick);
     connect(menu_.PortGroup, &QMenu::aboutToShow, this, &TForm1::describePorts);
@@ -210,7 +214,6 @@ void TForm1::FormCreate()
 
 void TForm1::resetProgramState()
 {
-    customColour_ = QColor(0xEE, 0xEE, 0xEE);
     navigator_.setSaveByEnter(false);
     liveAverage_.reset();
     channel_.resetEmptyReadCount();
@@ -245,6 +248,12 @@ void TForm1::centreOnScreen()
         move(int(roundHalfEven(screen->geometry().width() * 0.5)) - int(roundHalfEven(width() * 0.5)),
              int(roundHalfEven(screen->geometry().height() * 0.5)) - int(roundHalfEven(height() * 0.5)));
     }
+}
+
+void TForm1::LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width)
+{
+    ParametryTab->LayoutParameterPage(sizeClass, editColumn, groupWidth, width);
+    DrukowanieTab->LayoutPrintout(sizeClass, editColumn);
 }
 
 void TForm1::FormActivate()

@@ -13,6 +13,7 @@
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
 #include "SerialChannel.h"
+#include "Skin.h"
 
 #include <QMainWindow>
 
@@ -166,17 +167,22 @@ private:
     void applyTemperatureOptions(bool supported);
     QString versionCaption(int version) const;
 
-    // Persisted preferences: the built-in defaults stay until these read and
-    // write the per-user store.
-    void ReadAppSettings() {}
-    void WriteAppSettings() {}
+    // The preferences kept between runs, and the skins they name.
+    void ReadAppSettings();
+    void WriteAppSettings();
+    void setPortChoice(int number);
+    void loadSkinItem(std::size_t skin);
+    void skorkaZwyClick();
+    void skorkaKolClick();
+    void SkorkaSilClick();
+    void SkorkaBezClick();
     // Language files replace the built-in texts once they can be read.
     void CheckLanguageFiles() {}
     void LoadLanguageFile(const QString &) {}
-    // The window keeps its design layout and colours until profiles and
-    // skins can be chosen.
+    // The window keeps its design layout until profiles can be chosen.
     void ApplyResolution(int) {}
-    void skorkaZwyClick() {}
+    // The Parameters page and the printout laid out in one size class.
+    void LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width);
 
     LanguageTable texts_;
     SerialChannel channel_;
@@ -195,7 +201,8 @@ private:
     MainMenu menu_;
     QLabel *statusPanels_[2];
 
-    QColor customColour_;
+    WindowSkin skin_{*this};
+    std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
 };

@@ -267,6 +267,16 @@ bool ParametersPage::temperatureSensorOn() const
     return CheckBox22_2->isChecked();
 }
 
+bool ParametersPage::commentsOff() const
+{
+    return WylaczkomentarzeCheck->isChecked();
+}
+
+void ParametersPage::setCommentsOff(bool off)
+{
+    WylaczkomentarzeCheck->setChecked(off);
+}
+
 void ParametersPage::WylaczkomentarzeCheckClick()
 {
     commentsOn_ = !WylaczkomentarzeCheck->isChecked();

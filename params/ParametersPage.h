@@ -93,6 +93,9 @@ public:
 
     // Whether the comment line shows help texts.
     bool commentsOn() const { return commentsOn_; }
+    // The tick of "Wylacz komentarze", as the settings keep it.
+    bool commentsOff() const;
+    void setCommentsOff(bool off);
 
     // Lays the page out for one size class (8, 12, 16 or 21): captions, fields,
     // groups, commands and the comments box, for a page of the given width.
