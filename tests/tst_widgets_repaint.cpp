@@ -95,6 +95,14 @@ void TestWidgetsRepaint::repaintsOnlyOnChange_data()
                                                         << writes("Position", 45) << 0;
     QTest::newRow("LED bar, Position into the next segment") << make<TLEDMeter>() << writes("Position", 44)
                                                              << writes("Position", 46) << 1;
+    QTest::newRow("270 meter, same ScaleColor twice") << make<TAb270Meter>() << writes("ScaleColor", QColor(Qt::red))
+                                                      << writes("ScaleColor", QColor(Qt::red)) << 0;
+    QTest::newRow("180 meter, another ScaleColor") << make<TAb180Meter>() << writes("ScaleColor", QColor(Qt::red))
+                                                   << writes("ScaleColor", QColor(Qt::blue)) << 1;
+    QTest::newRow("180 meter, same UnitColor twice") << make<TAb180Meter>() << writes("UnitColor", QColor(Qt::red))
+                                                     << writes("UnitColor", QColor(Qt::red)) << 0;
+    QTest::newRow("270 meter, another UnitColor") << make<TAb270Meter>() << writes("UnitColor", QColor(Qt::red))
+                                                  << writes("UnitColor", QColor(Qt::blue)) << 1;
     QTest::newRow("gauge, same Progress twice") << make<TGauge>() << writes("Progress", 40)
                                                 << writes("Progress", 40) << 0;
     QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)

@@ -2,6 +2,7 @@
 
 #include "paintkit.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
@@ -23,6 +24,33 @@ TAbRoundMeter::TAbRoundMeter(QWidget *parent, qreal startAngle, qreal sweep)
     , m_start(startAngle)
     , m_sweep(sweep)
 {
+    QPalette light = palette();
+    light.setColor(QPalette::WindowText, faceText);
+    setPalette(light);
+}
+
+void TAbRoundMeter::setUnitColor(const QColor &color)
+{
+    if (color == m_unitColor)
+        return;
+    m_unitColor = color;
+    update();
+}
+
+void TAbRoundMeter::setScaleColor(const QColor &color)
+{
+    if (color == scaleColor())
+        return;
+    ScaleSettings scale = scaleSettings();
+    scale.scaleColor = color;
+    setScaleSettings(scale);
+}
+
+void TAbRoundMeter::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        invalidateFace();
+    TAbAnalog::changeEvent(event);
 }
 
 QPointF TAbRoundMeter::pointAt(qreal angle, qreal radius) const
@@ -51,7 +79,7 @@ void TAbRoundMeter::paintFace(QPainter &p) const
     const SignalSettings &s = signalSettings();
     if (has(opName1) && !s.name1.isEmpty()) {
         p.setFont(sizedFont(*this, m_face * 0.13, QFont::DemiBold));
-        p.setPen(faceText);
+        p.setPen(palette().color(QPalette::WindowText));
         drawTextAt(p, m_frame.pivot + QPointF(0, m_frame.name1Y * m_face), Qt::AlignCenter, s.name1);
     }
     if (has(opName2) && !s.name2.isEmpty()) {
@@ -127,7 +155,7 @@ void TAbRoundMeter::paintReadout(QPainter &p) const
     drawTextAt(p, QPointF(left, middle), Qt::AlignLeft | Qt::AlignVCenter, number);
     if (!unit.isEmpty()) {
         p.setFont(unitFont);
-        p.setPen(faceDim);
+        p.setPen(m_unitColor);
         drawTextAt(p, QPointF(left + numberWidth + gap, middle), Qt::AlignLeft | Qt::AlignVCenter, unit);
     }
 }

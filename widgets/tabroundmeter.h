@@ -6,9 +6,21 @@
 
 // A round meter: a needle turning over a circular scale. The 270° and 180°
 // meters differ only in the shape of their case and where things sit on it.
+// The caption on the face is drawn in the palette's text colour, light on the
+// dark face until someone changes it; the unit after the reading and the
+// scale numbers have colours of their own.
 class TAbRoundMeter : public TAbAnalog
 {
     Q_OBJECT
+    Q_PROPERTY(QColor UnitColor READ unitColor WRITE setUnitColor)
+    Q_PROPERTY(QColor ScaleColor READ scaleColor WRITE setScaleColor)
+
+public:
+    QColor unitColor() const { return m_unitColor; }
+    void setUnitColor(const QColor &color);
+    QColor scaleColor() const { return scaleSettings().scaleColor; }
+    void setScaleColor(const QColor &color);
+
 protected:
     // Where the scale starts (degrees, counter-clockwise from three o'clock)
     // and how far it runs clockwise.
@@ -29,6 +41,8 @@ protected:
 
     const Frame &placed() const { return m_frame; }
 
+    void changeEvent(QEvent *event) override;
+
 private:
     void arrange(QSizeF size) override;
     void paintFace(QPainter &p) const override;
@@ -48,5 +62,6 @@ private:
     Frame m_frame;
     qreal m_rim = 0;
     qreal m_face = 0; // radius of the face inside the rim
+    QColor m_unitColor = PaintKit::faceDim;
     QRectF m_readout;
 };

@@ -33,6 +33,8 @@ void TScope::setChannelEnabled(Channel channel, bool enabled)
 
 void TScope::setLineColor(Channel channel, const QColor &color)
 {
+    if (color == m_channels[channel].color)
+        return;
     m_channels[channel].color = color;
     update();
 }

@@ -24,6 +24,8 @@ class TScope : public QWidget
     Q_PROPERTY(bool Active READ isActive WRITE setActive)
     Q_PROPERTY(QColor GridColor READ gridColor WRITE setGridColor)
     Q_PROPERTY(QColor BackgroundColor READ backgroundColor WRITE setBackgroundColor)
+    // Channel d's line by name, so a skin can reach it like any other colour.
+    Q_PROPERTY(QColor Linecolor_d READ lineColorD WRITE setLineColorD)
 
 public:
     enum Channel { ChannelA, ChannelB, ChannelC, ChannelD };
@@ -37,6 +39,8 @@ public:
     void setPosition(Channel channel, int percent) { m_channels[channel].position = percent; }
     QColor lineColor(Channel channel) const { return m_channels[channel].color; }
     void setLineColor(Channel channel, const QColor &color);
+    QColor lineColorD() const { return lineColor(ChannelD); }
+    void setLineColorD(const QColor &color) { setLineColor(ChannelD, color); }
 
     int interval() const { return m_interval; }
     void setInterval(int milliseconds);
