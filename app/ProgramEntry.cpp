@@ -31,7 +31,8 @@ int runProgram(QApplication &app)
         form.reportNoInstanceGuard();
     TForm3 about(&form);
     splash.reset();
-    form.showMaximized();
+    // Zoomed or at its fixed size, as the resolution profile left it.
+    form.show();
     return app.exec();
 }
 
