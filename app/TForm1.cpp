@@ -225,6 +225,8 @@ void TForm1::setBuiltInTextsAndLayout()
     setPrintingTabVisible(false);
     parameters_.setAllZero();
     SetBuiltInTexts(texts_);
+    // Whether the profile is remembered is the settings' to say.
+    menu_.PamOstRozdz->setChecked(false);
     geometry_.CaptureGeometry(this);
     ObrotyTab->hide();
     WizualizacjaTab->setSampleInterval(5);
