@@ -11,7 +11,6 @@
 #include "PortIo.h"
 #include "PrintingPage.h"
 #include "PrintoutTexts.h"
-#include "Rounding.h"
 #include "RpmPage.h"
 #include "VisualisationPage.h"
 
@@ -20,7 +19,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -73,6 +71,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     connect(TimerMinMax2, &QTimer::timeout, this, [this] { adaptation_->TimerMinMaxTimer(); });
 
     connectMenu();
+    buildAppearance();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QWidget *w = now; w; w = w->parentWidget()) {
             if (w->parentWidget() && w->parentWidget()->parentWidget() == pagecontrol1) {
@@ -227,7 +226,7 @@ void TForm1::setBuiltInTextsAndLayout()
     SetBuiltInTexts(texts_);
     // Whether the profile is remembered is the settings' to say.
     menu_.PamOstRozdz->setChecked(false);
-    geometry_.CaptureGeometry(this);
+    CaptureGeometry();
     ObrotyTab->hide();
     WizualizacjaTab->setSampleInterval(5);
     helpFile_ = QStringLiteral("help/quorvantix_pl.hlp");
@@ -244,12 +243,11 @@ void TForm1::loadPreferencesAndLanguage()
     setStatusText(0, QString());
 }
 
+// A window that fills its screen is left where the window system put it.
 void TForm1::centreOnScreen()
 {
-    if (const QScreen *screen = this->screen()) {
-        move(int(roundHalfEven(screen->geometry().width() * 0.5)) - int(roundHalfEven(width() * 0.5)),
-             int(roundHalfEven(screen->geometry().height() * 0.5)) - int(roundHalfEven(height() * 0.5)));
-    }
+    if (!(windowState() & Qt::WindowMaximized))
+        move(centredOn(screenArea(), size(), CentreRounding::EachHalf));
 }
 
 void TForm1::LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width)
@@ -555,7 +553,7 @@ void TForm1::RefreshPrintoutTexts()
 void TForm1::applyProbeVariant(Page page)
 {
     if (page == Page::Visualisation)
-        livePolls_->applyProbeVariantToVisualisation(1.0);
+        livePolls_->applyProbeVariantToVisualisation(layoutScale_);
     else
         livePolls_->applyProbeVariantToParameters();
 }

@@ -12,10 +12,13 @@
 #include "PageNavigator.h"
 #include "ParameterExchange.h"
 #include "ParameterSet.h"
+#include "ResolutionProfiles.h"
 #include "SerialChannel.h"
 #include "Skin.h"
 
 #include <QMainWindow>
+
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -23,6 +26,7 @@ class QTimer;
 namespace qx {
 
 class AdaptationPage;
+class FittedBox;
 class KeyCommands;
 class PageControl;
 class ParameterEditor;
@@ -179,8 +183,6 @@ private:
     // Language files replace the built-in texts once they can be read.
     void CheckLanguageFiles() {}
     void LoadLanguageFile(const QString &) {}
-    // The window keeps its design layout until profiles can be chosen.
-    void ApplyResolution(int) {}
     // The Parameters page and the printout laid out in one size class.
     void LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width);
 
@@ -205,6 +207,43 @@ private:
     std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
+
+    // Appearance: the resolution profiles that fit the window and its pages
+    // to a screen (TForm1Appearance.cpp).
+public:
+    void CaptureGeometry();
+    // 0: the profile of the screen's width.
+    void ApplyResolution(int width);
+    void CzcionkaMalaClick();
+    void CzcionkaSredniaClick();
+    void CzcionkaDuzaClick();
+    void N1024Click();
+    void N1152Click();
+    void N1280Click();
+    void PamOstRozdzClick();
+    // The scale of the active profile: 1.0 at the design size.
+    double LayoutScale() const { return layoutScale_; }
+    // The screen profiles fit the window to: the window's own unless one is set.
+    void setScreenArea(std::optional<ScreenArea> screen) { screenOverride_ = screen; }
+    ScreenArea screenArea() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormResize();
+    void buildAppearance();
+    void largeProfileClick(int menuItem);
+    void fitWindow(const ResolutionProfile &profile, const ScreenArea &screen);
+    void showZoomButton(bool shown);
+    void rescalePages(const ResolutionProfile &profile);
+
+    double layoutScale_ = 1.0;
+    // The window fills a screen as wide as its profile.
+    bool zoomedProfile_ = false;
+    std::optional<ScreenArea> screenOverride_;
+    FittedBox *pagecontrol1Box_ = nullptr;
+    FittedBox *PageControl2Box_ = nullptr;
 };
 
 // The language file start-up loads for a language code; empty for none.

@@ -66,6 +66,14 @@ void TAbLED::setColorOff(const QColor &color)
     update();
 }
 
+void TAbLED::setLampHeight(int pixels)
+{
+    if (pixels == m_lampHeight)
+        return;
+    m_lampHeight = pixels;
+    update();
+}
+
 bool TAbLED::isLit() const
 {
     return m_checked && (!m_flashing || FlashClock::instance()->isOnPhase(m_frequency));
@@ -100,9 +108,10 @@ void TAbLED::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const qreal d = std::min(width(), height()) * 0.86;
+    const int lamp = m_lampHeight > 0 ? std::min(m_lampHeight, height()) : height();
+    const qreal d = std::min(width(), lamp) * 0.86;
     const QPointF centre = m_caption.isEmpty() ? QPointF(width() / 2.0, height() / 2.0)
-                                               : QPointF(height() / 2.0, height() / 2.0);
+                                               : QPointF(lamp / 2.0, height() / 2.0);
     const qreal r = d / 2;
     const QColor color = isLit() ? m_colorOn : m_colorOff;
 
@@ -131,6 +140,6 @@ void TAbLED::paintEvent(QPaintEvent *)
     if (!m_caption.isEmpty()) {
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));
-        PaintKit::drawTextAt(p, QPointF(height() + r * 0.2, height() / 2.0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+        PaintKit::drawTextAt(p, QPointF(lamp + r * 0.2, height() / 2.0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     }
 }

@@ -17,6 +17,7 @@ class TAbLED : public QWidget
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
     Q_PROPERTY(QColor ColorOn READ colorOn WRITE setColorOn)
     Q_PROPERTY(QColor ColorOff READ colorOff WRITE setColorOff)
+    Q_PROPERTY(int LampHeight READ lampHeight WRITE setLampHeight)
 
 public:
     explicit TAbLED(QWidget *parent = nullptr);
@@ -34,6 +35,9 @@ public:
     void setColorOn(const QColor &color);
     QColor colorOff() const { return m_colorOff; }
     void setColorOff(const QColor &color);
+    // How high the lamp is drawn, in pixels; 0 (the start) fills the height.
+    int lampHeight() const { return m_lampHeight; }
+    void setLampHeight(int pixels);
 
     // Whether the lamp shows ColorOn at this moment.
     bool isLit() const;
@@ -52,6 +56,7 @@ private:
     QColor m_colorOn = QColor(0x22, 0xdd, 0x44);
     QColor m_colorOff = QColor(0xe5, 0x25, 0x1f);
     FlashClock::Frequency m_frequency = FlashClock::ff1Hz;
+    int m_lampHeight = 0;
     bool m_checked = false;
     bool m_flashing = false;
     bool m_following = false;
