@@ -29,6 +29,7 @@ ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresh
     buildGroups();
     buildCommands();
     buildCommentLineAndStrip();
+    LayoutParameterPage(12, 236, 316, 800);
 
     // Boxes react to every change of their tick, by the user or by code, as
     // the read and the reset expect; the list only to the user's choice, so an

@@ -11,11 +11,14 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRect;
+class TAbGradient;
 class TLEDMeter;
 
 namespace qx {
 
 class ParameterSet;
+struct PageSizeClass;
 struct Param;
 
 // What one live frame shows in the Parameters page's strip.
@@ -97,10 +100,12 @@ public:
     bool commentsOff() const;
     void setCommentsOff(bool off);
 
-    // Lays the page out for one size class (8, 12, 16 or 21): captions, fields,
-    // groups, commands and the comments box, for a page of the given width.
+    // Lays the whole page out for one size class (8, 12, 16 or 21): captions,
+    // fields, groups, commands, the comments box, the comment line and the
+    // live strip, for the page of the profile of the given width. Captions
+    // keep the weight SetCaptionsBold gave them.
     void LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width);
-    // Bold or regular parameter captions.
+    // Bold or regular parameter captions (bold at start).
     void SetCaptionsBold(bool on);
     // The controls LayoutParameterPage places and sizes; profiles leave them alone.
     static const QStringList &flowedControls();
@@ -113,6 +118,9 @@ signals:
     // A box changed a parameter: the controller no longer holds what the
     // page shows.
     void parametersEdited();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend struct ParametersPageTables;
@@ -207,10 +215,18 @@ private:
     QLabel *ZmiennaGazBenzyna = nullptr;
     QLabel *aktZasilanieLabel = nullptr;
 
-    // Building the page; the layout is in ParametersPageLayout.cpp.
+    // Backgrounds: the whole page, and the live strip over it.
+    TAbGradient *AbGradient2 = nullptr;
+    TAbGradient *AbGradient3 = nullptr;
+
+    // Building the page and laying it out, in ParametersPageLayout.cpp.
     void buildGroups();
     void buildCommands();
     void buildCommentLineAndStrip();
+    void layoutGroups(const PageSizeClass &sizes, int editColumn, int groupWidth, int rightColumnX);
+    void layoutCommands(const PageSizeClass &sizes, int rightColumnX);
+    // Returns the box the strip takes.
+    QRect layoutCommentLineAndStrip(const PageSizeClass &sizes, int rightColumnX, int groupWidth, int width);
     void enableCutoffFields(bool enabled);
     // The list, field or box that shows a parameter.
     QWidget *controlOf(Param param) const;
@@ -218,6 +234,7 @@ private:
     ParameterSet &parameters_;
     QComboBox *analogThresholdField_;
     bool commentsOn_ = true;
+    bool captionsBold_ = true;
 };
 
 } // namespace qx

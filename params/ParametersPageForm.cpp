@@ -4,25 +4,21 @@ namespace qx {
 
 namespace {
 
-// Font sizes of the 800 × 600 layout.
-constexpr int CaptionPt = 12;
-constexpr int ListPt = 9;
-constexpr int WideListPt = 12; // ComboBox21 reads like the numeric fields
-
 PageRow listRow(PageMember<QLabel> caption, const char *text, PageMember<QComboBox> list, Param param,
-                QStringList entries, int pointSize = ListPt)
+                QStringList entries, ListFont font = ListFont::List)
 {
-    PageRow row{PageRowKind::List, caption, text, CaptionPt};
+    PageRow row{PageRowKind::List, caption, text, CaptionFont::Plain};
     row.list = list;
     row.entries = std::move(entries);
-    row.listPointSize = pointSize;
+    row.listFont = font;
     row.param = param;
     return row;
 }
 
-PageRow fieldRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> field, Param param)
+PageRow fieldRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> field, Param param,
+                 CaptionFont font = CaptionFont::Plain)
 {
-    PageRow row{PageRowKind::Field, caption, text, CaptionPt};
+    PageRow row{PageRowKind::Field, caption, text, font};
     row.field = field;
     row.param = param;
     return row;
@@ -41,7 +37,7 @@ PageRow pairRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEd
 // A box whose caption label is the row's caption.
 PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param)
 {
-    PageRow row{PageRowKind::Check, caption, text, BoxCaptionPt};
+    PageRow row{PageRowKind::Check, caption, text, CaptionFont::Box};
     row.box = box;
     row.param = param;
     return row;
@@ -51,7 +47,7 @@ PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheck
 PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param,
                   PageMember<QLabel> boxCaption, const char *boxText)
 {
-    PageRow row{PageRowKind::Check, caption, text, CaptionPt};
+    PageRow row{PageRowKind::Check, caption, text, CaptionFont::Plain};
     row.box = box;
     row.param = param;
     row.boxCaption = boxCaption;
@@ -83,10 +79,12 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
             pairRow(QX_NAMED(Label12), "Min. i Max. silnika krok.", QX_NAMED(Edit11_1), P::StepMin,
                     QX_NAMED(Edit11_2), P::StepMax),
             fieldRow(QX_NAMED(Label13), "Start. pow. silnika krok.", QX_NAMED(Edit12), P::StepStart),
-            fieldRow(QX_NAMED(Label20), "Otwarcie silnika krokowego", QX_NAMED(Edit18), P::StepOpening),
+            fieldRow(QX_NAMED(Label20), "Otwarcie silnika krokowego", QX_NAMED(Edit18), P::StepOpening,
+                     CaptionFont::Long),
             switchRow(QX_NAMED(Label17), "Włączenie cutoff", QX_NAMED(CheckBox15), P::CutoffOn,
                       QX_NAMED(CheckBox15_Label), "Tak/Nie"),
-            fieldRow(QX_NAMED(Label18), "Silnik krokowy przy cutoff", QX_NAMED(Edit16), P::CutoffStepLevel),
+            fieldRow(QX_NAMED(Label18), "Silnik krokowy przy cutoff", QX_NAMED(Edit16), P::CutoffStepLevel,
+                     CaptionFont::Long),
             fieldRow(QX_NAMED(Label19), "Obroty silnika dla cutoff", QX_NAMED(Edit17), P::CutoffRpm),
         }},
         {QX_NAMED(GroupBox22), PageColumn::Right, 150, {
@@ -101,17 +99,41 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
             listRow(QX_NAMED(Label9), "Rodzaj obrotów", QX_NAMED(ComboBox9), P::RpmKind,
                     {"rosnące", "malejące"}),
             fieldRow(QX_NAMED(Label10), "Delta obrotów", QX_NAMED(Edit10), P::RpmDelta),
-            fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm),
+            fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm,
+                     CaptionFont::Long),
             checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2), P::MaxGasRpmOff),
         }},
         {QX_NAMED(GroupBox21), PageColumn::Right, 70, {
             listRow(QX_NAMED(Label22), "Tryb pracy sterownika", QX_NAMED(ComboBox20), P::OperatingMode,
                     {"ekonomiczna", "dynamiczna"}),
             listRow(QX_NAMED(Label23), "Typ szkiełka rezerwy", QX_NAMED(ComboBox21), P::ReserveSensorType,
-                    {"20K", "90R"}, WideListPt),
+                    {"20K", "90R"}, ListFont::Field),
         }},
     };
     return groups;
+}
+
+const std::vector<PageCommand> &ParametersPageTables::commands()
+{
+    static const std::vector<PageCommand> commands{
+        {QX_NAMED(ResButt), "Reset parametrów"},    {QX_NAMED(ZapButPic), "Zapisz parametry"},
+        {QX_NAMED(odczButPic), "odczyt parametrów"}, {QX_NAMED(OdczytButtPlik), "Odczyt Plik"},
+        {QX_NAMED(ZapiszButtPlik), "zapisz do pliku"},
+    };
+    return commands;
+}
+
+const std::vector<PageReadout> &ParametersPageTables::readouts()
+{
+    static const std::vector<PageReadout> readouts{
+        {QX_NAMED(ZmiennaLambda), QX_NAMED(LambdaLabel), "Lambda", 64},
+        {QX_NAMED(ZmiennaTPS), QX_NAMED(ZmiennaTPSLabel), "TPS", 64},
+        {QX_NAMED(ZmiennaTemperatura), QX_NAMED(ZmiennaTemperaturaLabel), "Temperatura", 84},
+        {QX_NAMED(ZmiennaObroty), QX_NAMED(ZmiennaObrotyLabel), "Obroty", 72},
+        {QX_NAMED(ZmiennaSilnikKrokowy), QX_NAMED(ZmiennaSilnikKrokowyLabel), "Silnik Krokowy", 96},
+        {QX_NAMED(ZmiennaGazBenzyna), QX_NAMED(aktZasilanieLabel), "Aktualne zasilanie", 120},
+    };
+    return readouts;
 }
 
 } // namespace qx

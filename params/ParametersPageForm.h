@@ -24,27 +24,28 @@ struct PageMember
 // Spelling the member once keeps member and object name the same.
 #define QX_NAMED(control) {&ParametersPage::control, #control}
 
-// Captions of the check boxes, in the groups and under the commands.
-constexpr int BoxCaptionPt = 10;
-
 enum class PageRowKind { List, Field, Pair, Check };
+
+// Which font of the size class a caption or a list takes.
+enum class CaptionFont { Plain, Long, Box };
+enum class ListFont { List, Field };
 
 // One row of a group: a caption at the left and its control(s) at the right.
 struct PageRow
 {
-    PageRow(PageRowKind kind, PageMember<QLabel> caption, const char *text, int captionPointSize)
-        : kind(kind), caption(caption), text(text), captionPointSize(captionPointSize)
+    PageRow(PageRowKind kind, PageMember<QLabel> caption, const char *text, CaptionFont captionFont)
+        : kind(kind), caption(caption), text(text), captionFont(captionFont)
     {
     }
 
     PageRowKind kind;
     PageMember<QLabel> caption;
     const char *text;
-    int captionPointSize;
+    CaptionFont captionFont;
     // List rows: the list, its entries and its font.
     PageMember<QComboBox> list;
     QStringList entries;
-    int listPointSize = 0;
+    ListFont listFont = ListFont::List;
     // Field rows: the field; pair rows: both fields, sharing the row.
     PageMember<QLineEdit> field;
     PageMember<QLineEdit> second;
@@ -68,11 +69,31 @@ struct PageGroup
     std::vector<PageRow> rows;
 };
 
+// A command button under the right column.
+struct PageCommand
+{
+    PageMember<QPushButton> button;
+    const char *text;
+};
+
+// A value of the live strip: a caption over a read-only panel, as wide as
+// the 10 pt strip of the design needs.
+struct PageReadout
+{
+    PageMember<QLabel> value;
+    PageMember<QLabel> caption;
+    const char *text;
+    int baseWidth;
+};
+
 // The page's tables, which name its private controls.
 struct ParametersPageTables
 {
     // The six groups, top to bottom in each column.
     static const std::vector<PageGroup> &pageGroups();
+    // The commands in their order, and the strip's readouts left to right.
+    static const std::vector<PageCommand> &commands();
+    static const std::vector<PageReadout> &readouts();
 };
 
 } // namespace qx

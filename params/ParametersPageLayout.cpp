@@ -1,12 +1,14 @@
-// The page at the 800 × 600 design size: two columns of groups at fixed
-// heights, the commands under the right column, the comment line and the
-// live strip along the bottom.
+// The page in every size class: two columns of groups, the commands under the
+// right column, the comment line and the live strip; all of it re-flowed by
+// LayoutParameterPage, so profiles never rescale these controls.
 #include "FittingLabel.h"
+#include "PageSizeClass.h"
 #include "ParametersPage.h"
 #include "ParametersPageForm.h"
 #include "Rounding.h"
 #include "WidgetFont.h"
 #include "presets.h"
+#include "tabgradient.h"
 #include "tledmeter.h"
 
 #include <QCheckBox>
@@ -16,58 +18,41 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
 
-// Columns of groups, and the place of captions and controls inside a group.
-constexpr int PageWidth = 800;
 constexpr double RightColumnShare = 0.43859649122807017543;
-constexpr int LeftColumnX = 20;
-constexpr int GroupWidth = 316;
-constexpr double GroupHeightFactor = 1.05;
 constexpr int CaptionLeft = 5;
-constexpr int EditColumn = 236;
-constexpr int ControlRight = GroupWidth - CaptionLeft; // every control ends here
-constexpr int CaptionGap = 4;                          // at least this between caption and control
-
-// Rows: DejaVu Sans at 12 pt needs 24 px for a field; the 9 pt lists and the
-// boxes take less, which is what lets four rows fit the 100 px engine-speed
-// group.
-constexpr int FieldPt = 12;
-constexpr int FieldHeight = 24;
-constexpr int ListHeight = 22;
-constexpr int CheckHeight = 20;
-// Single fields sit at the right of the edit column, wide enough for five
-// digits; a narrower field leaves the longest captions their room.
-constexpr int FieldWidth = 60;
-constexpr int PairFieldWidth = 50;
-constexpr int PairGap = 6;
-constexpr int ListWidth = 116; // "0,8 - 1,6 [V]" and "ekonomiczna" with the arrow
-constexpr int BoxSize = 18;
-constexpr int BoxCaptionWidth = 64;
-static_assert(ControlRight - FieldWidth >= EditColumn, "fields stay inside the edit column");
-
-// Commands: two columns of three rows (the last cell holds the comments box)
-// under the right column of groups.
-constexpr int CommandPt = 11;
-constexpr int CommandGap = 4;
-constexpr int CommandHeight = 25;
-constexpr int CommandColumnGap = 6;
+constexpr int CaptionGap = 4;     // at least this between a caption and its control
+constexpr int GroupInset = 4;     // controls end this far inside the group's right edge
+constexpr int ControlPadding = 6; // a field or list is this much taller than its font's line
+constexpr int FieldFrame = 12;    // a field's frame and margins beside its digits
+constexpr int PairGap = 3;
+constexpr int BoxWidth = 16;
+constexpr int PageMargin = 4;
 constexpr int CommentsCaptionOffset = 20;
+constexpr int CommentsCaptionWidth = 100;
+constexpr int GradientMargin = 2; // the strip's background reaches this far past it
 
-// Comment line and live strip along the bottom of the page, which the tab
-// widget leaves 787 × 485.
-constexpr int PageRight = 767;
-constexpr int InfoPt = 16;
-constexpr int InfoHeight = 25;
-constexpr int StripCaptionPt = 10;
-constexpr int StripCaptionHeight = 15;
-constexpr int StripPanelHeight = 20;
-constexpr int StripPanelPt = 11;
-constexpr int PageBottom = 483;
-constexpr int LedMeterWidth = 150;
+// Live strip: widths at the 10 pt strip of the 800 × 600 design, grown with
+// the strip's font.
+constexpr double StripBasePt = 10.0;
+constexpr int StripGap = 3;
+constexpr int PanelPadding = 2;
+constexpr int LedMeterBaseWidth = 150;
 constexpr int LedMeterGap = 4;
+constexpr int LedMeterColumnHeight = 10;
+
+const std::vector<PageCommand> &Commands = ParametersPageTables::commands();
+const std::vector<PageReadout> &Readouts = ParametersPageTables::readouts();
+
+// Panels in the style of the RPM page's readout.
+const QString DarkPanelStyle =
+    QStringLiteral("font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a;"
+                   " padding: 0 4px;");
 
 template <class T, class... Args>
 T *createNamed(ParametersPage *page, const PageMember<T> &named, QWidget *parent, Args &&...args)
@@ -78,216 +63,183 @@ T *createNamed(ParametersPage *page, const PageMember<T> &named, QWidget *parent
     return widget;
 }
 
-QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidget *parent, const char *text,
-                    int pointSize)
+QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidget *parent, const char *text)
 {
-    auto *label = createNamed(page, named, parent, QString::fromUtf8(text));
-    setPointSize(*label, pointSize);
-    return label;
-}
-
-int rowHeight(const PageRow &row)
-{
-    switch (row.kind) {
-    case PageRowKind::List:
-        return row.listPointSize >= FieldPt ? FieldHeight : ListHeight;
-    case PageRowKind::Check:
-        return CheckHeight;
-    default:
-        return FieldHeight;
-    }
-}
-
-// Tops of rows spread evenly over a group: the same space above, between and
-// below them.
-std::vector<int> spreadRows(const std::vector<PageRow> &rows, int groupHeight)
-{
-    int used = 0;
-    for (const PageRow &row : rows)
-        used += rowHeight(row);
-    const int slack = groupHeight - used;
-    const int gaps = int(rows.size()) + 1;
-    std::vector<int> tops;
-    int top = 0;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        top += slack * int(i + 1) / gaps - slack * int(i) / gaps;
-        tops.push_back(top);
-        top += rowHeight(rows[i]);
-    }
-    return tops;
+    return createNamed(page, named, parent, QString::fromUtf8(text));
 }
 
 // No maximum length here: QLineEdit would cut texts set by code as well, and a
 // read may show more digits than the fitter may type.
-QLineEdit *createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group, const QRect &box)
+void createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group)
 {
-    auto *field = createNamed(page, named, group, QStringLiteral("0"));
-    field->setGeometry(box);
-    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setPointSize(*field, FieldPt);
-    return field;
+    createNamed(page, named, group, QStringLiteral("0"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-// Places a row's control(s) and returns where they begin, so the caption can
-// take the space before it.
-int createControls(ParametersPage *page, const PageRow &row, QWidget *group, int top, int height)
+int captionPoints(const PageSizeClass &sizes, CaptionFont font)
 {
+    switch (font) {
+    case CaptionFont::Long: return sizes.longCaptionPt;
+    case CaptionFont::Box: return sizes.boxCaptionPt;
+    default: return sizes.captionPt;
+    }
+}
+
+int controlHeight(const QWidget &control)
+{
+    return control.fontMetrics().height() + ControlPadding;
+}
+
+// Gives a row's controls the fonts of the size class and returns the row's
+// height: the tallest of its caption and controls.
+int styleRow(ParametersPage *page, const PageRow &row, const PageSizeClass &sizes, bool bold)
+{
+    QLabel *caption = page->*row.caption.member;
+    setFamilyFont(*caption, NarrowFamily, captionPoints(sizes, row.captionFont), bold);
+    int height = caption->fontMetrics().height();
     switch (row.kind) {
     case PageRowKind::List: {
-        QComboBox *list = createNamed(page, row.list, group);
-        list->addItems(row.entries);
-        setPointSize(*list, row.listPointSize);
-        list->setGeometry(ControlRight - ListWidth, top, ListWidth, height);
-        return ControlRight - ListWidth;
+        QComboBox *list = page->*row.list.member;
+        setPointSize(*list, row.listFont == ListFont::List ? sizes.listPt : sizes.fieldPt);
+        return std::max(height, controlHeight(*list));
     }
-    case PageRowKind::Field:
-        createField(page, row.field, group, {ControlRight - FieldWidth, top, FieldWidth, height});
-        return ControlRight - FieldWidth;
-    case PageRowKind::Pair: {
-        const int second = ControlRight - PairFieldWidth;
-        const int first = second - PairGap - PairFieldWidth;
-        createField(page, row.field, group, {first, top, PairFieldWidth, height});
-        createField(page, row.second, group, {second, top, PairFieldWidth, height});
-        return first;
+    case PageRowKind::Pair:
+        setPointSize(*(page->*row.second.member), sizes.fieldPt);
+        [[fallthrough]];
+    case PageRowKind::Field: {
+        QLineEdit *field = page->*row.field.member;
+        setPointSize(*field, sizes.fieldPt);
+        return std::max(height, controlHeight(*field));
     }
-    case PageRowKind::Check: {
-        const int boxLeft = ControlRight - BoxSize;
-        createNamed(page, row.box, group)->setGeometry(boxLeft, top, BoxSize, height);
-        if (!row.boxCaption.member)
-            return boxLeft;
-        const int captionLeft = boxLeft - CaptionGap - BoxCaptionWidth;
-        QLabel *caption = createLabel(page, row.boxCaption, group, row.boxText, BoxCaptionPt);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        caption->setGeometry(captionLeft, top, BoxCaptionWidth, height);
-        return captionLeft;
+    case PageRowKind::Check:
+        height = std::max(height, (page->*row.box.member)->sizeHint().height());
+        if (row.boxCaption.member) {
+            QLabel *boxCaption = page->*row.boxCaption.member;
+            setFamilyFont(*boxCaption, NarrowFamily, sizes.boxCaptionPt, bold);
+            height = std::max(height, boxCaption->fontMetrics().height());
+        }
+        return height;
     }
-    }
-    return ControlRight;
+    return height;
 }
 
-// A value of the live strip: a caption over a read-only panel.
-struct Readout
+// Tops of rows spread evenly over a group: the same space above, between and
+// below them.
+std::vector<int> spreadRows(const std::vector<int> &heights, int groupHeight)
 {
-    PageMember<QLabel> value;
-    PageMember<QLabel> caption;
-    const char *text;
-    int width;
-};
+    int used = 0;
+    for (int height : heights)
+        used += height;
+    const int slack = groupHeight - used;
+    const int gaps = int(heights.size()) + 1;
+    std::vector<int> tops;
+    int top = 0;
+    for (size_t i = 0; i < heights.size(); ++i) {
+        top += slack * int(i + 1) / gaps - slack * int(i) / gaps;
+        tops.push_back(top);
+        top += heights[i];
+    }
+    return tops;
+}
 
-// Panels in the style of the RPM page's readout.
-const QString DarkPanelStyle =
-    QStringLiteral("font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a;"
-                   " padding: 0 4px;");
+// Controls start at the edit column; one that needs more room than the column
+// leaves ends at the group's right instead, and its caption gives way.
+void placeRow(ParametersPage *page, const PageRow &row, int top, int height, int editColumn, int right)
+{
+    int controlsLeft = editColumn;
+    switch (row.kind) {
+    case PageRowKind::List: {
+        QComboBox *list = page->*row.list.member;
+        controlsLeft = std::min(editColumn, right - list->sizeHint().width());
+        list->setGeometry(controlsLeft, top, right - controlsLeft, height);
+        break;
+    }
+    case PageRowKind::Field: {
+        QLineEdit *field = page->*row.field.member;
+        const int width = field->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + FieldFrame;
+        controlsLeft = std::min(editColumn, right - width);
+        field->setGeometry(controlsLeft, top, width, height);
+        break;
+    }
+    case PageRowKind::Pair: {
+        QLineEdit *first = page->*row.field.member;
+        const int width = first->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + FieldFrame;
+        controlsLeft = std::min(editColumn, right - 2 * width - PairGap);
+        first->setGeometry(controlsLeft, top, width, height);
+        (page->*row.second.member)->setGeometry(controlsLeft + width + PairGap, top, width, height);
+        break;
+    }
+    case PageRowKind::Check:
+        (page->*row.box.member)->setGeometry(editColumn, top, BoxWidth, height);
+        if (row.boxCaption.member) {
+            const int left = editColumn + BoxWidth + CaptionGap;
+            (page->*row.boxCaption.member)->setGeometry(left, top, right - left, height);
+        }
+        break;
+    }
+    (page->*row.caption.member)->setGeometry(CaptionLeft, top, controlsLeft - CaptionGap - CaptionLeft, height);
+}
+
+TAbGradient *createGradient(QWidget *page, const char *name)
+{
+    auto *gradient = new TAbGradient(page);
+    gradient->setObjectName(QLatin1String(name));
+    return gradient;
+}
 
 } // namespace
 
 void ParametersPage::buildGroups()
 {
-    const int columnX[] = {LeftColumnX, int(roundHalfEven(PageWidth * RightColumnShare))};
-    int columnTop[] = {0, 0};
     for (const PageGroup &entry : ParametersPageTables::pageGroups()) {
-        const int column = entry.column == PageColumn::Left ? 0 : 1;
-        const int height = int(roundHalfEven(GroupHeightFactor * entry.designHeight));
         QGroupBox *group = createNamed(this, entry.box, this);
-        group->setGeometry(columnX[column], columnTop[column], GroupWidth, height);
-        columnTop[column] += height;
-
-        const std::vector<int> tops = spreadRows(entry.rows, height);
-        for (size_t i = 0; i < entry.rows.size(); ++i) {
-            const PageRow &row = entry.rows[i];
-            const int rowTop = tops[i];
-            const int controlsLeft = createControls(this, row, group, rowTop, rowHeight(row));
-            QLabel *caption = createLabel(this, row.caption, group, row.text, row.captionPointSize);
-            caption->setGeometry(CaptionLeft, rowTop, controlsLeft - CaptionGap - CaptionLeft, rowHeight(row));
+        for (const PageRow &row : entry.rows) {
+            createLabel(this, row.caption, group, row.text);
+            if (row.list.member)
+                createNamed(this, row.list, group)->addItems(row.entries);
+            if (row.field.member)
+                createField(this, row.field, group);
+            if (row.second.member)
+                createField(this, row.second, group);
+            if (row.box.member)
+                createNamed(this, row.box, group);
+            if (row.boxCaption.member)
+                createLabel(this, row.boxCaption, group, row.boxText);
         }
     }
 }
 
 void ParametersPage::buildCommands()
 {
-    const struct
-    {
-        PageMember<QPushButton> button;
-        const char *text;
-    } commands[] = {
-        {QX_NAMED(ResButt), "Reset parametrów"},    {QX_NAMED(ZapButPic), "Zapisz parametry"},
-        {QX_NAMED(odczButPic), "odczyt parametrów"}, {QX_NAMED(OdczytButtPlik), "Odczyt Plik"},
-        {QX_NAMED(ZapiszButtPlik), "zapisz do pliku"},
-    };
-    const QRect below = GroupBox21->geometry();
-    const int cellWidth = (GroupWidth - CommandColumnGap) / 2;
-    auto cell = [&](int index) {
-        return QRect(below.left() + (index % 2) * (cellWidth + CommandColumnGap),
-                     below.bottom() + 1 + CommandGap + (index / 2) * (CommandHeight + CommandGap), cellWidth,
-                     CommandHeight);
-    };
-    for (int i = 0; i < int(std::size(commands)); ++i) {
-        QPushButton *button = createNamed(this, commands[i].button, this, QString::fromUtf8(commands[i].text));
-        setPointSize(*button, CommandPt);
-        button->setGeometry(cell(i));
-    }
+    for (const PageCommand &command : Commands)
+        createNamed(this, command.button, this, QString::fromUtf8(command.text));
     connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
     connect(ResButt, &QPushButton::clicked, this, &ParametersPage::ResButtClicked);
     connect(odczButPic, &QPushButton::clicked, this, &ParametersPage::odczButPicClicked);
 
-    const QRect comments = cell(int(std::size(commands)));
     const PageMember<QCheckBox> commentsBox = QX_NAMED(WylaczkomentarzeCheck);
-    createNamed(this, commentsBox, this)
-        ->setGeometry(comments.left(), comments.top(), BoxSize, comments.height());
-    QLabel *caption =
-        createLabel(this, QX_NAMED(WylaczkomentarzeCheckLabel), this, "Wylacz komentarze", BoxCaptionPt);
-    caption->setGeometry(comments.left() + CommentsCaptionOffset, comments.top(),
-                         comments.width() - CommentsCaptionOffset, comments.height());
+    createNamed(this, commentsBox, this);
+    createLabel(this, QX_NAMED(WylaczkomentarzeCheckLabel), this, "Wylacz komentarze");
 }
 
 void ParametersPage::buildCommentLineAndStrip()
 {
-    const int panelTop = PageBottom - StripPanelHeight;
-    const int stripTop = panelTop - StripCaptionHeight;
     info = new FittingLabel(this);
     info->setObjectName(QStringLiteral("info"));
-    setPointSize(*info, InfoPt, true);
     QPalette red = info->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     info->setPalette(red);
-    info->setGeometry(LeftColumnX, stripTop - InfoHeight, PageRight - LeftColumnX, InfoHeight);
 
-    const Readout readouts[] = {
-        {QX_NAMED(ZmiennaLambda), QX_NAMED(LambdaLabel), "Lambda", 64},
-        {QX_NAMED(ZmiennaTPS), QX_NAMED(ZmiennaTPSLabel), "TPS", 64},
-        {QX_NAMED(ZmiennaTemperatura), QX_NAMED(ZmiennaTemperaturaLabel), "Temperatura", 84},
-        {QX_NAMED(ZmiennaObroty), QX_NAMED(ZmiennaObrotyLabel), "Obroty", 72},
-        {QX_NAMED(ZmiennaSilnikKrokowy), QX_NAMED(ZmiennaSilnikKrokowyLabel), "Silnik Krokowy", 96},
-        {QX_NAMED(ZmiennaGazBenzyna), QX_NAMED(aktZasilanieLabel), "Aktualne zasilanie", 120},
-    };
-    // The LED bar sits beside the lambda panel; the gaps share out the rest of
-    // the width.
-    const int ledSpace = LedMeterGap + LedMeterWidth;
-    int used = ledSpace;
-    for (const Readout &r : readouts)
-        used += r.width;
-    const int gap = (PageRight - LeftColumnX - used) / int(std::size(readouts) - 1);
-
-    int x = LeftColumnX;
-    for (const Readout &r : readouts) {
-        createLabel(this, r.caption, this, r.text, StripCaptionPt)
-            ->setGeometry(x, stripTop, r.width, StripCaptionHeight);
+    for (const PageReadout &r : Readouts) {
+        createLabel(this, r.caption, this, r.text);
         QLabel *panel = createNamed(this, r.value, this);
-        panel->setGeometry(x, panelTop, r.width, StripPanelHeight);
-        setPointSize(*panel, StripPanelPt, true);
         panel->setAlignment(Qt::AlignCenter);
-        x += r.width + gap;
-        if (panel == ZmiennaLambda) {
-            LEDMeter2 = new TLEDMeter(this);
-            LEDMeter2->setObjectName(QStringLiteral("LEDMeter2"));
-            Presets::lambdaLedMeter(*LEDMeter2);
-            LEDMeter2->setDirection(TLEDMeter::mdRight);
-            LEDMeter2->setGeometry(x - gap + LedMeterGap, panelTop, LedMeterWidth, StripPanelHeight);
-            x += ledSpace;
-        }
         if (panel != ZmiennaGazBenzyna)
             panel->setStyleSheet(DarkPanelStyle);
     }
+    LEDMeter2 = new TLEDMeter(this);
+    LEDMeter2->setObjectName(QStringLiteral("LEDMeter2"));
+    Presets::lambdaLedMeter(*LEDMeter2);
+    LEDMeter2->setDirection(TLEDMeter::mdRight);
     ZmiennaLambda->setText(QStringLiteral("0"));
 
     // Fuel in use is told by the colour of its word (red petrol, green gas),
@@ -300,20 +252,195 @@ void ParametersPage::buildCommentLineAndStrip()
     fuel.setColor(QPalette::Window, Qt::white);
     fuel.setColor(QPalette::WindowText, Qt::red);
     ZmiennaGazBenzyna->setPalette(fuel);
+
+    // Lowest of all: one gradient under the whole page, one under the live
+    // strip; labels over them draw no background of their own.
+    AbGradient3 = createGradient(this, "AbGradient3");
+    AbGradient3->lower();
+    AbGradient2 = createGradient(this, "AbGradient2");
+    AbGradient2->lower();
 }
 
-} // namespace qx
+void ParametersPage::LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width)
+{
+    const PageSizeClass &sizes = pageSizeClass(sizeClass);
+    const int rightColumnX = int(roundHalfEven(width * RightColumnShare));
+    layoutGroups(sizes, editColumn, groupWidth, rightColumnX);
+    layoutCommands(sizes, rightColumnX);
+    const QRect strip = layoutCommentLineAndStrip(sizes, rightColumnX, groupWidth, width);
 
-namespace qx {
+    const QRect page(QPoint(0, 0), parametersPageArea(width));
+    AbGradient3->setGeometry(strip.adjusted(-GradientMargin, -GradientMargin, GradientMargin, GradientMargin) & page);
+}
 
-void ParametersPage::LayoutParameterPage(int, int, int, int) {}
+void ParametersPage::layoutGroups(const PageSizeClass &sizes, int editColumn, int groupWidth, int rightColumnX)
+{
+    const int columnX[] = {sizes.leftColumnX, rightColumnX};
+    const int gaps[] = {sizes.leftGap, sizes.rightGap};
+    const std::array<int, 3> *fixedTops[] = {&sizes.leftTops, &sizes.rightTops};
+    int nextTop[] = {0, 0};
+    size_t placed[] = {0, 0};
+    for (const PageGroup &entry : ParametersPageTables::pageGroups()) {
+        const int column = entry.column == PageColumn::Left ? 0 : 1;
+        int height = int(roundHalfEven(sizes.groupHeightFactor * entry.designHeight));
+        int top = nextTop[column];
+        if (sizes.fixedTops) {
+            // Fixed tops closer than a box is tall: the box ends where the next begins.
+            const std::array<int, 3> &tops = *fixedTops[column];
+            const size_t i = placed[column]++;
+            top = tops[i];
+            if (i + 1 < tops.size())
+                height = std::min(height, tops[i + 1] - top);
+        }
+        nextTop[column] = top + height + gaps[column];
+        (this->*entry.box.member)->setGeometry(columnX[column], top, groupWidth, height);
 
-void ParametersPage::SetCaptionsBold(bool) {}
+        std::vector<int> heights;
+        for (const PageRow &row : entry.rows)
+            heights.push_back(styleRow(this, row, sizes, captionsBold_));
+        const std::vector<int> tops = spreadRows(heights, height);
+        for (size_t i = 0; i < entry.rows.size(); ++i)
+            placeRow(this, entry.rows[i], tops[i], heights[i], editColumn, groupWidth - GroupInset);
+    }
+}
+
+void ParametersPage::layoutCommands(const PageSizeClass &sizes, int rightColumnX)
+{
+    const int top = GroupBox21->geometry().bottom() + 1 + sizes.commandGap;
+    auto cell = [&](int index) {
+        return QRect(rightColumnX + (index % sizes.commandColumns) * (sizes.commandWidth + sizes.commandGap),
+                     top + (index / sizes.commandColumns) * (sizes.commandHeight + sizes.commandGap),
+                     sizes.commandWidth, sizes.commandHeight);
+    };
+    int index = 0;
+    for (const PageCommand &command : Commands) {
+        QPushButton *button = this->*command.button.member;
+        setPointSize(*button, sizes.commandPt);
+        button->setGeometry(cell(index++));
+    }
+    // The comments box takes the cell after the last command.
+    const QRect comments = cell(index);
+    WylaczkomentarzeCheck->setGeometry(comments.left(), comments.top(), BoxWidth, comments.height());
+    setFamilyFont(*WylaczkomentarzeCheckLabel, NarrowFamily, sizes.commentsCaptionPt);
+    WylaczkomentarzeCheckLabel->setGeometry(comments.left() + CommentsCaptionOffset, comments.top(),
+                                            CommentsCaptionWidth, comments.height());
+}
+
+QRect ParametersPage::layoutCommentLineAndStrip(const PageSizeClass &sizes, int rightColumnX, int groupWidth,
+                                                int width)
+{
+    const QSize page = parametersPageArea(width);
+    const int right = page.width() - PageMargin;
+    const int bottom = page.height() - PageMargin / 2;
+    setPointSize(*info, sizes.infoPt, true);
+    const int infoHeight = info->fontMetrics().height();
+
+    for (const PageReadout &r : Readouts) {
+        setPointSize(*(this->*r.caption.member), sizes.stripCaptionPt);
+        setPointSize(*(this->*r.value.member), sizes.stripPanelPt, true);
+    }
+    const int captionHeight = LambdaLabel->fontMetrics().height();
+    const int panelHeight = ZmiennaLambda->fontMetrics().height() + PanelPadding;
+
+    if (sizes.stripInColumn) {
+        // No room under the groups: the strip stands at the right of them and
+        // the comment line goes under the commands.
+        const int left = rightColumnX + groupWidth + PageMargin;
+        const int stripWidth = right - left;
+        int y = 0;
+        for (const PageReadout &r : Readouts) {
+            (this->*r.caption.member)->setGeometry(left, y, stripWidth, captionHeight);
+            y += captionHeight;
+            (this->*r.value.member)->setGeometry(left, y, stripWidth, panelHeight);
+            y += panelHeight + StripGap;
+            if (r.value.member == &ParametersPage::ZmiennaLambda) {
+                LEDMeter2->setGeometry(left, y, stripWidth, LedMeterColumnHeight);
+                y += LedMeterColumnHeight + StripGap;
+            }
+        }
+        const int infoTop = ZapiszButtPlik->geometry().bottom() + 1 + sizes.commandGap;
+        info->setGeometry(rightColumnX, infoTop, right - rightColumnX, infoHeight);
+        return QRect(left, 0, stripWidth, y - StripGap);
+    }
+
+    // Along the bottom, under the comment line: each readout as wide as its
+    // caption needs, the LED bar beside the lambda panel, the gaps sharing out
+    // the rest.
+    const int left = sizes.leftColumnX;
+    const double grow = sizes.stripCaptionPt / StripBasePt;
+    const int ledWidth = int(roundHalfEven(LedMeterBaseWidth * grow));
+    std::vector<int> widths;
+    int used = ledWidth + LedMeterGap;
+    for (const PageReadout &r : Readouts) {
+        const int textWidth = (this->*r.caption.member)->fontMetrics().horizontalAdvance(QString::fromUtf8(r.text));
+        widths.push_back(std::max(int(roundHalfEven(r.baseWidth * grow)), textWidth + 2));
+        used += widths.back();
+    }
+    const int gap = (right - left - used) / int(Readouts.size() - 1);
+    const int panelTop = bottom - panelHeight;
+    const int captionTop = panelTop - captionHeight;
+    int x = left;
+    for (size_t i = 0; i < Readouts.size(); ++i) {
+        const PageReadout &r = Readouts[i];
+        (this->*r.caption.member)->setGeometry(x, captionTop, widths[i], captionHeight);
+        (this->*r.value.member)->setGeometry(x, panelTop, widths[i], panelHeight);
+        x += widths[i] + gap;
+        if (r.value.member == &ParametersPage::ZmiennaLambda) {
+            LEDMeter2->setGeometry(x - gap + LedMeterGap, panelTop, ledWidth, panelHeight);
+            x += ledWidth + LedMeterGap;
+        }
+    }
+    info->setGeometry(left, captionTop - infoHeight, right - left, infoHeight);
+    return QRect(left, captionTop, right - left, bottom - captionTop);
+}
+
+void ParametersPage::resizeEvent(QResizeEvent *event)
+{
+    // The page's background fills it at whatever size the profile gives it.
+    AbGradient2->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+void ParametersPage::SetCaptionsBold(bool on)
+{
+    captionsBold_ = on;
+    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
+        for (const PageRow &row : group.rows) {
+            setBold(*(this->*row.caption.member), on);
+            if (row.boxCaption.member)
+                setBold(*(this->*row.boxCaption.member), on);
+        }
+    }
+}
 
 const QStringList &ParametersPage::flowedControls()
 {
-    static const QStringList none;
-    return none;
+    static const QStringList names = [] {
+        QStringList all;
+        auto add = [&all](const char *name) {
+            if (name)
+                all << QLatin1String(name);
+        };
+        for (const PageGroup &group : ParametersPageTables::pageGroups()) {
+            add(group.box.name);
+            for (const PageRow &row : group.rows) {
+                for (const char *name : {row.caption.name, row.list.name, row.field.name, row.second.name,
+                                         row.box.name, row.boxCaption.name})
+                    add(name);
+            }
+        }
+        for (const PageCommand &command : Commands)
+            add(command.button.name);
+        for (const PageReadout &r : Readouts) {
+            add(r.caption.name);
+            add(r.value.name);
+        }
+        for (const char *name : {"WylaczkomentarzeCheck", "WylaczkomentarzeCheckLabel", "info", "LEDMeter2",
+                                 "AbGradient2", "AbGradient3"})
+            add(name);
+        return all;
+    }();
+    return names;
 }
 
 } // namespace qx

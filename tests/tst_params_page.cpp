@@ -1,5 +1,5 @@
 // The Parameters page: showing and collecting parameters, the side effects of
-// its boxes, its controls and their layout.
+// its boxes and its controls.
 #include "FittingLabel.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
@@ -290,30 +290,6 @@ private slots:
         QWidget *widget = control(name);
         QVERIFY(widget);
         QVERIFY(widget->inherits(className.toLatin1()));
-    }
-
-    // Nothing overlaps its neighbours, leaves the page or cuts its text.
-    void layoutFits()
-    {
-        const QRect pageBox = page->rect();
-        for (QWidget *widget : page->findChildren<QWidget *>()) {
-            const QString name = widget->objectName();
-            if (name.isEmpty() || name.startsWith("qt_"))
-                continue;
-            const QRect box(widget->mapTo(page.get(), QPoint(0, 0)), widget->size());
-            QVERIFY2(pageBox.contains(box), qPrintable(name));
-            for (QObject *sibling : widget->parent()->children()) {
-                auto *other = qobject_cast<QWidget *>(sibling);
-                if (other && other != widget && !other->objectName().isEmpty())
-                    QVERIFY2(!widget->geometry().intersects(other->geometry()),
-                             qPrintable(name + " overlaps " + other->objectName()));
-            }
-            if (auto *label = qobject_cast<QLabel *>(widget); label && label != control<QLabel>("info"))
-                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
-                         qPrintable(name));
-            if (auto *button = qobject_cast<QPushButton *>(widget))
-                QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
-        }
     }
 
     void fittedFont_data()
