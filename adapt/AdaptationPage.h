@@ -96,6 +96,7 @@ private:
     void buildChangeoverStep(QWidget *sheet);
     void buildReducerStep(QWidget *sheet);
     void buildStepperStep(QWidget *sheet);
+    void buildBackgrounds();
     // A tick box of the vehicle pages with its caption label beside it.
     QCheckBox *vehicleBox(QWidget *sheet, const char *name, const QString &caption, QPoint at, VehicleBox box);
     void clickVehicleBox(VehicleBox box, bool ticked);

@@ -136,6 +136,7 @@ AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
     buildChangeoverStep(sheets_[5]);
     buildReducerStep(sheets_[6]);
     buildStepperStep(sheets_[7]);
+    buildBackgrounds();
     // The most common car: metal intake, 1.5 - 2 L, manual gearbox, 20k glass.
     showVehicleChoices(VehicleChoices());
     // Only the user's choice of a tab is a step change of its own; the

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <vector>
+
 namespace qx::pagestyle {
 
 namespace {
@@ -65,6 +67,22 @@ QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, Q
     palette.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(palette);
     return panel;
+}
+
+void placeGradients(QWidget &page, std::initializer_list<GradientRow> rows)
+{
+    std::vector<TAbGradient *> placed;
+    for (const GradientRow &row : rows) {
+        QWidget *parent = row.parent ? page.findChild<QWidget *>(QLatin1String(row.parent)) : &page;
+        Q_ASSERT_X(parent, "placeGradients", row.parent);
+        auto *gradient = new TAbGradient(parent);
+        gradient->setObjectName(QLatin1String(row.name));
+        gradient->setGeometry(row.box);
+        gradient->setDirection(row.direction);
+        placed.push_back(gradient);
+    }
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it)
+        (*it)->lower();
 }
 
 } // namespace qx::pagestyle

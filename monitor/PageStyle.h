@@ -1,8 +1,12 @@
 #pragma once
 
+#include "tabgradient.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
+
+#include <initializer_list>
 
 class QLabel;
 class QWidget;
@@ -36,5 +40,20 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect b
 
 // A trace's scale panel: the trace colour as its background.
 QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour);
+
+// A gradient behind part of a page: its object name, the object name of the
+// control it lies on (none for the page itself), its design box there and
+// which way it runs.
+struct GradientRow
+{
+    const char *name;
+    const char *parent;
+    QRect box;
+    TAbGradient::Direction direction;
+};
+
+// Lays a page's gradients under everything on their parents, each row's under
+// the rows after it, so a band lies over a background it shares a parent with.
+void placeGradients(QWidget &page, std::initializer_list<GradientRow> rows);
 
 } // namespace qx::pagestyle

@@ -81,6 +81,14 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
 
     Panelobroty = pagestyle::makeText(this, "Panelobroty", QStringLiteral("0"), {464, 384, 240, 60}, 28, Look::Readout,
                                       Qt::AlignCenter);
+
+    // The whole page, and over it one card for the choice of the ignition
+    // system and one for the tachometer with its readout.
+    pagestyle::placeGradients(*this, {
+                                         {"AbGradient1", nullptr, {0, 0, 787, 485}, TAbGradient::TopToBottom},
+                                         {"AbGradient4", nullptr, {12, 8, 384, 446}, TAbGradient::LeftToRight},
+                                         {"AbGradient5", nullptr, {400, 8, 372, 446}, TAbGradient::LeftToRight},
+                                     });
 }
 
 void RpmPage::TimerObrTimer()

@@ -118,6 +118,20 @@ ProbeDisplay probeDisplay(const QString &variant)
     return {50, 20, 30, std::nullopt, std::nullopt, oneVolt, std::nullopt};
 }
 
+QStringList timeAxisLabels(int sampleIntervalMs, int lines)
+{
+    QStringList labels;
+    for (int back = lines - 1; back >= 0; --back) {
+        // 100 samples of n ms make n tenths of a second.
+        const int tenths = back * sampleIntervalMs;
+        QString text = QString::number(tenths / 10);
+        if (tenths % 10 != 0)
+            text += QLatin1Char(',') + QString::number(tenths % 10);
+        labels << (tenths == 0 ? text : QLatin1Char('-') + text);
+    }
+    return labels;
+}
+
 LambdaPhases::Shown LambdaPhases::poll(int level)
 {
     constexpr int PollMs = 25;

@@ -56,6 +56,11 @@ struct ProbeDisplay
 };
 ProbeDisplay probeDisplay(const QString &probeVariant);
 
+// The chart's time axis: the seconds before now of its grid lines, oldest
+// first and the last one now ("-2,5" … "-0,5", "0" at 5 ms a sample). A grid
+// division holds 100 samples.
+QStringList timeAxisLabels(int sampleIntervalMs, int lines);
+
 // The lengths of the lambda probe's rich and lean phases, counted in polls
 // of 25 ms each; they live as long as the program.
 class LambdaPhases

@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <iterator>
+
 #include "tab180meter.h"
 #include "tab270meter.h"
 #include "tabled.h"
@@ -44,6 +46,7 @@ VisualisationPage::VisualisationPage(QWidget *parent)
     buildInstruments();
     buildTexts();
     buildChart();
+    buildBackgrounds();
 
     // Traces and grid follow their controls from the start and on every
     // change, by the user or by code. The time base is first set by start-up.
@@ -101,7 +104,15 @@ void VisualisationPage::UpDown1Click()
 {
     const TimeBase &base = timeBases[UpDown1->value() - 1];
     WykresLambdaX->setText(QString::fromLatin1(base.caption));
-    Scope1->setInterval(base.interval);
+    setSampleInterval(base.interval);
+}
+
+void VisualisationPage::showTimeAxis()
+{
+    QLabel *axis[] = {Label48, Label49, Label50, Label51, Label52, Label53};
+    const QStringList labels = telemetry::timeAxisLabels(Scope1->interval(), int(std::size(axis)));
+    for (int i = 0; i < int(std::size(axis)); ++i)
+        axis[i]->setText(labels[i]);
 }
 
 void VisualisationPage::placeRichLeanLabels(bool traded, double layoutScale)
@@ -209,6 +220,7 @@ void VisualisationPage::showTransmissionError(const QString &text)
 void VisualisationPage::setSampleInterval(int interval)
 {
     Scope1->setInterval(interval);
+    showTimeAxis();
 }
 
 } // namespace qx

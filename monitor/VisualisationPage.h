@@ -87,7 +87,9 @@ private:
     QLabel *Label42 = nullptr;
     TAbThermometer *AbThermometer1 = nullptr;
     QLabel *paneltemp = nullptr;
-    // Chart, its axes and the scale panels of traces A, B, C, D
+    // The chart's frame; in it the chart, its axes and the scale panels of
+    // traces A, B, C, D
+    QGroupBox *GroupBox10 = nullptr;
     TScope *Scope1 = nullptr;
     QLabel *WykresLambdaY1 = nullptr;
     QLabel *WykresLambdaY2 = nullptr;
@@ -95,6 +97,14 @@ private:
     QLabel *WykresLambdaY4 = nullptr;
     QLabel *WykresLambdaY5 = nullptr;
     QLabel *WykresLambdaX = nullptr;
+    QLabel *Label28 = nullptr; // the lambda axis's unit
+    QLabel *Label48 = nullptr; // the time axis, oldest to newest grid line
+    QLabel *Label49 = nullptr;
+    QLabel *Label50 = nullptr;
+    QLabel *Label51 = nullptr;
+    QLabel *Label52 = nullptr;
+    QLabel *Label53 = nullptr;
+    QLabel *Label67 = nullptr; // the time axis's unit
     QLabel *Panel2 = nullptr;
     QLabel *Panel7 = nullptr;
     QLabel *Panel3 = nullptr;
@@ -119,7 +129,10 @@ private:
     void buildInstruments();
     void buildTexts();
     void buildChart();
+    void buildBackgrounds();
     void showTrace(TScope::Channel channel);
+    // The time axis's numbers for the chart's sample interval.
+    void showTimeAxis();
 
     int richDesignTop_ = 0; // Label30
     int leanDesignTop_ = 0; // Label71

@@ -22,6 +22,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <iterator>
+
 namespace qx {
 
 using namespace pagestyle;
@@ -40,14 +42,21 @@ constexpr int axisPt = 8;   // scale numbers and axis labels
 constexpr int controlPt = 9;
 constexpr int ledPt = 20;
 
-// The chart is four grid divisions high, so the lambda scale beside it and
-// the trace scale panels line up with the grid lines. At this height its
-// frame is 8 px wide.
+// The chart's frame holds the chart, its axes, scale panels and controls,
+// from the line under the instruments to the foot of the page.
+constexpr QRect chartGroupBox(248, 234, 535, 251);
+// Inside the frame: the chart is four grid divisions high and six wide, so
+// the lambda scale beside it, the time scale under it and the trace scale
+// panels line up with the grid lines. At this size its case is 8 px wide.
 constexpr int gridPixels = 54;
 constexpr int gridRows = 4;
-constexpr QRect chartBox(276, 238, 340, 232);
+constexpr int gridColumns = 6;
+constexpr QRect chartBox(28, 4, 340, 232);
 constexpr int chartFrame = 8;
+constexpr int chartFaceLeft = chartBox.x() + chartFrame;
 constexpr int chartFaceBottom = chartBox.y() + chartFrame + gridRows * gridPixels;
+constexpr int axisHeight = 14;
+constexpr int timeAxisTop = chartBox.y() + chartBox.height() + 1;
 
 template <class T>
 T *named(T *control, const char *name, QRect box)
@@ -72,7 +81,7 @@ constexpr Qt::Alignment headingAlignment = Qt::AlignHCenter | Qt::AlignBottom;
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
 
 
-// The lambda scale left of the chart, bottom to top, one label per grid line.
+// A scale label of the chart, one per grid line.
 struct AxisRow
 {
     QLabel *VisualisationPage::*member;
@@ -170,29 +179,67 @@ void VisualisationPage::buildTexts()
     leanDesignTop_ = Label71->y();
 }
 
+void VisualisationPage::buildBackgrounds()
+{
+    // The whole page, and over it the band of instruments right of the engine
+    // column; the chart's frame has a plain face of its own.
+    placeGradients(*this, {
+                              {"AbGradient6", nullptr, {0, 0, 787, 485}, TAbGradient::TopToBottom},
+                              {"AbGradient7", nullptr, {248, 0, 535, 230}, TAbGradient::LeftToRight},
+                          });
+}
+
 void VisualisationPage::buildChart()
 {
     static const AxisRow lambdaAxisRows[] = {
         {QX_WIZ(WykresLambdaY1), "0,0"}, {QX_WIZ(WykresLambdaY2), "0,2"}, {QX_WIZ(WykresLambdaY3), "0,5"},
         {QX_WIZ(WykresLambdaY4), "0,8"}, {QX_WIZ(WykresLambdaY5), "1,0"},
     };
+    // Under the grid lines right of the chart's left edge; showTimeAxis()
+    // gives them their numbers.
+    static const AxisRow timeAxisRows[] = {
+        {QX_WIZ(Label48), ""}, {QX_WIZ(Label49), ""}, {QX_WIZ(Label50), ""},
+        {QX_WIZ(Label51), ""}, {QX_WIZ(Label52), ""}, {QX_WIZ(Label53), ""},
+    };
+    static_assert(std::size(timeAxisRows) == gridColumns);
 
-    Scope1 = named(new TScope(this), "Scope1", chartBox);
+    // A plain face of the desktop's button colour, so the chart stands apart
+    // from the instruments' gradient.
+    GroupBox10 = named(new QGroupBox(this), "GroupBox10", chartGroupBox);
+    QPalette face = GroupBox10->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    GroupBox10->setPalette(face);
+    GroupBox10->setAutoFillBackground(true);
+
+    Scope1 = named(new TScope(GroupBox10), "Scope1", chartBox);
     Scope1->setGridSize(gridPixels);
     Scope1->setInterval(10);
     Scope1->setBackgroundColor(traceBackground);
 
-    constexpr int axisHeight = 14;
     for (int line = 0; line <= gridRows; ++line) {
         const AxisRow &row = lambdaAxisRows[line];
         const int centre = chartFaceBottom - line * gridPixels;
-        this->*row.member = makeText(this, row.name, QString::fromLatin1(row.text),
-                                     {250, centre - axisHeight / 2, 24, axisHeight}, axisPt, Look::Axis,
+        this->*row.member = makeText(GroupBox10, row.name, QString::fromLatin1(row.text),
+                                     {2, centre - axisHeight / 2, 24, axisHeight}, axisPt, Look::Axis,
                                      Qt::AlignRight | Qt::AlignVCenter);
     }
+    Label28 = makeText(GroupBox10, "Label28", QStringLiteral("λ [V]"), {2, timeAxisTop, 44, axisHeight}, axisPt,
+                       Look::Note);
+    constexpr int timeLabelWidth = 32;
+    for (int line = 1; line <= gridColumns; ++line) {
+        const AxisRow &row = timeAxisRows[line - 1];
+        const int centre = chartFaceLeft + line * gridPixels;
+        this->*row.member = makeText(GroupBox10, row.name, QString(),
+                                     {centre - timeLabelWidth / 2, timeAxisTop, timeLabelWidth, axisHeight}, axisPt,
+                                     Look::Note, Qt::AlignCenter);
+    }
+    Label67 = makeText(GroupBox10, "Label67", QStringLiteral("t [s]"),
+                       {chartFaceLeft + gridColumns * gridPixels + timeLabelWidth / 2 + 4, timeAxisTop, 40, axisHeight},
+                       axisPt, Look::Note);
+    showTimeAxis();
 
     // The selectors, the grid switch and the pause take the box's font.
-    GroupBox11 = named(new QGroupBox(this), "GroupBox11", {674, 238, 107, 232});
+    GroupBox11 = named(new QGroupBox(GroupBox10), "GroupBox11", {426, 4, 107, 232});
     setPointSize(*GroupBox11, controlPt);
 
     const auto &traces = VisualisationPageTables::traceRows();
@@ -200,8 +247,8 @@ void VisualisationPage::buildChart()
         const TraceRow &trace = traces[size_t(channel)];
         Scope1->setLineColor(TScope::Channel(channel), trace.colour);
         const int rowTop = chartBox.y() + chartFrame + channel * gridPixels;
-        this->*trace.scalePanel = makeScalePanel(this, trace.scalePanelName, QString::fromUtf8(trace.scaleText),
-                                                 {620, rowTop + 2, 48, gridPixels - 4}, trace.colour);
+        this->*trace.scalePanel = makeScalePanel(GroupBox10, trace.scalePanelName, QString::fromUtf8(trace.scaleText),
+                                                 {372, rowTop + 2, 48, gridPixels - 4}, trace.colour);
         auto *selector = named(new QCheckBox(QString::fromLatin1(trace.caption), GroupBox11), trace.selectorName,
                                {8, 10 + channel * 22, 92, 20});
         selector->setChecked(channel == TScope::ChannelA);

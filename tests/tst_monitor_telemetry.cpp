@@ -180,6 +180,26 @@ private slots:
         QTEST(d.tradedPlaces ? int(*d.tradedPlaces) : -1, "traded");
     }
 
+    void timeAxis_data()
+    {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("half seconds") << 5 << 6 << QStringList{"-2,5", "-2", "-1,5", "-1", "-0,5", "0"};
+        QTest::newRow("whole seconds") << 10 << 6 << QStringList{"-5", "-4", "-3", "-2", "-1", "0"};
+        QTest::newRow("one and a half") << 15 << 6 << QStringList{"-7,5", "-6", "-4,5", "-3", "-1,5", "0"};
+        QTest::newRow("two past ten") << 20 << 6 << QStringList{"-10", "-8", "-6", "-4", "-2", "0"};
+        QTest::newRow("a millisecond") << 1 << 3 << QStringList{"-0,2", "-0,1", "0"};
+        QTest::newRow("one line is now") << 5 << 1 << QStringList{"0"};
+    }
+    void timeAxis()
+    {
+        QFETCH(int, interval);
+        QFETCH(int, lines);
+        QFETCH(QStringList, labels);
+        QCOMPARE(timeAxisLabels(interval, lines), labels);
+    }
+
     void lambdaPhases()
     {
         LambdaPhases fresh;

@@ -86,6 +86,13 @@ private slots:
         row("SpeedButton4", "QToolButton", QStringLiteral("&PAUZA"));
         row("UpDown1", "QSpinBox");
         row("GroupBox11", "QGroupBox");
+        row("GroupBox10", "QGroupBox");
+        row("Label28", "QLabel", QStringLiteral("λ [V]"));
+        row("Label67", "QLabel", QStringLiteral("t [s]"));
+        for (const char *label : {"Label48", "Label49", "Label50", "Label51", "Label52", "Label53"})
+            row(label, "QLabel");
+        row("AbGradient6", "TAbGradient");
+        row("AbGradient7", "TAbGradient");
     }
 
     void controls()
@@ -126,7 +133,9 @@ private slots:
         while (!parents.isEmpty()) {
             QWidget *parent = parents.takeFirst();
             const QRect room = parent == &page ? QRect(QPoint(), designPage) : parent->rect();
-            const QList<QWidget *> children = namedControls(*parent);
+            // Gradients lie under the controls by design.
+            QList<QWidget *> children = namedControls(*parent);
+            children.removeIf([](const QWidget *child) { return child->inherits("TAbGradient"); });
             for (int i = 0; i < children.size(); ++i) {
                 const QWidget *a = children[i];
                 QVERIFY2(room.contains(a->geometry()), qPrintable(a->objectName()));
@@ -190,10 +199,11 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("interval");
-        QTest::newRow("1") << 1 << "0,5 s / dz" << 5;
-        QTest::newRow("2") << 2 << "1,0 s / dz" << 10;
-        QTest::newRow("3") << 3 << "1,5 s / dz" << 15;
-        QTest::newRow("4") << 4 << "2,0 s / dz" << 20;
+        QTest::addColumn<QString>("oldestLine"); // the time axis's first number
+        QTest::newRow("1") << 1 << "0,5 s / dz" << 5 << "-2,5";
+        QTest::newRow("2") << 2 << "1,0 s / dz" << 10 << "-5";
+        QTest::newRow("3") << 3 << "1,5 s / dz" << 15 << "-7,5";
+        QTest::newRow("4") << 4 << "2,0 s / dz" << 20 << "-10";
     }
 
     void timeBase()
@@ -209,6 +219,18 @@ private slots:
         control<QSpinBox>(&page, "UpDown1")->setValue(position);
         QCOMPARE(control<QLabel>(&page, "WykresLambdaX")->text(), caption);
         QCOMPARE(control<TScope>(&page, "Scope1")->interval(), interval);
+        QFETCH(QString, oldestLine);
+        QCOMPARE(control<QLabel>(&page, "Label48")->text(), oldestLine);
+        QCOMPARE(control<QLabel>(&page, "Label53")->text(), QStringLiteral("0"));
+    }
+
+    // Start-up sets the chart's interval without the spinner; the axis follows.
+    void timeAxisFollowsTheInterval()
+    {
+        VisualisationPage page;
+        page.setSampleInterval(20);
+        QCOMPARE(control<QLabel>(&page, "Label48")->text(), QStringLiteral("-10"));
+        QCOMPARE(control<QLabel>(&page, "Label51")->text(), QStringLiteral("-4"));
     }
 
     void gridSwitch()
