@@ -172,6 +172,25 @@ private slots:
         QTest::newRow("comments as text ignored")
             << with(Stored, "comments", "yes") << QStringList{"CzcionkaDuza", "JPolski", "PCOM1", "skorkaZwy"}
             << false << write({});
+        // A remembered profile applies after the screen's own and stays
+        // remembered; only the three smallest are noted in "WielkCzcionki".
+        QTest::newRow("dimension 4: 1024 remembered")
+            << with(Stored, "dimension", 4) << QStringList{"JPolski", "N1024", "PCOM1", "PamOstRozdz", "skorkaZwy"}
+            << false << write({{"WielkCzcionki", "1"}, {"dimension", "4"}});
+        QTest::newRow("dimension 1: 640 remembered")
+            << with(Stored, "dimension", 1)
+            << QStringList{"CzcionkaMala", "JPolski", "PCOM1", "PamOstRozdz", "skorkaZwy"} << false
+            << write({{"WielkCzcionki", "0"}, {"dimension", "1"}});
+        QTest::newRow("dimension 6: 1280 remembered")
+            << with(with(Stored, "dimension", 6), "WielkCzcionki", 0)
+            << QStringList{"JPolski", "N1280", "PCOM1", "PamOstRozdz", "skorkaZwy"} << false
+            << write({{"WielkCzcionki", "0"}, {"dimension", "6"}});
+        QTest::newRow("dimension above 6 ignored")
+            << with(Stored, "dimension", 7) << QStringList{"CzcionkaDuza", "JPolski", "PCOM1", "skorkaZwy"} << false
+            << write({});
+        QTest::newRow("dimension as text ignored")
+            << with(Stored, "dimension", "big") << QStringList{"CzcionkaDuza", "JPolski", "PCOM1", "skorkaZwy"}
+            << false << write({});
         QTest::newRow("missing values written with their defaults")
             << Values{{"Lang", "PL"}, {"Port", "COM3"}}
             << QStringList{"CzcionkaDuza", "JPolski", "PCOM3", "skorkaZwy"} << false
@@ -192,7 +211,10 @@ private slots:
         expected.sort();
         QCOMPARE(this->tickedItems(), expected);
         QCOMPARE(commentsOff(), commentsTicked);
-        QCOMPARE(dialogs->entries.size(), 0);
+        // A port without a controller has its own messages; the skins none.
+        for (const auto &entry : dialogs->entries)
+            QVERIFY2(!entry.text.contains(QLatin1String(".skr")) && !entry.text.contains(QLatin1String("skork")),
+                     qPrintable(entry.text));
         form->close();
         QCOMPARE(storedValues(), written);
     }
@@ -207,11 +229,13 @@ private slots:
         form->findChild<QAction *>("PCOM4")->setChecked(true);
         form->findChild<QAction *>("SkorkaSil")->trigger();
         control<QCheckBox>(form->ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
+        form->findChild<QAction *>("N1152")->trigger();
+        form->findChild<QAction *>("PamOstRozdz")->trigger();
         QCOMPARE(storedValues().value("skin"), QStringLiteral("ord"));
         form->close();
         const QMap<QString, QString> expected = {{"Lang", "IT"},   {"LangNazw", "italiano.lng"}, {"Port", "COM4"},
-                                                 {"WielkCzcionki", "2"}, {"skin", "sil"}, {"comments", "1"},
-                                                 {"dimension", "0"}};
+                                                 {"WielkCzcionki", "1"}, {"skin", "sil"}, {"comments", "1"},
+                                                 {"dimension", "5"}};
         QCOMPARE(storedValues(), expected);
     }
 
