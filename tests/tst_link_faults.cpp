@@ -1,6 +1,7 @@
 // Bad lines and bad controllers: none of them may crash or hang the program,
 // and each shows the user what happened.
 #include "Controls.h"
+#include "AppSettings.h"
 #include "DialogRecorder.h"
 #include "InStepPortIo.h"
 #include "PortIoUnderTest.h"
@@ -86,12 +87,17 @@ private slots:
     {
         form.reset();
         dialogs.reset();
+        QFile::remove(qx::appSettingsLocation());
     }
 
     void missingPortShowsTheErrorAtEveryOpen()
     {
-        protocol().setPortName(QStringLiteral("com5"));
+        // The settings choose the port start-up opens.
+        qx::AppSettings stored;
+        stored.port = 5;
+        QVERIFY(qx::writeAppSettings(stored));
         bounded(850, [&] { form->FormCreate(); });
+        QCOMPARE(protocol().portName(), QStringLiteral("com5"));
         // Options query, analog check, caption, ignition type, and the port left open.
         QCOMPARE(dialogs->count(qx::DialogIcon::Error), 5);
         QCOMPARE(dialogs->entries.first().text, PortError);
