@@ -1,5 +1,6 @@
-// The appearance of the main window, offscreen: a whole profile change
-// through each resolution item, and each skin applied to the window. Prints
+// The appearance of the main window on the platform it is started on
+// (offscreen, or an X server such as Xvfb): a whole profile change through
+// each resolution item, and each skin applied to the window. Prints
 // median and maximum of 30 runs; the target for a profile change is 50 ms.
 #include "MainMenu.h"
 #include "PortIo.h"
