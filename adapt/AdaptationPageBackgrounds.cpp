@@ -14,22 +14,23 @@ using pagestyle::GradientRow;
 constexpr auto Down = TAbGradient::TopToBottom;
 constexpr auto Across = TAbGradient::LeftToRight;
 
-// A step's sheet at the 800 design, and the parts every sheet shares.
-constexpr QSize Sheet{753, 381};
-constexpr QRect SheetBox{{0, 0}, Sheet};
+// What every sheet shares: a band under the buttons and a card behind the
+// engine-speed meter and its panel, or a step's drawing there. They end where
+// the narrowest sheet, the 1024 profile's, ends (735 at the design's scale).
+constexpr int SheetRight = 735;
 constexpr int ButtonBandTop = 322;
-constexpr QRect ButtonBand{0, ButtonBandTop, Sheet.width(), Sheet.height() - ButtonBandTop};
-// Behind the engine-speed meter and its panel, or a step's drawing there.
-constexpr QRect MeterCard{482, 0, Sheet.width() - 482, ButtonBandTop - 4};
+constexpr QRect ButtonBand{0, ButtonBandTop, SheetRight, 381 - ButtonBandTop};
+constexpr QRect MeterCard{478, 0, SheetRight - 478, ButtonBandTop - 4};
+constexpr QRect SheetBox; // the whole sheet at every size
 
 } // namespace
 
 void AdaptationPage::buildBackgrounds()
 {
     pagestyle::placeGradients(*this, {
-        {"AbGradient23", nullptr, {0, 0, 787, 485}, Down},
-        {"AbGradient24", nullptr, {4, 4, 779, 40}, Across},
-        {"AbGradientPanelDol", nullptr, {4, 460, 779, 22}, Across},
+        {"AbGradient23", nullptr, {}, Down},
+        {"AbGradient24", nullptr, {4, 0, 757, 28}, Across},
+        {"AbGradientPanelDol", nullptr, {4, 460, 757, 22}, Across},
 
         {"AbGradient9", "adaptterm", SheetBox, Down},
         {"AbGradient25", "adaptterm", MeterCard, Across},
@@ -48,7 +49,7 @@ void AdaptationPage::buildBackgrounds()
         {"AbGradient12", "adapt5", SheetBox, Down},
         {"AbGradientParS1", "adapt5", {6, 50, 244, 116}, Down},
         {"AbGradientParS2", "adapt5", {256, 50, 232, 216}, Down},
-        {"AbGradientParS3", "adapt5", {494, 50, 244, 116}, Down},
+        {"AbGradientParS3", "adapt5", {494, 50, 241, 116}, Down},
         {"AbGradient19", "adapt5", ButtonBand, Across},
 
         {"AbGradient13", "adapt6", SheetBox, Down},

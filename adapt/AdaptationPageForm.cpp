@@ -53,8 +53,8 @@ const StepRow Steps[AdaptationSteps] = {
 // left, the engine-speed meter with its panel at the right, the buttons along
 // the bottom.
 constexpr QRect InstructionBox{12, 8, 420, 64};
-constexpr QRect MeterBox{486, 4, 250, 250};
-constexpr QRect SpeedPanelBox{526, 262, 170, 40};
+constexpr QRect MeterBox{482, 4, 250, 250};
+constexpr QRect SpeedPanelBox{522, 262, 170, 40};
 constexpr QRect NextBox{12, 326, 150, 40};
 constexpr QRect BackBox{176, 326, 150, 40};
 
@@ -116,7 +116,9 @@ QLabel *readingRow(QWidget *sheet, const char *caption, const QString &text, con
 AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("AutoadaptacjaTab"));
-    Label11 = pagestyle::makeText(this, "Label11", QString::fromUtf8(Steps[0].caption), {12, 6, 757, 38}, 18,
+    // Over the steps' page control, which the smaller profiles raise to 25 px
+    // from the top.
+    Label11 = pagestyle::makeText(this, "Label11", QString::fromUtf8(Steps[0].caption), {12, 0, 745, 28}, 18,
                                   Look::Heading);
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -227,7 +229,7 @@ void AdaptationPage::buildProbeStep(QWidget *sheet)
                                   Look::Note);
     Label87->hide();
 
-    lambdabar = hbar(sheet, "lambdabar", Presets::lambdaBar, {12, 154, 420, 44});
+    lambdabar = hbar(sheet, "lambdabar", Presets::lambdaBar, {12, 154, 420, 42});
     pagestyle::makeText(sheet, "Label65", QStringLiteral("0 V"), {12, 198, 60, 20}, 10, Look::Note);
     Ad4LabelV = pagestyle::makeText(sheet, "Ad4LabelV", QStringLiteral("1 V"), {372, 198, 60, 20}, 10, Look::Note,
                                     Qt::AlignRight | Qt::AlignVCenter);
@@ -269,7 +271,7 @@ void AdaptationPage::buildVehicleStep(QWidget *sheet)
     for (int i = 0; i < 5; ++i) {
         auto *button = new QRadioButton(sheet);
         button->setObjectName(QLatin1String(capacities[i][0]));
-        button->setGeometry(262, 96 + 34 * i, 24, 24);
+        button->setGeometry(262, 98 + 34 * i, 20, 20);
         pagestyle::makeText(sheet, qPrintable(QLatin1String(capacities[i][0]) + QStringLiteral("Label")),
                             QString::fromUtf8(capacities[i][1]), {290, 92 + 34 * i, 170, 32}, 11, Look::Note);
         capacityButtons_[size_t(i)] = button;
@@ -333,7 +335,7 @@ void AdaptationPage::buildReducerStep(QWidget *sheet)
                                "bogatej."));
     auto *picture = new AdaptationPicture(AdaptationPicture::Drawing::Reducer, sheet);
     picture->setObjectName(QStringLiteral("Image6"));
-    picture->setGeometry(486, 20, 250, 250);
+    picture->setGeometry(MeterBox.x(), 20, 250, 250);
     LambdabarRR = hbar(sheet, "LambdabarRR", Presets::lambdaBar, {12, 120, 420, 44});
     pagestyle::makeText(sheet, "Label68", QStringLiteral("Uboga"), {12, 166, 120, 22}, 10, Look::Note);
     pagestyle::makeText(sheet, "Label69", QStringLiteral("Bogata"), {312, 166, 120, 22}, 10, Look::Note,
@@ -371,7 +373,7 @@ void AdaptationPage::buildStepperStep(QWidget *sheet)
         panel->setText(QStringLiteral("......."));
     auto *picture = new AdaptationPicture(AdaptationPicture::Drawing::Stepper, sheet);
     picture->setObjectName(QStringLiteral("Image7"));
-    picture->setGeometry(300, 212, 180, 106);
+    picture->setGeometry(292, 212, 180, 106);
 }
 
 } // namespace qx

@@ -2,6 +2,7 @@
 
 #include "WidgetFont.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include <vector>
@@ -17,6 +18,37 @@ const QColor headingColour(0x1f, 0x3a, 0x5f);
 const QColor noteColour(0x2b, 0x2f, 0x33);
 const QColor axisColour(0xb0, 0x00, 0x00);
 const QColor alarmColour(0xd0, 0x10, 0x10);
+
+// Keeps a background over the whole of its parent: a page or a step's sheet
+// takes whatever size the window and the profile leave it, which no scaled
+// design box would match.
+class ParentFill final : public QObject
+{
+public:
+    explicit ParentFill(QWidget &control) : QObject(&control), control_(control)
+    {
+        control.parentWidget()->installEventFilter(this);
+        fill();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fill();
+        return false;
+    }
+
+private:
+    void fill()
+    {
+        const QRect whole = control_.parentWidget()->rect();
+        if (control_.geometry() != whole)
+            control_.setGeometry(whole);
+    }
+
+    QWidget &control_;
+};
 
 } // namespace
 
@@ -77,7 +109,10 @@ void placeGradients(QWidget &page, std::initializer_list<GradientRow> rows)
         Q_ASSERT_X(parent, "placeGradients", row.parent);
         auto *gradient = new TAbGradient(parent);
         gradient->setObjectName(QLatin1String(row.name));
-        gradient->setGeometry(row.box);
+        if (row.box.isNull())
+            new ParentFill(*gradient);
+        else
+            gradient->setGeometry(row.box);
         gradient->setDirection(row.direction);
         placed.push_back(gradient);
     }

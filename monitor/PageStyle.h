@@ -42,8 +42,8 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect b
 QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour);
 
 // A gradient behind part of a page: its object name, the object name of the
-// control it lies on (none for the page itself), its design box there and
-// which way it runs.
+// control it lies on (none for the page itself), its design box there (none
+// for a background over the whole of it at every size) and which way it runs.
 struct GradientRow
 {
     const char *name;

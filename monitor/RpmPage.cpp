@@ -34,14 +34,14 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     setObjectName(QStringLiteral("ObrotyTab"));
 
     using pagestyle::Look;
-    pagestyle::makeText(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 376, 36}, 20,
+    pagestyle::makeText(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 360, 36}, 20,
                         Look::Heading)
         ->setWordWrap(false);
     QLabel *instruction = pagestyle::makeText(
         this, "WyborUkladuLabel",
         QStringLiteral("Wybierz rodzaj układu zapłonowego, tak aby wartość pokazywana była zgodna z faktycznymi "
                        "obrotami silnika samochodu"),
-        {24, 60, 340, 190}, 14, Look::Note, Qt::AlignLeft | Qt::AlignTop);
+        {24, 60, 340, 198}, 14, Look::Note, Qt::AlignLeft | Qt::AlignTop);
     instruction->setWordWrap(true);
 
     ComboBox2 = new QComboBox(this);
@@ -77,17 +77,18 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     gauge1 = new TAb270Meter(this);
     gauge1->setObjectName(QStringLiteral("gauge1"));
     Presets::engineSpeedMeter(*gauge1, QStringLiteral("RPM"), QString());
-    gauge1->setGeometry(404, 12, 360, 360);
+    gauge1->setGeometry(404, 12, 350, 350);
 
-    Panelobroty = pagestyle::makeText(this, "Panelobroty", QStringLiteral("0"), {464, 384, 240, 60}, 28, Look::Readout,
+    Panelobroty = pagestyle::makeText(this, "Panelobroty", QStringLiteral("0"), {459, 376, 240, 60}, 28, Look::Readout,
                                       Qt::AlignCenter);
 
     // The whole page, and over it one card for the choice of the ignition
-    // system and one for the tachometer with its readout.
+    // system and one for the tachometer with its readout. The cards end where
+    // the narrowest page, the 1152 profile's, ends.
     pagestyle::placeGradients(*this, {
-                                         {"AbGradient1", nullptr, {0, 0, 787, 485}, TAbGradient::TopToBottom},
+                                         {"AbGradient1", nullptr, {}, TAbGradient::TopToBottom},
                                          {"AbGradient4", nullptr, {12, 8, 384, 446}, TAbGradient::LeftToRight},
-                                         {"AbGradient5", nullptr, {400, 8, 372, 446}, TAbGradient::LeftToRight},
+                                         {"AbGradient5", nullptr, {400, 8, 360, 446}, TAbGradient::LeftToRight},
                                      });
 }
 

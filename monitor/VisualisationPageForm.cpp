@@ -43,16 +43,22 @@ constexpr int controlPt = 9;
 constexpr int ledPt = 20;
 
 // The chart's frame holds the chart, its axes, scale panels and controls,
-// from the line under the instruments to the foot of the page.
-constexpr QRect chartGroupBox(248, 234, 535, 251);
+// from the line under the instruments to the foot of the page. Like
+// everything on the page it ends where the narrowest page, the 1152
+// profile's, ends (761 at the design's scale).
+constexpr QRect chartGroupBox(248, 234, 513, 250);
 // Inside the frame: the chart is four grid divisions high and six wide, so
 // the lambda scale beside it, the time scale under it and the trace scale
 // panels line up with the grid lines. At this size its case is 8 px wide.
-constexpr int gridPixels = 54;
+constexpr int gridPixels = 51;
 constexpr int gridRows = 4;
 constexpr int gridColumns = 6;
-constexpr QRect chartBox(28, 4, 340, 232);
 constexpr int chartFrame = 8;
+constexpr QRect chartBox(28, 4, gridColumns * gridPixels + 2 * chartFrame, gridRows * gridPixels + 2 * chartFrame);
+// Right of the chart: the trace scale panels, then the box of its controls.
+constexpr int scalePanelLeft = chartBox.x() + chartBox.width() + 4;
+constexpr int scalePanelWidth = 48;
+constexpr QRect controlsBox(scalePanelLeft + scalePanelWidth + 6, 4, 103, 232);
 constexpr int chartFaceLeft = chartBox.x() + chartFrame;
 constexpr int chartFaceBottom = chartBox.y() + chartFrame + gridRows * gridPixels;
 constexpr int axisHeight = 14;
@@ -125,10 +131,10 @@ void VisualisationPage::buildInstruments()
     Gauge2 = named(new TAbTank(this), "Gauge2", {352, 46, 78, 150});
     Presets::stepperTank(*Gauge2);
 
-    Gauge3 = named(new TGauge(this), "Gauge3", {566, 46, 46, 182});
+    Gauge3 = named(new TGauge(this), "Gauge3", {556, 46, 46, 182});
     setPointSize(*Gauge3, meterPt);
 
-    AbThermometer1 = named(new TAbThermometer(this), "AbThermometer1", {690, 46, 60, 150});
+    AbThermometer1 = named(new TAbThermometer(this), "AbThermometer1", {670, 46, 60, 150});
     Presets::reducerThermometer(*AbThermometer1);
     setPointSize(*AbThermometer1, axisPt);
 
@@ -139,7 +145,7 @@ void VisualisationPage::buildInstruments()
         line->setFrameShadow(QFrame::Sunken);
     };
     bevel("Bevel1", {244, 4, 3, 479}, QFrame::VLine);
-    bevel("Bevel2", {250, 231, 531, 3}, QFrame::HLine);
+    bevel("Bevel2", {250, 231, 509, 3}, QFrame::HLine);
 }
 
 void VisualisationPage::buildTexts()
@@ -149,24 +155,24 @@ void VisualisationPage::buildTexts()
         {QX_WIZ(Panel5), "0.00", {184, 360, 58, 28}, textPt, Look::Readout, Qt::AlignCenter},
         {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 236, 20}, textPt, Look::Heading, left},
         {QX_WIZ(CzasTHLabel), "TH: ", {6, 416, 34, 24}, textPt, Look::Note, left},
-        {QX_WIZ(Label43), "0", {40, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(Label43), "0", {42, 416, 70, 24}, textPt, Look::Readout, Qt::AlignCenter},
         {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
-        {QX_WIZ(Label44), "0", {164, 416, 72, 24}, textPt, Look::Readout, Qt::AlignCenter},
-        {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 446, 236, 40}, alarmPt, Look::Alarm, left},
+        {QX_WIZ(Label44), "0", {166, 416, 70, 24}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 443, 236, 40}, alarmPt, Look::Alarm, left},
     
         {QX_WIZ(Label75), "Lambda", {250, 2, 92, 40}, textPt, Look::Heading, headingAlignment},
         {QX_WIZ(Label71), "Uboga", {288, 46, 60, 20}, textPt, Look::Note, left},
         {QX_WIZ(Label30), "Bogata", {288, 176, 60, 20}, textPt, Look::Note, left},
         {QX_WIZ(Panel6), "0.00", {254, 200, 84, 28}, textPt, Look::Readout, Qt::AlignCenter},
     
-        {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 170, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 166, 40}, textPt, Look::Heading, headingAlignment},
         {QX_WIZ(Label47), "Otwarty", {434, 71, 86, 20}, textPt, Look::Note, left},
         {QX_WIZ(Label27), "Zamknięty", {434, 161, 86, 20}, textPt, Look::Note, left},
         {QX_WIZ(Panel4), "0", {352, 200, 78, 28}, textPt, Look::Readout, Qt::AlignCenter},
     
-        {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {528, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
-        {QX_WIZ(Label42), "Temperatura reduktora", {659, 2, 122, 40}, textPt, Look::Heading, headingAlignment},
-        {QX_WIZ(paneltemp), "0", {680, 200, 80, 28}, textPt, Look::Readout, Qt::AlignCenter},
+        {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {520, 2, 116, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(Label42), "Temperatura reduktora", {640, 2, 120, 40}, textPt, Look::Heading, headingAlignment},
+        {QX_WIZ(paneltemp), "0", {660, 200, 80, 28}, textPt, Look::Readout, Qt::AlignCenter},
     };
 
     for (const TextRow &row : textRows)
@@ -184,8 +190,8 @@ void VisualisationPage::buildBackgrounds()
     // The whole page, and over it the band of instruments right of the engine
     // column; the chart's frame has a plain face of its own.
     placeGradients(*this, {
-                              {"AbGradient6", nullptr, {0, 0, 787, 485}, TAbGradient::TopToBottom},
-                              {"AbGradient7", nullptr, {248, 0, 535, 230}, TAbGradient::LeftToRight},
+                              {"AbGradient6", nullptr, {}, TAbGradient::TopToBottom},
+                              {"AbGradient7", nullptr, {248, 0, 513, 230}, TAbGradient::LeftToRight},
                           });
 }
 
@@ -239,7 +245,7 @@ void VisualisationPage::buildChart()
     showTimeAxis();
 
     // The selectors, the grid switch and the pause take the box's font.
-    GroupBox11 = named(new QGroupBox(GroupBox10), "GroupBox11", {426, 4, 107, 232});
+    GroupBox11 = named(new QGroupBox(GroupBox10), "GroupBox11", controlsBox);
     setPointSize(*GroupBox11, controlPt);
 
     const auto &traces = VisualisationPageTables::traceRows();
@@ -248,7 +254,8 @@ void VisualisationPage::buildChart()
         Scope1->setLineColor(TScope::Channel(channel), trace.colour);
         const int rowTop = chartBox.y() + chartFrame + channel * gridPixels;
         this->*trace.scalePanel = makeScalePanel(GroupBox10, trace.scalePanelName, QString::fromUtf8(trace.scaleText),
-                                                 {372, rowTop + 2, 48, gridPixels - 4}, trace.colour);
+                                                 {scalePanelLeft, rowTop + 2, scalePanelWidth, gridPixels - 4},
+                                                 trace.colour);
         auto *selector = named(new QCheckBox(QString::fromLatin1(trace.caption), GroupBox11), trace.selectorName,
                                {8, 10 + channel * 22, 92, 20});
         selector->setChecked(channel == TScope::ChannelA);

@@ -35,6 +35,8 @@ constexpr int LampHeight = 25;
 void ScaleControl(QWidget &control, const QRect &design, bool designBold, const ScaleRule &rule,
                   const ScaleFactors &f)
 {
+    if (rule.kind == ControlKind::Backdrop)
+        return;
     const double s = f.scale;
     const QPoint place(scaled(s, design.x()), scaled(s, design.y()));
     if (rule.kind == ControlKind::MovedOnly) {

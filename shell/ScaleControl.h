@@ -16,6 +16,7 @@ enum class ControlKind {
     Led,       // font size, and a lamp round(s × 25) high in its box
     Box,       // the box only: pictures, gradients, tanks, LED bars, traces, spin buttons
     MovedOnly, // left and top only: the small selection boxes keep their size and font
+    Backdrop,  // nothing: a background that covers its whole page or sheet at every size
 };
 
 // Where a control's font size comes from.

@@ -38,13 +38,15 @@ struct Names
 };
 
 const Names groups[] = {
-    // Backgrounds of every page.
-    {"AbGradient1 AbGradient2 AbGradient3 AbGradient4 AbGradient5 AbGradient6 AbGradient7 AbGradient8 AbGradient9 "
-     "AbGradient10 AbGradient11 AbGradient12 AbGradient13 AbGradient14 AbGradient15 AbGradient16 AbGradient17 "
-     "AbGradient18 AbGradient19 AbGradient20 AbGradient21 AbGradient22 AbGradient23 AbGradient24 AbGradient25 "
-     "AbGradient26 AbGradient28 AbGradient29 AbGradient31 AbGradient32 AbGradient34 AbGradient35 AbGradient36 "
-     "AbGradient37 AbGradientPanelDol AbGradientTPSRamka AbGradientSonda AbGradientParS1 AbGradientParS2 "
-     "AbGradientParS3 AbGradientKoniec",
+    // Gradients: those over a whole page or step's sheet, and the cards and bands on them.
+    {"AbGradient1 AbGradient6 AbGradient8 AbGradient9 AbGradient10 AbGradient11 AbGradient12 AbGradient13 "
+     "AbGradient14 AbGradient15 AbGradient23",
+     {K::Backdrop, F::None}},
+    {"AbGradient2 AbGradient3 AbGradient4 AbGradient5 AbGradient7 AbGradient16 AbGradient17 AbGradient18 "
+     "AbGradient19 AbGradient20 AbGradient21 AbGradient22 AbGradient24 AbGradient25 AbGradient26 AbGradient28 "
+     "AbGradient29 AbGradient31 AbGradient32 AbGradient34 AbGradient35 AbGradient36 AbGradient37 "
+     "AbGradientPanelDol AbGradientTPSRamka AbGradientSonda AbGradientParS1 AbGradientParS2 AbGradientParS3 "
+     "AbGradientKoniec",
      box},
 
     // RPM page.
