@@ -34,7 +34,7 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     setObjectName(QStringLiteral("ObrotyTab"));
 
     using pagestyle::Look;
-    pagestyle::makeText(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {24, 16, 360, 36}, 20,
+    pagestyle::makeText(this, "Label91", QStringLiteral("Wybor ukladu zapłonowego"), {16, 16, 376, 36}, 20,
                         Look::Heading)
         ->setWordWrap(false);
     QLabel *instruction = pagestyle::makeText(

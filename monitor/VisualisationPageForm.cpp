@@ -158,7 +158,7 @@ void VisualisationPage::buildTexts()
         {QX_WIZ(Label43), "0", {42, 416, 70, 24}, textPt, Look::Readout, Qt::AlignCenter},
         {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
         {QX_WIZ(Label44), "0", {166, 416, 70, 24}, textPt, Look::Readout, Qt::AlignCenter},
-        {QX_WIZ(TranserrorLabel), "BladTransmisji", {6, 443, 236, 40}, alarmPt, Look::Alarm, left},
+        {QX_WIZ(TranserrorLabel), "BladTransmisji", {5, 443, 238, 40}, alarmPt, Look::Alarm, left},
     
         {QX_WIZ(Label75), "Lambda", {250, 2, 92, 40}, textPt, Look::Heading, headingAlignment},
         {QX_WIZ(Label71), "Uboga", {288, 46, 60, 20}, textPt, Look::Note, left},
@@ -167,7 +167,7 @@ void VisualisationPage::buildTexts()
     
         {QX_WIZ(Label25), "Silnik krokowy", {350, 2, 166, 40}, textPt, Look::Heading, headingAlignment},
         {QX_WIZ(Label47), "Otwarty", {434, 71, 86, 20}, textPt, Look::Note, left},
-        {QX_WIZ(Label27), "Zamknięty", {434, 161, 86, 20}, textPt, Look::Note, left},
+        {QX_WIZ(Label27), "Zamknięty", {434, 161, 88, 20}, textPt, Look::Note, left},
         {QX_WIZ(Panel4), "0", {352, 200, 78, 28}, textPt, Look::Readout, Qt::AlignCenter},
     
         {QX_WIZ(Label26), "Poziom gazu w zbiorniku", {520, 2, 116, 40}, textPt, Look::Heading, headingAlignment},

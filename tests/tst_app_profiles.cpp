@@ -148,13 +148,10 @@ struct PageFit
         if (const auto *label = qobject_cast<const QLabel *>(&control)) {
             if (label->text().isEmpty())
                 return;
-            const int margin = label->margin();
-            room = label->contentsRect().adjusted(margin, margin, -margin, -margin).size();
-            need = label->wordWrap() ? metrics.boundingRect(QRect(QPoint(), QSize(room.width(), 100000)),
-                                                            int(label->alignment()) | Qt::TextWordWrap,
-                                                            label->text())
-                                           .size()
-                                     : metrics.size(0, label->text());
+            // What the label itself asks for: wrapped, the height at its width.
+            room = label->size();
+            need = label->wordWrap() ? QSize(label->minimumSizeHint().width(), label->heightForWidth(room.width()))
+                                     : label->sizeHint();
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(&control)) {
             if (button->text().isEmpty())
                 return;
@@ -532,7 +529,9 @@ private slots:
         checkEveryPage(click, screen, fit);
         report(fit.clipped);
         // The adaptation steps' instructions and headings, in the large fonts
-        // their rules give them, outgrow their boxes.
+        // their rules give them, outgrow their boxes; so does the page's
+        // heading by a pixel at 1024 and 1280, held to 25 px at 720 by the
+        // steps' page control under it.
         QEXPECT_FAIL("", "step texts still to fit", Continue);
         QVERIFY2(fit.clipped.isEmpty(), qPrintable(QStringLiteral("%1 clipped").arg(fit.clipped.size())));
     }
