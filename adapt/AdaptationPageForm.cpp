@@ -1,6 +1,7 @@
 #include "AdaptationPage.h"
 
 #include "AdaptationPicture.h"
+#include "FittingLabel.h"
 #include "PageStyle.h"
 #include "VehicleChoices.h"
 #include "WidgetFont.h"
@@ -52,15 +53,23 @@ const StepRow Steps[AdaptationSteps] = {
 // Where the steps' controls sit on a sheet: instructions and readings at the
 // left, the engine-speed meter with its panel at the right, the buttons along
 // the bottom.
-constexpr QRect InstructionBox{12, 8, 420, 64};
+constexpr QRect InstructionBox{12, 8, 464, 64};
 constexpr QRect MeterBox{482, 4, 250, 250};
 constexpr QRect SpeedPanelBox{522, 262, 170, 40};
 constexpr QRect NextBox{12, 326, 150, 40};
 constexpr QRect BackBox{176, 326, 150, 40};
 
+// The steps' texts get large fonts in the larger profiles: rather than be cut
+// off by their boxes, they shrink to fit.
+QLabel *fittingText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
+                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    return pagestyle::setUpText(new FittingLabel(text, parent), name, box, points, look, alignment);
+}
+
 QLabel *instruction(QWidget *sheet, const char *name, const QString &text, QRect box = InstructionBox)
 {
-    QLabel *label = pagestyle::makeText(sheet, name, text, box, 11, Look::Note, Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = fittingText(sheet, name, text, box, 11, Look::Note, Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
@@ -118,8 +127,8 @@ AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("AutoadaptacjaTab"));
     // Over the steps' page control, which the smaller profiles raise to 25 px
     // from the top.
-    Label11 = pagestyle::makeText(this, "Label11", QString::fromUtf8(Steps[0].caption), {12, 0, 745, 28}, 18,
-                                  Look::Heading);
+    Label11 =
+        fittingText(this, "Label11", QString::fromUtf8(Steps[0].caption), {12, 0, 745, 28}, 18, Look::Heading);
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(12, 48, 757, 409);
@@ -175,7 +184,7 @@ void AdaptationPage::buildTemperatureStep(QWidget *sheet)
     instruction(sheet, "Label105",
                 QStringLiteral("Proszę ustawić samochód na zasilaniu benzynowym i odczekać do momentu osiągnięcia "
                                "przez silnik temperatury pracy. Następnie proszę nacisnąć przycisk dalej."),
-                {12, 8, 330, 120});
+                {12, 8, 348, 136});
     AdaptTherm = new TAbThermometer(sheet);
     AdaptTherm->setObjectName(QStringLiteral("AdaptTherm"));
     Presets::adaptationThermometer(*AdaptTherm);
@@ -194,8 +203,8 @@ void AdaptationPage::buildTemperatureStep(QWidget *sheet)
     WlCzujtTempCheckAd = new QCheckBox(sheet);
     WlCzujtTempCheckAd->setObjectName(QStringLiteral("WlCzujtTempCheckAd"));
     WlCzujtTempCheckAd->setGeometry(12, 204, 24, 24);
-    WlCzujtTempAd = pagestyle::makeText(sheet, "WlCzujtTempAd", QStringLiteral("Włącz czujnik temperatury"),
-                                        {40, 200, 300, 32}, 11, Look::Note);
+    WlCzujtTempAd = fittingText(sheet, "WlCzujtTempAd", QStringLiteral("Włącz czujnik temperatury"),
+                                {40, 200, 320, 32}, 11, Look::Note);
     // Only the fitter changes this box; it mirrors into the Parameters page.
     connect(WlCzujtTempCheckAd, &QCheckBox::clicked, this, &AdaptationPage::temperatureSensorClicked);
 }
@@ -203,7 +212,8 @@ void AdaptationPage::buildTemperatureStep(QWidget *sheet)
 void AdaptationPage::buildTpsStep(QWidget *sheet)
 {
     instruction(sheet, "Label106",
-                QStringLiteral("Proszę zwiększać obroty do czasu zmiany koloru wskaźnika na zielony."));
+                QStringLiteral("Proszę zwiększać obroty do czasu zmiany koloru wskaźnika na zielony."),
+                {12, 8, 464, 74});
     AdaptObr1 = speedMeter(sheet, "AdaptObr1");
     Adapt2PanelObr = speedPanel(sheet, "Adapt2PanelObr", QStringLiteral("0"));
     TPSdolny = readingRow(sheet, "Label59", QStringLiteral("TPS - dolny"), "TPSdolny", "Label80", 90);
@@ -211,7 +221,7 @@ void AdaptationPage::buildTpsStep(QWidget *sheet)
     TPSprog = readingRow(sheet, "Label60", QStringLiteral("TPS - Próg"), "TPSprog", "Label82", 170);
     AbDBLED4 = stepLed(sheet, "AbDBLED4", {12, 226, 36, 36});
     Label56 = instruction(sheet, "Label56", QStringLiteral("TPS został ustawiony Proszę nacisnąć klawisz DALEJ"),
-                          {60, 222, 400, 60});
+                          {60, 222, 400, 96});
     Label56->hide();
 }
 
@@ -219,14 +229,14 @@ void AdaptationPage::buildProbeStep(QWidget *sheet)
 {
     instruction(sheet, "Label107",
                 QStringLiteral("Proszę kilka razy zwiększać obroty do czasu zmiany koloru wskaźnika na zielony."),
-                {12, 8, 420, 48});
+                {12, 8, 464, 50});
     ObrSondy = speedMeter(sheet, "ObrSondy");
     Adapt4PanelObr = speedPanel(sheet, "Adapt4PanelObr", QStringLiteral("......."));
 
     miernik = hbar(sheet, "miernik", Presets::percentBar, {12, 60, 420, 44});
     LED1 = stepLed(sheet, "LED1", {12, 112, 36, 36});
-    Label87 = pagestyle::makeText(sheet, "Label87", QStringLiteral("Sonda skalibrowana."), {60, 112, 300, 36}, 12,
-                                  Look::Note);
+    Label87 = fittingText(sheet, "Label87", QStringLiteral("Sonda skalibrowana."), {60, 112, 300, 36}, 12,
+                          Look::Note);
     Label87->hide();
 
     lambdabar = hbar(sheet, "lambdabar", Presets::lambdaBar, {12, 154, 420, 42});
@@ -257,14 +267,14 @@ QCheckBox *AdaptationPage::vehicleBox(QWidget *sheet, const char *name, const QS
 
 void AdaptationPage::buildVehicleStep(QWidget *sheet)
 {
-    pagestyle::makeText(sheet, "Label89", QStringLiteral("Wybierz parametry samochodu"), {12, 8, 600, 32}, 14,
-                        Look::Heading);
-    pagestyle::makeText(sheet, "Label66", QStringLiteral("Rodzaj kolektora ssacego"), {12, 56, 230, 30}, 11,
-                        Look::Heading);
+    fittingText(sheet, "Label89", QStringLiteral("Wybierz parametry samochodu"), {12, 8, 600, 32}, 14,
+                Look::Heading);
+    fittingText(sheet, "Label66", QStringLiteral("Rodzaj kolektora ssacego"), {12, 52, 236, 38}, 11,
+                Look::Heading);
     vehicleBox(sheet, "SRCheckBox1", QStringLiteral("Metal"), {12, 92}, VehicleBox::Metal);
     vehicleBox(sheet, "srcheckbox2", QStringLiteral("Tworzywo"), {12, 126}, VehicleBox::Plastic);
 
-    pagestyle::makeText(sheet, "Label29", QStringLiteral("Pojemność silnika"), {262, 56, 220, 30}, 11, Look::Heading);
+    fittingText(sheet, "Label29", QStringLiteral("Pojemność silnika"), {262, 52, 224, 38}, 11, Look::Heading);
     const char *const capacities[5][2] = {{"SRCheckBox3", "<1 L"},      {"SRCheckBox4", "1 - 1.5 L"},
                                           {"SRCheckBox5", "1.5 - 2 L"}, {"SRCheckBox6", "2 - 3 L"},
                                           {"SRCheckBox7", "> 3 L"}};
@@ -277,20 +287,20 @@ void AdaptationPage::buildVehicleStep(QWidget *sheet)
         capacityButtons_[size_t(i)] = button;
     }
 
-    pagestyle::makeText(sheet, "Label74", QStringLiteral("Rodzaj skrzyni biegów"), {500, 56, 230, 30}, 11,
-                        Look::Heading);
+    fittingText(sheet, "Label74", QStringLiteral("Rodzaj skrzyni biegów"), {500, 52, 233, 38}, 11,
+                Look::Heading);
     vehicleBox(sheet, "SRCheckbox8", QStringLiteral("Ręczna"), {500, 92}, VehicleBox::Manual);
     vehicleBox(sheet, "srcheckbox9", QStringLiteral("Automatyczna"), {500, 126}, VehicleBox::Automatic);
 }
 
 void AdaptationPage::buildGlassStep(QWidget *sheet)
 {
-    pagestyle::makeText(sheet, "Label90", QStringLiteral("Wybierz rodzaj szkiełka"), {12, 8, 600, 32}, 14,
-                        Look::Heading);
+    fittingText(sheet, "Label90", QStringLiteral("Wybierz rodzaj szkiełka"), {12, 8, 600, 32}, 14,
+                Look::Heading);
     instruction(sheet, "Label84",
                 QStringLiteral("Wybierz rodzaj czujnika poziomu gazu (dla kontaktronowego czujnika rezerwy należy "
                                "wybrać 90R)"),
-                {12, 44, 720, 48});
+                {12, 44, 723, 50});
     const struct
     {
         const char *picture;
@@ -316,15 +326,16 @@ void AdaptationPage::buildGlassStep(QWidget *sheet)
 void AdaptationPage::buildChangeoverStep(QWidget *sheet)
 {
     instruction(sheet, "Label108",
-                QStringLiteral("Proszę regulować reduktor do momentu osiągnięcia mieszanki bogatej."));
+                QStringLiteral("Proszę regulować reduktor do momentu osiągnięcia mieszanki bogatej."),
+                {12, 8, 464, 104});
     // This meter's title has no built-in wording of its own; the language
     // files give it one.
     ObrPrzedRed = speedMeter(sheet, "ObrPrzedRed", QStringLiteral("SignalName1"));
     PanellPrzedRed = speedPanel(sheet, "PanellPrzedRed", QStringLiteral("......."));
     LedPrzedRed = stepLed(sheet, "LedPrzedRed", {12, 120, 36, 36});
-    NastapiloPrzejscieBGLABEL = pagestyle::makeText(sheet, "NastapiloPrzejscieBGLABEL",
-                                                    QStringLiteral("Nastąpiło przejście z benzyny na gaz"),
-                                                    {60, 120, 400, 36}, 12, Look::Note);
+    NastapiloPrzejscieBGLABEL = fittingText(sheet, "NastapiloPrzejscieBGLABEL",
+                                            QStringLiteral("Nastąpiło przejście z benzyny na gaz"),
+                                            {60, 120, 416, 36}, 12, Look::Note);
     NastapiloPrzejscieBGLABEL->hide();
 }
 
@@ -332,7 +343,8 @@ void AdaptationPage::buildReducerStep(QWidget *sheet)
 {
     instruction(sheet, "Label109",
                 QStringLiteral("Proszę regulować reduktor na wolnych obrotach do momentu osiągnięcia mieszanki "
-                               "bogatej."));
+                               "bogatej."),
+                {12, 8, 464, 104});
     auto *picture = new AdaptationPicture(AdaptationPicture::Drawing::Reducer, sheet);
     picture->setObjectName(QStringLiteral("Image6"));
     picture->setGeometry(MeterBox.x(), 20, 250, 250);
@@ -360,8 +372,8 @@ void AdaptationPage::buildStepperStep(QWidget *sheet)
     pagestyle::makeText(sheet, "Label78", QStringLiteral("Min"), {48, 122, 60, 32}, 11, Look::Note);
     LedMax = stepLed(sheet, "LedMax", {120, 122, 32, 32});
     pagestyle::makeText(sheet, "Label79", QStringLiteral("Max"), {156, 122, 60, 32}, 11, Look::Note);
-    KomunikatKoncowy = pagestyle::makeText(sheet, "KomunikatKoncowy", QStringLiteral("Autoadaptacja zakończona"),
-                                           {226, 122, 260, 32}, 12, Look::Heading);
+    KomunikatKoncowy = fittingText(sheet, "KomunikatKoncowy", QStringLiteral("Autoadaptacja zakończona"),
+                                   {226, 122, 250, 38}, 12, Look::Heading);
     KomunikatKoncowy->hide();
 
     LambdaBarObr1 = hbar(sheet, "LambdaBarObr1", Presets::stepperBar, {12, 162, 420, 44});

@@ -62,7 +62,11 @@ void setTextColour(QWidget &widget, const QColor &colour)
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
                  Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
+    return setUpText(new QLabel(text, parent), name, box, points, look, alignment);
+}
+
+QLabel *setUpText(QLabel *label, const char *name, QRect box, int points, Look look, Qt::Alignment alignment)
+{
     label->setObjectName(QLatin1String(name));
     label->setGeometry(box);
     label->setAlignment(alignment);

@@ -37,6 +37,9 @@ void setTextColour(QWidget &widget, const QColor &colour);
 // A label with its object name, design box, font size in points and look.
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// The same for a label made elsewhere, say of a class of its own.
+QLabel *setUpText(QLabel *label, const char *name, QRect box, int points, Look look,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A trace's scale panel: the trace colour as its background.
 QLabel *makeScalePanel(QWidget *parent, const char *name, const QString &text, QRect box, const QColor &colour);

@@ -4,9 +4,11 @@
 
 namespace qx {
 
-// A one-line label that draws a text too wide for it in a smaller font rather
-// than cutting it off; texts that fit keep the label's own font. Help texts
-// and their translations vary a lot in length, the comment line does not.
+// A label that draws a text too large for it in a smaller font rather than
+// cutting it off; texts that fit keep the label's own font. One-line labels
+// shrink to their width, word-wrapped ones until the wrapped text fits both
+// their width and height. Help texts, instructions and their translations
+// vary a lot in length, the boxes and the profiles' fonts do not.
 class FittingLabel final : public QLabel
 {
     Q_OBJECT
@@ -14,11 +16,15 @@ class FittingLabel final : public QLabel
 public:
     using QLabel::QLabel;
 
+    // The font the text is drawn in.
+    QFont drawnFont() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The font, no larger than font, in which text takes at most width pixels.
-QFont fittedFont(const QFont &font, const QString &text, int width);
+// The font, no larger than font, in which text takes at most room.width()
+// pixels on one line or, when wrapped at word breaks, fits the whole of room.
+QFont fittedFont(const QFont &font, const QString &text, QSize room, bool wrapped);
 
 } // namespace qx

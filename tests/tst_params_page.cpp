@@ -296,22 +296,34 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("wrapped");
         QTest::addColumn<bool>("shrinks");
-        QTest::newRow("short text keeps the font") << "Rodzaj sondy lambda" << 747 << false;
-        QTest::newRow("long help text") << "Prędkość silnika krokowego (1;24) razy wolniej powyżej progu TPS" << 747
-                                        << true;
-        QTest::newRow("far too long") << QString(300, 'W') << 747 << true;
+        const QString help = QStringLiteral("Prędkość silnika krokowego (1;24) razy wolniej powyżej progu TPS");
+        QTest::newRow("short text keeps the font") << "Rodzaj sondy lambda" << 747 << false << false;
+        QTest::newRow("long help text") << help << 747 << false << true;
+        QTest::newRow("far too long") << QString(300, 'W') << 747 << false << true;
+        QTest::newRow("wrapped onto the lines there are") << help << 400 << true << false;
+        QTest::newRow("wrapped onto too many lines") << help + ' ' + help << 300 << true << true;
+        QTest::newRow("a word wider than the box") << QString(60, 'W') << 400 << true << true;
     }
 
     void fittedFont()
     {
         QFETCH(QString, text);
         QFETCH(int, width);
+        QFETCH(bool, wrapped);
         QFont font;
         font.setPointSize(16);
         font.setBold(true);
-        const QFont fitted = qx::fittedFont(font, text, width);
-        QVERIFY(QFontMetrics(fitted).horizontalAdvance(text) <= width);
+        // Three lines of the label's own font.
+        const int height = 3 * QFontMetrics(font).lineSpacing();
+        const QFont fitted = qx::fittedFont(font, text, {width, height}, wrapped);
+        if (wrapped) {
+            const QRect block = QFontMetrics(fitted).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text);
+            QVERIFY(block.width() <= width && block.height() <= height);
+        } else {
+            QVERIFY(QFontMetrics(fitted).horizontalAdvance(text) <= width);
+        }
         QTEST(fitted.pointSizeF() < font.pointSizeF(), "shrinks");
         QVERIFY(fitted.bold());
     }
