@@ -4,7 +4,6 @@
 #include "SingleInstance.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
-#include "TForm3.h"
 #include "TLogo.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@ int runProgram(QApplication &app)
     form.FormCreate();
     if (guard.unguarded())
         form.reportNoInstanceGuard();
-    TForm3 about(&form);
     splash.reset();
     // Zoomed or at its fixed size, as the resolution profile left it.
     form.show();

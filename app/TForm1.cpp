@@ -71,6 +71,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     connect(TimerMinMax2, &QTimer::timeout, this, [this] { adaptation_->TimerMinMaxTimer(); });
 
     connectMenu();
+    buildAboutAndHelp();
     buildAppearance();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QWidget *w = now; w; w = w->parentWidget()) {
@@ -229,7 +230,7 @@ void TForm1::setBuiltInTextsAndLayout()
     CaptureGeometry();
     ObrotyTab->hide();
     WizualizacjaTab->setSampleInterval(5);
-    helpFile_ = QStringLiteral("help/quorvantix_pl.hlp");
+    helpFile_ = QStringLiteral("help/quorvantix_pl.html");
     AssignBuiltInHelpTexts(texts_);
 }
 
@@ -292,6 +293,7 @@ void TForm1::reportNoInstanceGuard()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     FormClose();
+    closeHelp();
     event->accept();
 }
 

@@ -27,6 +27,7 @@ namespace qx {
 
 class AdaptationPage;
 class FittedBox;
+class HelpWindow;
 class KeyCommands;
 class PageControl;
 class ParameterEditor;
@@ -34,6 +35,7 @@ class ParameterFileCommands;
 class ParametersPage;
 class PrintingPage;
 class RpmPage;
+class TForm3;
 class VisualisationPage;
 
 // The main window: owns the serial channel, the protocol state, the texts and
@@ -78,6 +80,9 @@ public:
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
     void wersjasterownika1Click();
+    // The about box, and the current language's help at its main topic (TForm1Help.cpp).
+    void oprogramiebuttonClick();
+    void PomocButtonClick();
 
     bool parametersInSync() const { return navigator_.parametersInSync(); }
     bool parametersPageVisited() const { return navigator_.parametersPageVisited(); }
@@ -152,6 +157,8 @@ private:
     void finishAdaptation() override;
 
     void FormClose();
+    void buildAboutAndHelp();
+    void closeHelp();
     // Port, language, layout and skin as on a fresh install, then the
     // controller's parameters read again on that port.
     void LoadProgramDefaults();
@@ -207,6 +214,8 @@ private:
     std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
+    TForm3 *about_ = nullptr;
+    HelpWindow *help_ = nullptr; // made at the first F1
 
     // Appearance: the resolution profiles that fit the window and its pages
     // to a screen (TForm1Appearance.cpp).

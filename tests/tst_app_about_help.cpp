@@ -1,0 +1,386 @@
+// The about box and the help viewer: the box as drawn and its two links, the
+// help files as shipped, and F1 in the real window.
+#include "HelpWindow.h"
+#include "MakerLinks.h"
+#include "TForm3.h"
+#include "WindowOnSimulator.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "tabgradient.h"
+
+namespace {
+
+// Stands in for the system's browser and mail program.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlRecorder()
+    {
+        for (const char *scheme : {"https", "http", "mailto"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+    }
+    ~UrlRecorder() override
+    {
+        for (const char *scheme : {"https", "http", "mailto"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+struct Anchors
+{
+    QSet<QString> names;
+    QStringList internalLinks; // the "#..." targets, in document order
+};
+
+Anchors anchorsOf(const QTextDocument &document)
+{
+    Anchors anchors;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            for (const QString &name : format.anchorNames())
+                anchors.names.insert(name);
+            if (format.anchorHref().startsWith(QLatin1Char('#')))
+                anchors.internalLinks << format.anchorHref().mid(1);
+        }
+    }
+    return anchors;
+}
+
+// Where in the document the anchor starts, in the browser's scroll units.
+int anchorTop(const QTextBrowser &browser, const QString &name)
+{
+    const QTextDocument &document = *browser.document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorNames().contains(name))
+                return int(document.documentLayout()->blockBoundingRect(block).top());
+        }
+    }
+    return -1;
+}
+
+// The anchor sits at the top of the view, or the view is scrolled as far as it goes.
+bool topicAtTop(const QTextBrowser &browser, const QString &name)
+{
+    const int top = anchorTop(browser, name);
+    const QScrollBar &bar = *browser.verticalScrollBar();
+    return top >= 0 && qAbs(bar.value() - qMin(top, bar.maximum())) <= 2;
+}
+
+const QString Polish = QStringLiteral("help/quorvantix_pl.html");
+
+} // namespace
+
+class TestAppAboutHelp : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    qx::TForm3 *aboutBox() const { return form->findChild<qx::TForm3 *>(); }
+    qx::HelpWindow *helpWindow() const { return form->findChild<qx::HelpWindow *>(); }
+    void trigger(const char *item) const { form->findChild<QAction *>(QLatin1String(item))->trigger(); }
+
+    // Opens the about box from the menu and waits for it to block the window.
+    bool openAboutBox() const
+    {
+        trigger("oprogramiebutton");
+        return QTest::qWaitFor([this] { return QApplication::activeModalWidget() == aboutBox(); }, 5000);
+    }
+
+    static void addHelpFiles()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("pl") << Polish << QStringLiteral("Pomoc – Quorvantix");
+        QTest::newRow("en") << QStringLiteral("help/quorvantix_en.html") << QStringLiteral("Help – Quorvantix");
+        QTest::newRow("ru") << QStringLiteral("help/quorvantix_ru.html") << QStringLiteral("Справка – Quorvantix");
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(startSimulator()); }
+    void cleanup() { closeWindow(); }
+
+    void aboutBoxControlsInPlace_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("box"); // an empty size: only the position is fixed
+
+        QTest::newRow("gradient over the client") << "AbGradient16" << QRect(0, 0, 314, 254);
+        QTest::newRow("logo") << "Image2" << QRect(24, 8, 265, 113);
+        QTest::newRow("version group") << "GroupBox1" << QRect(24, 128, 145, 81);
+        QTest::newRow("date group") << "GroupBox2" << QRect(176, 128, 113, 81);
+        QTest::newRow("version line") << "LabelQuorvantix" << QRect(8, 16, 0, 0);
+        QTest::newRow("date") << "CzasLabel" << QRect(8, 16, 0, 0);
+        QTest::newRow("web link") << "wwwLabel" << QRect(24, 224, 0, 0);
+        QTest::newRow("mail link") << "emailLabel" << QRect(184, 224, 0, 0);
+    }
+    void aboutBoxControlsInPlace()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, box);
+        qx::TForm3 about;
+        const QWidget *widget = about.findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->pos(), box.topLeft());
+        if (!box.size().isEmpty())
+            QCOMPARE(widget->size(), box.size());
+        // Every caption shows whole inside its parent.
+        QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(control));
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->wordWrap())
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(control));
+    }
+
+    void aboutBoxAsDrawn()
+    {
+        qx::TForm3 about;
+        QCOMPARE(about.windowTitle(), QStringLiteral(" "));
+        QCOMPARE(about.size(), QSize(314, 254));
+        QVERIFY(about.windowFlags().testFlag(Qt::Tool));
+        QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(about.isModal());
+        QVERIFY(!about.AbGradient16->isPainting());
+
+        const QImage shown = about.grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), QColor(0, 4, 128));
+        QCOMPARE(shown.pixelColor(310, 250), QColor(0, 4, 128));
+        QCOMPARE(shown.pixelColor(24 + 140, 128 + 76), QColor(64, 0, 128));
+        QCOMPARE(shown.pixelColor(176 + 108, 128 + 76), QColor(64, 0, 128));
+
+        for (QLabel *label : {about.LabelQuorvantix, about.CzasLabel}) {
+            QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+            QVERIFY(label->font().bold());
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::green));
+        }
+        QCOMPARE(about.LabelQuorvantix->font().pixelSize(), 12);
+        QVERIFY(about.LabelQuorvantix->wordWrap());
+        QCOMPARE(about.CzasLabel->font().pixelSize(), 16);
+        QCOMPARE(about.wwwLabel->palette().color(QPalette::WindowText), QColor(Qt::green));
+        QCOMPARE(about.emailLabel->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+        for (QLabel *link : {about.wwwLabel, about.emailLabel}) {
+            QVERIFY(link->font().underline());
+            QVERIFY(!link->autoFillBackground());
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY(link->text().endsWith(QLatin1String(".example")));
+        }
+    }
+
+    // Each opening shows the date and the window's caption of that moment,
+    // in the middle of the screen, and blocks the window until it closes.
+    void aboutBoxShowsTheCaptionOfEachOpening()
+    {
+        QVERIFY(startWindow());
+        const QString firstCaption = form->windowTitle();
+        QVERIFY(firstCaption.startsWith(QLatin1String("Quorvantix")));
+        QVERIFY(openAboutBox());
+        qx::TForm3 *about = aboutBox();
+        QCOMPARE(about->LabelQuorvantix->text(), firstCaption);
+        QCOMPARE(about->CzasLabel->text(), QStringLiteral("30.VI.2005"));
+        const QRect screen = about->screen()->geometry();
+        QVERIFY(qAbs(about->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(about->geometry().center().y() - screen.center().y()) <= 1);
+        about->close();
+        QTRY_VERIFY(!about->isVisible());
+
+        form->setWindowTitle(QStringLiteral("Quorvantix wersja 4.3 - inny sterownik"));
+        QVERIFY(openAboutBox());
+        QCOMPARE(aboutBox(), about);
+        QCOMPARE(about->LabelQuorvantix->text(), QStringLiteral("Quorvantix wersja 4.3 - inny sterownik"));
+        QCOMPARE(about->CzasLabel->text(), QStringLiteral("30.VI.2005"));
+        about->close();
+    }
+
+    void linksOpenThroughTheSystem_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QUrl>("opened");
+        QTest::newRow("web site over https")
+            << "wwwLabel" << QUrl(QStringLiteral("https://") + QLatin1String(qx::MakerWebHost));
+        QTest::newRow("mail with the subject")
+            << "emailLabel"
+            << QUrl(QStringLiteral("mailto:") + QLatin1String(qx::MakerSupportAddress) +
+                    QStringLiteral("?subject=Quorvantix"));
+    }
+    void linksOpenThroughTheSystem()
+    {
+        QFETCH(QString, link);
+        QFETCH(QUrl, opened);
+        UrlRecorder system;
+        QVERIFY(startWindow());
+        QVERIFY(openAboutBox());
+        auto *label = aboutBox()->findChild<QLabel *>(link);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        QCOMPARE(system.opened, QList<QUrl>{opened});
+        QVERIFY(aboutBox()->isVisible());
+        aboutBox()->close();
+    }
+
+    void helpFileOpensAtTheMainTopic_data() { addHelpFiles(); }
+    void helpFileOpensAtTheMainTopic()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        qx::HelpWindow help;
+        help.show();
+        help.showTopic(file, QStringLiteral("IDH_210"));
+        QCOMPARE(help.windowTitle(), title);
+        QCOMPARE(help.browser()->source().fragment(), QStringLiteral("IDH_210"));
+        QVERIFY(topicAtTop(*help.browser(), QStringLiteral("IDH_210")));
+        // A topic further down is brought to the top as well.
+        help.showTopic(file, QStringLiteral("Edit13_1"));
+        QTRY_VERIFY(topicAtTop(*help.browser(), QStringLiteral("Edit13_1")));
+        QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
+    }
+
+    void everyInternalLinkReachesAnAnchor_data() { addHelpFiles(); }
+    void everyInternalLinkReachesAnAnchor()
+    {
+        QFETCH(QString, file);
+        qx::HelpWindow help;
+        help.showTopic(file, QStringLiteral("IDH_210"));
+        const Anchors anchors = anchorsOf(*help.browser()->document());
+        QVERIFY(!anchors.internalLinks.isEmpty());
+        QStringList dangling;
+        for (const QString &target : anchors.internalLinks)
+            if (!anchors.names.contains(target))
+                dangling << target;
+        QCOMPARE(dangling, QStringList());
+    }
+
+    void everyParameterAndStepHasItsTopic_data() { addHelpFiles(); }
+    void everyParameterAndStepHasItsTopic()
+    {
+        QFETCH(QString, file);
+        // The Parameters page's fields, then the adaptation's step sheets.
+        static const QStringList topics = {
+            "IDH_210",  "ComboBox1", "ComboBox4",        "ComboBox9",          "ComboBox20", "ComboBox21",
+            "Edit2",    "Edit3",     "Edit5",            "Edit6",              "Edit7",      "Edit8_1",
+            "Edit10",   "Edit11_1",  "Edit11_2",         "Edit12",             "Edit13_1",   "Edit13_2",
+            "Edit14",   "Edit16",    "Edit17",           "Edit18",             "Edit19",     "Edit22_1",
+            "adaptterm", "AdaptTps", "adaptsonda",       "adapt5",             "adapt6",     "przedreduktorem",
+            "Regulacjareduktora",    "MinMaxTab"};
+        qx::HelpWindow help;
+        help.showTopic(file, QStringLiteral("IDH_210"));
+        const Anchors anchors = anchorsOf(*help.browser()->document());
+        QStringList missing;
+        for (const QString &topic : topics)
+            if (!anchors.names.contains(topic))
+                missing << topic;
+        QCOMPARE(missing, QStringList());
+    }
+
+    void missingFileIsNamedInTheViewer()
+    {
+        qx::HelpWindow help;
+        help.show();
+        help.showTopic(Polish, QStringLiteral("IDH_210"));
+        help.showTopic(QStringLiteral("help/brak.html"), QStringLiteral("IDH_210"));
+        const QString shown = help.browser()->toPlainText();
+        QVERIFY2(shown.contains(QLatin1String("help/brak.html")), qPrintable(shown));
+        QVERIFY(!shown.contains(QLatin1Char('\n')));
+        QVERIFY(!help.findChild<QAction *>(QStringLiteral("HelpBack"))->isEnabled());
+        QVERIFY(!help.findChild<QAction *>(QStringLiteral("HelpContents"))->isEnabled());
+        // The file back in place: shown again at its topic.
+        help.showTopic(Polish, QStringLiteral("IDH_210"));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
+    }
+
+    void missingTopicShowsTheFileFromItsTop()
+    {
+        qx::HelpWindow help;
+        help.show();
+        help.showTopic(Polish, QStringLiteral("Edit22_1"));
+        QTRY_VERIFY(help.browser()->verticalScrollBar()->value() > 0);
+        help.showTopic(Polish, QStringLiteral("IDH_999"));
+        QCOMPARE(help.browser()->verticalScrollBar()->value(), 0);
+        QCOMPARE(help.windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
+    }
+
+    void backForwardAndContents()
+    {
+        qx::HelpWindow help;
+        help.show();
+        help.showTopic(Polish, QStringLiteral("IDH_210"));
+        QTextBrowser &browser = *help.browser();
+        QUrl topic = browser.source();
+        topic.setFragment(QStringLiteral("Edit6"));
+        browser.setSource(topic);
+        const auto action = [&](const char *name) { help.findChild<QAction *>(QLatin1String(name))->trigger(); };
+        action("HelpBack");
+        QCOMPARE(browser.source().fragment(), QStringLiteral("IDH_210"));
+        action("HelpForward");
+        QCOMPARE(browser.source().fragment(), QStringLiteral("Edit6"));
+        QTRY_VERIFY(topicAtTop(browser, QStringLiteral("Edit6")));
+        action("HelpContents");
+        QCOMPARE(browser.source().fragment(), QStringLiteral("IDH_210"));
+        QTRY_VERIFY(topicAtTop(browser, QStringLiteral("IDH_210")));
+    }
+
+    void externalLinkGoesToTheSystem()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("help.html"));
+        QFile page(file);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>T</title></head><body><p id=\"IDH_210\">"
+                   "<a href=\"https://www.qvx.example/fitters\">WWWWWWWWWW</a></p></body></html>");
+        page.close();
+        UrlRecorder system;
+        qx::HelpWindow help;
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        help.showTopic(file, QStringLiteral("IDH_210"));
+        QTextCursor link(help.browser()->document());
+        link.setPosition(3);
+        const QPoint at = help.browser()->cursorRect(link).center();
+        QTest::mouseClick(help.browser()->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(system.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.qvx.example/fitters"))});
+        QCOMPARE(help.browser()->source().fileName(), QStringLiteral("help.html"));
+    }
+
+    // F1 opens the help beside the window, without blocking it; again, it
+    // brings the same viewer back at the main topic; it closes with the window.
+    void f1OpensTheHelpAndAgainReturnsToTheTopic()
+    {
+        QVERIFY(startWindow());
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
+        qx::HelpWindow *help = helpWindow();
+        QCOMPARE(help->windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
+        QCOMPARE(help->browser()->source().fileName(), QStringLiteral("quorvantix_pl.html"));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        QUrl elsewhere = help->browser()->source();
+        elsewhere.setFragment(QStringLiteral("MinMaxTab"));
+        help->browser()->setSource(elsewhere);
+        QTRY_VERIFY(help->browser()->verticalScrollBar()->value() > 0);
+        trigger("PomocButton");
+        QCOMPARE(form->findChildren<qx::HelpWindow *>().size(), 1);
+        QCOMPARE(help->browser()->source().fragment(), QStringLiteral("IDH_210"));
+        QTRY_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")));
+        QVERIFY(help->isVisible());
+
+        form->close();
+        QVERIFY(!help->isVisible());
+    }
+};
+
+QTEST_MAIN(TestAppAboutHelp)
+#include "tst_app_about_help.moc"
