@@ -12,6 +12,7 @@
 #include "PrintingPage.h"
 #include "PrintoutTexts.h"
 #include "RpmPage.h"
+#include "TForm3.h"
 #include "VisualisationPage.h"
 
 #include <QApplication>

@@ -83,6 +83,7 @@ public:
     // The about box, and the current language's help at its main topic (TForm1Help.cpp).
     void oprogramiebuttonClick();
     void PomocButtonClick();
+    TForm3 *aboutBox() const { return about_.get(); }
 
     bool parametersInSync() const { return navigator_.parametersInSync(); }
     bool parametersPageVisited() const { return navigator_.parametersPageVisited(); }
@@ -214,7 +215,9 @@ private:
     std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
-    TForm3 *about_ = nullptr;
+    // Not a child of the window: its controls' names (AbGradient16) must not
+    // meet the window's own in lookups by name.
+    std::unique_ptr<TForm3> about_;
     HelpWindow *help_ = nullptr; // made at the first F1
 
     // Appearance: the resolution profiles that fit the window and its pages

@@ -17,7 +17,7 @@ const QString MainHelpTopic = QStringLiteral("IDH_210");
 
 void TForm1::buildAboutAndHelp()
 {
-    about_ = new TForm3(this);
+    about_ = std::make_unique<TForm3>();
     connect(menu_.oprogramiebutton, &QAction::triggered, this, &TForm1::oprogramiebuttonClick);
     connect(menu_.PomocButton, &QAction::triggered, this, &TForm1::PomocButtonClick);
 }

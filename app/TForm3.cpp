@@ -111,7 +111,8 @@ TForm3::TForm3(QWidget *parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(24, 8, 265, 113);
     Image2->setScaledContents(true);
-    Image2->setPixmap(renderLogo(Image2->size()));
+    // Drawn in the splash's proportions, then stretched to the box.
+    Image2->setPixmap(renderLogo(QSize(473, 177)));
 
     GroupBox1 = makeGroup(this, "GroupBox1", QRect(24, 128, 145, 81));
     LabelQuorvantix = makeCaption(GroupBox1, "LabelQuorvantix", QStringLiteral("Quorvantix ver"), 12);

@@ -93,7 +93,7 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    qx::TForm3 *aboutBox() const { return form->findChild<qx::TForm3 *>(); }
+    qx::TForm3 *aboutBox() const { return form->aboutBox(); }
     qx::HelpWindow *helpWindow() const { return form->findChild<qx::HelpWindow *>(); }
     void trigger(const char *item) const { form->findChild<QAction *>(QLatin1String(item))->trigger(); }
 
@@ -110,7 +110,8 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
         QTest::addColumn<QString>("title");
         QTest::newRow("pl") << Polish << QStringLiteral("Pomoc – Quorvantix");
         QTest::newRow("en") << QStringLiteral("help/quorvantix_en.html") << QStringLiteral("Help – Quorvantix");
-        QTest::newRow("ru") << QStringLiteral("help/quorvantix_ru.html") << QStringLiteral("Справка – Quorvantix");
+        QTest::newRow("ru") << QStringLiteral("help/quorvantix_ru.html")
+                            << QStringLiteral("Справка – Quorvantix");
     }
 
 private slots:
@@ -143,7 +144,7 @@ private slots:
             QCOMPARE(widget->size(), box.size());
         // Every caption shows whole inside its parent.
         QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(control));
-        if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->wordWrap())
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->text().isEmpty() && !label->wordWrap())
             QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(control));
     }
 
@@ -204,6 +205,29 @@ private slots:
         QCOMPARE(aboutBox(), about);
         QCOMPARE(about->LabelQuorvantix->text(), QStringLiteral("Quorvantix wersja 4.3 - inny sterownik"));
         QCOMPARE(about->CzasLabel->text(), QStringLiteral("30.VI.2005"));
+        about->close();
+    }
+
+    // The window's skins and screen profiles reach controls by name; the about
+    // box's AbGradient16 shares its name with an adaptation sheet's.
+    void windowSkinsLeaveTheAboutBoxAlone_data()
+    {
+        QTest::addColumn<QString>("skin");
+        for (const char *skin : {"skorkaZwy", "skorkaKol", "SkorkaSil", "SkorkaBez"})
+            QTest::newRow(skin) << QString::fromLatin1(skin);
+    }
+    void windowSkinsLeaveTheAboutBoxAlone()
+    {
+        QFETCH(QString, skin);
+        QVERIFY(startWindow());
+        trigger(qPrintable(skin));
+        trigger("CzcionkaMala");
+        QVERIFY(openAboutBox());
+        qx::TForm3 *about = aboutBox();
+        QCOMPARE(about->AbGradient16->geometry(), QRect(0, 0, 314, 254));
+        const QImage shown = about->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), QColor(0, 4, 128));
+        QCOMPARE(shown.pixelColor(24 + 140, 128 + 76), QColor(64, 0, 128));
         about->close();
     }
 
@@ -270,12 +294,11 @@ private slots:
         QFETCH(QString, file);
         // The Parameters page's fields, then the adaptation's step sheets.
         static const QStringList topics = {
-            "IDH_210",  "ComboBox1", "ComboBox4",        "ComboBox9",          "ComboBox20", "ComboBox21",
-            "Edit2",    "Edit3",     "Edit5",            "Edit6",              "Edit7",      "Edit8_1",
-            "Edit10",   "Edit11_1",  "Edit11_2",         "Edit12",             "Edit13_1",   "Edit13_2",
-            "Edit14",   "Edit16",    "Edit17",           "Edit18",             "Edit19",     "Edit22_1",
-            "adaptterm", "AdaptTps", "adaptsonda",       "adapt5",             "adapt6",     "przedreduktorem",
-            "Regulacjareduktora",    "MinMaxTab"};
+            "IDH_210",   "ComboBox1", "ComboBox4",  "ComboBox9", "ComboBox20", "ComboBox21",      "Edit2",
+            "Edit3",     "Edit5",     "Edit6",      "Edit7",     "Edit8_1",    "Edit10",          "Edit11_1",
+            "Edit11_2",  "Edit12",    "Edit13_1",   "Edit13_2",  "Edit14",     "Edit16",          "Edit17",
+            "Edit18",    "Edit19",    "Edit22_1",   "adaptterm", "AdaptTps",   "adaptsonda",      "adapt5",
+            "adapt6",    "przedreduktorem", "Regulacjareduktora", "MinMaxTab"};
         qx::HelpWindow help;
         help.showTopic(file, QStringLiteral("IDH_210"));
         const Anchors anchors = anchorsOf(*help.browser()->document());
@@ -379,6 +402,29 @@ private slots:
 
         form->close();
         QVERIFY(!help->isVisible());
+    }
+
+    // Pictures for the README, taken only when asked for (QX_SHOT_DIR) on a
+    // real X server, frames included when a window manager runs.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("QX_SHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("QX_SHOT_DIR not set");
+        const auto save = [&](QWidget *window, const QString &name) {
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::qWait(500); // let the window manager draw the frame
+            const QRect frame = window->frameGeometry();
+            QVERIFY(window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                        .save(QDir(folder).filePath(name)));
+        };
+        QVERIFY(startWindow());
+        trigger("PomocButton");
+        save(helpWindow(), QStringLiteral("help-pl.png"));
+        helpWindow()->close();
+        QVERIFY(openAboutBox());
+        save(aboutBox(), QStringLiteral("about-box.png"));
+        aboutBox()->close();
     }
 };
 
