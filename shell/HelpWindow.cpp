@@ -17,13 +17,17 @@ HelpWindow::HelpWindow(QWidget *parent)
     setObjectName(QStringLiteral("HelpWindow"));
     auto *tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("HelpTools"));
-    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Wstecz"), this, [this] { browser_->backward(); });
+    const QStyle &look = *style();
+    back_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Wstecz"), this,
+                             [this] { browser_->backward(); });
     back_->setObjectName(QStringLiteral("HelpBack"));
     back_->setShortcut(QKeySequence::Back);
-    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Dalej"), this, [this] { browser_->forward(); });
+    forward_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Dalej"), this,
+                                [this] { browser_->forward(); });
     forward_->setObjectName(QStringLiteral("HelpForward"));
     forward_->setShortcut(QKeySequence::Forward);
-    contents_ = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Spis treści"), this, &HelpWindow::showContents);
+    contents_ = tools->addAction(look.standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Spis treści"), this,
+                                 &HelpWindow::showContents);
     contents_->setObjectName(QStringLiteral("HelpContents"));
     contents_->setShortcut(Qt::ALT | Qt::Key_Home);
 
