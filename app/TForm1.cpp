@@ -139,7 +139,7 @@ void TForm1::buildPages()
     pagecontrol1->addTab(AutoadaptacjaTab, QStringLiteral("Autoadaptacja"));
     adaptation_ = std::make_unique<AdaptationRun>(*AutoadaptacjaTab, protocol_, liveAverage_, adaptationState_,
                                                   static_cast<AdaptationHost &>(*this));
-    DrukowanieTab = new PrintingPage;
+    DrukowanieTab = new PrintingPage([this](TextKey key) { return texts_.text(key); });
     pagecontrol1->addTab(DrukowanieTab, QStringLiteral("Drukowanie parametrów"));
     setCentralWidget(client);
 }
@@ -157,6 +157,7 @@ void TForm1::connectMenu()
     connect(ParametryTab, &ParametersPage::odczButPicClicked, this, &TForm1::odczButPicClick);
     connect(ParametryTab, &ParametersPage::ResButtClicked, this, &TForm1::ResButtClick);
     connect(menu_.DefaultOption, &QAction::triggered, this, &TForm1::DefaultOptionClick);
+    connectLanguageMenu();
     connect(ParametryTab, &ParametersPage::parametersEdited, this, [this] { navigator_.markParametersEdited(); });
     connect(editor_, &ParameterEditor::edited, this, [this] { navigator_.markParametersEdited(); });
     connect(editor_, &ParameterEditor::statusText, this, [this](const QString &text) { setStatusText(1, text); });
@@ -354,6 +355,7 @@ void TForm1::LoadProgramDefaults()
     protocol_.ClosePort();
     PCOMClick(1);
     LoadLanguageFile(QStringLiteral("polish.lng"));
+    menu_.JPolski->setChecked(true);
     ApplyResolution(0);
     skorkaZwyClick();
     navigator_.readIntoPage();

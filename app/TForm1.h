@@ -4,6 +4,7 @@
 #include "AdaptationState.h"
 #include "ControllerProtocol.h"
 #include "DesignGeometry.h"
+#include "LanguageFile.h"
 #include "LanguageTable.h"
 #include "LinkFeedback.h"
 #include "LiveAverage.h"
@@ -17,7 +18,9 @@
 #include "Skin.h"
 
 #include <QMainWindow>
+#include <QMultiHash>
 
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -74,6 +77,18 @@ public:
     void ResButtClick();
     void odczButPicClick();
     void DefaultOptionClick();
+    // Shows a message when the folder "lang" holds no language file.
+    void CheckLanguageFiles();
+    // Reads "lang/<name>" and applies it; a file that cannot be read changes
+    // nothing and gives false after a message naming it.
+    bool LoadLanguageFile(const QString &name);
+    // The language menu: each item loads its file over the current texts.
+    void JPolskiClick();
+    void JAngielskiClick();
+    void JRosyjskiClick();
+    void JCzeskiClick();
+    void JWloskiClick();
+    QString helpFile() const { return helpFile_; }
     // Fills the printing page: on entering it, and after a language change.
     void RefreshPrintoutTexts() override;
     void PCOMClick(int number);
@@ -188,9 +203,15 @@ private:
     void skorkaKolClick();
     void SkorkaSilClick();
     void SkorkaBezClick();
-    // Language files replace the built-in texts once they can be read.
-    void CheckLanguageFiles() {}
-    void LoadLanguageFile(const QString &) {}
+    // Language files replace the built-in texts (TForm1Languages.cpp).
+    void SetLanguageCharset(const QString &name);
+    void SelectHelpFile(const QString &name);
+    void ApplyLanguageLine(const LanguageLine &line, const QMultiHash<QString, QObject *> &controls);
+    void refreshFuelIndicator();
+    void connectLanguageMenu();
+    void languageItemClick(QAction *item, const QString &file);
+    void SaveListSelections();
+    void RestoreListSelections();
     // The Parameters page and the printout laid out in one size class.
     void LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width);
 
@@ -215,6 +236,11 @@ private:
     std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
+    // The code page language texts are read in; Polish until a file says otherwise.
+    QByteArray languageEncoding_ = QByteArrayLiteral("windows-1250");
+    // The language ticked when the menu opened, for a choice whose file fails.
+    QAction *languageBeforeMenu_ = nullptr;
+    std::array<int, 5> savedListSelections_{};
     // Not a child of the window: its controls' names (AbGradient16) must not
     // meet the window's own in lookups by name.
     std::unique_ptr<TForm3> about_;

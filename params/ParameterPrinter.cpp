@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <utility>
+
 namespace qx {
 
 namespace {
@@ -18,7 +20,10 @@ QString destinationOf(const QPrinter &printer)
 
 } // namespace
 
-ParameterPrinter::ParameterPrinter() = default;
+ParameterPrinter::ParameterPrinter(TextSource texts) : texts_(std::move(texts))
+{
+}
+
 ParameterPrinter::~ParameterPrinter() = default;
 
 QPrinter &ParameterPrinter::printer()
@@ -45,7 +50,7 @@ bool ParameterPrinter::PrintParameters(const ParameterSheetTexts &texts)
         printed = painter.end();
     }
     if (!printed || target.printerState() == QPrinter::Error) {
-        showError(QStringLiteral("Błąd drukowania: ") + destinationOf(target));
+        showError(texts_(TextKey::PrintError) + destinationOf(target));
         return false;
     }
     return true;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ParameterSheet.h"
+#include "TextKeys.h"
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -13,7 +15,9 @@ namespace qx {
 class ParameterPrinter
 {
 public:
-    ParameterPrinter();
+    using TextSource = std::function<QString(TextKey)>;
+
+    explicit ParameterPrinter(TextSource texts);
     ~ParameterPrinter();
 
     // Asks for the printer and prints the sheet on one page as the job
@@ -24,6 +28,7 @@ public:
 private:
     QPrinter &printer();
 
+    TextSource texts_;
     std::unique_ptr<QPrinter> printer_;
 };
 

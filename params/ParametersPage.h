@@ -214,6 +214,8 @@ private:
     QLabel *ZmiennaSilnikKrokowyLabel = nullptr;
     QLabel *ZmiennaGazBenzyna = nullptr;
     QLabel *aktZasilanieLabel = nullptr;
+    // The strip shows no gas level; the caption a language names stays hidden.
+    QLabel *ZmiennaPoziomGazuLabel = nullptr;
 
     // Backgrounds: the whole page, and the live strip over it.
     TAbGradient *AbGradient2 = nullptr;

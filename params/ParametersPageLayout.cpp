@@ -241,6 +241,9 @@ void ParametersPage::buildCommentLineAndStrip()
     Presets::lambdaLedMeter(*LEDMeter2);
     LEDMeter2->setDirection(TLEDMeter::mdRight);
     ZmiennaLambda->setText(QStringLiteral("0"));
+    ZmiennaPoziomGazuLabel = new QLabel(QStringLiteral("Poziom Gazu"), this);
+    ZmiennaPoziomGazuLabel->setObjectName(QStringLiteral("ZmiennaPoziomGazuLabel"));
+    ZmiennaPoziomGazuLabel->hide();
 
     // Fuel in use is told by the colour of its word (red petrol, green gas),
     // which wants a light ground.
@@ -436,7 +439,7 @@ const QStringList &ParametersPage::flowedControls()
             add(r.value.name);
         }
         for (const char *name : {"WylaczkomentarzeCheck", "WylaczkomentarzeCheckLabel", "info", "LEDMeter2",
-                                 "AbGradient2", "AbGradient3"})
+                                 "AbGradient2", "AbGradient3", "ZmiennaPoziomGazuLabel"})
             add(name);
         return all;
     }();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace qx {
 
@@ -71,7 +72,8 @@ void addGradient(QGroupBox *group, const char *name, int top, int height)
 
 } // namespace
 
-PrintingPage::PrintingPage(QWidget *parent) : QWidget(parent)
+PrintingPage::PrintingPage(ParameterPrinter::TextSource texts, QWidget *parent)
+    : QWidget(parent), printer_(std::move(texts))
 {
     setObjectName(QStringLiteral("DrukowanieTab"));
 

@@ -24,7 +24,8 @@ class PrintingPage final : public QWidget
     Q_OBJECT
 
 public:
-    explicit PrintingPage(QWidget *parent = nullptr);
+    // The texts give the print error its wording.
+    explicit PrintingPage(ParameterPrinter::TextSource texts, QWidget *parent = nullptr);
 
     void setHeading(const QString &text);
     void setCaption(int row, const QString &text);

@@ -34,6 +34,20 @@ void SetBuiltInTexts(LanguageTable &texts)
         {TextKey::ParametersRead, "Odczytano parametry"},
         {TextKey::ParametersReset, "Zresetowano parametry"},
         {TextKey::NoInstanceGuard, "Folder ustawień niedostępny: druga kopia programu nie zostanie wykryta"},
+        {TextKey::PrintError, "Błąd drukowania: "},
+        // Polish wording of our own for the texts that would otherwise stay
+        // blank until a language file loads; polish.lng words them the same.
+        {TextKey::NoReply, "Brak łączności"},
+        {TextKey::ControllerLabel, "Sterownik"},
+        {TextKey::NoController, "Brak sterownika"},
+        {TextKey::StartDelayTooShort, "Opóźnienie startowe musi wynosić co najmniej 1 s"},
+        {TextKey::LambdaThresholdTooLow, "Próg sondy lambda musi wynosić co najmniej 0,1 V"},
+        {TextKey::StepOpeningTooSmall, "Otwarcie silnika krokowego musi wynosić co najmniej 2"},
+        {TextKey::PortOpenError,
+         "Nie można otworzyć portu. Wybierz inny port w menu lub zamknij program, który go używa."},
+        {TextKey::StartPositionOutOfRange, "Pozycja startowa silnika krokowego musi mieścić się w zakresie"},
+        {TextKey::StartPositionAtLimit,
+         "Pozycja startowa silnika krokowego jest równa pozycji minimalnej lub maksymalnej"},
     };
     setAll(texts, builtIn);
 }

@@ -64,7 +64,7 @@ const Names groups[] = {
      "Label17 Label18 Label19 Label20 Label21 Label22 Label23 minprzelbgLabel CheckBox8_2_label CheckBox13_3_Label "
      "CheckBox15_Label checkbox22_2_label WylaczkomentarzeCheckLabel info LambdaLabel ZmiennaLambda "
      "ZmiennaTPSLabel ZmiennaTPS ZmiennaTemperaturaLabel ZmiennaTemperatura ZmiennaObrotyLabel ZmiennaObroty "
-     "ZmiennaSilnikKrokowyLabel ZmiennaSilnikKrokowy aktZasilanieLabel ZmiennaGazBenzyna",
+     "ZmiennaSilnikKrokowyLabel ZmiennaSilnikKrokowy aktZasilanieLabel ZmiennaGazBenzyna ZmiennaPoziomGazuLabel",
      label},
     {"CheckBox8_2 CheckBox13_3 CheckBox15 CheckBox22_2 WylaczkomentarzeCheck", checkBox},
     {"LEDMeter2", box},

@@ -60,6 +60,11 @@ enum class TextKey : int {
 
     // Texts of our own, beyond the controller's traditional set.
     NoInstanceGuard = 40000,
+    PrintError = 40001,
 };
+
+// Whether a number of a language file line is one of the keys above. The keys
+// whose texts live in the window's controls are in LanguageControls.cpp.
+bool isTextKey(int key);
 
 } // namespace qx

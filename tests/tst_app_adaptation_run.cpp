@@ -288,8 +288,6 @@ private slots:
     // later page change writes them over the adaptation's values.
     void portLostBeforeTheFinish()
     {
-        // Its wording comes with the language files.
-        form->texts().setText(qx::TextKey::NoReply, QStringLiteral("Brak odpowiedzi"));
         sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->ParButtonClick();
         control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300");
@@ -301,7 +299,7 @@ private slots:
         emit form->AutoadaptacjaTab->nextClicked(8);
         QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
         QCOMPARE(field("Edit3"), QStringLiteral("3300"));
-        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak odpowiedzi"));
+        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak łączności"));
         QCOMPARE(form->statusPanelText(1), QString());
         QVERIFY(form->TimerParamOdcz->isActive());
         QVERIFY(dialogs->count(qx::DialogIcon::Error) >= 1);

@@ -54,7 +54,6 @@ private slots:
         sim.setCoolant(20);
         sim.setGasLevel(50);
         makeWindow();
-        form->texts().setText(qx::TextKey::NoReply, QStringLiteral("Brak odpowiedzi"));
         form->FormCreate();
         clearWire();
     }
@@ -131,7 +130,7 @@ private slots:
             form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
         form->livePolls().TimerWizTimer();
-        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QStringLiteral("Brak odpowiedzi"));
+        QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QStringLiteral("Brak łączności"));
         sim.setFault(qxsim::Fault::None);
         form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());

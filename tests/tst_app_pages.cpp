@@ -70,12 +70,6 @@ private slots:
     {
         sim.restoreDefaults();
         makeWindow();
-        form->texts().setText(qx::TextKey::StartDelayTooShort, "T30009");
-        form->texts().setText(qx::TextKey::LambdaThresholdTooLow, "T30010");
-        form->texts().setText(qx::TextKey::StepOpeningTooSmall, "T30011");
-        form->texts().setText(qx::TextKey::StartPositionOutOfRange, "T30013");
-        form->texts().setText(qx::TextKey::StartPositionAtLimit, "T30014");
-        form->texts().setText(qx::TextKey::NoReply, "Brak odpowiedzi");
         form->FormCreate();
         clearWire();
     }
@@ -230,7 +224,7 @@ private slots:
         form->odczButPicClick();
         QCOMPARE(field("Edit3")->text(), QStringLiteral("3300"));
         QCOMPARE(form->parameters().text(qx::P::SwitchRpm), QStringLiteral("2000"));
-        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak odpowiedzi"));
+        QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak łączności"));
         QVERIFY2(form->statusPanelText(1).isEmpty(), "a read that got nothing does not say it read");
     }
 
@@ -253,9 +247,16 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("allowed");
         // The rules are the navigator's unit rows; these check the page's fields reach them.
-        QTest::newRow("start at the lower limit") << QStringList{"Edit12=10"} << QStringList{"T30014"} << true;
+        QTest::newRow("start at the lower limit") << QStringList{"Edit12=10"}
+                                                  << QStringList{"Pozycja startowa silnika krokowego jest równa pozycji "
+                                                                 "minimalnej lub maksymalnej"}
+                                                  << true;
         QTest::newRow("several at once") << QStringList{"Edit14=0", "Edit18=0", "Edit12=250"}
-                                         << QStringList{"T30009", "T30011", "T30013 [11 ... 199]"} << false;
+                                         << QStringList{"Opóźnienie startowe musi wynosić co najmniej 1 s",
+                                                        "Otwarcie silnika krokowego musi wynosić co najmniej 2",
+                                                        "Pozycja startowa silnika krokowego musi mieścić się w "
+                                                        "zakresie [11 ... 199]"}
+                                         << false;
     }
     void leaveChecks()
     {

@@ -43,7 +43,6 @@ private slots:
         dialogs = std::make_unique<DialogRecorder>();
         form = std::make_unique<qx::TForm1>(portIoUnderTest(), linkedPortsOnly());
         qx::SetBuiltInTexts(form->texts());
-        form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
     }
 
     void cleanup()

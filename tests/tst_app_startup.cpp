@@ -40,8 +40,6 @@ class TestAppStartup : public QObject, protected WindowOnSimulator
     void makeForm()
     {
         makeWindow();
-        form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
-        form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
     }
 
     QList<QTimer *> allTimers() const

@@ -2,6 +2,7 @@
 // and each shows the user what happened.
 #include "Controls.h"
 #include "AppSettings.h"
+#include "BuiltInTexts.h"
 #include "DialogRecorder.h"
 #include "InStepPortIo.h"
 #include "PortIoUnderTest.h"
@@ -20,8 +21,10 @@
 #include <QtTest>
 
 namespace {
-const QString NoReply = QStringLiteral("Brak odpowiedzi");
-const QString PortError = QStringLiteral("Nie można otworzyć portu");
+// The built-in wording, which polish.lng repeats.
+const QString NoReply = QStringLiteral("Brak łączności");
+const QString PortError =
+    QStringLiteral("Nie można otworzyć portu. Wybierz inny port w menu lub zamknij program, który go używa.");
 const QByteArray Frame = QByteArray::fromHex("30a0786e40140c0a00");
 // Above nominal: only a gross stall is a fault; a busy machine may run late.
 constexpr double LateToleranceMs = 250;
@@ -76,10 +79,8 @@ private slots:
         auto inStep = std::make_unique<InStepPortIo>(portIoUnderTest(), sim);
         port = inStep.get();
         form = std::make_unique<qx::TForm1>(std::move(inStep), linkedPortsOnly());
-        form->texts().setText(qx::TextKey::NoReply, NoReply);
-        form->texts().setText(qx::TextKey::PortOpenError, PortError);
-        form->texts().setText(qx::TextKey::ControllerLabel, QStringLiteral("Sterownik"));
-        form->texts().setText(qx::TextKey::NoController, QStringLiteral("Brak sterownika"));
+        // Tests without start-up still see the built-in texts.
+        qx::SetBuiltInTexts(form->texts());
         transmissionLabel = control<QLabel>(form->WizualizacjaTab, "TranserrorLabel");
     }
 

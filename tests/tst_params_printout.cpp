@@ -1,7 +1,9 @@
 // The Printing page and the printed parameter sheet: the page's controls, the
 // sheet's layout, and PDFs made through the real print path and read back
 // with poppler's tools.
+#include "BuiltInTexts.h"
 #include "DialogRecorder.h"
+#include "LanguageTable.h"
 #include "PdfChoice.h"
 #include "ParameterSheet.h"
 #include "PrintingPage.h"
@@ -203,6 +205,7 @@ class TestParamsPrintout : public QObject
     QTemporaryDir dir;
     std::unique_ptr<DialogRecorder> dialogs;
     std::unique_ptr<PdfChoice> choice;
+    LanguageTable texts;
     std::unique_ptr<PrintingPage> page;
 
     // Prints the page through its button to a PDF and reads the words back.
@@ -226,13 +229,17 @@ class TestParamsPrintout : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        SetBuiltInTexts(texts);
+    }
 
     void init()
     {
         dialogs = std::make_unique<DialogRecorder>();
         choice = std::make_unique<PdfChoice>();
-        page = std::make_unique<PrintingPage>();
+        page = std::make_unique<PrintingPage>([this](TextKey key) { return texts.text(key); });
         page->resize(787, 485);
         page->show();
     }

@@ -1,0 +1,29 @@
+#include "TextKeys.h"
+
+#include <algorithm>
+#include <array>
+
+namespace qx {
+
+bool isTextKey(int key)
+{
+    using K = TextKey;
+    static constexpr std::array keys = {
+        K::HelpProbeType,          K::HelpLambdaThreshold,   K::HelpSwitchRpm,          K::HelpTpsType,
+        K::HelpTpsThreshold,       K::HelpStepSpeedAboveTps, K::HelpStepSpeedBelowTps,  K::HelpMaxGasRpm,
+        K::HelpRpmKind,            K::HelpRpmDelta,          K::HelpStepMin,            K::HelpStepMax,
+        K::HelpStepStart,          K::HelpLambdaLowTime,     K::HelpLambdaHighTime,     K::HelpStartDelay,
+        K::HelpCutoffStepLevel,    K::HelpCutoffRpm,         K::HelpStepOpening,        K::HelpSwitchDelay,
+        K::HelpOperatingMode,      K::HelpReserveSensorType, K::HelpSwitchTemperature,  K::ControllerFound,
+        K::ControllerNotFound,     K::NoReply,               K::Petrol,                 K::Gas,
+        K::LanguagePolish,         K::LanguageEnglish,       K::LanguageCzech,          K::LanguageRussian,
+        K::LanguageItalian,        K::ControllerLabel,       K::NoController,           K::FileError,
+        K::LanguageFileError,      K::NoLanguageFiles,       K::ExitQuestion,           K::ParametersWritten,
+        K::ParametersRead,         K::ParametersReset,       K::StartDelayTooShort,     K::LambdaThresholdTooLow,
+        K::StepOpeningTooSmall,    K::PortOpenError,         K::StartPositionOutOfRange, K::StartPositionAtLimit,
+        K::NoInstanceGuard,        K::PrintError,
+    };
+    return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
+}
+
+} // namespace qx

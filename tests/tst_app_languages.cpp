@@ -1,0 +1,382 @@
+// Languages in the real window: what a language file changes and what it
+// leaves, bad lines and files, the code page and help file that follow the
+// file's name, the menu with its five shipped files, and the design texts.
+#include "ControlTexts.h"
+#include "Controls.h"
+#include "LanguageControls.h"
+#include "LanguageFile.h"
+#include "ParametersPage.h"
+#include "VisualisationPage.h"
+#include "WindowOnSimulator.h"
+#include "tabled.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+// A file that cannot be read changes no text, so the names stay apart.
+const QStringList LanguageItems = {"JPolski", "JAngielski", "JCzeski", "JRosyjski", "JWloski"};
+
+QString controlName(const qx::LanguageControl &how)
+{
+    QString name = QLatin1String(how.name);
+    if (how.target == qx::TextTarget::ListEntry)
+        name += QStringLiteral("[%1]").arg(how.entry);
+    return name;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray shipped(const QString &file)
+{
+    QFile f(QStringLiteral("lang/") + file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestAppLanguages : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    // Every text a language file can reach: each control of each key as
+    // "key name", each message as "key", and the language items' captions.
+    Texts snapshot() const
+    {
+        Texts texts;
+        const auto controls = qx::namedControls(*form);
+        for (const qx::ControlEntry &entry : qx::controlEntries()) {
+            for (const qx::LanguageControl &how : entry.controls) {
+                for (QObject *control : controls.values(QLatin1String(how.name)))
+                    texts.insert(QString::number(entry.key) + ' ' + controlName(how),
+                                 qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")));
+            }
+        }
+        for (int key = 10000; key < 50000; ++key)
+            if (qx::isTextKey(key))
+                texts.insert(QString::number(key), form->texts().text(qx::TextKey(key)));
+        for (const QString &item : LanguageItems)
+            texts.insert("item " + item, action(item)->text());
+        return texts;
+    }
+    static Texts changes(const Texts &before, const Texts &after)
+    {
+        Texts changed;
+        for (auto it = after.begin(); it != after.end(); ++it)
+            if (before.value(it.key()) != it.value())
+                changed.insert(it.key(), it.value());
+        return changed;
+    }
+    QAction *action(const QString &name) const { return form->findChild<QAction *>(name); }
+    QString tickedLanguage() const
+    {
+        for (const QString &item : LanguageItems)
+            if (action(item)->isChecked())
+                return item;
+        return {};
+    }
+    // The current folder becomes a fresh one holding lang/ with these files.
+    void useFolder(const QMap<QString, QByteArray> &files)
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(folder->path()).mkdir("lang"));
+        for (auto it = files.begin(); it != files.end(); ++it)
+            QVERIFY(writeFile(folder->filePath("lang/" + it.key()), it.value()));
+        QVERIFY(QDir::setCurrent(folder->path()));
+    }
+    QStringList boxes() const
+    {
+        QStringList texts;
+        for (const auto &e : dialogs->entries)
+            texts << e.text;
+        return texts;
+    }
+
+    QString dataFolder;
+    std::unique_ptr<QTemporaryDir> folder;
+    Texts design;
+
+private slots:
+    void initTestCase()
+    {
+        dataFolder = QDir::currentPath();
+        QVERIFY(startSimulator());
+        makeWindow();
+        design = snapshot();
+        form->FormCreate();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void init() { dialogs->entries.clear(); }
+    void cleanup()
+    {
+        QVERIFY(QDir::setCurrent(dataFolder));
+        folder.reset();
+        QVERIFY(form->LoadLanguageFile("polish.lng"));
+        action("JPolski")->setChecked(true);
+        dialogs->entries.clear();
+    }
+    void cleanupTestCase() { closeWindow(); }
+
+    void everyNamedControlIsThere()
+    {
+        const auto controls = qx::namedControls(*form);
+        for (const qx::ControlEntry &entry : qx::controlEntries()) {
+            for (const qx::LanguageControl &how : entry.controls) {
+                const QList<QObject *> found = controls.values(QLatin1String(how.name));
+                QVERIFY2(found.size() == 1, how.name);
+                QVERIFY2(qx::controlText(*found[0], how), how.name);
+            }
+        }
+    }
+
+    // Each row: a file, the texts it changes, and how many lines were bad.
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Texts>("changed");
+        QTest::addColumn<int>("badLines");
+        const Texts help = {{"10106 PomocButton", "Help"}};
+        QTest::newRow("one line") << QByteArray("10106 Help\r\n") << help << 0;
+        QTest::newRow("bare LF") << QByteArray("10106 Help\n") << Texts{{"10106 PomocButton", "Hel"}} << 0;
+        QTest::newRow("last line without LF") << QByteArray("10106 Help") << Texts{} << 0;
+        QTest::newRow("empty file") << QByteArray() << Texts{} << 0;
+        QTest::newRow("key and space") << QByteArray("10106 \r\n") << Texts{{"10106 PomocButton", ""}} << 0;
+        QTest::newRow("four digits") << QByteArray("1010\r\n") << Texts{} << 1;
+        QTest::newRow("comment") << QByteArray("#10106 Help\r\n") << Texts{} << 0;
+        QTest::newRow("key without meaning") << QByteArray("10705 x\r\n") << Texts{} << 0;
+        QTest::newRow("two controls of one key")
+            << QByteArray("10401 Gas\r\n") << Texts{{"10401 Label26", "Gas"}, {"10401 ZmiennaPoziomGazuLabel", "Gas"}}
+            << 0;
+        QTest::newRow("key not an integer, the rest applies") << QByteArray("1010a x\r\n10106 Help\r\n") << help << 1;
+        QTest::newRow("line too long, the rest applies")
+            << QByteArray("10107 " + QByteArray(1000, 'x') + "\r\n10106 Help\r\n") << help << 1;
+        QTest::newRow("last of a repeated key") << QByteArray("10106 a\r\n10106 Help\r\n") << help << 0;
+        QTest::newRow("list entry") << QByteArray("10331 0-5 V\r\n") << Texts{{"10331 ComboBox1[1]", "0-5 V"}} << 0;
+        QTest::newRow("meter title") << QByteArray("10405 RPM\r\n")
+                                     << Texts{{"10405 obrotomierz", "RPM"}, {"10405 ZmiennaObrotyLabel", "RPM"}} << 0;
+        QTest::newRow("tab") << QByteArray("10300 Settings\r\n") << Texts{{"10300 ParametryTab", "Settings"}} << 0;
+        QTest::newRow("sheet") << QByteArray("11600 Gauge\r\n") << Texts{{"11600 adapt6", "Gauge"}} << 0;
+        QTest::newRow("tab and menu item")
+            << QByteArray("10700 Print\r\n") << Texts{{"10700 DrukowanieTab", "Print"}, {"10700 DruButton", "Print"}}
+            << 0;
+        QTest::newRow("menu") << QByteArray("10201 Language\r\n") << Texts{{"10201 Jezyki", "Language"}} << 0;
+        QTest::newRow("message") << QByteArray("30005 Quit?\r\n") << Texts{{"30005", "Quit?"}} << 0;
+        QTest::newRow("language name captions its item")
+            << QByteArray("20004 Russian\r\n") << Texts{{"20004", "Russian"}, {"item JRosyjski", "Russian"}} << 0;
+        QTest::newRow("bad-line box in the new language")
+            << QByteArray("1010\r\n30003 Bad line\r\n") << Texts{{"30003", "Bad line"}} << 1;
+    }
+    void load()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, badLines);
+        useFolder({{"test.lng", bytes}});
+        const Texts before = snapshot();
+        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QTEST(changes(before, snapshot()), "changed");
+        QCOMPARE(boxes(), QStringList(badLines, form->texts().text(qx::TextKey::LanguageFileError)));
+        for (const auto &e : dialogs->entries)
+            QCOMPARE(e.icon, qx::DialogIcon::None);
+    }
+
+    void missingFileChangesNothing()
+    {
+        useFolder({});
+        const Texts before = snapshot();
+        QVERIFY(!form->LoadLanguageFile("russian.lng"));
+        QCOMPARE(changes(before, snapshot()), Texts{});
+        QCOMPARE(form->helpFile(), QStringLiteral("help/quorvantix_pl.html"));
+        QCOMPARE(dialogs->entries.size(), 1);
+        QCOMPARE(dialogs->entries[0].icon, qx::DialogIcon::Error);
+        QVERIFY(dialogs->entries[0].text.contains(QStringLiteral("lang/russian.lng")));
+    }
+
+    // Each row: a file name, the text its byte C4 then E0 reads as, and the help file.
+    void codePageAndHelp_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("Russian") << "russian.lng" << QStringLiteral("Да") << "help/quorvantix_ru.html";
+        QTest::newRow("Czech") << "czech.lng" << QStringLiteral("Äŕ") << "help/quorvantix_en.html";
+        QTest::newRow("Italian") << "italiano.lng" << QStringLiteral("Äà") << "help/quorvantix_en.html";
+        QTest::newRow("English") << "english.lng" << QStringLiteral("Äŕ") << "help/quorvantix_en.html";
+        QTest::newRow("Polish") << "polish.lng" << QStringLiteral("Äŕ") << "help/quorvantix_pl.html";
+        // Any other name keeps the code page and help of the last language.
+        QTest::newRow("other name") << "Russian.lng" << QStringLiteral("Äŕ") << "help/quorvantix_pl.html";
+    }
+    void codePageAndHelp()
+    {
+        QFETCH(QString, file);
+        useFolder({{file, "10106 \xC4\xE0\r\n"}});
+        QVERIFY(form->LoadLanguageFile(file));
+        QTEST(action("PomocButton")->text(), "text");
+        QTEST(form->helpFile(), "help");
+    }
+
+    void textsShowAsPlainText()
+    {
+        useFolder({{"test.lng", "10301 <b>Probe</b>\r\n"}});
+        QVERIFY(form->LoadLanguageFile("test.lng"));
+        auto *label = control<QLabel>(form->ParametryTab, "Label1");
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->text(), QStringLiteral("<b>Probe</b>"));
+    }
+
+    void fuelIndicatorFollowsTheLanguage()
+    {
+        auto *panel = control<QLabel>(form->ParametryTab, "ZmiennaGazBenzyna");
+        auto *led = control<TAbLED>(form->WizualizacjaTab, "AbLED1");
+        panel->setText("x");
+        led->setCaption("x");
+        useFolder({{"test.lng", "#only a comment\r\n"}, {"petrol.lng", "10408 Petrol\r\n10409 LPG\r\n"}});
+        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QVERIFY(form->livePolls().onPetrol());
+        QCOMPARE(panel->text(), QStringLiteral("Benzyna"));
+        QCOMPARE(led->caption(), QStringLiteral("Benzyna"));
+        QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(led->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(form->LoadLanguageFile("petrol.lng"));
+        QCOMPARE(panel->text(), QStringLiteral("Petrol"));
+        QCOMPARE(led->caption(), QStringLiteral("Petrol"));
+    }
+
+    // A dialog of the window may reuse a name; a language reaches only the window's own.
+    void dialogsKeepTheirTexts()
+    {
+        QDialog about(form.get());
+        auto *label = new QLabel(QStringLiteral("about"), &about);
+        label->setObjectName(QStringLiteral("Label1"));
+        useFolder({{"test.lng", "10301 Probe\r\n"}});
+        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QCOMPARE(label->text(), QStringLiteral("about"));
+        QCOMPARE(control<QLabel>(form->ParametryTab, "Label1")->text(), QStringLiteral("Probe"));
+    }
+
+    void noLanguageFile_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("empty folder") << QStringList{} << true;
+        QTest::newRow("other files only") << QStringList{"polish.txt", "lng"} << true;
+        QTest::newRow("one file") << QStringList{"mine.lng"} << false;
+        QTest::newRow("hidden file") << QStringList{".hidden.lng"} << false;
+    }
+    void noLanguageFile()
+    {
+        QFETCH(QStringList, files);
+        QMap<QString, QByteArray> contents;
+        for (const QString &f : files)
+            contents.insert(f, QByteArray());
+        useFolder(contents);
+        form->CheckLanguageFiles();
+        QFETCH(bool, message);
+        QCOMPARE(boxes(), message ? QStringList{QStringLiteral("Brak plików z językami, proszę przeinstalować program")}
+                                  : QStringList{});
+    }
+
+    // After each shipped file every control of every key shows that file's text.
+    void shippedFiles_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("help");
+        // Polish last: the run ends where it began.
+        const char *const rows[][2] = {{"JAngielski", "english.lng"}, {"JCzeski", "czech.lng"},
+                                       {"JRosyjski", "russian.lng"},  {"JWloski", "italiano.lng"},
+                                       {"JPolski", "polish.lng"}};
+        for (const auto &[item, file] : rows)
+            QTest::newRow(file) << QString(item) << QString(file)
+                                << QString(qx::findLanguageFile(file)->helpFile);
+    }
+    void shippedFiles()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
+        // Start from another language, so that every text has to change.
+        form->JAngielskiClick();
+        const char *lists[] = {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"};
+        QList<int> chosen;
+        for (const char *list : lists) {
+            auto *box = control<QComboBox>(form->ParametryTab, list);
+            box->setCurrentIndex(box->count() - 1);
+            chosen << box->currentIndex();
+        }
+
+        emit form->menu().Jezyki->aboutToShow();
+        action(item)->trigger();
+        QCOMPARE(tickedLanguage(), item);
+        QTEST(form->helpFile(), "help");
+
+        const Texts now = snapshot();
+        const QByteArray encoding = qx::findLanguageFile(file)->encoding;
+        for (const qx::LanguageLine &line : qx::readLanguageLines(shipped(file), encoding)) {
+            if (line.kind != qx::LanguageLine::Text)
+                continue;
+            const QString key = QString::number(line.key);
+            int seen = 0;
+            for (auto it = now.lowerBound(key); it != now.end() && it.key().startsWith(key); ++it, ++seen)
+                QVERIFY2(it.value() == line.text, qPrintable(it.key() + ": " + it.value() + " / " + line.text));
+            QVERIFY2(seen > 0, qPrintable(key));
+        }
+        QList<int> kept;
+        for (const char *list : lists)
+            kept << control<QComboBox>(form->ParametryTab, list)->currentIndex();
+        QCOMPARE(kept, chosen);
+        QVERIFY(boxes().isEmpty());
+    }
+
+    void failedChoiceKeepsTheLanguage_data()
+    {
+        QTest::addColumn<bool>("throughTheMenu");
+        QTest::newRow("command") << false;
+        QTest::newRow("menu item") << true;
+    }
+    void failedChoiceKeepsTheLanguage()
+    {
+        QFETCH(bool, throughTheMenu);
+        useFolder({{"polish.lng", "10106 Pomoc\r\n"}});
+        const Texts before = snapshot();
+        if (throughTheMenu) {
+            emit form->menu().Jezyki->aboutToShow();
+            action("JAngielski")->trigger();
+        } else {
+            form->JAngielskiClick();
+        }
+        QCOMPARE(tickedLanguage(), QStringLiteral("JPolski"));
+        QCOMPARE(changes(before, snapshot()), Texts{});
+        QCOMPARE(dialogs->entries.size(), 1);
+    }
+
+    // Choosing Polish shows the design texts but for the keys whose controls
+    // differ on the design or have no real text there.
+    void polishIsTheDesign()
+    {
+        const QStringList reworded = {"10401", "10402", "10407", "11210", "11701"};
+        const Texts polish = snapshot();
+        for (auto it = design.begin(); it != design.end(); ++it) {
+            const QString key = it.key().section(' ', 0, 0);
+            if (reworded.contains(key) || !it.key().contains(' '))
+                continue;
+            QVERIFY2(polish.value(it.key()) == it.value(),
+                     qPrintable(it.key() + ": " + polish.value(it.key()) + " / " + it.value()));
+        }
+    }
+};
+
+QTEST_MAIN(TestAppLanguages)
+#include "tst_app_languages.moc"
