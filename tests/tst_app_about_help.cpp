@@ -404,6 +404,38 @@ private slots:
         QVERIFY(!help->isVisible());
     }
 
+    // Each language item leads F1 to its help file; Czech and Italian read the English.
+    void languageItemsChooseTheHelpFile_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Russian") << "JRosyjski" << "quorvantix_ru.html" << "Справка – Quorvantix";
+        QTest::newRow("English") << "JAngielski" << "quorvantix_en.html" << "Help – Quorvantix";
+        QTest::newRow("Czech") << "JCzeski" << "quorvantix_en.html" << "Help – Quorvantix";
+        QTest::newRow("Italian") << "JWloski" << "quorvantix_en.html" << "Help – Quorvantix";
+    }
+    void languageItemsChooseTheHelpFile()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QVERIFY(startWindow());
+        trigger("PomocButton");
+        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
+        trigger(qPrintable(item));
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        qx::HelpWindow *help = helpWindow();
+        QCOMPARE(help->browser()->source().fileName(), file);
+        QCOMPARE(help->windowTitle(), title);
+        QTRY_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")));
+        // Back to Polish, and F1 follows.
+        trigger("JPolski");
+        trigger("PomocButton");
+        QCOMPARE(help->browser()->source().fileName(), QStringLiteral("quorvantix_pl.html"));
+        QCOMPARE(help->windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
+    }
+
     // Pictures for the README, taken only when asked for (QX_SHOT_DIR) on a
     // real X server, frames included when a window manager runs.
     void screenshots()
