@@ -97,6 +97,7 @@ void TForm1::buildStatusBar()
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel(status);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        statusPanels_[i]->setTextFormat(Qt::PlainText);
         statusPanels_[i]->setMinimumWidth(panelWidths[i]);
     }
     // The first panel keeps its width; the last one runs to the window's edge.

@@ -180,6 +180,8 @@ void VisualisationPage::buildTexts()
                                      row.alignment);
     // Gas is on while the stepper is open: the fuel caption borrows this colour.
     setTextColour(*Label47, QColor(0x00, 0x80, 0x00));
+    // The no-reply text is a language text: words, never markup.
+    TranserrorLabel->setTextFormat(Qt::PlainText);
 
     richDesignTop_ = Label30->y();
     leanDesignTop_ = Label71->y();

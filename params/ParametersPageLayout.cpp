@@ -225,6 +225,7 @@ void ParametersPage::buildCommentLineAndStrip()
 {
     info = new FittingLabel(this);
     info->setObjectName(QStringLiteral("info"));
+    info->setTextFormat(Qt::PlainText);
     QPalette red = info->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     info->setPalette(red);

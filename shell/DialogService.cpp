@@ -25,6 +25,8 @@ public:
     void message(DialogIcon icon, const QString &caption, const QString &text) override
     {
         QMessageBox box(toBoxIcon(icon), caption, text, QMessageBox::Ok, QApplication::activeWindow());
+        // Language texts and file names are words, never markup.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 
@@ -32,6 +34,7 @@ public:
     {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                         QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
     }
 

@@ -235,6 +235,9 @@ private slots:
         auto *label = control<QLabel>(form->ParametryTab, "Label1");
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), QStringLiteral("<b>Probe</b>"));
+        // Labels that show message texts as other commands want them.
+        for (const char *name : {"StatusBar1Panel0", "StatusBar1Panel1", "info", "TranserrorLabel", "ZmiennaGazBenzyna"})
+            QVERIFY2(control<QLabel>(form, name)->textFormat() == Qt::PlainText, name);
     }
 
     void fuelIndicatorFollowsTheLanguage()
