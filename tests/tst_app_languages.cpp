@@ -365,6 +365,22 @@ private slots:
         QCOMPARE(dialogs->entries.size(), 1);
     }
 
+    // Start-up without a language file says so, names the file it could not
+    // load, and goes on with the built-in texts to the controller and the RPM page.
+    void startUpWithoutLanguageFiles()
+    {
+        closeWindow();
+        useFolder({});
+        QVERIFY(QFile::link(dataFolder + "/skins", folder->filePath("skins")));
+        QVERIFY(startWindow());
+        QCOMPARE(dialogs->entries.size(), 2);
+        QCOMPARE(dialogs->entries[0].text, QStringLiteral("Brak plików z językami, proszę przeinstalować program"));
+        QVERIFY(dialogs->entries[1].text.contains(QStringLiteral("lang/polish.lng")));
+        QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - Sterownik 8")));
+        QVERIFY(form->TimerObr->isActive());
+        QCOMPARE(action("PomocButton")->text(), QStringLiteral("Pomoc"));
+    }
+
     // Choosing Polish shows the design texts but for the keys whose controls
     // differ on the design or have no real text there.
     void polishIsTheDesign()
