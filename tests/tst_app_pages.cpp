@@ -2,6 +2,7 @@
 // the leave checks of the Parameters page, the read and save buttons, and a
 // write followed by a read giving back the same texts.
 #include "Controls.h"
+#include "HangLimit.h"
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
@@ -90,7 +91,7 @@ private slots:
         const QVector<double> gaps = sentBytes.gapsMs();
         QCOMPARE(gaps.size(), int(std::size(nominal)));
         for (int i = 0; i < gaps.size(); ++i)
-            QVERIFY2(gaps[i] >= nominal[i] && gaps[i] <= nominal[i] + 250,
+            QVERIFY2(gaps[i] >= nominal[i] && gaps[i] <= nominal[i] + HangLimitMs,
                      qPrintable(QString("gap %1: %2 ms, nominal %3").arg(i).arg(gaps[i]).arg(nominal[i])));
         for (const auto &[name, text] : DefaultFields)
             QCOMPARE(field(name)->text(), QString(text));

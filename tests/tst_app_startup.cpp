@@ -1,6 +1,7 @@
 // The main window against the simulator: the start-up exchanges, the RPM
 // page's polling and conversions, re-identification and exit.
 #include "Controls.h"
+#include "HangLimit.h"
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "ParametersPage.h"
@@ -104,7 +105,7 @@ private slots:
         const QVector<double> gaps = sentBytes.gapsMs();
         QCOMPARE(gaps.size(), gapsMs.size());
         for (int i = 0; i < gaps.size(); ++i)
-            QVERIFY2(gaps[i] >= gapsMs[i] && gaps[i] <= gapsMs[i] + 250,
+            QVERIFY2(gaps[i] >= gapsMs[i] && gaps[i] <= gapsMs[i] + HangLimitMs,
                      qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(gapsMs[i])));
         QCOMPARE(form->windowTitle(), "Quorvantix wersja 4.3 (Build " + qx::ProgramBuildText() + " - " + caption);
         QVERIFY(form->channel().isOpen());

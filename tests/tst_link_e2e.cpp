@@ -2,6 +2,7 @@
 // bytes on the wire, their order and timing, and what the program decoded.
 #include "ControllerProtocol.h"
 #include "CountingPortIo.h"
+#include "HangLimit.h"
 #include "InStepPortIo.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
@@ -16,13 +17,6 @@
 #include <QtTest>
 
 #include <algorithm>
-
-namespace {
-
-// Above nominal: only a gross stall is a fault; a busy machine may run late.
-constexpr double LateTolerance = 250.0;
-
-} // namespace
 
 class TestLinkE2E : public QObject
 {
@@ -171,7 +165,7 @@ private slots:
         // The program's own time: without what the test spent letting a late simulator catch up.
         const double programMs = elapsed - (port->catchUpNs() - caughtUpBefore) / 1e6;
 
-        QVERIFY2(programMs >= nominalMs && elapsed <= nominalMs + LateTolerance,
+        QVERIFY2(programMs >= nominalMs && elapsed <= nominalMs + HangLimitMs,
                  qPrintable(QString("%1 ms (%2 ms of them the program's) for a nominal %3 ms")
                                 .arg(elapsed).arg(programMs).arg(nominalMs)));
         QTEST(sent(), "expectedBytes");
@@ -190,7 +184,7 @@ private slots:
         const double expected[] = {3, 3, 3, 53, 53};
         QCOMPARE(gaps.size(), 5);
         for (int i = 0; i < gaps.size(); ++i)
-            QVERIFY2(gaps[i] >= expected[i] && gaps[i] <= expected[i] + LateTolerance,
+            QVERIFY2(gaps[i] >= expected[i] && gaps[i] <= expected[i] + HangLimitMs,
                      qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(expected[i])));
     }
 
@@ -292,7 +286,7 @@ private slots:
         timer.start();
         QVERIFY(!protocol->RequestLiveData());
         QVERIFY(timer.elapsed() >= 14 * 23);
-        QVERIFY(timer.elapsed() <= 14 * 23 + LateTolerance);
+        QVERIFY(timer.elapsed() <= 14 * 23 + HangLimitMs);
         QVERIFY(feedback.noReplyShown);
     }
 };
