@@ -116,7 +116,11 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
 
 private slots:
     void initTestCase() { QVERIFY(startSimulator()); }
-    void cleanup() { closeWindow(); }
+    void cleanup()
+    {
+        closeWindow();
+        sim.setFault(qxsim::Fault::None);
+    }
 
     void aboutBoxControlsInPlace_data()
     {
@@ -206,6 +210,32 @@ private slots:
         QCOMPARE(about->LabelQuorvantix->text(), QStringLiteral("Quorvantix wersja 4.3 - inny sterownik"));
         QCOMPARE(about->CzasLabel->text(), QStringLiteral("30.VI.2005"));
         about->close();
+    }
+
+    // Without a controller the caption names its absence in the language of
+    // the moment, from the next identification on, and the about box shows it.
+    void aboutBoxCaptionWithoutControllerInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("noController");
+        QTest::newRow("Polish") << "JPolski" << "Brak sterownika";
+        QTest::newRow("English") << "JAngielski" << "No controller";
+        QTest::newRow("Czech") << "JCzeski" << "Bez jednotky";
+        QTest::newRow("Russian") << "JRosyjski" << "Нет контроллера";
+        QTest::newRow("Italian") << "JWloski" << "Nessuna centralina";
+    }
+    void aboutBoxCaptionWithoutControllerInEachLanguage()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, noController);
+        sim.setFault(qxsim::Fault::Silence);
+        QVERIFY(startWindow());
+        trigger(qPrintable(item));
+        form->OdczytUkladuButtClick();
+        QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - ") + noController));
+        QVERIFY(openAboutBox());
+        QCOMPARE(aboutBox()->LabelQuorvantix->text(), form->windowTitle());
+        aboutBox()->close();
     }
 
     // The window's skins and screen profiles reach controls by name; the about
