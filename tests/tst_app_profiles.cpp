@@ -1,9 +1,11 @@
 // The resolution profiles in the real window: what each menu item ticks,
 // scales and does to the window on a screen of its width and on another one,
-// the design restored exactly, and every page fitting every profile.
+// the design restored exactly, and every page fitting every profile in every
+// shipped language.
 #include "AdaptationPage.h"
 #include "DesignGeometry.h"
 #include "FakePortIo.h"
+#include "FieldRules.h"
 #include "FittingLabel.h"
 #include "MainMenu.h"
 #include "PageControl.h"
@@ -525,24 +527,32 @@ private slots:
         QCOMPARE(form->menu().PamOstRozdz->isChecked(), before);
     }
 
+    // Each shipped language at each profile, on its own screen and in a
+    // window on another screen, a little lower than its own.
     void pagesFitEveryProfile_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("click");
         QTest::addColumn<ScreenArea>("screen");
         const int widths[] = {640, 720, 800, 1024, 1152, 1280};
         const int heights[] = {480, 576, 600, 768, 864, 1024};
-        for (int click = 0; click < 6; ++click) {
-            QTest::addRow("%s on its screen", clickNames[click]) << click << wholeScreen(widths[click], heights[click]);
-            QTest::addRow("%s elsewhere", clickNames[click]) << click << otherScreen;
+        for (const char *language : {"polish", "english", "czech", "russian", "italiano"}) {
+            const QString file = QStringLiteral("%1.lng").arg(language);
+            for (int click = 0; click < 6; ++click) {
+                QTest::addRow("%s %dx%d on its screen", language, widths[click], heights[click])
+                    << file << click << wholeScreen(widths[click], heights[click]);
+                QTest::addRow("%s %s elsewhere", language, clickNames[click]) << file << click << otherScreen;
+            }
         }
     }
 
     void pagesFitEveryProfile()
     {
+        QFETCH(QString, language);
         QFETCH(int, click);
         QFETCH(ScreenArea, screen);
         PageFit fit;
-        checkEveryPage(click, screen, fit);
+        checkEveryPage(language, click, screen, fit);
         report(fit.misplaced);
         QVERIFY2(fit.misplaced.isEmpty(), qPrintable(QStringLiteral("%1 misplaced").arg(fit.misplaced.size())));
     }
@@ -551,18 +561,26 @@ private slots:
 
     void textsFitEveryProfile()
     {
+        QFETCH(QString, language);
         QFETCH(int, click);
         QFETCH(ScreenArea, screen);
         PageFit fit;
-        checkEveryPage(click, screen, fit);
+        checkEveryPage(language, click, screen, fit);
+        fit.checkText(*form->findChild<QLabel *>("StatusBar1Panel0"));
+        checkEveryHelpText(fit);
         report(fit.clipped);
         QVERIFY2(fit.clipped.isEmpty(), qPrintable(QStringLiteral("%1 clipped").arg(fit.clipped.size())));
     }
 
 private:
     // Every page and every step sheet shown in turn, as the user sees them.
-    void checkEveryPage(int click, const ScreenArea &screen, PageFit &fit)
+    // The texts are the language's, with the no-reply text where a failed
+    // poll puts it: the status bar and the Visualisation page.
+    void checkEveryPage(const QString &language, int click, const ScreenArea &screen, PageFit &fit)
     {
+        QVERIFY(form->LoadLanguageFile(language));
+        form->showNoReply(true);
+        form->showTransmissionError(true);
         form->setScreenArea(screen);
         showAdaptationPage();
         (form.get()->*clicks[click])();
@@ -578,6 +596,25 @@ private:
             showAndCheck(*form->pagecontrol1, page, fit);
     }
 
+    // The comment line with each field's help text in turn, as focusing the
+    // fields one after another would show them.
+    void checkEveryHelpText(PageFit &fit)
+    {
+        showSheet(*form->pagecontrol1, form->pagecontrol1->indexOf(form->ParametryTab));
+        auto *info = form->ParametryTab->findChild<QLabel *>("info");
+        QSet<int> shown;
+        for (const qx::FieldRule &rule : qx::fieldRules()) {
+            if (!rule.help || shown.contains(int(*rule.help)))
+                continue;
+            shown.insert(int(*rule.help));
+            info->setText(form->texts().text(*rule.help));
+            const qsizetype before = fit.clipped.size();
+            fit.checkText(*info);
+            for (qsizetype i = before; i < fit.clipped.size(); ++i)
+                fit.clipped[i] += QStringLiteral(" with help text %1").arg(int(*rule.help));
+        }
+    }
+
     // One line each: a failure message would be cut short.
     static void report(const QStringList &problems)
     {
@@ -585,14 +622,21 @@ private:
             qWarning().noquote() << problem;
     }
 
+    // A page control lays out the sheet it shows.
+    static void showSheet(QTabWidget &pages, int index)
+    {
+        pages.setCurrentIndex(index);
+        const QWidget &sheet = *pages.widget(index);
+        const auto *stack = qobject_cast<const QStackedWidget *>(sheet.parentWidget());
+        QTRY_COMPARE(sheet.size(), stack->size());
+    }
+
     // Shows one sheet of a page control, its own page controls' sheets each
     // in turn, and checks what is on them.
     void showAndCheck(QTabWidget &pages, int index, PageFit &fit)
     {
-        pages.setCurrentIndex(index);
+        showSheet(pages, index);
         QWidget &sheet = *pages.widget(index);
-        const auto *stack = qobject_cast<const QStackedWidget *>(sheet.parentWidget());
-        QTRY_COMPARE(sheet.size(), stack->size());
         for (QWidget *control : PageFit::controlsOn(sheet)) {
             if (auto *inner = qobject_cast<QTabWidget *>(control)) {
                 for (int i = 0; i < inner->count(); ++i)
