@@ -48,6 +48,8 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
 
     buildStatusBar();
     menu_ = buildMainMenu(this);
+    skinTick_.stand(menu_.skorkaZwy);
+    languageTick_.stand(menu_.JPolski);
     buildPages();
 
     TimerObr = makeTimer("TimerObr", 100);
@@ -356,7 +358,7 @@ void TForm1::LoadProgramDefaults()
     protocol_.ClosePort();
     PCOMClick(1);
     LoadLanguageFile(QStringLiteral("polish.lng"));
-    menu_.JPolski->setChecked(true);
+    languageTick_.stand(menu_.JPolski);
     ApplyResolution(0);
     skorkaZwyClick();
     navigator_.readIntoPage();

@@ -16,6 +16,7 @@
 #include "ResolutionProfiles.h"
 #include "SerialChannel.h"
 #include "Skin.h"
+#include "StandingTick.h"
 
 #include <QMainWindow>
 #include <QMultiHash>
@@ -233,13 +234,12 @@ private:
     QLabel *statusPanels_[2];
 
     WindowSkin skin_{*this};
-    std::size_t tickedSkin_ = 0; // the ordinary skin, ticked on the form
+    StandingTick skinTick_;
     QString languageCode_ = QStringLiteral("PL");
     QString helpFile_;
     // The code page language texts are read in; Polish until a file says otherwise.
     QByteArray languageEncoding_ = QByteArrayLiteral("windows-1250");
-    // The language ticked when the menu opened, for a choice whose file fails.
-    QAction *languageBeforeMenu_ = nullptr;
+    StandingTick languageTick_;
     std::array<int, 5> savedListSelections_{};
     // Not a child of the window: its controls' names (AbGradient16) must not
     // meet the window's own in lookups by name.

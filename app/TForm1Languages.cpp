@@ -15,9 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QMenu>
 
-#include <utility>
 
 namespace qx {
 
@@ -124,8 +122,6 @@ void TForm1::refreshFuelIndicator()
 
 void TForm1::connectLanguageMenu()
 {
-    connect(menu_.Jezyki, &QMenu::aboutToShow, this,
-            [this] { languageBeforeMenu_ = menu_.JPolski->actionGroup()->checkedAction(); });
     connect(menu_.JPolski, &QAction::triggered, this, &TForm1::JPolskiClick);
     connect(menu_.JAngielski, &QAction::triggered, this, &TForm1::JAngielskiClick);
     connect(menu_.JRosyjski, &QAction::triggered, this, &TForm1::JRosyjskiClick);
@@ -160,16 +156,13 @@ void TForm1::JWloskiClick()
 
 void TForm1::languageItemClick(QAction *item, const QString &file)
 {
-    // The menu has already ticked the item it ran; a failed load gives the
-    // tick back to the language still shown.
-    QAction *before = std::exchange(languageBeforeMenu_, nullptr);
+    // A failed load gives the tick back to the language still shown.
     SaveListSelections();
     if (!LoadLanguageFile(file)) {
-        if (before)
-            before->setChecked(true);
+        languageTick_.restore();
         return;
     }
-    item->setChecked(true);
+    languageTick_.stand(item);
     RefreshPrintoutTexts();
     RestoreListSelections();
 }

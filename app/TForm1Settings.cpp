@@ -38,7 +38,7 @@ void TForm1::ReadAppSettings()
         ParametryTab->setCommentsOff(false);
         setPortChoice(1);
         languageCode_ = QStringLiteral("PL");
-        menu_.JPolski->setChecked(true);
+        languageTick_.stand(menu_.JPolski);
         LayoutParameterPage(12, 236, 316, 800);
         ParametryTab->SetCaptionsBold(true);
         ApplyResolution(0);
@@ -52,7 +52,7 @@ void TForm1::ReadAppSettings()
     if (stored.languageFile) {
         for (std::size_t i = 0; i < languageChoices().size(); ++i) {
             if (*stored.languageFile == QLatin1String(languageChoices()[i].file))
-                menu_.languageItems()[i]->setChecked(true);
+                languageTick_.stand(menu_.languageItems()[i]);
         }
     }
     if (stored.port)
@@ -104,14 +104,12 @@ void TForm1::setPortChoice(int number)
 
 void TForm1::loadSkinItem(std::size_t skin)
 {
-    // The tick follows the load: a file that cannot be read leaves the old
-    // one, also where the menu ticked the new item on the click.
+    // The tick follows the load: a file that cannot be read leaves the old one.
     if (!skin_.LoadSkin(QLatin1String(skinChoices()[skin].file))) {
-        menu_.skinItems()[tickedSkin_]->setChecked(true);
+        skinTick_.restore();
         return;
     }
-    tickedSkin_ = skin;
-    menu_.skinItems()[skin]->setChecked(true);
+    skinTick_.stand(menu_.skinItems()[skin]);
     editor_->setCaptionBackground(skin_.CaptionBackground());
 }
 

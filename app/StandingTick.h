@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAction>
+
+namespace qx {
+
+// The tick of a radio group of menu items whose commands load a file. The
+// menu ticks an item before its command runs, and a shortcut does so without
+// the menu ever opening, so a load that fails hands the tick back to the item
+// that stood before.
+class StandingTick
+{
+public:
+    void stand(QAction *item)
+    {
+        standing_ = item;
+        item->setChecked(true);
+    }
+    void restore() const
+    {
+        if (standing_)
+            standing_->setChecked(true);
+    }
+
+private:
+    QAction *standing_ = nullptr;
+};
+
+} // namespace qx
