@@ -4,6 +4,7 @@
 // message, and nothing after the last LF applies. Seeded, so every run is the
 // same. Built with QX_LIBFUZZER it is instead a libFuzzer target for the same
 // check.
+#include "ReferenceInteger.h"
 #include "SkinKeys.h"
 #include "SkinLine.h"
 
@@ -11,8 +12,6 @@
 #include <QList>
 
 #include <cstdlib>
-#include <optional>
-#include <string>
 
 namespace {
 
@@ -29,30 +28,6 @@ struct Reference
         return outcome == o.outcome && (outcome != Outcome::Applied || (key == o.key && value == o.value));
     }
 };
-
-// The integer rule, with the standard library's conversion.
-std::optional<qint32> referenceInteger(const QByteArray &text)
-{
-    const std::string s = text.toStdString();
-    std::size_t i = s.find_first_not_of(' ');
-    if (i == std::string::npos)
-        return std::nullopt;
-    const bool negative = s[i] == '-';
-    if (s[i] == '-' || s[i] == '+')
-        ++i;
-    const bool hex = i < s.size() && s[i] == '$';
-    const std::string digits = s.substr(hex ? i + 1 : i);
-    if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") != std::string::npos)
-        return std::nullopt;
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first != std::string::npos && digits.size() - first > 10)
-        return std::nullopt;
-    const unsigned long long magnitude = std::strtoull(digits.c_str(), nullptr, hex ? 16 : 10);
-    if (magnitude > (hex ? 0xFFFFFFFFull : negative ? 0x80000000ull : 0x7FFFFFFFull))
-        return std::nullopt;
-    const long long wide = hex ? qint32(quint32(magnitude)) : (long long)(magnitude);
-    return qint32(negative ? -wide : wide);
-}
 
 Reference referenceLine(const QByteArray &beforeLf, bool (*hasMeaning)(int))
 {

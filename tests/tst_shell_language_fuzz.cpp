@@ -1,0 +1,320 @@
+// Language file reading against damaged and random files, checked line by
+// line with a short reference reader of its own: each LF-ended line before
+// the first byte 26 is exactly one of applied (key and text), comment, key
+// without meaning or bad line (one message), nothing after the last LF
+// applies, and a text is its line's own bytes, each decoded alone. Seeded, so
+// every run is the same. Built with QX_LIBFUZZER it is instead a libFuzzer
+// target for the same check, the input's first byte choosing the code page.
+#include "LanguageControls.h"
+#include "LanguageFile.h"
+#include "ReferenceInteger.h"
+#include "TextKeys.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+enum class Outcome { Applied, Comment, NoMeaning, Bad };
+
+struct Reference
+{
+    Outcome outcome;
+    int key = 0;
+    QString text{};
+
+    bool operator==(const Reference &o) const
+    {
+        const bool keyed = outcome == Outcome::Applied || outcome == Outcome::NoMeaning;
+        return outcome == o.outcome && (!keyed || (key == o.key && text == o.text));
+    }
+};
+
+const char *const encodings[] = {"windows-1250", "windows-1251", "windows-1252"};
+
+// The code pages have one byte a character, so a text decodes byte by byte
+// the same as whole.
+class ByteDecoding
+{
+public:
+    explicit ByteDecoding(const char *encoding)
+    {
+        for (int b = 0; b < 256; ++b)
+            characters_[b] = QStringDecoder(encoding).decode(QByteArray(1, char(b)));
+    }
+
+    QString decode(const QByteArray &bytes) const
+    {
+        QString text;
+        for (const char c : bytes)
+            text += characters_[quint8(c)];
+        return text;
+    }
+
+private:
+    std::array<QString, 256> characters_;
+};
+
+const ByteDecoding &byteDecoding(int encoding)
+{
+    static const ByteDecoding decodings[] = {ByteDecoding(encodings[0]), ByteDecoding(encodings[1]),
+                                             ByteDecoding(encodings[2])};
+    return decodings[encoding];
+}
+
+Reference referenceLine(const QByteArray &beforeLf, const ByteDecoding &decoding, bool (*hasMeaning)(int))
+{
+    if (beforeLf.size() <= 5 || beforeLf.size() > 1000)
+        return {Outcome::Bad};
+    const QByteArray line = beforeLf.chopped(1);
+    if (line.startsWith('#'))
+        return {Outcome::Comment};
+    const auto key = referenceInteger(line.left(5));
+    if (!key)
+        return {Outcome::Bad};
+    return {hasMeaning(*key) ? Outcome::Applied : Outcome::NoMeaning, *key, decoding.decode(line.mid(6))};
+}
+
+QList<Reference> referenceLanguage(const QByteArray &bytes, int encoding, bool (*hasMeaning)(int))
+{
+    QList<Reference> lines;
+    QByteArray line;
+    for (const char c : bytes) {
+        if (c == '\x1a')
+            break;
+        if (c == '\n') {
+            lines << referenceLine(line, byteDecoding(encoding), hasMeaning);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    return lines;
+}
+
+bool programHasMeaning(int key)
+{
+    return qx::findControlEntry(key) || qx::isTextKey(key);
+}
+
+QList<Reference> programLanguage(const QByteArray &bytes, int encoding)
+{
+    QList<Reference> lines;
+    for (const qx::LanguageLine &line : qx::readLanguageLines(bytes, encodings[encoding])) {
+        switch (line.kind) {
+        case qx::LanguageLine::Bad: lines << Reference{Outcome::Bad}; break;
+        case qx::LanguageLine::Comment: lines << Reference{Outcome::Comment}; break;
+        case qx::LanguageLine::Text:
+            lines << Reference{programHasMeaning(line.key) ? Outcome::Applied : Outcome::NoMeaning, line.key, line.text};
+            break;
+        }
+    }
+    return lines;
+}
+
+bool anyTextHas(const QList<Reference> &lines, char c)
+{
+    return std::any_of(lines.begin(), lines.end(), [c](const Reference &r) { return r.text.contains(QLatin1Char(c)); });
+}
+
+} // namespace
+
+#ifdef QX_LIBFUZZER
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int encoding = data[0] % 3;
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    const QList<Reference> read = programLanguage(bytes, encoding);
+    if (read != referenceLanguage(bytes, encoding, programHasMeaning) || anyTextHas(read, '\n'))
+        std::abort();
+    return 0;
+}
+
+#else
+
+#include <QFile>
+#include <QSet>
+#include <QtTest>
+
+#include <functional>
+#include <random>
+
+namespace {
+
+using Rng = std::mt19937;
+
+int between(Rng &rng, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+const char *const shippedNames[] = {"polish.lng", "english.lng", "russian.lng", "czech.lng", "italiano.lng"};
+
+QByteArray shipped(const char *name)
+{
+    QFile file(QStringLiteral(QX_LANG "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The five files, to take lines from.
+QList<QByteArray> shippedFiles;
+
+// The keys with a meaning are those the Polish file names, one line each.
+QSet<int> meaningfulKeys;
+
+bool hasMeaning(int key)
+{
+    return meaningfulKeys.contains(key);
+}
+
+const QByteArray fileCharacters = "0123456789$+- #ABCDEFabcdef\r\n\x1a";
+
+char randomByte(Rng &rng)
+{
+    return between(rng, 0, 2) == 0 ? char(between(rng, 0, 255))
+                                   : fileCharacters.at(between(rng, 0, int(fileCharacters.size()) - 1));
+}
+
+int anywhere(const QByteArray &b, Rng &rng)
+{
+    return between(rng, 0, int(b.size()));
+}
+
+// Just after a random LF of the file, or its start.
+int lineStart(const QByteArray &b, Rng &rng)
+{
+    const int at = anywhere(b, rng);
+    return at == 0 ? 0 : int(b.lastIndexOf('\n', at - 1)) + 1;
+}
+
+// Damage done to a language file, each kind with its own share of the runs;
+// other is a second file to take lines from.
+using Mutation = std::function<void(QByteArray &b, const QByteArray &other, Rng &rng)>;
+const QList<Mutation> mutations{
+    [](QByteArray &b, const QByteArray &, Rng &rng) {
+        if (!b.isEmpty())
+            b[between(rng, 0, int(b.size()) - 1)] ^= char(1 << between(rng, 0, 7));
+    },
+    [](QByteArray &b, const QByteArray &, Rng &rng) {
+        if (!b.isEmpty())
+            b[between(rng, 0, int(b.size()) - 1)] = randomByte(rng);
+    },
+    [](QByteArray &b, const QByteArray &, Rng &rng) {
+        QByteArray bytes;
+        for (int n = between(rng, 1, 8); n > 0; --n)
+            bytes += randomByte(rng);
+        b.insert(anywhere(b, rng), bytes);
+    },
+    [](QByteArray &b, const QByteArray &, Rng &rng) { b.remove(anywhere(b, rng), between(rng, 1, 40)); },
+    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\r'); },
+    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\n'); },
+    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\x1a'); },
+    [](QByteArray &b, const QByteArray &, Rng &rng) { b.truncate(anywhere(b, rng)); },
+    [](QByteArray &b, const QByteArray &, Rng &) { b.replace("\r\n", "\n"); },
+    [](QByteArray &b, const QByteArray &, Rng &rng) {
+        // Around the longest line allowed, now and then far beyond it.
+        const int length = between(rng, 0, 3) ? between(rng, 995, 1005) : between(rng, 1006, 5000);
+        b.insert(lineStart(b, rng), "10106 " + QByteArray(length - 7, char(between(rng, 0x20, 0xFF))) + "\r\n");
+    },
+    [](QByteArray &b, const QByteArray &other, Rng &rng) {
+        // The head of this file, the tail of the other.
+        b = b.left(lineStart(b, rng)) + other.mid(lineStart(other, rng));
+    },
+    [](QByteArray &b, const QByteArray &other, Rng &rng) {
+        // Lines of the other file among this one's, so keys come twice.
+        const int from = lineStart(other, rng);
+        b.insert(lineStart(b, rng), other.mid(from, between(rng, 1, 400)));
+    },
+    [](QByteArray &b, const QByteArray &, Rng &rng) {
+        // A key written in any of the ways an integer may be, or almost.
+        const char *const shapes[] = {"D", " D", "+D", "-D", "$H", " $H", "-$H", "Dx", "0D", "     ", "   -$", "    +"};
+        const int key = between(rng, 0, 3) ? between(rng, 10000, 30020) : between(rng, 0, 99999);
+        const QByteArray keyText = QByteArray(shapes[between(rng, 0, 11)])
+                                       .replace('D', QByteArray::number(key))
+                                       .replace('H', QByteArray::number(key, 16))
+                                       .left(5);
+        const QByteArray line = keyText + randomByte(rng) + "Text";
+        b.insert(lineStart(b, rng), between(rng, 0, 4) ? line + "\r\n" : line);
+    },
+};
+
+QByteArray mutated(const QByteArray &file, const QByteArray &other, Rng &rng)
+{
+    QByteArray bytes = file;
+    for (int n = between(rng, 1, 6); n > 0; --n)
+        mutations.at(between(rng, 0, int(mutations.size()) - 1))(bytes, other, rng);
+    return bytes;
+}
+
+char *toString(const Reference &r)
+{
+    static const char *names[] = {"applied", "comment", "no meaning", "bad"};
+    return QTest::toString(QStringLiteral("%1 %2=%3").arg(QLatin1String(names[int(r.outcome)])).arg(r.key).arg(r.text));
+}
+
+} // namespace
+
+class TestShellLanguageFuzz : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *name : shippedNames)
+            shippedFiles << shipped(name);
+        for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFiles.at(0), encodings[0])) {
+            if (line.kind == qx::LanguageLine::Text)
+                meaningfulKeys.insert(line.key);
+        }
+        QCOMPARE(meaningfulKeys.size(), 204);
+    }
+
+    void readingAgreesWithTheReference_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("encoding");
+        for (int file = 0; file < 5; ++file) {
+            for (int encoding = 0; encoding < 3; ++encoding)
+                QTest::addRow("%s in %s", shippedNames[file], encodings[encoding]) << shippedFiles.at(file) << encoding;
+        }
+    }
+    void readingAgreesWithTheReference()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, encoding);
+        QVERIFY(!file.isEmpty());
+
+        // As shipped: every line good, no line end left in a text.
+        const QList<Reference> whole = programLanguage(file, encoding);
+        QCOMPARE(whole, referenceLanguage(file, encoding, hasMeaning));
+        QVERIFY(std::none_of(whole.begin(), whole.end(), [](const Reference &r) { return r.outcome == Outcome::Bad; }));
+        QVERIFY(!anyTextHas(whole, '\r') && !anyTextHas(whole, '\n'));
+
+        Rng rng(20261207 + encoding);
+        for (int run = 0; run < 300; ++run) {
+            const QByteArray bytes = mutated(file, shippedFiles.at(between(rng, 0, 4)), rng);
+            const QList<Reference> read = programLanguage(bytes, encoding);
+            const QList<Reference> expected = referenceLanguage(bytes, encoding, hasMeaning);
+            if (read != expected || anyTextHas(read, '\n')) {
+                qWarning("run %d read %s", run, bytes.toPercentEncoding().constData());
+                QCOMPARE(read, expected);
+                QVERIFY(!anyTextHas(read, '\n'));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestShellLanguageFuzz)
+#include "tst_shell_language_fuzz.moc"
+
+#endif
