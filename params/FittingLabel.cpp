@@ -14,9 +14,8 @@ bool fits(const QFont &font, const QString &text, QSize room, bool wrapped)
     const QFontMetrics metrics(font);
     const QRect block = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2),
                                              wrapped ? Qt::TextWordWrap : 0, text);
-    if (!wrapped)
-        return qMax(block.width(), metrics.horizontalAdvance(text)) <= room.width();
-    return block.width() <= room.width() && block.height() <= room.height();
+    const int width = wrapped ? block.width() : qMax(block.width(), metrics.horizontalAdvance(text));
+    return width <= room.width() && block.height() <= room.height();
 }
 
 } // namespace

@@ -6,8 +6,8 @@ namespace qx {
 
 // A label that draws a text too large for it in a smaller font rather than
 // cutting it off; texts that fit keep the label's own font. One-line labels
-// shrink to their width, word-wrapped ones until the wrapped text fits both
-// their width and height. Help texts, instructions and their translations
+// shrink until the line fits their box, word-wrapped ones until the wrapped
+// text does. Help texts, instructions and their translations
 // vary a lot in length, the boxes and the profiles' fonts do not.
 class FittingLabel final : public QLabel
 {
@@ -23,8 +23,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The font, no larger than font, in which text takes at most room.width()
-// pixels on one line or, when wrapped at word breaks, fits the whole of room.
+// The font, no larger than font, in which text fits room on one line or,
+// when wrapped at word breaks, in lines.
 QFont fittedFont(const QFont &font, const QString &text, QSize room, bool wrapped);
 
 } // namespace qx

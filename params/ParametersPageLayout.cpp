@@ -12,11 +12,13 @@
 #include "tledmeter.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -336,8 +338,11 @@ QRect ParametersPage::layoutCommentLineAndStrip(const PageSizeClass &sizes, int 
     const QSize page = parametersPageArea(width);
     const int right = page.width() - PageMargin;
     const int bottom = page.height() - PageMargin / 2;
-    setPointSize(*info, sizes.infoPt, true);
-    const int infoHeight = info->fontMetrics().height();
+    // The captions' narrow family: in the small profiles the comment line is
+    // only the right column wide, and help texts run long.
+    setFamilyFont(*info, NarrowFamily, sizes.infoPt, true);
+    // A line's height in whole pixels, rounded up as a label asks for it.
+    const int infoHeight = qCeil(QFontMetricsF(info->font()).height());
 
     for (const PageReadout &r : Readouts) {
         setPointSize(*(this->*r.caption.member), sizes.stripCaptionPt);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtMath>
 #include <QtTest>
 
 using namespace qx;
@@ -292,38 +293,47 @@ private slots:
         QVERIFY(widget->inherits(className.toLatin1()));
     }
 
+    static QFont labelFont()
+    {
+        QFont font;
+        font.setPointSize(16);
+        font.setBold(true);
+        return font;
+    }
+
     void fittedFont_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
         QTest::addColumn<bool>("wrapped");
         QTest::addColumn<bool>("shrinks");
         const QString help = QStringLiteral("Prędkość silnika krokowego (1;24) razy wolniej powyżej progu TPS");
-        QTest::newRow("short text keeps the font") << "Rodzaj sondy lambda" << 747 << false << false;
-        QTest::newRow("long help text") << help << 747 << false << true;
-        QTest::newRow("far too long") << QString(300, 'W') << 747 << false << true;
-        QTest::newRow("wrapped onto the lines there are") << help << 400 << true << false;
-        QTest::newRow("wrapped onto too many lines") << help + ' ' + help << 300 << true << true;
-        QTest::newRow("a word wider than the box") << QString(60, 'W') << 400 << true << true;
+        const int threeLines = 3 * QFontMetrics(labelFont()).lineSpacing();
+        // A line as high as a label asks for it, in whole pixels rounded up.
+        const int oneLine = qCeil(QFontMetricsF(labelFont()).height());
+        QTest::newRow("short text keeps the font") << "Rodzaj sondy lambda" << 747 << threeLines << false << false;
+        QTest::newRow("one line in a box just high enough") << "Rodzaj sondy lambda" << 747 << oneLine << false << false;
+        QTest::newRow("one line in a box a pixel too low") << "Rodzaj sondy lambda" << 747 << oneLine - 1 << false << true;
+        QTest::newRow("long help text") << help << 747 << threeLines << false << true;
+        QTest::newRow("far too long") << QString(300, 'W') << 747 << threeLines << false << true;
+        QTest::newRow("wrapped onto the lines there are") << help << 400 << threeLines << true << false;
+        QTest::newRow("wrapped onto too many lines") << help + ' ' + help << 300 << threeLines << true << true;
+        QTest::newRow("a word wider than the box") << QString(60, 'W') << 400 << threeLines << true << true;
     }
 
     void fittedFont()
     {
         QFETCH(QString, text);
         QFETCH(int, width);
+        QFETCH(int, height);
         QFETCH(bool, wrapped);
-        QFont font;
-        font.setPointSize(16);
-        font.setBold(true);
-        // Three lines of the label's own font.
-        const int height = 3 * QFontMetrics(font).lineSpacing();
+        const QFont font = labelFont();
         const QFont fitted = qx::fittedFont(font, text, {width, height}, wrapped);
-        if (wrapped) {
-            const QRect block = QFontMetrics(fitted).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text);
-            QVERIFY(block.width() <= width && block.height() <= height);
-        } else {
-            QVERIFY(QFontMetrics(fitted).horizontalAdvance(text) <= width);
-        }
+        const QRect block = QFontMetrics(fitted).boundingRect(QRect(0, 0, width, 10000),
+                                                              wrapped ? Qt::TextWordWrap : 0, text);
+        QVERIFY(block.width() <= width && block.height() <= height);
+        QVERIFY(wrapped || QFontMetrics(fitted).horizontalAdvance(text) <= width);
         QTEST(fitted.pointSizeF() < font.pointSizeF(), "shrinks");
         QVERIFY(fitted.bold());
     }
