@@ -125,8 +125,8 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(dataFolder));
         folder.reset();
-        QVERIFY(form->LoadLanguageFile("polish.lng"));
-        action("JPolski")->setChecked(true);
+        form->JPolskiClick();
+        QCOMPARE(tickedLanguage(), QStringLiteral("JPolski"));
         dialogs->entries.clear();
     }
     void cleanupTestCase() { closeWindow(); }
@@ -379,6 +379,43 @@ private slots:
         QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - Sterownik 8")));
         QVERIFY(form->TimerObr->isActive());
         QCOMPARE(action("PomocButton")->text(), QStringLiteral("Pomoc"));
+    }
+
+    // Each text is drawn in the font of what shows it, not in a fallback
+    // family or as boxes: controls in their own font, menu items and
+    // messages in the window's.
+    void everyCharacterInItsFont_data()
+    {
+        QTest::addColumn<QString>("item");
+        for (const QString &item : LanguageItems)
+            QTest::newRow(qPrintable(item)) << item;
+    }
+    void everyCharacterInItsFont()
+    {
+        QFETCH(QString, item);
+        action(item)->trigger();
+        QCOMPARE(tickedLanguage(), item);
+        QStringList missing;
+        const auto check = [&missing](const QString &where, const QString &text, const QFont &font) {
+            const QFontMetrics metrics(font);
+            for (const char32_t c : text.toUcs4())
+                if (c >= 0x20 && !metrics.inFontUcs4(c))
+                    missing << QStringLiteral("%1: U+%2 not in %3").arg(where).arg(uint(c), 4, 16, QLatin1Char('0')).arg(font.family());
+        };
+        const auto controls = qx::namedControls(*form);
+        for (const qx::ControlEntry &entry : qx::controlEntries()) {
+            for (const qx::LanguageControl &how : entry.controls) {
+                for (QObject *control : controls.values(QLatin1String(how.name))) {
+                    const auto *widget = qobject_cast<QWidget *>(control);
+                    check(QString::number(entry.key) + ' ' + controlName(how),
+                          qx::controlText(*control, how).value_or(QString()), widget ? widget->font() : form->font());
+                }
+            }
+        }
+        for (int key = 10000; key < 50000; ++key)
+            if (qx::isTextKey(key))
+                check(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 
     // Choosing Polish shows the design texts but for the keys whose controls
