@@ -172,6 +172,8 @@ const QList<ControlEntry> &controlEntries()
         {11908, {caption("Label79")}},
         {11909, {caption("MinMaxButton")}},
         {11910, {caption("KomunikatKoncowy")}},
+        // Beyond the designed keys: the temperature step's meter, titled as the other steps' are.
+        {40002, {meter("ObrTerm")}},
     };
     return entries;
 }

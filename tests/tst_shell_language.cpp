@@ -123,8 +123,8 @@ private slots:
     void keyTable()
     {
         const QList<int> keys = allKeys();
-        QCOMPARE(controlEntries().size(), 154);
-        QCOMPARE(keys.size(), 154 + 48 + 2);
+        QCOMPARE(controlEntries().size(), 155);
+        QCOMPARE(keys.size(), 155 + 48 + 2);
         QCOMPARE(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
         for (const ControlEntry &entry : controlEntries()) {
             QVERIFY2(!isTextKey(entry.key), qPrintable(QString::number(entry.key)));
