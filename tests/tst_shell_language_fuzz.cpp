@@ -141,21 +141,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
 #else
 
+#include "FileMutations.h"
+
 #include <QFile>
 #include <QSet>
 #include <QtTest>
 
-#include <functional>
-#include <random>
 
 namespace {
 
-using Rng = std::mt19937;
-
-int between(Rng &rng, int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(rng);
-}
+using namespace mutation;
 
 const char *const shippedNames[] = {"polish.lng", "english.lng", "russian.lng", "czech.lng", "italiano.lng"};
 
@@ -178,81 +173,30 @@ bool hasMeaning(int key)
 
 const QByteArray fileCharacters = "0123456789$+- #ABCDEFabcdef\r\n\x1a";
 
-char randomByte(Rng &rng)
+// Damage only a language file suffers: lines around the longest allowed,
+// another file's tail after this one's head, and keys written in any of the
+// ways an integer may be, or almost.
+QList<Mutation> languageMutations()
 {
-    return between(rng, 0, 2) == 0 ? char(between(rng, 0, 255))
-                                   : fileCharacters.at(between(rng, 0, int(fileCharacters.size()) - 1));
-}
-
-int anywhere(const QByteArray &b, Rng &rng)
-{
-    return between(rng, 0, int(b.size()));
-}
-
-// Just after a random LF of the file, or its start.
-int lineStart(const QByteArray &b, Rng &rng)
-{
-    const int at = anywhere(b, rng);
-    return at == 0 ? 0 : int(b.lastIndexOf('\n', at - 1)) + 1;
-}
-
-// Damage done to a language file, each kind with its own share of the runs;
-// other is a second file to take lines from.
-using Mutation = std::function<void(QByteArray &b, const QByteArray &other, Rng &rng)>;
-const QList<Mutation> mutations{
-    [](QByteArray &b, const QByteArray &, Rng &rng) {
-        if (!b.isEmpty())
-            b[between(rng, 0, int(b.size()) - 1)] ^= char(1 << between(rng, 0, 7));
-    },
-    [](QByteArray &b, const QByteArray &, Rng &rng) {
-        if (!b.isEmpty())
-            b[between(rng, 0, int(b.size()) - 1)] = randomByte(rng);
-    },
-    [](QByteArray &b, const QByteArray &, Rng &rng) {
-        QByteArray bytes;
-        for (int n = between(rng, 1, 8); n > 0; --n)
-            bytes += randomByte(rng);
-        b.insert(anywhere(b, rng), bytes);
-    },
-    [](QByteArray &b, const QByteArray &, Rng &rng) { b.remove(anywhere(b, rng), between(rng, 1, 40)); },
-    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\r'); },
-    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\n'); },
-    [](QByteArray &b, const QByteArray &, Rng &rng) { b.insert(anywhere(b, rng), '\x1a'); },
-    [](QByteArray &b, const QByteArray &, Rng &rng) { b.truncate(anywhere(b, rng)); },
-    [](QByteArray &b, const QByteArray &, Rng &) { b.replace("\r\n", "\n"); },
-    [](QByteArray &b, const QByteArray &, Rng &rng) {
-        // Around the longest line allowed, now and then far beyond it.
+    QList<Mutation> mutations = commonMutations(fileCharacters);
+    mutations << [](QByteArray &b, const QByteArray &, Rng &rng) {
         const int length = between(rng, 0, 3) ? between(rng, 995, 1005) : between(rng, 1006, 5000);
         b.insert(lineStart(b, rng), "10106 " + QByteArray(length - 7, char(between(rng, 0x20, 0xFF))) + "\r\n");
-    },
-    [](QByteArray &b, const QByteArray &other, Rng &rng) {
-        // The head of this file, the tail of the other.
+    };
+    mutations << [](QByteArray &b, const QByteArray &other, Rng &rng) {
         b = b.left(lineStart(b, rng)) + other.mid(lineStart(other, rng));
-    },
-    [](QByteArray &b, const QByteArray &other, Rng &rng) {
-        // Lines of the other file among this one's, so keys come twice.
-        const int from = lineStart(other, rng);
-        b.insert(lineStart(b, rng), other.mid(from, between(rng, 1, 400)));
-    },
-    [](QByteArray &b, const QByteArray &, Rng &rng) {
-        // A key written in any of the ways an integer may be, or almost.
+    };
+    mutations << [](QByteArray &b, const QByteArray &, Rng &rng) {
         const char *const shapes[] = {"D", " D", "+D", "-D", "$H", " $H", "-$H", "Dx", "0D", "     ", "   -$", "    +"};
         const int key = between(rng, 0, 3) ? between(rng, 10000, 30020) : between(rng, 0, 99999);
         const QByteArray keyText = QByteArray(shapes[between(rng, 0, 11)])
                                        .replace('D', QByteArray::number(key))
                                        .replace('H', QByteArray::number(key, 16))
                                        .left(5);
-        const QByteArray line = keyText + randomByte(rng) + "Text";
+        const QByteArray line = keyText + randomByte(rng, fileCharacters) + "Text";
         b.insert(lineStart(b, rng), between(rng, 0, 4) ? line + "\r\n" : line);
-    },
-};
-
-QByteArray mutated(const QByteArray &file, const QByteArray &other, Rng &rng)
-{
-    QByteArray bytes = file;
-    for (int n = between(rng, 1, 6); n > 0; --n)
-        mutations.at(between(rng, 0, int(mutations.size()) - 1))(bytes, other, rng);
-    return bytes;
+    };
+    return mutations;
 }
 
 char *toString(const Reference &r)
@@ -300,9 +244,10 @@ private slots:
         QVERIFY(std::none_of(whole.begin(), whole.end(), [](const Reference &r) { return r.outcome == Outcome::Bad; }));
         QVERIFY(!anyTextHas(whole, '\r') && !anyTextHas(whole, '\n'));
 
+        const QList<Mutation> mutations = languageMutations();
         Rng rng(20261207 + encoding);
         for (int run = 0; run < 300; ++run) {
-            const QByteArray bytes = mutated(file, shippedFiles.at(between(rng, 0, 4)), rng);
+            const QByteArray bytes = mutated(file, shippedFiles.at(between(rng, 0, 4)), mutations, rng);
             const QList<Reference> read = programLanguage(bytes, encoding);
             const QList<Reference> expected = referenceLanguage(bytes, encoding, hasMeaning);
             if (read != expected || anyTextHas(read, '\n')) {

@@ -100,6 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #else
 
 #include "DialogRecorder.h"
+#include "FileMutations.h"
 #include "Skin.h"
 #include "SkinColour.h"
 
@@ -108,17 +109,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #include <QSet>
 #include <QtTest>
 
-#include <functional>
-#include <random>
 
 namespace {
 
-using Rng = std::mt19937;
-
-int between(Rng &rng, int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(rng);
-}
+using namespace mutation;
 
 QByteArray shippedSkin(const char *name)
 {
@@ -136,50 +130,27 @@ bool hasMeaning(int key)
 
 const QByteArray fileCharacters = "0123456789$+- =#ABCDEFabcdef\r\n\x1a";
 
-char randomByte(Rng &rng)
+// Damage only a skin suffers: lines around the longest allowed, and a
+// setting with a random key and value, possibly the last line without LF.
+QList<Mutation> skinMutations()
 {
-    return between(rng, 0, 3) == 0 ? char(between(rng, 0, 255))
-                                   : fileCharacters.at(between(rng, 0, int(fileCharacters.size()) - 1));
-}
-
-// Damage done to a skin file, each kind with its own share of the runs.
-const QList<std::function<void(QByteArray &, Rng &)>> mutations{
-    [](QByteArray &b, Rng &rng) { b[between(rng, 0, int(b.size()) - 1)] = randomByte(rng); },
-    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), randomByte(rng)); },
-    [](QByteArray &b, Rng &rng) {
-        const int at = between(rng, 0, int(b.size()) - 1);
-        b.remove(at, between(rng, 1, 40));
-    },
-    [](QByteArray &b, Rng &rng) { b.truncate(between(rng, 0, int(b.size()))); },
-    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), '\x1a'); },
-    [](QByteArray &b, Rng &) { b.replace("\r\n", "\n"); },
-    [](QByteArray &b, Rng &rng) { b.insert(between(rng, 0, int(b.size())), QByteArray(between(rng, 990, 1010), '7') + "\r\n"); },
-    [](QByteArray &b, Rng &rng) {
-        // A line taken from elsewhere in the file, so keys come twice.
-        const QList<QByteArray> lines = b.split('\n');
-        b.insert(between(rng, 0, int(b.size())), lines.at(between(rng, 0, int(lines.size()) - 1)) + '\n');
-    },
-    [](QByteArray &b, Rng &rng) {
-        // A setting with a random key and value, possibly the last line without LF.
-        QByteArray line = QByteArray::number(between(rng, 9990, 27500)) + randomByte(rng)
+    QList<Mutation> mutations = commonMutations(fileCharacters);
+    mutations << [](QByteArray &b, const QByteArray &, Rng &rng) {
+        b.insert(lineStart(b, rng), QByteArray(between(rng, 990, 1010), '7') + "\r\n");
+    };
+    mutations << [](QByteArray &b, const QByteArray &, Rng &rng) {
+        QByteArray line = QByteArray::number(between(rng, 9990, 27500)) + randomByte(rng, fileCharacters)
                           + (between(rng, 0, 1) ? QByteArray::number(between(rng, -5, 1 << 24))
                                                 : "$" + QByteArray::number(quint32(rng()), 16));
         b += between(rng, 0, 1) ? line + "\r\n" : line;
-    },
-};
+    };
+    return mutations;
+}
 
 char *toString(const Reference &r)
 {
     static const char *names[] = {"applied", "comment", "no meaning", "message"};
     return QTest::toString(QStringLiteral("%1 %2=%3").arg(names[int(r.outcome)]).arg(r.key).arg(r.value));
-}
-
-QByteArray mutated(const QByteArray &skin, Rng &rng)
-{
-    QByteArray bytes = skin;
-    for (int n = between(rng, 1, 6); n > 0 && !bytes.isEmpty(); --n)
-        mutations.at(between(rng, 0, int(mutations.size()) - 1))(bytes, rng);
-    return bytes;
 }
 
 } // namespace
@@ -206,16 +177,17 @@ private slots:
         Rng rng(20261207);
         QByteArray random(4000, '\0');
         for (char &c : random)
-            c = randomByte(rng);
+            c = randomByte(rng, fileCharacters);
         QTest::newRow("random bytes") << random;
     }
     void readingAgreesWithTheReference()
     {
         QFETCH(QByteArray, skin);
         QVERIFY(!skin.isEmpty());
+        const QList<Mutation> mutations = skinMutations();
         Rng rng(4242);
         for (int run = 0; run < 2000; ++run) {
-            const QByteArray bytes = mutated(skin, rng);
+            const QByteArray bytes = mutated(skin, skin, mutations, rng);
             const QList<Reference> expected = referenceSkin(bytes, hasMeaning);
             const QList<Reference> read = programSkin(bytes);
             if (read != expected) {
@@ -233,6 +205,7 @@ private slots:
         auto *label = new QLabel(&root);
         label->setObjectName(QStringLiteral("Label52"));
         const QColor unset(1, 2, 3);
+        const QList<Mutation> mutations = skinMutations();
         Rng rng(777);
         const QByteArray skins[] = {shippedSkin("default.skr"), shippedSkin("bezbarwn.skr")};
         for (int run = 0; run < 300; ++run) {
@@ -242,7 +215,7 @@ private slots:
             qx::WindowSkin skin(root);
             DialogRecorder dialogs;
 
-            const QByteArray bytes = mutated(skins[run % 2], rng);
+            const QByteArray bytes = mutated(skins[run % 2], skins[1 - run % 2], mutations, rng);
             skin.applySkin(bytes);
 
             int messages = 0;
