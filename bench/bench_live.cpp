@@ -2,8 +2,8 @@
 // rate, CPU of the window's thread and resident memory. Run it on a display
 // (xvfb-run -a build/bin/bench_live) so the instruments really paint.
 #include "ProcessStats.h"
+#include "RunningCar.h"
 #include "SystemPortIo.h"
-#include "Simulator.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
-
-
 
 int main(int argc, char *argv[])
 {
@@ -22,12 +20,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     qxsim::Simulator sim;
-    if (!sim.start(QStringLiteral("com1"))) {
-        out << "simulator: " << sim.errorString() << "\n";
+    if (!startRunningCar(sim, out))
         return 1;
-    }
-    sim.setEngineRunning(true);
-    sim.setTargetRpm(2500);
 
     qx::TForm1 form(qx::makeSystemPortIo());
     form.FormCreate();
@@ -42,9 +36,7 @@ int main(int argc, char *argv[])
         watched.start();
         QTimer::singleShot(WatchMs, &app, [&, cpuBefore, watched] {
             const double seconds = watched.nsecsElapsed() / 1e9;
-            int polls = 0;
-            for (const auto &e : sim.wireLog())
-                polls += e.fromProgram && e.byte == 2;
+            const int polls = liveRequests(sim);
             const double cpu = 100.0 * (stats::cpuSeconds(QStringLiteral("/proc/thread-self/stat")) - cpuBefore) / seconds;
             out << QString("Visualisation page polls: %1 per second over %2 s (nominal 20, at least 19.5)\n")
                        .arg(polls / seconds, 0, 'f', 2).arg(seconds, 0, 'f', 1);

@@ -6,7 +6,7 @@
 // change is 50 ms, for a language change 30 ms. The data (skins/, lang/) is
 // read from the folder of the executable, where the build lays it out.
 #include "MainMenu.h"
-#include "Simulator.h"
+#include "RunningCar.h"
 #include "Skin.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
@@ -59,12 +59,8 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     qxsim::Simulator sim;
-    if (!sim.start(QStringLiteral("com1"))) {
-        out << "simulator: " << sim.errorString() << "\n";
+    if (!startRunningCar(sim, out))
         return 1;
-    }
-    sim.setEngineRunning(true);
-    sim.setTargetRpm(2500);
 
     qx::TForm1 form(qx::makeSystemPortIo());
     form.FormCreate();
@@ -95,9 +91,7 @@ int main(int argc, char *argv[])
         report(out, languages[i]->objectName(), [other] { other->trigger(); },
                [&languages, i] { languages[i]->trigger(); });
     }
-    int polls = 0;
-    for (const auto &e : sim.wireLog())
-        polls += e.fromProgram && e.byte == 2;
+    const int polls = liveRequests(sim);
     out << QString("RPM page polls meanwhile: %1 per second\n").arg(polls / (watched.nsecsElapsed() / 1e9), 0, 'f', 1);
     sim.stop();
     return 0;

@@ -2,7 +2,7 @@
 // start to the first live request on the wire, the RPM page's poll rate, and
 // the CPU and memory the polling program uses.
 #include "ProcessStats.h"
-#include "Simulator.h"
+#include "RunningCar.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,13 +43,9 @@ int main(int argc, char *argv[])
 
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/quorvantix");
     qxsim::Simulator sim;
-    if (!sim.start(QStringLiteral("com1"))) {
-        out << "simulator: " << sim.errorString() << "\n";
+    if (!startRunningCar(sim, out))
         return 1;
-    }
     sim.setVersion(8);
-    sim.setEngineRunning(true);
-    sim.setTargetRpm(2500);
 
     QProcess quorvantix;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
