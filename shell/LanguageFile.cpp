@@ -21,7 +21,11 @@ LanguageLine parseLanguageLine(const FileLine &line, QStringDecoder &decoder)
     const auto key = fileInteger(bytes.first(KeyLength));
     if (!key)
         return {};
-    return {LanguageLine::Text, *key, decoder.decode(bytes.sliced(qMin(TextStart, bytes.size())))};
+    // A CR left inside, as from a file whose line ends were converted twice,
+    // would break the text where it is shown.
+    QString text = decoder.decode(bytes.sliced(qMin(TextStart, bytes.size())));
+    text.remove(QLatin1Char('\r'));
+    return {LanguageLine::Text, *key, text};
 }
 
 } // namespace
