@@ -10,12 +10,10 @@
 #include "tabled.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-
 
 namespace qx {
 

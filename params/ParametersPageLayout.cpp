@@ -12,8 +12,8 @@
 #include "tledmeter.h"
 
 #include <QCheckBox>
-#include <QFontMetricsF>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
