@@ -96,6 +96,13 @@ bool setControlText(QObject &control, const LanguageControl &how, const QString 
             return true;
         }
         return false;
+    case TextTarget::ToolTip:
+        if (auto *widget = qobject_cast<QWidget *>(&control)) {
+            widget->setToolTip(text);
+            widget->setAccessibleName(text);
+            return true;
+        }
+        return false;
     }
     return false;
 }
@@ -128,6 +135,10 @@ std::optional<QString> controlText(const QObject &control, const LanguageControl
     case TextTarget::MeterTitle:
         if (const auto *meter = qobject_cast<const TAbAnalog *>(&control))
             return meter->signalSettings().name1;
+        break;
+    case TextTarget::ToolTip:
+        if (const auto *widget = qobject_cast<const QWidget *>(&control))
+            return widget->toolTip();
         break;
     }
     return std::nullopt;

@@ -35,6 +35,16 @@ void SetBuiltInTexts(LanguageTable &texts)
         {TextKey::ParametersReset, "Zresetowano parametry"},
         {TextKey::NoInstanceGuard, "Folder ustawień niedostępny: druga kopia programu nie zostanie wykryta"},
         {TextKey::PrintError, "Błąd drukowania: "},
+        {TextKey::AsFoundSaveFailed, "Nie zapisano kopii ustawień zastanych: "},
+        {TextKey::CompareTitle, "Porównanie parametrów"},
+        {TextKey::CompareParameter, "Parametr"},
+        {TextKey::ComparePage, "Na stronie"},
+        {TextKey::CompareFile, "W pliku"},
+        {TextKey::CompareOnlyDifferences, "Tylko różnice"},
+        {TextKey::CompareLoad, "Wczytaj plik"},
+        {TextKey::CompareClose, "Zamknij"},
+        {TextKey::CompareSummary, "Różnice: %1 z %2"},
+        {TextKey::AsFoundUnfilled, "Sterownik nie był skonfigurowany: kopia nie zawiera parametrów"},
         // Polish wording of our own for the texts that would otherwise stay
         // blank until a language file loads; polish.lng words them the same.
         {TextKey::NoReply, "Brak łączności"},

@@ -12,6 +12,7 @@ LanguageControl menu(const char *name) { return {name, TextTarget::MenuTitle}; }
 LanguageControl action(const char *name) { return {name, TextTarget::ActionText}; }
 LanguageControl entry(const char *name, int position) { return {name, TextTarget::ListEntry, position}; }
 LanguageControl meter(const char *name) { return {name, TextTarget::MeterTitle}; }
+LanguageControl tip(const char *name) { return {name, TextTarget::ToolTip}; }
 
 } // namespace
 
@@ -174,6 +175,8 @@ const QList<ControlEntry> &controlEntries()
         {11910, {caption("KomunikatKoncowy")}},
         // Beyond the designed keys: the temperature step's meter, titled as the other steps' are.
         {40002, {meter("ObrTerm")}},
+        {40003, {action("PrzywrocButton"), tip("PrzywrocButtPlik")}},
+        {40004, {action("PorownajButton"), tip("PorownajButtPlik")}},
     };
     return entries;
 }

@@ -12,6 +12,7 @@ enum class TextTarget {
     ActionText, // a menu item's text
     ListEntry,  // one entry of a drop-down list, the list keeping its length
     MeterTitle, // the caption drawn on a meter's face
+    ToolTip,    // the tip of a button that shows a picture instead of a caption
 };
 
 struct LanguageControl

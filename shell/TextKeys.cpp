@@ -21,7 +21,9 @@ bool isTextKey(int key)
         K::LanguageFileError,      K::NoLanguageFiles,       K::ExitQuestion,           K::ParametersWritten,
         K::ParametersRead,         K::ParametersReset,       K::StartDelayTooShort,     K::LambdaThresholdTooLow,
         K::StepOpeningTooSmall,    K::PortOpenError,         K::StartPositionOutOfRange, K::StartPositionAtLimit,
-        K::NoInstanceGuard,        K::PrintError,
+        K::NoInstanceGuard,        K::PrintError,            K::AsFoundSaveFailed,      K::CompareTitle,
+        K::CompareParameter,       K::ComparePage,           K::CompareFile,            K::CompareOnlyDifferences,
+        K::CompareLoad,            K::CompareClose,          K::CompareSummary,         K::AsFoundUnfilled,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }

@@ -61,6 +61,17 @@ enum class TextKey : int {
     // Texts of our own, beyond the controller's traditional set.
     NoInstanceGuard = 40000,
     PrintError = 40001,
+    // 40002 and 40003, 40004 are control texts (LanguageControls.cpp).
+    AsFoundSaveFailed = 40005,
+    CompareTitle = 40006,
+    CompareParameter = 40007,
+    ComparePage = 40008,
+    CompareFile = 40009,
+    CompareOnlyDifferences = 40010,
+    CompareLoad = 40011,
+    CompareClose = 40012,
+    CompareSummary = 40013,
+    AsFoundUnfilled = 40014,
 };
 
 // Whether a number of a language file line is one of the keys above. The keys
