@@ -97,12 +97,23 @@ int ControllerProtocol::QueryIgnitionType()
     pauseMs(IgnitionReadWaitMs);
     channel_.ReadReply();
     ClosePort();
+    noteParameterBlock();
     ReplyBuffer &reply = channel_.reply();
     reply.DecodeReply(ParameterBlockLength);
     state_.ControllerFlags = quint8(reply.ReplyByte(8));
     state_.ProbeVariant = probeVariantFrom(reply.ReplyByte(31), reply.ReplyByte(8));
     state_.IgnitionTypeCode = ignitionTypeFromWord(reply.ReplyByte(32) + 256 * reply.ReplyByte(33)).code;
     return state_.IgnitionTypeCode;
+}
+
+void ControllerProtocol::noteParameterBlock()
+{
+    if (!onParameterBlock || channel_.lastReadEmpty() || channel_.lastReadCount() < ParameterBlockLength)
+        return;
+    QByteArray block(ParameterBlockLength, '\0');
+    for (int i = 0; i < ParameterBlockLength; ++i)
+        block[i] = char(channel_.reply().rawByte(i));
+    onParameterBlock(block);
 }
 
 IgnitionType ControllerProtocol::LoadIgnitionType()

@@ -2,8 +2,10 @@
 
 #include "ProtocolTables.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -81,6 +83,12 @@ public:
     // The ignition type with its RPM constant, which it makes current.
     IgnitionType LoadIgnitionType();
     bool RequestLiveData();
+
+    // Told of each parameter block that arrived whole, as the controller sent
+    // it, at once after its read.
+    std::function<void(const QByteArray &block)> onParameterBlock;
+    // After a read of command 9: passes the block on when it came whole.
+    void noteParameterBlock();
 
     // Sends a request of one or more bytes, each with its own pause.
     void send(std::initializer_list<quint8> bytes);

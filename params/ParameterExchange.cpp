@@ -28,6 +28,7 @@ std::optional<BlockFacts> ParameterExchange::ReadParameters()
     pauseMs(BlockWaitMs);
     channel.ReadReply();
     channel.ClosePort();
+    protocol_.noteParameterBlock();
     channel.reply().DecodeReply(ControllerProtocol::ParameterBlockLength);
     // Without a reply the buffer still holds an older one (often a live
     // frame); decoding that would put nonsense on the page.

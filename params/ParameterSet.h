@@ -74,4 +74,11 @@ private:
     std::array<std::array<QString, 3>, SlotCount> slots_;
 };
 
+// A tick's value as text: "1" ticked, "0" not.
+QString flagText(bool on);
+// Whether the page's box of a tick parameter shows it ticked: MaxGasRpmOff
+// only for "1", the others for anything but "0"; the sensor box follows the
+// switch actually sent.
+bool shownTicked(const ParameterSet &set, Param tick);
+
 } // namespace qx

@@ -13,15 +13,6 @@
 
 namespace qx {
 
-namespace {
-
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-} // namespace
-
 ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresholdField, QWidget *parent)
     : QWidget(parent), parameters_(parameters), analogThresholdField_(analogThresholdField)
 {
@@ -63,9 +54,9 @@ void ParametersPage::ShowParameters()
         const QSignalBlocker maxRpm(CheckBox8_2);
         const QSignalBlocker bosch(CheckBox13_3);
         const QSignalBlocker cutoff(CheckBox15);
-        CheckBox8_2->setChecked(set.text(P::MaxGasRpmOff) == QLatin1String("1"));
-        CheckBox13_3->setChecked(set.text(P::BoschProbe) != QLatin1String("0"));
-        CheckBox15->setChecked(set.text(P::CutoffOn) != QLatin1String("0"));
+        CheckBox8_2->setChecked(shownTicked(set, P::MaxGasRpmOff));
+        CheckBox13_3->setChecked(shownTicked(set, P::BoschProbe));
+        CheckBox15->setChecked(shownTicked(set, P::CutoffOn));
     }
     Edit10->setEnabled(set.text(P::RpmKind) != QLatin1String("0"));
     enableCutoffFields(set.text(P::CutoffOn) == QLatin1String("1"));

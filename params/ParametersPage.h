@@ -196,6 +196,10 @@ private:
     QPushButton *odczButPic = nullptr;
     QPushButton *OdczytButtPlik = nullptr;
     QPushButton *ZapiszButtPlik = nullptr;
+    // Picture buttons in the file commands' cells: the as-found copies beside
+    // "Odczyt Plik", the comparison beside "zapisz do pliku".
+    QPushButton *PrzywrocButtPlik = nullptr;
+    QPushButton *PorownajButtPlik = nullptr;
 
     // The comment line under the groups (help text of the focused field).
     QLabel *info = nullptr;

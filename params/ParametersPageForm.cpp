@@ -117,8 +117,9 @@ const std::vector<PageCommand> &ParametersPageTables::commands()
 {
     static const std::vector<PageCommand> commands{
         {QX_NAMED(ResButt), "Reset parametrów"},    {QX_NAMED(ZapButPic), "Zapisz parametry"},
-        {QX_NAMED(odczButPic), "odczyt parametrów"}, {QX_NAMED(OdczytButtPlik), "Odczyt Plik"},
-        {QX_NAMED(ZapiszButtPlik), "zapisz do pliku"},
+        {QX_NAMED(odczButPic), "odczyt parametrów"},
+        {QX_NAMED(OdczytButtPlik), "Odczyt Plik", QX_NAMED(PrzywrocButtPlik)},
+        {QX_NAMED(ZapiszButtPlik), "zapisz do pliku", QX_NAMED(PorownajButtPlik)},
     };
     return commands;
 }

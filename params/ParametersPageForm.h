@@ -69,11 +69,13 @@ struct PageGroup
     std::vector<PageRow> rows;
 };
 
-// A command button under the right column.
+// A command button under the right column; a companion shares its cell, a
+// square picture button at the cell's right end.
 struct PageCommand
 {
     PageMember<QPushButton> button;
     const char *text;
+    PageMember<QPushButton> companion{};
 };
 
 // A value of the live strip: a caption over a read-only panel, as wide as

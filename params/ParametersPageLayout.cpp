@@ -1,6 +1,7 @@
 // The page in every size class: two columns of groups, the commands under the
 // right column, the comment line and the live strip; all of it re-flowed by
 // LayoutParameterPage, so profiles never rescale these controls.
+#include "CommandPictures.h"
 #include "FittingLabel.h"
 #include "PageSizeClass.h"
 #include "ParametersPage.h"
@@ -37,6 +38,7 @@ constexpr int BoxWidth = 16;
 constexpr int PageMargin = 4;
 constexpr int CommentsCaptionOffset = 20;
 constexpr int CommentsCaptionWidth = 100;
+constexpr int CompanionPadding = 3; // a picture button's picture inside its square
 constexpr int GradientMargin = 2; // the strip's background reaches this far past it
 
 // Live strip: widths at the 10 pt strip of the 800 × 600 design, grown with
@@ -212,8 +214,13 @@ void ParametersPage::buildGroups()
 
 void ParametersPage::buildCommands()
 {
-    for (const PageCommand &command : Commands)
+    for (const PageCommand &command : Commands) {
         createNamed(this, command.button, this, QString::fromUtf8(command.text));
+        if (command.companion.member)
+            createNamed(this, command.companion, this);
+    }
+    PrzywrocButtPlik->setIcon(asFoundPicture());
+    PorownajButtPlik->setIcon(comparisonPicture());
     connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
     connect(ResButt, &QPushButton::clicked, this, &ParametersPage::ResButtClicked);
     connect(odczButPic, &QPushButton::clicked, this, &ParametersPage::odczButPicClicked);
@@ -322,7 +329,16 @@ void ParametersPage::layoutCommands(const PageSizeClass &sizes, int rightColumnX
     for (const PageCommand &command : Commands) {
         QPushButton *button = this->*command.button.member;
         setPointSize(*button, sizes.commandPt);
-        button->setGeometry(cell(index++));
+        QRect box = cell(index++);
+        if (command.companion.member) {
+            const QRect square(box.right() + 1 - box.height(), box.top(), box.height(), box.height());
+            QPushButton *companion = this->*command.companion.member;
+            companion->setGeometry(square);
+            const int picture = box.height() - 2 * CompanionPadding;
+            companion->setIconSize(QSize(picture, picture));
+            box.setRight(square.left() - 1 - sizes.commandGap);
+        }
+        button->setGeometry(box);
     }
     // The comments box takes the cell after the last command.
     const QRect comments = cell(index);
@@ -438,8 +454,10 @@ const QStringList &ParametersPage::flowedControls()
                     add(name);
             }
         }
-        for (const PageCommand &command : Commands)
+        for (const PageCommand &command : Commands) {
             add(command.button.name);
+            add(command.companion.name);
+        }
         for (const PageReadout &r : Readouts) {
             add(r.caption.name);
             add(r.value.name);
