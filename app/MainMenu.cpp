@@ -108,6 +108,9 @@ MainMenu buildMainMenu(QMainWindow *window)
     m.AutoButton = command(m.MenuTab, "AutoButton", QStringLiteral("Autoadaptacja"), Qt::Key_F5);
     m.DruButton = command(m.MenuTab, "DruButton", QStringLiteral("Drukowanie parametrów"), Qt::Key_F9);
     m.MenuTab->addSeparator();
+    m.PrzywrocButton = command(m.MenuTab, "PrzywrocButton", QStringLiteral("Przywróć ustawienia zastane"));
+    m.PorownajButton = command(m.MenuTab, "PorownajButton", QStringLiteral("Porównaj"));
+    m.MenuTab->addSeparator();
     m.PomocButton = command(m.MenuTab, "PomocButton", QStringLiteral("Pomoc"), Qt::Key_F1);
     m.oprogramiebutton = command(m.MenuTab, "oprogramiebutton", QStringLiteral("o programie"));
     m.MenuTab->addSeparator();

@@ -17,6 +17,10 @@ struct MainMenu
     QAction *ObrButton;
     QAction *AutoButton;
     QAction *DruButton;
+    // The safety net: an as-found copy back onto the Parameters page, and a
+    // file compared with it.
+    QAction *PrzywrocButton;
+    QAction *PorownajButton;
     QAction *PomocButton;
     QAction *oprogramiebutton;
     QAction *KoniecButton;

@@ -137,7 +137,7 @@ void TForm1::buildPages()
                                              *ParametryTab);
     editor_ = new ParameterEditor(*ParametryTab, [this](TextKey key) { return texts_.text(key); });
     files_ = new ParameterFileCommands(*ParametryTab, [this](TextKey key) { return texts_.text(key); },
-                                       QDir::currentPath());
+                                       QDir::currentPath(), asFound_.folder().path());
     AutoadaptacjaTab = new AdaptationPage;
     pagecontrol1->addTab(AutoadaptacjaTab, QStringLiteral("Autoadaptacja"));
     adaptation_ = std::make_unique<AdaptationRun>(*AutoadaptacjaTab, protocol_, liveAverage_, adaptationState_,
@@ -193,7 +193,11 @@ void TForm1::connectMenu()
             &ParametersPage::setTemperatureSensorOn);
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
     for (int n = 1; n <= 8; ++n)
-        connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] { PCOMClick(n); });
+        connect(menu_.PCOM[n - 1], &QAction::triggered, this, [this, n] {
+            PCOMClick(n);
+            // Another port may well be another car.
+            asFound_.arm();
+        });
     connect(menu_.AutodetekcjaMenu, &QAction::triggered, this, &TForm1::AutodetekcjaMenuClick);
     connect(menu_.skorkaZwy, &QAction::triggered, this, &TForm1::skorkaZwyClick);
     connect(menu_.skorkaKol, &QAction::triggered, this, &TForm1::skorkaKolClick);
@@ -202,6 +206,7 @@ void TForm1::connectMenu()
     connect(menu_.wersjasterownika1, &QAction::triggered, this, &TForm1::wersjasterownika1Click);
     connect(ObrotyTab, &RpmPage::OdczytUkladuButtClicked, this, &TForm1::OdczytUkladuButtClick);
     connect(menu_.PortGroup, &QMenu::aboutToShow, this, &TForm1::describePorts);
+    connectSafetyNet();
 }
 
 void TForm1::FormCreate()
@@ -375,6 +380,7 @@ void TForm1::PCOMClick(int number)
 
 void TForm1::AutodetekcjaMenuClick()
 {
+    asFound_.arm();
     navigator_.AutodetekcjaMenuClick();
 }
 
@@ -385,6 +391,9 @@ void TForm1::OdczytUkladuButtClick()
 
 void TForm1::wersjasterownika1Click()
 {
+    // The version asked by hand: the controller now on the port may be new.
+    if (currentPage() == Page::Parameters)
+        asFound_.arm();
     navigator_.wersjasterownika1Click();
 }
 

@@ -2,6 +2,7 @@
 
 #include "AdaptationRun.h"
 #include "AdaptationState.h"
+#include "AsFoundKeeper.h"
 #include "ControllerProtocol.h"
 #include "DesignGeometry.h"
 #include "LanguageFile.h"
@@ -96,6 +97,11 @@ public:
     void AutodetekcjaMenuClick();
     void OdczytUkladuButtClick();
     void wersjasterownika1Click();
+    // The safety net (TForm1SafetyNet.cpp): the Parameters page, then an
+    // as-found copy to restore or a file to compare with it.
+    void PrzywrocButtonClick();
+    void PorownajButtonClick();
+    const AsFoundKeeper &asFoundKeeper() const { return asFound_; }
     // The about box, and the current language's help at its main topic (TForm1Help.cpp).
     void oprogramiebuttonClick();
     void PomocButtonClick();
@@ -189,6 +195,9 @@ private:
     void buildStatusBar();
     void buildPages();
     void connectMenu();
+    void connectSafetyNet();
+    // A whole parameter block just read: the as-found copy when one is due.
+    void keepAsFoundCopy(const QByteArray &block);
     // Shows the autodetection command only while the focus is on the RPM page.
     void pageEntered(QWidget *page);
     void describePorts();
@@ -228,6 +237,7 @@ private:
     std::unique_ptr<LivePolls> livePolls_;
     ParameterEditor *editor_;
     ParameterFileCommands *files_;
+    AsFoundKeeper asFound_;
     KeyCommands *keys_;
     DesignGeometry geometry_;
     MainMenu menu_;

@@ -21,8 +21,9 @@ namespace qx {
 namespace {
 
 // The buttons and the comments box after the fields, in tab order.
-const char *const commandNames[] = {"ResButt", "ZapButPic", "odczButPic", "OdczytButtPlik", "ZapiszButtPlik",
-                                    "WylaczkomentarzeCheck"};
+const char *const commandNames[] = {"ResButt",        "ZapButPic",        "odczButPic",
+                                    "OdczytButtPlik", "PrzywrocButtPlik", "ZapiszButtPlik",
+                                    "PorownajButtPlik", "WylaczkomentarzeCheck"};
 
 // A safety net for input that does not come through the keys the editor
 // filters (a middle-click paste): such input is refused unless it is what

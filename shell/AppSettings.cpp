@@ -186,6 +186,16 @@ AppSettingsReading readAppSettings()
     return {readStored(store), false};
 }
 
+QString storedLanguageFile()
+{
+    QSettings store(appSettingsLocation(), StoreFormat);
+    store.beginGroup(Group);
+    // A store that holds nothing, or cannot be read, is a first run.
+    const QString code =
+        store.childKeys().isEmpty() ? *AppSettings().language : store.value(LangValue).toString();
+    return fileOfLanguage(code).value_or(QString());
+}
+
 bool writeAppSettings(const AppSettings &values)
 {
     QSettings store(appSettingsLocation(), StoreFormat);

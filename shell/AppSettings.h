@@ -54,6 +54,11 @@ AppSettingsReading readAppSettings();
 // Writes every value the settings hold; false when the store refuses.
 bool writeAppSettings(const AppSettings &values);
 
+// The language file start-up loads for the stored "Lang" code (the first-run
+// code while nothing is stored), read without writing anything back; empty
+// when the code names no language.
+QString storedLanguageFile();
+
 // The INI file, or on Windows the registry key, of the store.
 QString appSettingsLocation();
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace qx {
 
@@ -59,6 +60,11 @@ private:
         // The GTK dialog confirms a replacement before Qt adds the suffix, so
         // "car" would silently replace "car.qx4"; Qt's own dialog adds it first.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (request.newestFirst) {
+            dialog.setViewMode(QFileDialog::Detail);
+            if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
+                view->sortByColumn(0, Qt::DescendingOrder);
+        }
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();

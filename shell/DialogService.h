@@ -15,6 +15,9 @@ struct FileDialogRequest
     QString folder;
     QString filter;
     QString defaultSuffix;
+    // Files listed by name from Z to A, so names that begin with their date
+    // come newest first.
+    bool newestFirst = false;
 };
 
 // Every message box and file dialog of the program goes through here, so tests

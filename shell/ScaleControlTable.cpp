@@ -58,7 +58,8 @@ const Names groups[] = {
     // Parameters page: what LayoutParameterPage does not place itself.
     {"GroupBox20 GroupBox9 GroupBox14 GroupBox22 GroupBox8 GroupBox21 ComboBox1 ComboBox4 ComboBox9 ComboBox20 "
      "ComboBox21 Edit2 Edit3 Edit5 Edit6 Edit7 Edit8_1 Edit10 Edit11_1 Edit11_2 Edit12 Edit13_1 Edit13_2 Edit14 "
-     "Edit16 Edit17 Edit18 Edit19 Edit22_1 ResButt ZapButPic odczButPic OdczytButtPlik ZapiszButtPlik",
+     "Edit16 Edit17 Edit18 Edit19 Edit22_1 ResButt ZapButPic odczButPic OdczytButtPlik ZapiszButtPlik"
+     " PrzywrocButtPlik PorownajButtPlik",
      font},
     {"Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label12 Label13 Label14 Label16 "
      "Label17 Label18 Label19 Label20 Label21 Label22 Label23 minprzelbgLabel CheckBox8_2_label CheckBox13_3_Label "

@@ -31,8 +31,8 @@ constexpr Group gradients[] = {
 };
 
 constexpr Group buttons[] = {
-    {17100, "ResButt"}, {17200, "ZapButPic"}, {17300, "odczButPic"}, {17400, "OdczytButtPlik"},
-    {17500, "ZapiszButtPlik"}, {18600, "termbutton"}, {19100, "tpsbutton"}, {19103, "CofnijAD2"},
+    {17100, "ResButt"}, {17200, "ZapButPic"}, {17300, "odczButPic"}, {17400, "OdczytButtPlik PrzywrocButtPlik"},
+    {17500, "ZapiszButtPlik PorownajButtPlik"}, {18600, "termbutton"}, {19100, "tpsbutton"}, {19103, "CofnijAD2"},
     {19600, "SondButton"}, {19603, "CofnijAD3"}, {19900, "ParSamButton"}, {19903, "CofnijAD4"},
     {20300, "OczkaButton"}, {20303, "CofnijAD5"}, {20900, "przedreduktbutton"}, {20903, "CofnijAD6"},
     {21300, "RRbutton"}, {21303, "CofnijAD7"}, {21900, "MinMaxButton"}, {21903, "CofnijAD8"},

@@ -47,7 +47,9 @@ const QStringList NumericFields{"Edit2",   "Edit3",    "Edit5",  "Edit6",  "Edit
                                 "Edit10",  "Edit11_1", "Edit11_2", "Edit12", "Edit13_1", "Edit13_2",
                                 "Edit14",  "Edit16",   "Edit17", "Edit18", "Edit19", "Edit22_1"};
 const QStringList Lists{"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20"};
-const QStringList Commands{"ResButt", "ZapButPic", "odczButPic", "OdczytButtPlik", "ZapiszButtPlik"};
+const QStringList Commands{"ResButt",          "ZapButPic",      "odczButPic",      "OdczytButtPlik",
+                           "PrzywrocButtPlik", "ZapiszButtPlik", "PorownajButtPlik"};
+const QStringList PictureButtons{"PrzywrocButtPlik", "PorownajButtPlik"};
 // Single fields; the pairs move left where both do not fit after the column.
 const QStringList SingleFields{"Edit2",  "Edit3",  "Edit5",  "Edit6",  "Edit7",  "Edit8_1", "Edit10",
                                "Edit12", "Edit14", "Edit16", "Edit17", "Edit18", "Edit19", "Edit22_1"};
@@ -120,8 +122,14 @@ void verifyFits(QWidget *page, const QSize &area, const QStringList &textsOf = {
                      qPrintable(name));
             QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(name));
         }
-        if (auto *button = qobject_cast<QPushButton *>(widget))
+        if (auto *button = qobject_cast<QPushButton *>(widget); button && !button->text().isEmpty())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(name));
+        // A picture button: its picture whole inside its frame.
+        if (auto *button = qobject_cast<QPushButton *>(widget); button && button->text().isEmpty()) {
+            QVERIFY2(!button->icon().isNull(), qPrintable(name));
+            QVERIFY2(button->iconSize().width() + 4 <= button->width(), qPrintable(name));
+            QVERIFY2(button->iconSize().height() + 4 <= button->height(), qPrintable(name));
+        }
     }
 }
 
@@ -307,6 +315,12 @@ private slots:
             previous = box;
         }
         QCOMPARE(control("ResButt")->x(), right);
+        // A picture button is square, beside the command whose cell it shares.
+        for (const QString &name : PictureButtons) {
+            const QRect box = control(name)->geometry();
+            QCOMPARE(box.width(), box.height());
+            QCOMPARE(box.height(), control("ResButt")->height());
+        }
         const QRect caption = control("WylaczkomentarzeCheckLabel")->geometry();
         QCOMPARE(caption.left(), previous.left() + 20);
         QCOMPARE(caption.width(), 100);

@@ -50,7 +50,7 @@ private slots:
         set = resetParameterSet();
         page = std::make_unique<ParametersPage>(set, &threshold);
         files = std::make_unique<ParameterFileCommands>(*page, [](TextKey) { return QStringLiteral("Błąd w pliku"); },
-                                                        dir.path());
+                                                        dir.path(), dir.filePath(QStringLiteral("as-found")));
         page->ShowParameters();
     }
 
