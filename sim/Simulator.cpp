@@ -48,6 +48,7 @@ struct Simulator::Private
 
     Simulator *q;
     mutable QMutex mutex;
+    std::function<void(quint8)> receiveHook;
     mutable QWaitCondition changed;  // after every engine round
 
     ControllerEngine controller;
@@ -133,6 +134,8 @@ void Simulator::Private::receive(const QByteArray &bytes, qint64 now)
 {
     for (char byte : bytes) {
         wire.append({now, true, quint8(byte)});
+        if (receiveHook)
+            receiveHook(quint8(byte));
         ++receivedInAll;
         scenario.programSent(quint8(byte), now);
         if (fault.fault == Fault::HangUp && hangUpCountdown > 0 && --hangUpCountdown == 0) {
@@ -267,6 +270,12 @@ QString Simulator::linkPath() const
 {
     QMutexLocker lock(&d->mutex);
     return d->link.path();
+}
+
+void Simulator::setReceiveHook(std::function<void(quint8)> hook)
+{
+    QMutexLocker lock(&d->mutex);
+    d->receiveHook = std::move(hook);
 }
 
 void Simulator::setVersion(int version)

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 namespace qxsim {
@@ -79,6 +80,11 @@ public:
 
     // Runs the scenario's steps from now on, in place of any earlier one.
     void runScenario(const Scenario &scenario);
+
+    // Called on the simulator's own thread with each byte the program sends,
+    // before the controller takes it: a test's look at the world at the
+    // moment a byte arrives. Keep it short; nullptr removes it.
+    void setReceiveHook(std::function<void(quint8 byte)> hook);
 
     // The wire log
     QVector<WireEvent> wireLog() const;
