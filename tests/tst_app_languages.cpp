@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -31,7 +32,19 @@ QString controlName(const qx::LanguageControl &how)
     QString name = QLatin1String(how.name);
     if (how.target == qx::TextTarget::ListEntry)
         name += QStringLiteral("[%1]").arg(how.entry);
+    else if (how.target == qx::TextTarget::ToolTip)
+        name += QStringLiteral(" tip");
     return name;
+}
+
+// The font a text is drawn in: a tip in the tips' own, a control's in its
+// font, a menu item's in the window's.
+QFont fontShowing(const QObject &control, const qx::LanguageControl &how, const QWidget &window)
+{
+    if (how.target == qx::TextTarget::ToolTip)
+        return QToolTip::font();
+    const auto *widget = qobject_cast<const QWidget *>(&control);
+    return widget ? widget->font() : window.font();
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -174,6 +187,9 @@ private slots:
             << QByteArray("10700 Print\r\n") << Texts{{"10700 DrukowanieTab", "Print"}, {"10700 DruButton", "Print"}}
             << 0;
         QTest::newRow("menu") << QByteArray("10201 Language\r\n") << Texts{{"10201 Jezyki", "Language"}} << 0;
+        QTest::newRow("menu item and a picture button's tip")
+            << QByteArray("40004 Compare\r\n")
+            << Texts{{"40004 PorownajButton", "Compare"}, {"40004 PorownajButtPlik tip", "Compare"}} << 0;
         QTest::newRow("message") << QByteArray("30005 Quit?\r\n") << Texts{{"30005", "Quit?"}} << 0;
         QTest::newRow("language name captions its item")
             << QByteArray("20004 Russian\r\n") << Texts{{"20004", "Russian"}, {"item JRosyjski", "Russian"}} << 0;
@@ -382,8 +398,8 @@ private slots:
     }
 
     // Each text is drawn in the font of what shows it, not in a fallback
-    // family or as boxes: controls in their own font, menu items and
-    // messages in the window's.
+    // family or as boxes: controls in their own font, tips in the tips',
+    // menu items and messages in the window's.
     void everyCharacterInItsFont_data()
     {
         QTest::addColumn<QString>("item");
@@ -405,11 +421,9 @@ private slots:
         const auto controls = qx::namedControls(*form);
         for (const qx::ControlEntry &entry : qx::controlEntries()) {
             for (const qx::LanguageControl &how : entry.controls) {
-                for (QObject *control : controls.values(QLatin1String(how.name))) {
-                    const auto *widget = qobject_cast<QWidget *>(control);
+                for (QObject *control : controls.values(QLatin1String(how.name)))
                     check(QString::number(entry.key) + ' ' + controlName(how),
-                          qx::controlText(*control, how).value_or(QString()), widget ? widget->font() : form->font());
-                }
+                          qx::controlText(*control, how).value_or(QString()), fontShowing(*control, how, *form));
             }
         }
         for (int key = 10000; key < 50000; ++key)

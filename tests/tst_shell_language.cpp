@@ -125,8 +125,8 @@ private slots:
     void keyTable()
     {
         const QList<int> keys = allKeys();
-        QCOMPARE(controlEntries().size(), 155);
-        QCOMPARE(keys.size(), 155 + 48 + 2);
+        QCOMPARE(controlEntries().size(), 157);
+        QCOMPARE(keys.size(), 157 + 48 + 12);
         QCOMPARE(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
         for (const ControlEntry &entry : controlEntries()) {
             QVERIFY2(!isTextKey(entry.key), qPrintable(QString::number(entry.key)));
@@ -180,6 +180,11 @@ private slots:
         QVERIFY(!QStringLiteral("LTRS").contains(first) && !QStringLiteral("LTRS").contains(second));
         // The controller's number follows the caption, never this text.
         QVERIFY(!texts[30001].back().isDigit());
+        // The program fills in the counts, and puts the system's reason after these.
+        const QString summary = texts[int(TextKey::CompareSummary)];
+        QVERIFY2(summary.count(QLatin1String("%1")) == 1 && summary.count(QLatin1String("%2")) == 1, qPrintable(summary));
+        for (const TextKey key : {TextKey::PrintError, TextKey::AsFoundSaveFailed})
+            QVERIFY2(texts[int(key)].endsWith(QLatin1String(": ")), qPrintable(texts[int(key)]));
     }
 
     // Choosing Polish shows what the first start shows: the message texts of
