@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
@@ -19,6 +21,7 @@ enum Column { CaptionColumn, PageColumn, FileColumn, ColumnCount };
 const QColor DifferenceBackground(0xff, 0xe0, 0xb0);
 constexpr int CaptionWidth = 300;
 constexpr int ValueWidth = 150;
+constexpr int MaxTableHeight = 560; // within a 640 × 480 screen's reach with the dialog's rows
 
 // A side's value as the page would show it: a tick as a tick, a value the
 // side lacks as a dash.
@@ -80,7 +83,13 @@ ParameterCompareDialog::ParameterCompareDialog(const QList<ComparedParameter> &r
     layout->addLayout(filterRow);
     layout->addWidget(table_);
     layout->addWidget(buttons);
-    resize(CaptionWidth + 2 * ValueWidth + 60, 560);
+    // Every row in sight where the screen allows it.
+    int rowsHeight = 0;
+    for (int r = 0; r < table_->rowCount(); ++r)
+        rowsHeight += table_->rowHeight(r);
+    const int tableHeight = table_->horizontalHeader()->sizeHint().height() + rowsHeight + 2 * table_->frameWidth();
+    table_->setMinimumHeight(std::min(tableHeight, MaxTableHeight));
+    resize(CaptionWidth + 2 * ValueWidth + 60, sizeHint().height());
 }
 
 void ParameterCompareDialog::fill(const QList<ComparedParameter> &rows)

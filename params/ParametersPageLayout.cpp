@@ -220,7 +220,9 @@ void ParametersPage::buildCommands()
             createNamed(this, command.companion, this);
     }
     PrzywrocButtPlik->setIcon(asFoundPicture());
+    PrzywrocButtPlik->setToolTip(QStringLiteral("Przywróć ustawienia zastane"));
     PorownajButtPlik->setIcon(comparisonPicture());
+    PorownajButtPlik->setToolTip(QStringLiteral("Porównaj"));
     connect(ZapButPic, &QPushButton::clicked, this, &ParametersPage::ZapButPicClicked);
     connect(ResButt, &QPushButton::clicked, this, &ParametersPage::ResButtClicked);
     connect(odczButPic, &QPushButton::clicked, this, &ParametersPage::odczButPicClicked);
