@@ -1,9 +1,12 @@
+#include "CommandLine.h"
 #include "ProgramEntry.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = qx::runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvantix"));
     return qx::runProgram(app);

@@ -1,0 +1,105 @@
+#include "CommandLine.h"
+
+#include "ParameterDiff.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace qx {
+
+namespace {
+
+const char *const Usage =
+    "Usage: quorvantix [OPTION]\n"
+    "Service and configuration of the Quorvantix LPG controller. Without an option\n"
+    "the program opens its window.\n"
+    "\n"
+    "  --diff FILE1 FILE2  print the parameters two parameter files (*.qx4) hold\n"
+    "                      differently, one a line, in file order:\n"
+    "                        code caption: value in FILE1 -> value in FILE2\n"
+    "                      Captions and list entries are in the program's language;\n"
+    "                      a tick shows as [x] or [ ], a value a file lacks as -,\n"
+    "                      a list without a selection as \"\".\n"
+    "  -h, --help          show this help and exit\n"
+    "  -v, --version       show the program's version and exit\n"
+    "\n"
+    "Exit status of --diff: 0 the files hold the same parameters, 1 they differ,\n"
+    "2 a file could not be read or was refused.\n"
+    "Any other command line ends with status 2.\n";
+
+constexpr int WrongCommandLine = 2;
+
+enum class Action { Window, Help, Version, Diff, Wrong };
+
+struct Command
+{
+    Action action = Action::Window;
+    QStringList files;
+    QString error;
+};
+
+Command wrong(const QString &error)
+{
+    return {Action::Wrong, {}, error};
+}
+
+Command parse(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return {};
+    const QString &option = arguments.first();
+    const QStringList rest = arguments.sliced(1);
+    const auto alone = [&](Action action) {
+        return rest.isEmpty() ? Command{action, {}, {}}
+                              : wrong(QStringLiteral("unexpected argument '%1'").arg(rest.first()));
+    };
+    if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+        return alone(Action::Help);
+    if (option == QLatin1String("--version") || option == QLatin1String("-v"))
+        return alone(Action::Version);
+    if (option == QLatin1String("--diff")) {
+        return rest.size() == 2 ? Command{Action::Diff, rest, {}}
+                                : wrong(QStringLiteral("--diff takes two parameter files"));
+    }
+    if (option.startsWith(QLatin1Char('-')))
+        return wrong(QStringLiteral("unknown option '%1'").arg(option));
+    return wrong(QStringLiteral("unexpected argument '%1'").arg(option));
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Command command = parse(arguments);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (command.action) {
+    case Action::Window:
+        return std::nullopt;
+    case Action::Help:
+        out << Usage;
+        return 0;
+    case Action::Version:
+        out << "quorvantix " << QX_PROGRAM_VERSION << '\n';
+        return 0;
+    case Action::Diff: {
+        // Settings and the program's folder need an application, never a display.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Quorvantix"));
+        return diffParameterFiles(command.files.at(0), command.files.at(1), out, err);
+    }
+    case Action::Wrong:
+        err << "quorvantix: " << command.error << "\nTry 'quorvantix --help' for more information.\n";
+        return WrongCommandLine;
+    }
+    return std::nullopt;
+}
+
+} // namespace qx
