@@ -226,20 +226,12 @@ private slots:
                                              << QString();
         QTest::newRow("a tick") << fileOf(Base) << fileOf(changed(Base, 117, "1")) << 1
                                 << QStringList{"117 Lambda - BOSCH: [ ] -> [x]"} << QString();
-        QTest::newRow("any number but 0 ticks") << fileOf(changed(Base, 118, "1")) << fileOf(changed(Base, 118, "7"))
-                                                << 0 << QStringList() << QString();
-        QTest::newRow("a field") << fileOf(changed(Base, 104, "1,25")) << fileOf(Base) << 1
-                                 << QStringList{"104 Próg czujnika TPS: 1,25 -> 0,8"} << QString();
-        QTest::newRow("the second of a pair") << fileOf(Base) << fileOf(changed(Base, 116, "450")) << 1
-                                              << QStringList{"116 Czas sondy Lambda: 500 -> 450"} << QString();
         QTest::newRow("a value one file lacks") << fileOf(Base) << fileOf(changed(Base, 107, {})) << 1
                                                 << QStringList{"107 Maksymalne obroty na gazie: 5000 -> -"}
                                                 << QString();
         QTest::newRow("a list without a selection") << fileOf(changed(Base, 124, "-1")) << fileOf(Base) << 1
                                                     << QStringList{"124 Typ szkiełka rezerwy: \"\" -> 20K"}
                                                     << QString();
-        QTest::newRow("the last line of a code wins") << fileOf(Base, "102:2500\r\n102:1800\r\n") << fileOf(Base)
-                                                      << 0 << QStringList() << QString();
         QTest::newRow("a short line is told, the rest compared")
             << fileOf(Base) << fileOf(changed(Base, 110, "120"), "x\r\n") << 1
             << QStringList{"110 Delta obrotów: 100 -> 120"} << "quorvantix: Błąd w pliku %b\n";
