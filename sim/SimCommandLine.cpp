@@ -63,6 +63,8 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments, QString *m
     parser.addOption({option("scenario"), QString(), QStringLiteral("FILE")});
     parser.addOption({option("log"), QString(), QStringLiteral("FILE")});
     parser.addOption({option("no-window"), QString()});
+    parser.addOption({option("replay"), QString(), QStringLiteral("FILE")});
+    parser.addOption({option("loop"), QString()});
     parser.addOption({option("set"), QString(), QStringLiteral("COMMAND")});
     for (const SettingOption &setting : settingOptions)
         parser.addOption({option(setting.name), QString(), QString::fromLatin1(setting.valueName)});
@@ -81,6 +83,12 @@ CommandLine::Outcome CommandLine::parse(const QStringList &arguments, QString *m
     scenarioFile = parser.value(option("scenario"));
     logFile = parser.value(option("log"));
     window = !parser.isSet(option("no-window"));
+    replayFile = parser.value(option("replay"));
+    loop = parser.isSet(option("loop"));
+    if (loop && replayFile.isEmpty()) {
+        *message = QStringLiteral("--loop needs --replay");
+        return Error;
+    }
 
     QStringList commands;
     for (const SettingOption &setting : settingOptions) {
@@ -124,6 +132,12 @@ QString CommandLine::helpText()
         "  --log FILE           Write every byte on the wire to FILE, one line per byte:\n"
         "                       monotonic microseconds, prog (from the program) or ctrl\n"
         "                       (from the controller), the byte in hex.\n"
+        "  --replay FILE        Answer the live-data requests with the drive recorded\n"
+        "                       in FILE by the program's Visualisation page, from the\n"
+        "                       first request on, as the recording's controller\n"
+        "                       (version, probe, reserve sensor, ignition). A bad\n"
+        "                       file stops the simulator before the port opens.\n"
+        "  --loop               Start the replay over at its end.\n"
         "  --no-window          Run without the control window.\n"
         "  -h, --help           Show this text.\n"
         "\n"

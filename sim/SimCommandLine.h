@@ -15,6 +15,8 @@ struct CommandLine
     QString port = QStringLiteral("com1");
     QString scenarioFile;
     QString logFile;
+    QString replayFile;
+    bool loop = false;
     bool window = true;
     QVector<ScenarioStep> settings;  // applied before the port opens
 

@@ -53,6 +53,7 @@ struct Simulator::Private
 
     ControllerEngine controller;
     Car car;
+    std::optional<Replay> replay;
     QVector<QByteArray> fixedFrames;
     int nextFrame = 0;
     int pacingMicros = 1040;
@@ -82,6 +83,8 @@ struct Simulator::Private
 
 QByteArray Simulator::Private::frameNow() const
 {
+    if (replay)
+        return replay->frameAt(monotonicMicros());
     if (!fixedFrames.isEmpty())
         return fixedFrames.at(nextFrame);
     return liveFrame(car.state(), controller.version(), ParameterBlock(controller.parameterBlock()));
@@ -89,6 +92,8 @@ QByteArray Simulator::Private::frameNow() const
 
 QByteArray Simulator::Private::takeFrame()
 {
+    if (replay)
+        replay->startOnce(monotonicMicros());
     const QByteArray frame = frameNow();
     if (!fixedFrames.isEmpty())
         nextFrame = (nextFrame + 1) % int(fixedFrames.size());
@@ -336,6 +341,22 @@ bool Simulator::inConfigurationBlock() const
 {
     QMutexLocker lock(&d->mutex);
     return d->controller.inConfigurationBlock();
+}
+
+void Simulator::setReplay(const qxrec::DriveRecording &recording, bool loop)
+{
+    QMutexLocker lock(&d->mutex);
+    d->replay.emplace(recording, loop);
+    d->controller.setVersion(recording.header.controllerVersion);
+    d->controller.setParameterBlock(blockForRecording(recording.header, d->controller.parameterBlock()));
+}
+
+std::optional<ReplayPosition> Simulator::replayPosition() const
+{
+    QMutexLocker lock(&d->mutex);
+    if (!d->replay)
+        return std::nullopt;
+    return d->replay->position(monotonicMicros());
 }
 
 void Simulator::setReplyPacingMicros(int micros)

@@ -4,6 +4,7 @@
 #include "SimControllerEngine.h"
 #include "SimFault.h"
 #include "SimParameterBlock.h"
+#include "SimReplay.h"
 #include "SimWireLog.h"
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace qxsim {
 
@@ -54,6 +56,12 @@ public:
     // What the live-data request would get now, before any fault.
     QByteArray currentLiveFrame() const;
     bool inConfigurationBlock() const;
+    // Answers the live-data requests with the recorded drive from the first
+    // request on, as the recording's controller: its version, and its probe,
+    // reserve sensor and ignition in the parameter block.
+    void setReplay(const qxrec::DriveRecording &recording, bool loop);
+    // Where the replay is; nothing without one.
+    std::optional<ReplayPosition> replayPosition() const;
     void setReplyPacingMicros(int micros);  // default 1040, as at 9600 baud
     // A negative argument takes the fault's default (see faultHelp()).
     // Returns once the engine has acted on a port-level fault.

@@ -182,6 +182,11 @@ QWidget *SimulatorWindow::createReadout()
     form->addRow(QStringLiteral("Car"), m_car);
     form->addRow(QStringLiteral("Live frame"), m_frame);
     form->addRow(QStringLiteral("Received"), m_received);
+    if (m_sim.replayPosition()) {
+        m_replay = new QLabel(box);
+        m_replay->setObjectName(QStringLiteral("ReplayLabel"));
+        form->addRow(QStringLiteral("Replay"), m_replay);
+    }
     return box;
 }
 
@@ -208,6 +213,13 @@ void SimulatorWindow::refresh()
                            .arg(car.onGas ? QStringLiteral("gas") : QStringLiteral("petrol"))
                            .arg(qRound(car.gasPercent)));
     m_frame->setText(hexBytes(m_sim.currentLiveFrame()));
+    if (const auto replay = m_sim.replayPosition(); replay && m_replay) {
+        m_replay->setText(QStringLiteral("%1 s / %2 s, frame %3/%4")
+                              .arg(replay->seconds, 0, 'f', 1)
+                              .arg(replay->lengthSeconds, 0, 'f', 1)
+                              .arg(replay->frame)
+                              .arg(replay->frames));
+    }
 
     QByteArray received;
     for (const WireEvent &event : m_sim.newestWireEvents(ReceivedBytesShown * 8)) {

@@ -46,6 +46,7 @@ private:
     QLabel *m_car = nullptr;
     QLabel *m_frame = nullptr;
     QLabel *m_received = nullptr;
+    QLabel *m_replay = nullptr;  // only while replaying a recording
 };
 
 } // namespace qxsim

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <memory>
+#include <optional>
 
 using namespace qxsim;
 
@@ -36,11 +37,21 @@ int main(int argc, char **argv)
         err << "quorvantix-sim: " << message << '\n';
         return 2;
     }
+    std::optional<qxrec::DriveRecording> recording;
+    if (!options.replayFile.isEmpty()) {
+        recording = qxrec::DriveRecording::load(options.replayFile, &message);
+        if (!recording) {
+            err << message << '\n';
+            return 2;
+        }
+    }
     Simulator simulator;
     for (const ScenarioStep &setting : options.settings) {
         if (setting.action)
             setting.action(simulator);
     }
+    if (recording)
+        simulator.setReplay(*recording, options.loop);
     if (!options.logFile.isEmpty() && !simulator.setWireLogFile(options.logFile)) {
         err << "quorvantix-sim: " << simulator.errorString() << '\n';
         return 1;
