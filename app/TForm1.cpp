@@ -207,6 +207,7 @@ void TForm1::connectMenu()
     connect(ObrotyTab, &RpmPage::OdczytUkladuButtClicked, this, &TForm1::OdczytUkladuButtClick);
     connect(menu_.PortGroup, &QMenu::aboutToShow, this, &TForm1::describePorts);
     connectSafetyNet();
+    connectDriveRecording();
 }
 
 void TForm1::FormCreate()
@@ -284,6 +285,8 @@ void TForm1::StopAllTimers()
     for (QTimer *timer : {TimerObr, TimerWiz, TimerAdaptTerm, TimerUstTpsProg, TimerKalibSonda, TimerPrzedRed, TimerRR,
                           TimerMinMax1, TimerMinMax2, TimerParamOdcz})
         timer->stop();
+    // A recording ends with the polling that feeds it: leaving the page, closing the window.
+    livePolls_->stopRecording();
 }
 
 void TForm1::KoniecButtonClick()

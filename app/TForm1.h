@@ -196,6 +196,9 @@ private:
     void buildPages();
     void connectMenu();
     void connectSafetyNet();
+    // The Visualisation page's drive recording (TForm1Recording.cpp).
+    void connectDriveRecording();
+    void NagrywanieButtonClick();
     // A whole parameter block just read: the as-found copy when one is due.
     void keepAsFoundCopy(const QByteArray &block);
     // Shows the autodetection command only while the focus is on the RPM page.

@@ -83,11 +83,52 @@ LiveStripView LivePolls::stripView(const ReplyBuffer &frame, int lambdaBarTop)
 
 void LivePolls::TimerWizTimer()
 {
-    if (!protocol_.RequestLiveData())
+    if (!protocol_.RequestLiveData()) {
+        record(nullptr);
         return;
+    }
     const LiveView view = visualisationView(protocol_.channel().reply(), visualisation_.lambdaBarTop());
     onPetrol_ = view.onPetrol;
     visualisation_.showLive(view);
+    record(&view);
+}
+
+bool LivePolls::startRecording(QString *error)
+{
+    const ProtocolState &state = protocol_.state();
+    const qxrec::RecordingHeader header{state.ControllerVersion, state.RpmConstant, state.ProbeVariant,
+                                        parameters_.text(P::ReserveSensorType), state.TempSensorSupported};
+    const bool started = recorder_.start(header, error);
+    visualisation_.showRecording(started ? std::optional<qint64>(0) : std::nullopt);
+    return started;
+}
+
+void LivePolls::stopRecording()
+{
+    recorder_.stop();
+    visualisation_.showRecording(std::nullopt);
+}
+
+void LivePolls::record(const LiveView *view)
+{
+    if (!recorder_.isRecording())
+        return;
+    QByteArray frame;
+    qxrec::ShownValues shown;
+    if (view) {
+        const ReplyBuffer &reply = protocol_.channel().reply();
+        for (int i = 0; i < reply.decodedCount(); ++i)
+            frame.append(char(reply.ReplyByte(i)));
+        shown = {view->rpmText, view->lambdaVolts, view->tpsVolts, QString::number(view->stepperPosition),
+                 view->temperatureText, QString::number(view->gasPercent), view->fuelText};
+    }
+    if (recorder_.record(frame, shown)) {
+        visualisation_.showRecording(recorder_.elapsedMs());
+        return;
+    }
+    visualisation_.showRecording(std::nullopt);
+    if (onRecordingFailed)
+        onRecordingFailed(recorder_.errorString());
 }
 
 void LivePolls::TimerParamOdczTimer()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DriveRecorder.h"
 #include "LiveView.h"
 #include "Telemetry.h"
 #include "TextKeys.h"
@@ -35,6 +36,14 @@ public:
     // The same on the Parameters page's bar, and the chart's axis.
     void applyProbeVariantToParameters();
 
+    // The drive recording of the Visualisation page's polls: started and
+    // stopped by the fitter, stopped on leaving the page; a write error
+    // stops it and is told through onRecordingFailed, never the polling.
+    bool startRecording(QString *error);
+    void stopRecording();
+    DriveRecorder &recorder() { return recorder_; }
+    std::function<void(const QString &reason)> onRecordingFailed;
+
     // True while the engine runs on petrol, as the last poll saw it.
     bool onPetrol() const { return onPetrol_; }
 
@@ -42,6 +51,8 @@ private:
     // What a frame shows on each page; the lambda bar's top decides its position.
     LiveView visualisationView(const ReplyBuffer &frame, int lambdaBarTop);
     LiveStripView stripView(const ReplyBuffer &frame, int lambdaBarTop);
+    // Adds the poll to the recording, if one runs; no view: no reply.
+    void record(const LiveView *view);
 
     ControllerProtocol &protocol_;
     LiveAverage &average_;
@@ -51,6 +62,7 @@ private:
     ParametersPage &parametersPage_;
     telemetry::LambdaPhases phases_;
     bool onPetrol_ = true;
+    DriveRecorder recorder_;
 };
 
 } // namespace qx

@@ -217,6 +217,21 @@ void VisualisationPage::showTransmissionError(const QString &text)
     TranserrorLabel->setText(text);
 }
 
+void VisualisationPage::showRecording(std::optional<qint64> elapsedMs)
+{
+    NagrywanieButton->setChecked(elapsedMs.has_value());
+    NagrywanieLabel->setVisible(elapsedMs.has_value());
+    if (!elapsedMs)
+        return;
+    const qint64 seconds = *elapsedMs / 1000;
+    const QString text = QStringLiteral("● REC\n%1:%2")
+                             .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+                             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    // Set only when the second changes, so the page repaints once a second.
+    if (NagrywanieLabel->text() != text)
+        NagrywanieLabel->setText(text);
+}
+
 void VisualisationPage::setSampleInterval(int interval)
 {
     Scope1->setInterval(interval);

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -59,6 +61,12 @@ public:
     // The large red warning after too many live reads without a reply.
     void showTransmissionError(const QString &text);
     void setSampleInterval(int interval);
+    // The recording indicator with the time recorded; none hides it.
+    void showRecording(std::optional<qint64> elapsedMs);
+
+signals:
+    // The record button was pressed (or Ctrl+R): start or stop recording.
+    void recordingToggled();
 
 private:
     friend struct VisualisationPageTables;
@@ -125,6 +133,9 @@ private:
     QLabel *CzasTLLabel = nullptr;
     QLabel *Label44 = nullptr;
     QLabel *TranserrorLabel = nullptr;
+    // Drive recording
+    QToolButton *NagrywanieButton = nullptr;
+    QLabel *NagrywanieLabel = nullptr;
 
     void buildInstruments();
     void buildTexts();

@@ -183,6 +183,20 @@ void VisualisationPage::buildTexts()
     // The no-reply text is a language text: words, never markup.
     TranserrorLabel->setTextFormat(Qt::PlainText);
 
+    // Beside the throttle gauge: the record button, a picture-like caption
+    // whose words are its tip's, and under it the indicator while recording.
+    NagrywanieButton = named(new QToolButton(this), "NagrywanieButton", {184, 274, 56, 26});
+    NagrywanieButton->setText(QStringLiteral("●"));
+    NagrywanieButton->setToolTip(QStringLiteral("Nagrywanie jazdy (Ctrl+R)"));
+    NagrywanieButton->setCheckable(true);
+    NagrywanieButton->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    setTextColour(*NagrywanieButton, petrolRed);
+    connect(NagrywanieButton, &QToolButton::clicked, this, &VisualisationPage::recordingToggled);
+    NagrywanieLabel = makeText(this, "NagrywanieLabel", QString(), {180, 304, 62, 40}, controlPt, Look::Note,
+                               Qt::AlignCenter);
+    setTextColour(*NagrywanieLabel, petrolRed);
+    NagrywanieLabel->hide();
+
     richDesignTop_ = Label30->y();
     leanDesignTop_ = Label71->y();
 }

@@ -68,6 +68,11 @@ class DriveRecordingWriter
 public:
     static constexpr int FlushIntervalMs = 1000;
 
+    DriveRecordingWriter() = default;
+    ~DriveRecordingWriter() { close(); }
+    DriveRecordingWriter(const DriveRecordingWriter &) = delete;
+    DriveRecordingWriter &operator=(const DriveRecordingWriter &) = delete;
+
     bool open(const QString &path, const RecordingHeader &header, QString *error);
     // Adds one poll; writes out what gathered once a second has passed.
     // False once writing failed: the file is then closed, see errorString().

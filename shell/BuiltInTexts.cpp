@@ -45,6 +45,8 @@ void SetBuiltInTexts(LanguageTable &texts)
         {TextKey::CompareClose, "Zamknij"},
         {TextKey::CompareSummary, "Różnice: %1 z %2"},
         {TextKey::AsFoundUnfilled, "Sterownik nie był skonfigurowany: kopia nie zawiera parametrów"},
+        {TextKey::RecordingStarted, "Nagrywanie do pliku %1"},
+        {TextKey::RecordingFailed, "Nagrywanie przerwane: %1"},
         // Polish wording of our own for the texts that would otherwise stay
         // blank until a language file loads; polish.lng words them the same.
         {TextKey::NoReply, "Brak łączności"},

@@ -177,6 +177,7 @@ const QList<ControlEntry> &controlEntries()
         {40002, {meter("ObrTerm")}},
         {40003, {action("PrzywrocButton"), tip("PrzywrocButtPlik")}},
         {40004, {action("PorownajButton"), tip("PorownajButtPlik")}},
+        {40100, {tip("NagrywanieButton")}},
     };
     return entries;
 }

@@ -24,6 +24,7 @@ bool isTextKey(int key)
         K::NoInstanceGuard,        K::PrintError,            K::AsFoundSaveFailed,      K::CompareTitle,
         K::CompareParameter,       K::ComparePage,           K::CompareFile,            K::CompareOnlyDifferences,
         K::CompareLoad,            K::CompareClose,          K::CompareSummary,         K::AsFoundUnfilled,
+        K::RecordingStarted,       K::RecordingFailed,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }

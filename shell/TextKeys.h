@@ -72,6 +72,9 @@ enum class TextKey : int {
     CompareClose = 40012,
     CompareSummary = 40013,
     AsFoundUnfilled = 40014,
+    // Drive recording (40100 is the record button's tip).
+    RecordingStarted = 40101,
+    RecordingFailed = 40102,
 };
 
 // Whether a number of a language file line is one of the keys above. The keys

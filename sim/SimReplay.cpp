@@ -42,7 +42,12 @@ int Replay::indexAt(qint64 elapsed) const
     const qint64 at = polls.constFirst().ms + elapsed;
     const auto after = std::upper_bound(polls.begin(), polls.end(), at,
                                         [](qint64 ms, const qxrec::RecordedPoll &poll) { return ms < poll.ms; });
-    return qMax(0, int(after - polls.begin()) - 1);
+    const int latest = qMax(0, int(after - polls.begin()) - 1);
+    // The program polls at the pace it recorded at, but never on the very
+    // millisecond: a request nearer the next frame's time gets that frame,
+    // so a little jitter neither repeats nor skips one.
+    const bool nextIsNearer = latest + 1 < polls.size() && polls.at(latest + 1).ms - at < at - polls.at(latest).ms;
+    return nextIsNearer ? latest + 1 : latest;
 }
 
 void Replay::startOnce(qint64 nowMicros)

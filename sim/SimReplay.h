@@ -15,8 +15,8 @@ struct ReplayPosition
 };
 
 // A recorded drive played back to the live-data requests: each request gets
-// the frame recorded last at or before the time since the first request, so
-// the program sees the drive at its own pace. An empty recorded frame
+// the frame recorded nearest to the time since the first request, so the
+// program sees the drive at its recorded pace. An empty recorded frame
 // answers with silence.
 class Replay
 {

@@ -54,8 +54,9 @@ void SimReplayTest::requestGetsTheFrameOfItsTime_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("first request") << false << 0 << frame(1);
-    QTest::newRow("just before the second") << false << 49 << frame(1);
-    QTest::newRow("second") << false << 50 << frame(2);
+    QTest::newRow("nearer the first") << false << 24 << frame(1);
+    QTest::newRow("nearer the second") << false << 26 << frame(2);
+    QTest::newRow("a little after the second") << false << 60 << frame(2);
     QTest::newRow("no reply recorded: silence") << false << 120 << QByteArray();
     QTest::newRow("last") << false << 150 << frame(4);
     QTest::newRow("after the end: the last stays") << false << 5000 << frame(4);

@@ -1,0 +1,194 @@
+// Drive recording on the Visualisation page against the simulator: a
+// recorded drive replayed by the simulator reaches the program frame for
+// frame, the recording ends properly with the polling that feeds it, and a
+// full disk ends the recording, never the polling.
+#include "Controls.h"
+#include "DriveRecorder.h"
+#include "LivePolls.h"
+#include "VisualisationPage.h"
+#include "WindowOnSimulator.h"
+
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// Frames all different, each with its checksum, so the order shows.
+QVector<QByteArray> distinctFrames(int count)
+{
+    QVector<QByteArray> frames;
+    for (int i = 0; i < count; ++i) {
+        QByteArray frame(9, '\0');
+        const quint8 bytes[7] = {quint8(10 + i * 4), quint8(20 + i), 120, 150, quint8(i * 7), 3, quint8(250 - i * 2)};
+        int sum = 0;
+        for (int b = 0; b < 7; ++b) {
+            frame[b] = char(bytes[b]);
+            sum += bytes[b];
+        }
+        frame[7] = char(sum);
+        frames << frame;
+    }
+    return frames;
+}
+
+// The controller's bytes in the wire log, cut into live frames.
+QVector<QByteArray> framesFromController(const QVector<qxsim::WireEvent> &events)
+{
+    QByteArray bytes;
+    for (const qxsim::WireEvent &event : events) {
+        if (!event.fromProgram)
+            bytes.append(char(event.byte));
+    }
+    QVector<QByteArray> frames;
+    for (int at = 0; at + 9 <= bytes.size(); at += 9)
+        frames << bytes.mid(at, 9);
+    return frames;
+}
+
+} // namespace
+
+class TestAppDriveRecording : public QObject, protected WindowOnSimulator
+{
+    Q_OBJECT
+
+    qx::VisualisationPage *page() const { return form->WizualizacjaTab; }
+    qx::DriveRecorder &recorder() const { return form->livePolls().recorder(); }
+    QToolButton *recordButton() const { return control<QToolButton>(page(), "NagrywanieButton"); }
+    QLabel *indicator() const { return control<QLabel>(page(), "NagrywanieLabel"); }
+    QString statusText() const { return control<QLabel>(form.get(), "StatusBar1Panel1")->text(); }
+
+    // Records the polls of the Visualisation page for about a second and a half.
+    std::optional<qxrec::DriveRecording> recordADrive()
+    {
+        form->WizButtonClick();
+        clearWire();  // the page's entry, before the recording
+        recordButton()->click();
+        if (!recorder().isRecording())
+            return std::nullopt;
+        QTest::qWaitFor([&] { return recorder().elapsedMs() >= 1500; }, 20000);
+        // The shortcut presses the button as a click would be seen, a moment later.
+        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
+        if (!QTest::qWaitFor([&] { return !recorder().isRecording(); }, 20000))
+            return std::nullopt;
+        QString message;
+        auto recording = qxrec::DriveRecording::load(recorder().fileName(), &message);
+        if (!recording)
+            qWarning("%s", qPrintable(message));
+        return recording;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY2(startSimulator(), qPrintable(sim.errorString())); }
+
+    void init()
+    {
+        sim.restoreDefaults();
+        QVERIFY(startWindow());
+        clearWire();
+    }
+
+    void cleanup() { closeWindow(); }
+
+    void replayGivesTheProgramTheRecordedFrames()
+    {
+        const QVector<QByteArray> drive = distinctFrames(60);
+        sim.setLiveFrames(drive);
+        const auto recording = recordADrive();
+        QVERIFY(recording);
+        QVERIFY(recorder().fileName().startsWith(qx::DriveRecorder::defaultFolder() + QLatin1Char('/')));
+        QCOMPARE(recording->header.controllerVersion, 8);
+        QVERIFY2(recording->polls.size() >= 10, qPrintable(QString::number(recording->polls.size())));
+        // The recording holds the frames as the controller sent them, in turn.
+        const int first = int(drive.indexOf(recording->polls.constFirst().frame));
+        QVERIFY(first >= 0);
+        for (int i = 0; i < recording->polls.size(); ++i)
+            QCOMPARE(recording->polls.at(i).frame, drive.at((first + i) % drive.size()));
+        // Recording sent nothing of its own: every byte was a live request.
+        for (const qxsim::WireEvent &event : sim.wireLog())
+            QVERIFY(!event.fromProgram || event.byte == 2);
+
+        form->TimerWiz->stop();
+        sim.setReplay(*recording, false);
+        clearWire();
+        const QByteArray last = recording->polls.constLast().frame;
+        form->TimerWiz->start();
+        QTRY_VERIFY_WITH_TIMEOUT(framesFromController(sim.wireLog()).contains(last), 30000);
+        form->TimerWiz->stop();
+
+        // What reached the program, each frame once (a poll a little early
+        // sees the same frame again), is the recording from its first frame
+        // on, in its order.
+        QVector<QByteArray> received;
+        for (const QByteArray &frame : framesFromController(sim.wireLog())) {
+            if (received.isEmpty() || received.constLast() != frame)
+                received << frame;
+        }
+        QCOMPARE(received.constFirst(), recording->polls.constFirst().frame);
+        int at = 0;
+        int skipped = 0;
+        for (const QByteArray &frame : received) {
+            while (at < recording->polls.size() && recording->polls.at(at).frame != frame) {
+                ++at;
+                ++skipped;
+            }
+            QVERIFY2(at < recording->polls.size(), "a frame out of the recording's order");
+            ++at;
+        }
+        QCOMPARE(at, recording->polls.size());
+        qInfo("%d frames replayed, %d passed over by a late poll", int(received.size()), skipped);
+    }
+
+    void indicatorAndTheEndsOfARecording()
+    {
+        form->WizButtonClick();
+        QVERIFY(indicator()->isHidden());
+        recordButton()->click();
+        QVERIFY(recorder().isRecording());
+        QVERIFY(recordButton()->isChecked());
+        QVERIFY(!indicator()->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(indicator()->text(), QStringLiteral("● REC\n00:01"), 20000);
+        QVERIFY(statusText().contains(recorder().fileName()));
+
+        // Leaving the page ends the recording with everything written.
+        const QString path = recorder().fileName();
+        form->ParButtonClick();
+        QVERIFY(!recorder().isRecording());
+        QVERIFY(indicator()->isHidden());
+        QString message;
+        const auto left = qxrec::DriveRecording::load(path, &message);
+        QVERIFY2(left, qPrintable(message));
+        QVERIFY(left->polls.size() >= 2);
+
+        // So does closing the window.
+        form->WizButtonClick();
+        recordButton()->click();
+        const QString second = recorder().fileName();
+        QVERIFY(second != path);
+        QTRY_VERIFY_WITH_TIMEOUT(recorder().elapsedMs() >= 200, 20000);
+        form->close();
+        const auto closed = qxrec::DriveRecording::load(second, &message);
+        QVERIFY2(closed, qPrintable(message));
+        QVERIFY(!closed->polls.isEmpty());
+    }
+
+    void fullDiskEndsTheRecordingNotThePolling()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        form->WizButtonClick();
+        recorder().setNextPath(QStringLiteral("/dev/full"));
+        recordButton()->click();
+        QVERIFY(recorder().isRecording());
+        QTRY_VERIFY_WITH_TIMEOUT(!recorder().isRecording(), 20000);
+        QVERIFY(!recordButton()->isChecked());
+        QVERIFY(indicator()->isHidden());
+        QVERIFY2(statusText().startsWith(QStringLiteral("Nagrywanie przerwane: ")), qPrintable(statusText()));
+        QVERIFY(form->TimerWiz->isActive());
+        clearWire();
+        QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= 5, 20000);
+    }
+};
+
+QTEST_MAIN(TestAppDriveRecording)
+#include "tst_app_drive_recording.moc"
