@@ -129,6 +129,7 @@ MainMenu buildMainMenu(QMainWindow *window)
     m.PCOM[0]->setChecked(true);
     m.PortGroup->addSeparator();
     m.AutodetekcjaMenu = command(m.PortGroup, "AutodetekcjaMenu", QStringLiteral("Autodetekcja"));
+    m.DiagnozaMenu = command(m.PortGroup, "DiagnozaMenu", QStringLiteral("Diagnoza połączenia"));
 
     m.DefaultOption = bar->addAction(QStringLiteral("Domyślne ustawienia"));
     m.DefaultOption->setObjectName(QStringLiteral("DefaultOption"));

@@ -31,6 +31,8 @@ struct MainMenu
     QMenu *PortGroup;
     QAction *PCOM[8];
     QAction *AutodetekcjaMenu;
+    // The connection check: each port's device, its opening and the controller's answer.
+    QAction *DiagnozaMenu;
 
     // A command of the menu bar itself: the program's own default settings.
     QAction *DefaultOption;

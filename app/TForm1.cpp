@@ -208,6 +208,7 @@ void TForm1::connectMenu()
     connect(menu_.PortGroup, &QMenu::aboutToShow, this, &TForm1::describePorts);
     connectSafetyNet();
     connectDriveRecording();
+    connectConnectionCheck();
 }
 
 void TForm1::FormCreate()

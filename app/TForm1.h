@@ -101,6 +101,10 @@ public:
     // as-found copy to restore or a file to compare with it.
     void PrzywrocButtonClick();
     void PorownajButtonClick();
+    // The connection check (TForm1ConnectionCheck.cpp): every port examined
+    // with the page's polling stopped and the program's port closed, both
+    // restored when its dialog closes.
+    void DiagnozaMenuClick();
     const AsFoundKeeper &asFoundKeeper() const { return asFound_; }
     // The about box, and the current language's help at its main topic (TForm1Help.cpp).
     void oprogramiebuttonClick();
@@ -199,6 +203,7 @@ private:
     // The Visualisation page's drive recording (TForm1Recording.cpp).
     void connectDriveRecording();
     void NagrywanieButtonClick();
+    void connectConnectionCheck();
     // A whole parameter block just read: the as-found copy when one is due.
     void keepAsFoundCopy(const QByteArray &block);
     // Shows the autodetection command only while the focus is on the RPM page.

@@ -36,20 +36,38 @@ QString PortNameResolver::defaultPortsFolder()
 
 QString PortNameResolver::resolve(const QString &portName) const
 {
+    return origin(portName).device;
+}
+
+PortOrigin PortNameResolver::origin(const QString &portName) const
+{
+    PortOrigin o;
     const int n = portNumber(portName);
     if (n == 0)
-        return {};
+        return o;
 #ifdef Q_OS_WIN
-    return QStringLiteral("\\\\.\\COM%1").arg(n);
+    o.kind = PortOrigin::SerialDevice;
+    o.deviceNumber = n;
+    o.device = QStringLiteral("\\\\.\\COM%1").arg(n);
 #else
     const QFileInfo link(portsFolder_ + QLatin1Char('/') + portName.toLower());
     if (link.isSymLink()) {
+        o.linkPath = link.filePath();
+        o.linkTarget = link.symLinkTarget();
         // The link's target is opened, so two links to one device share its lock.
-        return link.exists() ? link.canonicalFilePath() : QString();
+        o.kind = link.exists() ? PortOrigin::Link : PortOrigin::DanglingLink;
+        if (link.exists())
+            o.device = link.canonicalFilePath();
+        return o;
     }
     const QStringList devices = devices_ ? devices_() : QStringList();
-    return n <= devices.size() ? devices.at(n - 1) : QString();
+    if (n <= devices.size()) {
+        o.kind = PortOrigin::SerialDevice;
+        o.deviceNumber = n;
+        o.device = devices.at(n - 1);
+    }
 #endif
+    return o;
 }
 
 QStringList PortNameResolver::sortedSerialDevices(QStringList devices)

@@ -12,6 +12,18 @@ namespace qx {
 // named comN in the per-user ports folder; otherwise the N-th serial device
 // of the machine (USB adapters, then ACM modems, then built-in ports);
 // otherwise there is no such port. A dangling link means no such port.
+// Where a port name leads, for the connection check to explain.
+struct PortOrigin
+{
+    enum Kind { None, Link, DanglingLink, SerialDevice };
+
+    Kind kind = None;
+    QString device;      // the device to open; empty when there is none
+    QString linkPath;    // the comN link, for Link and DanglingLink
+    QString linkTarget;  // where the link points, as written in it
+    int deviceNumber = 0; // N of "the N-th serial device", for SerialDevice
+};
+
 class PortNameResolver
 {
 public:
@@ -22,6 +34,8 @@ public:
 
     // The device path, or an empty text when the port does not exist.
     QString resolve(const QString &portName) const;
+    // The same lookup, saying how the device was found.
+    PortOrigin origin(const QString &portName) const;
 
     // The per-user folder that holds the comN links.
     static QString defaultPortsFolder();

@@ -38,6 +38,7 @@ public:
     bool isOpen() const;
     // The device a port name stands for now, empty when there is none (for the port menu).
     QString resolvedDevice(const QString &portName) const { return resolver_.resolve(portName); }
+    const PortNameResolver &resolver() const { return resolver_; }
     // Resolves the port name anew and keeps its device for the opens that
     // follow; returns it, empty when there is no such port. Opens resolve by
     // themselves only when the name changes or the last open failed, since

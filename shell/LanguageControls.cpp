@@ -178,6 +178,7 @@ const QList<ControlEntry> &controlEntries()
         {40003, {action("PrzywrocButton"), tip("PrzywrocButtPlik")}},
         {40004, {action("PorownajButton"), tip("PorownajButtPlik")}},
         {40100, {tip("NagrywanieButton")}},
+        {40120, {action("DiagnozaMenu")}},
     };
     return entries;
 }

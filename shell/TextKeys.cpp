@@ -25,6 +25,13 @@ bool isTextKey(int key)
         K::CompareParameter,       K::ComparePage,           K::CompareFile,            K::CompareOnlyDifferences,
         K::CompareLoad,            K::CompareClose,          K::CompareSummary,         K::AsFoundUnfilled,
         K::RecordingStarted,       K::RecordingFailed,
+        K::CheckTitle, K::CheckPort, K::CheckDevice, K::CheckExists,
+        K::CheckOpens, K::CheckController, K::CheckCure, K::CheckYes,
+        K::CheckNo, K::CheckViaLink, K::CheckNthDevice, K::CheckNoDevice,
+        K::CheckOpened, K::CheckBusy, K::CheckDenied, K::CheckOpenFailed,
+        K::CheckVersion, K::CheckNoAnswer, K::CureOk, K::CureNoPort,
+        K::CureDangling, K::CureDenied, K::CureBusy, K::CureBusyUnknown,
+        K::CureFailed, K::CureNoController,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }

@@ -75,6 +75,33 @@ enum class TextKey : int {
     // Drive recording (40100 is the record button's tip).
     RecordingStarted = 40101,
     RecordingFailed = 40102,
+    // The connection check (40120 is the menu item's and its button's text).
+    CheckTitle = 40122,
+    CheckPort = 40123,
+    CheckDevice = 40124,
+    CheckExists = 40125,
+    CheckOpens = 40126,
+    CheckController = 40127,
+    CheckCure = 40128,
+    CheckYes = 40129,
+    CheckNo = 40130,
+    CheckViaLink = 40131,
+    CheckNthDevice = 40132,
+    CheckNoDevice = 40133,
+    CheckOpened = 40134,
+    CheckBusy = 40135,
+    CheckDenied = 40136,
+    CheckOpenFailed = 40137,
+    CheckVersion = 40138,
+    CheckNoAnswer = 40139,
+    CureOk = 40140,
+    CureNoPort = 40141,
+    CureDangling = 40142,
+    CureDenied = 40143,
+    CureBusy = 40144,
+    CureBusyUnknown = 40145,
+    CureFailed = 40146,
+    CureNoController = 40147,
 };
 
 // Whether a number of a language file line is one of the keys above. The keys
