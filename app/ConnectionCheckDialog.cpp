@@ -6,12 +6,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
 
 const QColor FailureBackground(0xff, 0xe0, 0xb0);
 const QColor HealthyBackground(0xd8, 0xf0, 0xd0);
+constexpr int DeviceWidth = 300;
+constexpr int CureWidth = 380;
 
 QString deviceText(const PortOrigin &origin, const CheckTextSource &texts)
 {
@@ -119,8 +123,10 @@ ConnectionCheckDialog::ConnectionCheckDialog(const QList<PortFinding> &findings,
             table->setItem(r, c, item);
         }
     }
+    // The cure is what the user reads: a wide, wrapped column; the rows grow to hold it.
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
+    table->setColumnWidth(1, std::min(table->columnWidth(1), DeviceWidth));
+    table->setColumnWidth(5, CureWidth);
     table->resizeRowsToContents();
 
     auto *buttons = new QDialogButtonBox(this);
@@ -132,7 +138,7 @@ ConnectionCheckDialog::ConnectionCheckDialog(const QList<PortFinding> &findings,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(table);
     layout->addWidget(buttons);
-    resize(900, 360);
+    resize(1000, 440);
 }
 
 } // namespace qx
