@@ -3,30 +3,25 @@
 #include "AppSettings.h"
 #include "BuiltInTexts.h"
 #include "DataFile.h"
+#include "DataFolders.h"
 #include "LanguageTable.h"
 #include "ParameterCaptions.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 namespace qx {
 
 namespace {
 
-// The language file's lines, from lang/ in the current directory as the
-// window takes it, else from lang/ beside the program, since a fitter runs
-// the comparison in the folder of the files; none when neither can be read.
+// The language file's lines, found as the window finds them (a fitter runs
+// the comparison in the folder of the files); none when it cannot be read.
 QList<LanguageLine> startupLanguage()
 {
     const QString name = storedLanguageFile();
     const LanguageFileChoice *choice = findLanguageFile(name);
     if (!choice)
         return {};
-    const QString file = QStringLiteral("lang/") + name;
-    DataFileRead read = readDataFile(file);
-    if (!read.ok)
-        read = readDataFile(QDir(QCoreApplication::applicationDirPath()).filePath(file));
+    const DataFileRead read = readDataFile(dataFilePath(QStringLiteral("lang/") + name));
     return read.ok ? readLanguageLines(read.bytes, choice->encoding) : QList<LanguageLine>();
 }
 

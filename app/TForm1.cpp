@@ -2,6 +2,7 @@
 
 #include "AdaptationPage.h"
 #include "BuiltInTexts.h"
+#include "DataFolders.h"
 #include "DialogService.h"
 #include "KeyCommands.h"
 #include "PageControl.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -137,7 +137,7 @@ void TForm1::buildPages()
                                              *ParametryTab);
     editor_ = new ParameterEditor(*ParametryTab, [this](TextKey key) { return texts_.text(key); });
     files_ = new ParameterFileCommands(*ParametryTab, [this](TextKey key) { return texts_.text(key); },
-                                       QDir::currentPath(), asFound_.folder().path());
+                                       parameterHome(), asFound_.folder().path());
     AutoadaptacjaTab = new AdaptationPage;
     pagecontrol1->addTab(AutoadaptacjaTab, QStringLiteral("Autoadaptacja"));
     adaptation_ = std::make_unique<AdaptationRun>(*AutoadaptacjaTab, protocol_, liveAverage_, adaptationState_,

@@ -1,6 +1,7 @@
 // The about box and the help viewer of the main window.
 #include "TForm1.h"
 
+#include "DataFolders.h"
 #include "HelpWindow.h"
 #include "TForm3.h"
 
@@ -34,7 +35,7 @@ void TForm1::PomocButtonClick()
     help_->show();
     help_->raise();
     help_->activateWindow();
-    help_->showTopic(helpFile_, MainHelpTopic);
+    help_->showTopic(dataFilePath(helpFile_), MainHelpTopic);
 }
 
 void TForm1::closeHelp()

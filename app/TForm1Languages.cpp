@@ -3,6 +3,7 @@
 
 #include "ControlTexts.h"
 #include "DataFile.h"
+#include "DataFolders.h"
 #include "DialogService.h"
 #include "PageStyle.h"
 #include "ParametersPage.h"
@@ -31,7 +32,7 @@ void showPlainMessage(const QString &text)
 
 void TForm1::CheckLanguageFiles()
 {
-    const QDir folder(QStringLiteral("lang"));
+    const QDir folder(dataFilePath(QStringLiteral("lang")));
     const auto any = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     if (folder.entryList({QStringLiteral("*.lng")}, any).isEmpty())
         showPlainMessage(texts_.text(TextKey::NoLanguageFiles));
@@ -52,7 +53,7 @@ void TForm1::SelectHelpFile(const QString &name)
 bool TForm1::LoadLanguageFile(const QString &name)
 {
     // Read first, so a file that cannot be read leaves code page and help alone.
-    const DataFileRead file = readDataFile(QStringLiteral("lang/") + name);
+    const DataFileRead file = readDataFile(dataFilePath(QStringLiteral("lang/") + name));
     if (!file.ok) {
         showError(file.error);
         return false;

@@ -1,6 +1,7 @@
 #include "Skin.h"
 
 #include "DataFile.h"
+#include "DataFolders.h"
 #include "DialogService.h"
 #include "SkinColour.h"
 #include "SkinStyle.h"
@@ -66,7 +67,7 @@ WindowSkin::WindowSkin(QWidget &root) : root_(root)
 
 bool WindowSkin::LoadSkin(const QString &name)
 {
-    const DataFileRead file = readDataFile(QStringLiteral("skins/") + name);
+    const DataFileRead file = readDataFile(dataFilePath(QStringLiteral("skins/") + name));
     if (!file.ok) {
         showError(file.error);
         return false;

@@ -39,7 +39,7 @@ class WindowSkin
 public:
     explicit WindowSkin(QWidget &root);
 
-    // Reads "skins/<name>" below the current folder and applies it. A file
+    // Reads "skins/<name>" from the data folders and applies it. A file
     // that cannot be read changes nothing: a message names it with the
     // system's reason, and the result is false.
     bool LoadSkin(const QString &name);
