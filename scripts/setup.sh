@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-liberation poppler-utils
+  lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -19,6 +19,10 @@ suite() {
 
 normal=0
 suite "$root/build" 600 "" || normal=$?
+# The Debian package from the normal build, unpacked and started; lintian's
+# findings are printed and never fail the run.
+packaged=0
+[ "$normal" -eq 0 ] && { bash "$root/scripts/check-package.sh" "$root/build" || packaged=$?; }
 # The runs against the simulated car in real time (label "long") go through
 # the same code as the scripted ones, which the sanitizers do see.
 sanitized=0
@@ -27,4 +31,5 @@ suite "$root/build-asan" 600 "-LE long" -DQX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debu
 verdict() { if [ "$1" -eq 0 ]; then echo "passed"; else echo "FAILED (exit status $1)"; fi; }
 echo "normal suite:    $(verdict "$normal")"
 echo "sanitizer suite: $(verdict "$sanitized")"
-[ "$normal" -eq 0 ] && [ "$sanitized" -eq 0 ]
+echo "package:         $(verdict "$packaged")"
+[ "$normal" -eq 0 ] && [ "$sanitized" -eq 0 ] && [ "$packaged" -eq 0 ]
