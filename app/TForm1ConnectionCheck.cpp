@@ -4,6 +4,7 @@
 #include "ConnectionCheck.h"
 #include "ConnectionCheckDialog.h"
 #include "SystemPortIo.h"
+#include "VisualisationPage.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@ namespace qx {
 void TForm1::connectConnectionCheck()
 {
     connect(menu_.DiagnozaMenu, &QAction::triggered, this, &TForm1::DiagnozaMenuClick);
+    connect(WizualizacjaTab, &VisualisationPage::connectionCheckRequested, this, &TForm1::DiagnozaMenuClick);
 }
 
 void TForm1::DiagnozaMenuClick()

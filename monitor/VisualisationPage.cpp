@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -215,6 +216,7 @@ void VisualisationPage::showTemperatureReading(bool shown)
 void VisualisationPage::showTransmissionError(const QString &text)
 {
     TranserrorLabel->setText(text);
+    DiagnozaButton->setVisible(!text.isEmpty());
 }
 
 void VisualisationPage::showRecording(std::optional<qint64> elapsedMs)

@@ -12,6 +12,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
+class QPushButton;
 class QToolButton;
 class TAb180Meter;
 class TAb270Meter;
@@ -67,6 +68,8 @@ public:
 signals:
     // The record button was pressed (or Ctrl+R): start or stop recording.
     void recordingToggled();
+    // The button beside the no-reply warning: explain why nothing answers.
+    void connectionCheckRequested();
 
 private:
     friend struct VisualisationPageTables;
@@ -133,6 +136,7 @@ private:
     QLabel *CzasTLLabel = nullptr;
     QLabel *Label44 = nullptr;
     QLabel *TranserrorLabel = nullptr;
+    QPushButton *DiagnozaButton = nullptr;
     // Drive recording
     QToolButton *NagrywanieButton = nullptr;
     QLabel *NagrywanieLabel = nullptr;

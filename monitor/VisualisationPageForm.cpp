@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -153,7 +154,7 @@ void VisualisationPage::buildTexts()
     static const TextRow textRows[] = {
         {QX_WIZ(Panel1), "0", {8, 236, 78, 30}, textPt, Look::Readout, Qt::AlignCenter},
         {QX_WIZ(Panel5), "0.00", {184, 360, 58, 28}, textPt, Look::Readout, Qt::AlignCenter},
-        {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 236, 20}, textPt, Look::Heading, left},
+        {QX_WIZ(PodpisWykresLambda), "CZASY LAMBDA:", {6, 394, 146, 20}, textPt, Look::Heading, left},
         {QX_WIZ(CzasTHLabel), "TH: ", {6, 416, 34, 24}, textPt, Look::Note, left},
         {QX_WIZ(Label43), "0", {42, 416, 70, 24}, textPt, Look::Readout, Qt::AlignCenter},
         {QX_WIZ(CzasTLLabel), "TL: ", {130, 416, 34, 24}, textPt, Look::Note, left},
@@ -182,6 +183,13 @@ void VisualisationPage::buildTexts()
     setTextColour(*Label47, QColor(0x00, 0x80, 0x00));
     // The no-reply text is a language text: words, never markup.
     TranserrorLabel->setTextFormat(Qt::PlainText);
+    // The warning fills its row, so its button sits at the end of the lambda
+    // times' heading, over the warning's column, and shows only with it.
+    DiagnozaButton = named(new QPushButton(QStringLiteral("Diagnoza"), this), "DiagnozaButton", {154, 392, 88, 22});
+    DiagnozaButton->setToolTip(QStringLiteral("Diagnoza połączenia"));
+    setPointSize(*DiagnozaButton, controlPt);
+    DiagnozaButton->hide();
+    connect(DiagnozaButton, &QPushButton::clicked, this, &VisualisationPage::connectionCheckRequested);
 
     // Beside the throttle gauge: the record button, a picture-like caption
     // whose words are its tip's, and under it the indicator while recording.

@@ -178,7 +178,8 @@ const QList<ControlEntry> &controlEntries()
         {40003, {action("PrzywrocButton"), tip("PrzywrocButtPlik")}},
         {40004, {action("PorownajButton"), tip("PorownajButtPlik")}},
         {40100, {tip("NagrywanieButton")}},
-        {40120, {action("DiagnozaMenu")}},
+        {40120, {action("DiagnozaMenu"), tip("DiagnozaButton")}},
+        {40121, {caption("DiagnozaButton")}},
     };
     return entries;
 }

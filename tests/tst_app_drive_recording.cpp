@@ -66,7 +66,8 @@ class TestAppDriveRecording : public QObject, protected WindowOnSimulator
         recordButton()->click();
         if (!recorder().isRecording())
             return std::nullopt;
-        QTest::qWaitFor([&] { return recorder().elapsedMs() >= 1500; }, 20000);
+        if (!QTest::qWaitFor([&] { return recorder().elapsedMs() >= 1500; }, 20000))
+            return std::nullopt;
         // The shortcut presses the button as a click would be seen, a moment later.
         QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
         if (!QTest::qWaitFor([&] { return !recorder().isRecording(); }, 20000))

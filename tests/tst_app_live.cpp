@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -124,16 +125,22 @@ private slots:
         form->WizButtonClick();
         form->TimerWiz->stop();
         form->livePolls().TimerWizTimer();
+        // The connection check's button shows with the warning and goes with it.
+        auto *check = control<QPushButton>(page(), "DiagnozaButton");
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
+        QVERIFY(check->isHidden());
         sim.setFault(qxsim::Fault::Silence);
         for (int i = 0; i < 20; ++i)
             form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
+        QVERIFY(check->isHidden());
         form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QStringLiteral("Brak łączności"));
+        QVERIFY(!check->isHidden());
         sim.setFault(qxsim::Fault::None);
         form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "TranserrorLabel")->text(), QString());
+        QVERIFY(check->isHidden());
     }
 
     void checksumFailureLeavesThePageAlone()

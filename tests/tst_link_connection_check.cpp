@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
@@ -212,8 +213,15 @@ private slots:
 
     // The window's part: polling paused and the port closed while the dialog
     // shows, both back once it closes.
+    void windowPausesAndRestores_data()
+    {
+        QTest::addColumn<bool>("fromButton");
+        QTest::newRow("Port menu") << false;
+        QTest::newRow("button beside the no-reply warning") << true;
+    }
     void windowPausesAndRestores()
     {
+        QFETCH(bool, fromButton);
         QVERIFY(sim.startOn(QStringLiteral("com1")));
         sim.restoreDefaults();
         DialogRecorder dialogs;
@@ -223,7 +231,14 @@ private slots:
         QVERIFY(form.TimerWiz->isActive());
         QVERIFY(form.channel().isOpen());
 
-        form.menu().DiagnozaMenu->trigger();
+        if (fromButton) {
+            form.showTransmissionError(true);
+            auto *button = form.WizualizacjaTab->findChild<QPushButton *>(QStringLiteral("DiagnozaButton"));
+            QVERIFY(button && button->isVisibleTo(form.WizualizacjaTab));
+            button->click();
+        } else {
+            form.menu().DiagnozaMenu->trigger();
+        }
         auto *dialog = form.findChild<QDialog *>(QStringLiteral("DiagnozaDialog"));
         QVERIFY(dialog);
         QVERIFY(!form.TimerWiz->isActive());

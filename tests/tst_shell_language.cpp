@@ -125,8 +125,8 @@ private slots:
     void keyTable()
     {
         const QList<int> keys = allKeys();
-        QCOMPARE(controlEntries().size(), 157);
-        QCOMPARE(keys.size(), 157 + 48 + 12);
+        QCOMPARE(controlEntries().size(), 160);
+        QCOMPARE(keys.size(), 160 + 48 + 12 + 2 + 26);
         QCOMPARE(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
         for (const ControlEntry &entry : controlEntries()) {
             QVERIFY2(!isTextKey(entry.key), qPrintable(QString::number(entry.key)));
