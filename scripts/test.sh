@@ -10,11 +10,12 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
 
-# suite DIR TIMEOUT CTEST_OPTIONS [cmake options...]: builds in DIR and runs its tests.
+# suite DIR TIMEOUT CTEST_OPTIONS [cmake options...]: builds in DIR and runs its
+# tests two at a time (each has its own settings, data and ports).
 suite() {
     local dir=$1 timeout=$2 select=$3
     shift 3
-    bash "$root/scripts/build.sh" "$dir" "$@" && (cd "$dir" && ctest --output-on-failure --timeout "$timeout" $select)
+    bash "$root/scripts/build.sh" "$dir" "$@" && (cd "$dir" && ctest -j2 --output-on-failure --timeout "$timeout" $select)
 }
 
 normal=0
