@@ -3,7 +3,7 @@
 #include "AppSettings.h"
 #include "BuiltInTexts.h"
 #include "DataFile.h"
-#include "DataFolders.h"
+#include "LanguageFile.h"
 #include "LanguageTable.h"
 #include "ParameterCaptions.h"
 
@@ -21,7 +21,7 @@ QList<LanguageLine> startupLanguage()
     const LanguageFileChoice *choice = findLanguageFile(name);
     if (!choice)
         return {};
-    const DataFileRead read = readDataFile(dataFilePath(QStringLiteral("lang/") + name));
+    const DataFileRead read = readDataFile(languageFilePath(name));
     return read.ok ? readLanguageLines(read.bytes, choice->encoding) : QList<LanguageLine>();
 }
 

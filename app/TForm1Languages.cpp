@@ -53,7 +53,7 @@ void TForm1::SelectHelpFile(const QString &name)
 bool TForm1::LoadLanguageFile(const QString &name)
 {
     // Read first, so a file that cannot be read leaves code page and help alone.
-    const DataFileRead file = readDataFile(dataFilePath(QStringLiteral("lang/") + name));
+    const DataFileRead file = readDataFile(languageFilePath(name));
     if (!file.ok) {
         showError(file.error);
         return false;

@@ -1,5 +1,7 @@
 #include "LanguageFile.h"
 
+#include "DataFolders.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -49,6 +51,11 @@ const LanguageFileChoice *findLanguageFile(const QString &fileName)
     const auto found = std::find_if(choices.begin(), choices.end(),
                                     [&](const LanguageFileChoice &c) { return fileName == QLatin1String(c.file); });
     return found != choices.end() ? &*found : nullptr;
+}
+
+QString languageFilePath(const QString &fileName)
+{
+    return dataFilePath(QStringLiteral("lang/") + fileName);
 }
 
 QList<LanguageLine> readLanguageLines(QByteArrayView bytes, const QByteArray &encoding)

@@ -22,6 +22,8 @@ struct LanguageFileChoice
 const std::array<LanguageFileChoice, 5> &languageFileChoices();
 // The choice of a file name, exactly as written; nullptr for any other name.
 const LanguageFileChoice *findLanguageFile(const QString &fileName);
+// Where a language file of this name is read from: lang/ in the data folders.
+QString languageFilePath(const QString &fileName);
 
 // One line of a language file: "#" and any text is a comment; otherwise
 // characters 1 to 5 are the key, an integer of the file format, character 6
