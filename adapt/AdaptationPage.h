@@ -85,6 +85,8 @@ signals:
     // The fitter chose a visible step's tab.
     void stepChosen();
     void temperatureSensorClicked(bool on);
+    // The fitter chose an entry of step 1's ignition list.
+    void ignitionChosen(int index);
 
 private:
     void buildStepButtons(int step, QWidget *sheet);

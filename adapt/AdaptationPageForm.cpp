@@ -207,6 +207,7 @@ void AdaptationPage::buildTemperatureStep(QWidget *sheet)
                                 {40, 200, 320, 32}, 11, Look::Note);
     // Only the fitter changes this box; it mirrors into the Parameters page.
     connect(WlCzujtTempCheckAd, &QCheckBox::clicked, this, &AdaptationPage::temperatureSensorClicked);
+    connect(ComboTerm, &QComboBox::activated, this, &AdaptationPage::ignitionChosen);
 }
 
 void AdaptationPage::buildTpsStep(QWidget *sheet)

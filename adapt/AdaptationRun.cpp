@@ -61,6 +61,10 @@ WriteContext AdaptationRun::writeContext() const
 
 void AdaptationRun::writeAdaptationSet()
 {
+    // The set counts its speeds with the ignition type's constant and sends
+    // the flag byte whole.
+    if (!host_.clearToWrite({Sendable::IgnitionType, Sendable::Flags}))
+        return;
     ChannelWriteTarget target(protocol_);
     qx::writeAdaptationSet(state_, page_.vehicleChoices(), writeContext(), target);
 }
@@ -132,6 +136,10 @@ void AdaptationRun::back(int step)
 
 void AdaptationRun::MinMaxButtonClick()
 {
+    // The sensor switch goes out in the whole flag byte; without the car's
+    // byte the adaptation stays on its last step.
+    if (!host_.clearToWrite({Sendable::Flags}))
+        return;
     state_.TpsThresholdToWrite = state_.TpsThreshold;
     {
         ChannelWriteTarget target(protocol_);

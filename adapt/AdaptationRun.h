@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChangeoverStep.h"
+#include "KnownValues.h"
 #include "ParameterWrite.h"
 #include "ProbeCalibrationStep.h"
 #include "ReducerStep.h"
@@ -39,6 +40,9 @@ public:
     virtual quint8 &tempSensorOn() = 0;
     // After the final write: the Parameters page read back and saved.
     virtual void finishAdaptation() = 0;
+    // Whether a write needing these values may go out; when one is not this
+    // car's, the window says which and false is returned.
+    virtual bool clearToWrite(std::initializer_list<Sendable> needed) = 0;
 };
 
 // The sequences between the adaptation's steps (Next, Back, a tab chosen,

@@ -10,10 +10,24 @@
 #include "PortSelection.h"
 #include "SerialChannel.h"
 
+#include <utility>
+
 namespace qx {
 
 namespace {
+
 constexpr int CommandPanel = 1;
+
+// Why a write needing a value did not go out.
+TextKey notWrittenText(Sendable missing)
+{
+    switch (missing) {
+    case Sendable::ParameterPage: return TextKey::NotWrittenPageUnknown;
+    case Sendable::Flags: return TextKey::NotWrittenFlagsUnknown;
+    default: return TextKey::NotWrittenIgnitionUnknown;
+    }
+}
+
 } // namespace
 
 const PageNavigator::PageRow &PageNavigator::rowOf(Page page)
@@ -45,6 +59,7 @@ PageNavigator::PageNavigator(PageHost &host, ControllerProtocol &protocol, Param
 
 void PageNavigator::identifyAtStartUp()
 {
+    forgetController();
     protocol_.channel().resolvePort(protocol_.portName());
     ApplyTemperatureOptions();
     CheckAnalogModel(true);
@@ -67,10 +82,13 @@ void PageNavigator::ApplyTemperatureOptions()
 bool PageNavigator::CheckAnalogModel(bool readThreshold)
 {
     Identification facts;
-    const bool analog = protocol_.CheckAnalogModel();
-    facts.analogModel = analog;
-    if (analog && readThreshold)
+    facts.analogModel = protocol_.CheckAnalogModel();
+    const bool analog = facts.analogModel.value_or(false);
+    if (analog && readThreshold) {
         facts.analogThreshold = protocol_.ReadAnalogThreshold();
+        if (facts.analogThreshold)
+            known().learn(Sendable::AnalogThreshold);
+    }
     host_.applyIdentification(facts);
     return analog;
 }
@@ -84,8 +102,20 @@ void PageNavigator::ShowControllerVersion()
 
 void PageNavigator::LoadIgnitionType()
 {
+    const std::optional<IgnitionType> type = protocol_.LoadIgnitionType();
+    if (!type)
+        return;
     Identification facts;
-    facts.ignitionListIndex = protocol_.LoadIgnitionType().listIndex;
+    facts.ignitionListIndex = type->listIndex;
+    // For a word naming no ignition type the list shows a stand-in entry.
+    if (type->code < IgnitionListEntries)
+        known().learn(Sendable::IgnitionType);
+    else
+        known().forget(Sendable::IgnitionType);
+    // A page not filled from this car shows its sensor switch as the car has it,
+    // so the adaptation's final write keeps it unless the fitter changes it.
+    if (!known().knows(Sendable::ParameterPage))
+        facts.tempSensorOn = (protocol_.state().ControllerFlags & TempSensor) != 0;
     host_.applyIdentification(facts);
 }
 
@@ -99,9 +129,14 @@ bool PageNavigator::pagecontrol1Changing()
         protocol_.ClosePort();
         // The controller's threshold is asked for, but the fitter's own entry
         // in the field is what gets written: it is never overwritten here.
+        // An entry nobody read or chose is left out.
         protocol_.ReadAnalogThreshold();
-        host_.CollectParameters();
-        exchange_.SaveAnalogThreshold();
+        if (known().knows(Sendable::AnalogThreshold)) {
+            host_.CollectParameters();
+            exchange_.SaveAnalogThreshold();
+        } else {
+            leftUnsent_ = TextKey::ThresholdNotSent;
+        }
         thresholdWriteClosedPort_ = true;
     }
     if (leaving != Page::Parameters)
@@ -129,11 +164,14 @@ void PageNavigator::showPageFromMenu(Page page)
 
 void PageNavigator::sendAdaptationIgnitionChoice()
 {
-    sendIgnitionChoice(IgnitionList::Adaptation);
+    if (!sendIgnitionChoice(IgnitionList::Adaptation))
+        host_.setStatusText(CommandPanel, texts_.text(TextKey::IgnitionNotSent));
 }
 
-void PageNavigator::sendIgnitionChoice(IgnitionList list)
+bool PageNavigator::sendIgnitionChoice(IgnitionList list)
 {
+    if (!known().knows(Sendable::IgnitionType))
+        return false;
     int index = host_.ignitionListIndex(list);
     // The adaptation page's list mirrors the RPM page's; until that page has
     // its own, the RPM page's choice is the one to keep.
@@ -142,6 +180,7 @@ void PageNavigator::sendIgnitionChoice(IgnitionList list)
     // Any other number would stay in the controller as an unknown engine.
     if (index >= 0 && index < IgnitionListEntries)
         protocol_.SendIgnitionType(index);
+    return true;
 }
 
 void PageNavigator::leavePage()
@@ -153,15 +192,16 @@ void PageNavigator::leavePage()
     if (thresholdWriteClosedPort_ && (rpmPolling || adaptationPolling))
         protocol_.OpenPort();
     thresholdWriteClosedPort_ = false;
-    if (rpmPolling)
-        sendIgnitionChoice(IgnitionList::Rpm);
-    if (adaptationPolling)
-        sendIgnitionChoice(IgnitionList::Adaptation);
+    std::optional<TextKey> unsent = std::exchange(leftUnsent_, std::nullopt);
+    if (rpmPolling && !sendIgnitionChoice(IgnitionList::Rpm))
+        unsent = TextKey::IgnitionNotSent;
+    if (adaptationPolling && !sendIgnitionChoice(IgnitionList::Adaptation))
+        unsent = TextKey::IgnitionNotSent;
     average_.reset();
     ShowControllerVersion();
     host_.StopAllTimers();
     protocol_.ClosePort();
-    host_.setStatusText(CommandPanel, QString());
+    host_.setStatusText(CommandPanel, unsent ? texts_.text(*unsent) : QString());
 }
 
 // Entering a page.
@@ -265,7 +305,7 @@ void PageNavigator::finishAdaptation()
     } else {
         // Without the controller's values the page holds older texts, which
         // must not overwrite what the adaptation has just written.
-        parametersPageFilled_ = false;
+        known().forget(Sendable::ParameterPage);
         startPolling(Page::Parameters);
         host_.setStatusText(CommandPanel, QString());
     }
@@ -291,33 +331,58 @@ void PageNavigator::enterPrintingPage()
 
 void PageNavigator::writeParametersIfOutOfSync()
 {
-    if (!parametersInSync_ && parametersPageFilled_)
+    if (!parametersInSync_)
         SaveParameters();
 }
 
-bool PageNavigator::SaveParameters()
+bool PageNavigator::clearToWrite(std::initializer_list<Sendable> needed)
 {
+    const std::optional<Sendable> missing = known().firstUnknown(needed);
+    if (missing)
+        host_.setStatusText(CommandPanel, texts_.text(notWrittenText(*missing)));
+    return !missing;
+}
+
+ParameterExchange::WriteOutcome PageNavigator::SaveParameters()
+{
+    using Outcome = ParameterExchange::WriteOutcome;
+    // The flag byte goes out whole and the speeds are counted with the
+    // ignition type's constant: both must be this car's.
+    if (!clearToWrite({Sendable::ParameterPage, Sendable::IgnitionType, Sendable::Flags}))
+        return Outcome::Refused;
     host_.CollectParameters();
-    parametersSetKnown_ = parametersSetKnown_ || parametersPageFilled_;
-    const bool delivered = exchange_.WriteAllParameters(controllerOnlyValuesKnown_);
+    parametersSetKnown_ = true;
+    const Outcome outcome = exchange_.WriteAllParameters();
+    if (outcome == Outcome::Refused) {
+        host_.setStatusText(CommandPanel, texts_.text(TextKey::NotWrittenBadData));
+        return outcome;
+    }
     pauseMs(WriteStepPauseMs);
-    return delivered;
+    return outcome;
 }
 
 bool PageNavigator::readParameters()
 {
     const std::optional<BlockFacts> facts = exchange_.ReadParameters();
-    if (facts)
-        host_.applyBlockFacts(*facts);
-    controllerOnlyValuesKnown_ = controllerOnlyValuesKnown_ || facts;
-    parametersSetKnown_ = parametersSetKnown_ || facts;
-    return facts.has_value();
+    if (!facts)
+        return false;
+    host_.applyBlockFacts(*facts);
+    if (facts->ignitionKnown)
+        known().learn(Sendable::IgnitionType);
+    else
+        known().forget(Sendable::IgnitionType);
+    parametersSetKnown_ = true;
+    lastReadThreshold_ = facts->thresholdRead;
+    return true;
 }
 
 void PageNavigator::showReadParameters()
 {
     host_.ShowParameters();
-    parametersPageFilled_ = true;
+    known().learn(Sendable::ParameterPage);
+    known().learn(Sendable::SwitchTemperature);
+    if (lastReadThreshold_)
+        known().learn(Sendable::AnalogThreshold);
 }
 
 bool PageNavigator::readIntoPage()
@@ -332,7 +397,8 @@ bool PageNavigator::readIntoPage()
 void PageNavigator::parametersLoaded(bool whole)
 {
     parametersInSync_ = false;
-    parametersPageFilled_ = parametersPageFilled_ || whole;
+    if (whole)
+        known().learn(Sendable::ParameterPage);
 }
 
 void PageNavigator::ZapButPicClick()
@@ -344,13 +410,15 @@ void PageNavigator::ZapButPicClick()
     protocol_.ClosePort();
     if (!saveByEnter_)
         host_.focusControl(QStringLiteral("ComboBox1"));
-    const bool delivered = SaveParameters();
-    parametersPageFilled_ = true;
+    using Outcome = ParameterExchange::WriteOutcome;
+    const Outcome outcome = SaveParameters();
     host_.applyProbeVariant(Page::Parameters);
     startPolling(Page::Parameters);
-    const bool written = delivered && controllerAnswered;
+    const bool written = outcome == Outcome::Delivered && controllerAnswered;
     parametersInSync_ = written;
-    host_.setStatusText(CommandPanel, written ? texts_.text(TextKey::ParametersWritten) : QString());
+    // A refused write has said why.
+    if (outcome != Outcome::Refused)
+        host_.setStatusText(CommandPanel, written ? texts_.text(TextKey::ParametersWritten) : QString());
     saveByEnter_ = false;
 }
 
@@ -361,9 +429,10 @@ void PageNavigator::ResButtClick()
         host_.focusControl(QStringLiteral("ComboBox1"));
     protocol_.ClosePort();
     host_.ResetParameters();
-    parametersPageFilled_ = true;
-    // The defaults include the values only a read would otherwise bring.
-    controllerOnlyValuesKnown_ = true;
+    // What the reset names is the fitter's choice; the flag bits it leaves
+    // alone and the ignition type stay the car's to give.
+    for (Sendable value : {Sendable::ParameterPage, Sendable::SwitchTemperature, Sendable::AnalogThreshold})
+        known().learn(value);
     protocol_.OpenPort();
     host_.startTimer(timerOf(Page::Parameters));
     host_.setStatusText(CommandPanel, texts_.text(TextKey::ParametersReset));
@@ -417,6 +486,7 @@ void PageNavigator::showAutodetectStep(const AutodetectStep &step)
 
 void PageNavigator::AutodetekcjaMenuClick()
 {
+    forgetController();
     const bool found = AutodetectPort(protocol_, [this](const AutodetectStep &step) { showAutodetectStep(step); });
     if (!found)
         host_.setStatusText(CommandPanel, texts_.text(TextKey::NoController));
@@ -426,8 +496,19 @@ void PageNavigator::AutodetekcjaMenuClick()
 
 void PageNavigator::wersjasterownika1Click()
 {
-    if (host_.currentPage() == Page::Parameters)
-        ShowControllerVersion();
+    if (host_.currentPage() != Page::Parameters)
+        return;
+    forgetController();
+    ShowControllerVersion();
+}
+
+void PageNavigator::PCOMClick(int number)
+{
+    protocol_.setPortName(QStringLiteral("com%1").arg(number));
+    // Looked up now, so the next open costs no time of its own.
+    protocol_.channel().resolvePort(protocol_.portName());
+    host_.showPortChoice(number);
+    forgetController();
 }
 
 } // namespace qx

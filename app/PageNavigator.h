@@ -2,6 +2,8 @@
 
 #include "ControllerProtocol.h"
 #include "LeaveChecks.h"
+#include "ParameterExchange.h"
+#include "TextKeys.h"
 
 #include <QString>
 
@@ -9,7 +11,6 @@ namespace qx {
 
 class LanguageTable;
 class LiveAverage;
-class ParameterExchange;
 struct AutodetectStep;
 struct BlockFacts;
 
@@ -107,6 +108,19 @@ public:
     void OdczytUkladuButtClick();
     void AutodetekcjaMenuClick();
     void wersjasterownika1Click();
+    // A port item: the port used from the next open on, and nothing known of
+    // the controller there yet.
+    void PCOMClick(int number);
+
+    // The fitter chose or typed a value on the window: it may now be sent.
+    void fitterSet(Sendable value) { known().learn(value); }
+    // Whether a write needing these values may go out; when one is not known,
+    // panel 1 says which and false is returned.
+    bool clearToWrite(std::initializer_list<Sendable> needed);
+
+    // Port choice, autodetection, the version asked by hand and the program's
+    // defaults each identify the controller anew: what was known is forgotten.
+    void forgetController() { protocol_.forgetController(); }
 
     bool parametersInSync() const { return parametersInSync_; }
     bool parametersPageVisited() const { return parametersPageVisited_; }
@@ -147,14 +161,16 @@ private:
     bool CheckAnalogModel(bool readThreshold);
     void ShowControllerVersion();
     void LoadIgnitionType();
-    void sendIgnitionChoice(IgnitionList list);
+    // Command 31 with a list's entry; false, with nothing sent, while the
+    // ignition type is not known.
+    bool sendIgnitionChoice(IgnitionList list);
+    KnownValues &known() { return protocol_.state().known; }
 
-    // Writes the page's parameters when the controller may not hold them;
-    // a page never filled from the controller, a file or a reset is not
-    // written, so its placeholder texts never reach the car.
+    // Writes the page's parameters when the controller may not hold them.
     void writeParametersIfOutOfSync();
-    // True when the port opened and took every byte.
-    bool SaveParameters();
+    // The write of the whole set, refused with a word in panel 1 while the
+    // page, the ignition type or the flag byte is not known.
+    ParameterExchange::WriteOutcome SaveParameters();
     // Reads the parameters and applies what the block tells; false when no
     // block arrived and everything stayed as it was.
     bool readParameters();
@@ -171,17 +187,15 @@ private:
 
     bool parametersInSync_ = true;
     bool parametersPageVisited_ = false;
-    // The Parameters page holds the controller's values, a file's or the
-    // reset values, rather than its start-up placeholders.
-    bool parametersPageFilled_ = false;
-    // The values only the controller holds (switch temperature, analog
-    // threshold) are real: a block read brought them or a reset set them.
-    bool controllerOnlyValuesKnown_ = false;
     bool parametersSetKnown_ = false;
     bool saveByEnter_ = false;
     // The threshold write of a version-8 RPM page closed the port the
     // ignition choice still has to go out on.
     bool thresholdWriteClosedPort_ = false;
+    // What the leave checks left unsent, for panel 1 once the page has changed.
+    std::optional<TextKey> leftUnsent_;
+    // The last parameter read's threshold came from the car.
+    bool lastReadThreshold_ = false;
 };
 
 } // namespace qx

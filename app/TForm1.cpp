@@ -169,6 +169,7 @@ void TForm1::connectMenu()
         navigator_.ZapButPicClick();
     });
     connect(files_, &ParameterFileCommands::loaded, this, [this](bool whole) { navigator_.parametersLoaded(whole); });
+    connectFitterChoices();
     keys_ = new KeyCommands(this, [this] { return currentPage(); });
     keys_->setHandlers(
         Page::Parameters, [this](QWidget *focus) { return editor_->enter(focus); },
@@ -209,6 +210,26 @@ void TForm1::connectMenu()
     connectSafetyNet();
     connectDriveRecording();
     connectConnectionCheck();
+}
+
+// The values the fitter chooses or types may be sent to the car from then on.
+// The two ignition lists show one choice.
+void TForm1::connectFitterChoices()
+{
+    connect(ObrotyTab, &RpmPage::ignitionChosen, this, [this](int index) {
+        AutoadaptacjaTab->setIgnitionIndex(index);
+        navigator_.fitterSet(Sendable::IgnitionType);
+    });
+    connect(AutoadaptacjaTab, &AdaptationPage::ignitionChosen, this, [this](int index) {
+        ObrotyTab->setIgnitionIndex(index);
+        navigator_.fitterSet(Sendable::IgnitionType);
+    });
+    connect(ObrotyTab, &RpmPage::analogThresholdEdited, this,
+            [this] { navigator_.fitterSet(Sendable::AnalogThreshold); });
+    connect(ParametryTab, &ParametersPage::switchTemperatureEdited, this,
+            [this] { navigator_.fitterSet(Sendable::SwitchTemperature); });
+    connect(files_, &ParameterFileCommands::switchTemperatureLoaded, this,
+            [this] { navigator_.fitterSet(Sendable::SwitchTemperature); });
 }
 
 void TForm1::FormCreate()
@@ -376,10 +397,7 @@ void TForm1::LoadProgramDefaults()
 
 void TForm1::PCOMClick(int number)
 {
-    protocol_.setPortName(QStringLiteral("com%1").arg(number));
-    // Looked up now, so the next open costs no time of its own.
-    channel_.resolvePort(protocol_.portName());
-    showPortChoice(number);
+    navigator_.PCOMClick(number);
 }
 
 void TForm1::AutodetekcjaMenuClick()
@@ -523,6 +541,8 @@ void TForm1::applyIdentification(const Identification &facts)
         ObrotyTab->setIgnitionIndex(*facts.ignitionListIndex);
         AutoadaptacjaTab->setIgnitionIndex(*facts.ignitionListIndex);
     }
+    if (facts.tempSensorOn)
+        ParametryTab->setTemperatureSensorOn(*facts.tempSensorOn);
 }
 
 void TForm1::applyBlockFacts(const BlockFacts &facts)
@@ -624,6 +644,11 @@ quint8 &TForm1::tempSensorOn()
 void TForm1::finishAdaptation()
 {
     navigator_.finishAdaptation();
+}
+
+bool TForm1::clearToWrite(std::initializer_list<Sendable> needed)
+{
+    return navigator_.clearToWrite(needed);
 }
 
 void TForm1::portOpenFailed()

@@ -182,6 +182,7 @@ private:
     void sendIgnitionChoice() override;
     quint8 &tempSensorOn() override;
     void finishAdaptation() override;
+    bool clearToWrite(std::initializer_list<Sendable> needed) override;
 
     void FormClose();
     void buildAboutAndHelp();
@@ -199,6 +200,7 @@ private:
     void buildStatusBar();
     void buildPages();
     void connectMenu();
+    void connectFitterChoices();
     void connectSafetyNet();
     // The Visualisation page's drive recording (TForm1Recording.cpp).
     void connectDriveRecording();

@@ -89,6 +89,10 @@ int main(int argc, char *argv[])
     // The reset values, the set a fitter writes most often.
     qx::ParameterSet parameters = qx::resetParameterSet();
     protocol.state().RpmConstant = 4800;
+    // Everything known, as after a read of this car: the write goes out whole.
+    for (qx::Sendable value : {qx::Sendable::IgnitionType, qx::Sendable::AnalogThreshold, qx::Sendable::Flags,
+                               qx::Sendable::SwitchTemperature, qx::Sendable::ParameterPage})
+        protocol.state().known.learn(value);
     qx::ParameterExchange exchange(protocol, parameters);
     CountingTarget write;
     quint8 flags = 0;

@@ -31,45 +31,62 @@ void ControllerProtocol::SendIgnitionType(int listIndex)
     send({Cmd::IgnitionType, quint8(listIndex & 0xFF), quint8((listIndex >> 8) & 0xFF)});
 }
 
+bool ControllerProtocol::takeReply(int positions)
+{
+    channel_.ReadReply();
+    if (channel_.lastReadEmpty() || channel_.lastReadCount() < positions)
+        return false;
+    channel_.reply().DecodeReply(positions);
+    return true;
+}
+
+void ControllerProtocol::forgetController()
+{
+    state_.known.forgetAll();
+    state_.AnalogThresholdText.clear();
+}
+
 bool ControllerProtocol::QueryControllerOptions()
 {
     OpenPort();
     send({Cmd::Version});
     pauseMs(OptionsWaitMs);
-    channel_.ReadReply();
+    const bool answered = takeReply(8);
     ClosePort();
-    channel_.reply().DecodeReply(8);
-    return true;
+    return answered;
 }
 
-bool ControllerProtocol::ApplyTemperatureOptions()
+std::optional<bool> ControllerProtocol::ApplyTemperatureOptions()
 {
-    QueryControllerOptions();
+    if (!QueryControllerOptions())
+        return std::nullopt;
     state_.TempSensorSupported = channel_.reply().ReplyByte(0) >= FirstTempSensorVersion;
     return state_.TempSensorSupported;
 }
 
-bool ControllerProtocol::CheckAnalogModel()
+std::optional<bool> ControllerProtocol::CheckAnalogModel()
 {
     ClosePort();
     OpenPort();
     send({Cmd::Version});
     pauseMs(AnalogCheckWaitMs);
-    channel_.ReadReply();
-    channel_.reply().DecodeReply(2);
+    if (!takeReply(2))
+        return std::nullopt;
     return channel_.reply().ReplyByte(0) >= FirstAnalogVersion;
 }
 
-QString ControllerProtocol::ReadAnalogThreshold()
+std::optional<QString> ControllerProtocol::ReadAnalogThreshold()
 {
     send({Cmd::OpenBlock});
     pauseMs(ThresholdStepWaitMs);
     send({Cmd::AnalogThresholdRead});
     pauseMs(ThresholdStepWaitMs);
-    channel_.ReadReply();
-    channel_.reply().DecodeReply(2);
-    state_.AnalogThresholdText = QString::number(channel_.reply().ReplyByte(1));
+    const bool answered = takeReply(2);
+    if (answered)
+        state_.AnalogThresholdText = QString::number(channel_.reply().ReplyByte(1));
     send({Cmd::CloseBlock});
+    if (!answered)
+        return std::nullopt;
     return state_.AnalogThresholdText;
 }
 
@@ -79,28 +96,26 @@ int ControllerProtocol::ShowControllerVersion()
     OpenPort();
     send({Cmd::Version});
     pauseMs(VersionCaptionWaitMs);
-    // A zero first byte marks "no reply", so a stale version is never shown.
-    channel_.reply().setRawByte(0, 0);
-    channel_.ReadReply();
-    channel_.reply().DecodeReply(2);
-    const int number = channel_.reply().ReplyByte(0);
+    const int number = takeReply(2) ? channel_.reply().ReplyByte(0) : 0;
     state_.ControllerVersion = number;
     state_.ControllerConnected = number != 0;
     ClosePort();
     return number;
 }
 
-int ControllerProtocol::QueryIgnitionType()
+std::optional<int> ControllerProtocol::QueryIgnitionType()
 {
     OpenPort();
     send({Cmd::ParameterBlock});
     pauseMs(IgnitionReadWaitMs);
-    channel_.ReadReply();
+    const bool answered = takeReply(ParameterBlockLength);
     ClosePort();
+    if (!answered)
+        return std::nullopt;
     noteParameterBlock();
-    ReplyBuffer &reply = channel_.reply();
-    reply.DecodeReply(ParameterBlockLength);
+    const ReplyBuffer &reply = channel_.reply();
     state_.ControllerFlags = quint8(reply.ReplyByte(8));
+    state_.known.learn(Sendable::Flags);
     state_.ProbeVariant = probeVariantFrom(reply.ReplyByte(31), reply.ReplyByte(8));
     state_.IgnitionTypeCode = ignitionTypeFromWord(reply.ReplyByte(32) + 256 * reply.ReplyByte(33)).code;
     return state_.IgnitionTypeCode;
@@ -116,9 +131,12 @@ void ControllerProtocol::noteParameterBlock()
     onParameterBlock(block);
 }
 
-IgnitionType ControllerProtocol::LoadIgnitionType()
+std::optional<IgnitionType> ControllerProtocol::LoadIgnitionType()
 {
-    const IgnitionType type = ignitionTypeFromWord(QueryIgnitionType());
+    const std::optional<int> code = QueryIgnitionType();
+    if (!code)
+        return std::nullopt;
+    const IgnitionType type = ignitionTypeFromWord(*code);
     state_.RpmConstant = type.rpmConstant;
     return type;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KnownValues.h"
 #include "ProtocolTables.h"
 
 #include <QByteArray>
@@ -24,6 +25,8 @@ struct ProtocolState
     int IgnitionTypeCode = 0;
     int RpmConstant = 0;
     QString AnalogThresholdText;
+    // What of the controller now connected the program may send back.
+    KnownValues known;
 };
 
 // What one run of identification steps found out, for the window to show.
@@ -35,6 +38,7 @@ struct Identification
     std::optional<QString> analogThreshold;  // threshold read: the text of the RPM page's field
     std::optional<int> version;              // version query: 0 when no controller answered
     std::optional<int> ignitionListIndex;    // ignition type: the entry of the ignition lists
+    std::optional<bool> tempSensorOn;        // the sensor switch as the flag byte read with it has it
 };
 
 // The request/reply layer above the serial channel: identification of the
@@ -67,21 +71,25 @@ public:
     bool OpenPort();
     void ClosePort();
 
+    // Each query below decodes only a reply of its own: without one, or with
+    // fewer bytes than it reads, it gives nothing and changes nothing.
     bool QueryControllerOptions();
     // The options query; whether the temperature-sensor controls belong on
-    // the window. Without a reply the previous reply's first byte decides.
-    bool ApplyTemperatureOptions();
+    // the window.
+    std::optional<bool> ApplyTemperatureOptions();
     // Reopens the port and asks the version; true for a controller with the
     // analog threshold. The port is left open.
-    bool CheckAnalogModel();
+    std::optional<bool> CheckAnalogModel();
     // The threshold read inside a configuration block, on the open port.
-    QString ReadAnalogThreshold();
+    std::optional<QString> ReadAnalogThreshold();
     // The version query on a reopened port, which it leaves closed; 0 when no
     // controller answered.
     int ShowControllerVersion();
-    int QueryIgnitionType();
+    // The ignition code of the parameter block; the flag byte and probe
+    // variant come with it.
+    std::optional<int> QueryIgnitionType();
     // The ignition type with its RPM constant, which it makes current.
-    IgnitionType LoadIgnitionType();
+    std::optional<IgnitionType> LoadIgnitionType();
     bool RequestLiveData();
 
     // Told of each parameter block that arrived whole, as the controller sent
@@ -89,6 +97,13 @@ public:
     std::function<void(const QByteArray &block)> onParameterBlock;
     // After a read of command 9: passes the block on when it came whole.
     void noteParameterBlock();
+    // Takes the reply now waiting and decodes the positions asked for; false,
+    // with nothing decoded, unless it brought that many bytes. An older
+    // reply's bytes never pass for this one's.
+    bool takeReply(int positions);
+    // Another controller may be on the line now: nothing known of the last
+    // one may be sent to it.
+    void forgetController();
 
     // Sends a request of one or more bytes, each with its own pause.
     void send(std::initializer_list<quint8> bytes);

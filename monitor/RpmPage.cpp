@@ -59,6 +59,7 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     OdczytUkladuButt->setGeometry(24, 310, 300, 36);
     OdczytUkladuButt->setFont(listFont);
     connect(OdczytUkladuButt, &QPushButton::clicked, this, &RpmPage::OdczytUkladuButtClicked);
+    connect(ComboBox2, &QComboBox::activated, this, &RpmPage::ignitionChosen);
 
     GroupBoxAnalog = new QGroupBox(this);
     GroupBoxAnalog->setObjectName(QStringLiteral("GroupBoxAnalog"));
@@ -71,6 +72,8 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
     Edit23->addItems(analogThresholdItems());
     Edit23->lineEdit()->setMaxLength(3);
     Edit23->setGeometry(196, 20, 88, 32);
+    connect(Edit23, &QComboBox::activated, this, &RpmPage::analogThresholdEdited);
+    connect(Edit23->lineEdit(), &QLineEdit::textEdited, this, &RpmPage::analogThresholdEdited);
     Edit23->setFont(listFont);
     GroupBoxAnalog->hide();
 

@@ -42,6 +42,9 @@ public:
 signals:
     // The fitter asked for the ignition system to be read again.
     void OdczytUkladuButtClicked();
+    // The fitter chose an ignition entry, or chose or typed a threshold.
+    void ignitionChosen(int index);
+    void analogThresholdEdited();
 
 private:
     QComboBox *ComboBox2;

@@ -28,6 +28,7 @@ bool decodeParameterBlock(const ReplyBuffer &reply, ParameterSet &parameters, Bl
     const int c = type.rpmConstant;
     facts->rpmConstant = c;
     facts->ignitionListIndex = type.listIndex;
+    facts->ignitionKnown = type.code < IgnitionListEntries;
 
     const int flags = b(8);
     facts->flags = quint8(flags);

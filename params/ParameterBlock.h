@@ -12,9 +12,14 @@ struct BlockFacts
 {
     int rpmConstant = 0;
     int ignitionListIndex = 0;
+    // The block names one of the six ignition types; for any other word the
+    // list shows a stand-in entry the car never gave.
+    bool ignitionKnown = false;
     quint8 flags = 0;
     QString probeVariant;
     bool tempSensorOn = false;
+    // The analog threshold read with the block answered, so its text is the car's.
+    bool thresholdRead = false;
 };
 
 // Decodes the 37-byte parameter block (positions 0 … 36 of reply) into the

@@ -2,12 +2,14 @@
 
 #include "ChannelWriteTarget.h"
 #include "ControllerProtocol.h"
+#include "DialogService.h"
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
 #include "Pause.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
+#include "WriteRehearsal.h"
 
 namespace qx {
 
@@ -20,43 +22,57 @@ std::optional<BlockFacts> ParameterExchange::ReadParameters()
 {
     SerialChannel &channel = protocol_.channel();
     channel.OpenPort(protocol_.portName());
-    protocol_.ReadAnalogThreshold();
-    parameters_.setText(P::AnalogThreshold, protocol_.state().AnalogThresholdText);
+    const std::optional<QString> threshold = protocol_.ReadAnalogThreshold();
+    if (threshold)
+        parameters_.setText(P::AnalogThreshold, *threshold);
     channel.ClosePort();
     channel.OpenPort(protocol_.portName());
     channel.SendByte(Cmd::ParameterBlock);
     pauseMs(BlockWaitMs);
-    channel.ReadReply();
+    const bool answered = protocol_.takeReply(ControllerProtocol::ParameterBlockLength);
     channel.ClosePort();
-    protocol_.noteParameterBlock();
-    channel.reply().DecodeReply(ControllerProtocol::ParameterBlockLength);
-    // Without a reply the buffer still holds an older one (often a live
-    // frame); decoding that would put nonsense on the page.
-    if (channel.lastReadEmpty())
+    if (!answered)
         return std::nullopt;
+    protocol_.noteParameterBlock();
 
     BlockFacts facts;
     if (!decodeParameterBlock(channel.reply(), parameters_, &facts))
         return std::nullopt;
+    facts.thresholdRead = threshold.has_value();
     ProtocolState &state = protocol_.state();
     state.RpmConstant = facts.rpmConstant;
     state.ControllerFlags = facts.flags;
+    state.known.learn(Sendable::Flags);
     state.ProbeVariant = facts.probeVariant;
     return facts;
 }
 
-bool ParameterExchange::WriteAllParameters(bool controllerOnlyValuesKnown)
+ParameterExchange::WriteOutcome ParameterExchange::WriteAllParameters()
 {
-    ChannelWriteTarget target(protocol_);
     ProtocolState &state = protocol_.state();
-    writeAllParameters(parameters_,
-                       {state.RpmConstant, state.ControllerVersion, &state.ControllerFlags, controllerOnlyValuesKnown},
-                       target);
+    // Rehearsed on copies first: the flag byte and the sensor switch change
+    // only with a write that goes out.
+    quint8 flags = state.ControllerFlags;
+    ParameterSet trial = parameters_;
+    const WriteContext context{state.RpmConstant, state.ControllerVersion, &flags,
+                               state.known.knows(Sendable::SwitchTemperature),
+                               state.known.knows(Sendable::AnalogThreshold)};
+    WriteRehearsal rehearsal;
+    writeAllParameters(trial, context, rehearsal);
+    if (!rehearsal.messages().isEmpty()) {
+        for (const auto &[caption, text] : rehearsal.messages())
+            showMessage(caption, text);
+        return WriteOutcome::Refused;
+    }
+    ChannelWriteTarget target(protocol_);
+    rehearsal.playTo(target);
+    state.ControllerFlags = flags;
+    parameters_.TempSensorOn = trial.TempSensorOn;
     // The live displays scale the probe by the variant the controller now has.
     const QString variant = parameters_.text(P::ProbeVariant);
     if (target.delivered() && codec::encodeProbeVariant(variant))
         state.ProbeVariant = variant;
-    return target.delivered();
+    return target.delivered() ? WriteOutcome::Delivered : WriteOutcome::Undelivered;
 }
 
 void ParameterExchange::SaveAnalogThreshold()

@@ -19,13 +19,16 @@ public:
     ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters);
 
     // Reads the analog threshold and the parameter block. The facts are
-    // returned when the block was decoded; a block that did not arrive, or
-    // one the controller has not filled, leaves the parameters as they were.
+    // returned when the block was decoded; a block that did not arrive whole,
+    // or one the controller has not filled, leaves the parameters as they were.
     std::optional<BlockFacts> ReadParameters();
-    // Writes the whole set in one configuration block; the values only the
-    // controller gives are left out until a read has brought them. True when
-    // the port opened and took every byte; the bytes go out either way.
-    bool WriteAllParameters(bool controllerOnlyValuesKnown = true);
+
+    enum class WriteOutcome { Delivered, Undelivered, Refused };
+    // Writes the whole set in one configuration block; the switch temperature
+    // and the threshold only when known. When a check fails its message is
+    // shown and nothing is sent (Refused): a set never goes out in part.
+    // Undelivered: a port did not open or did not take every byte.
+    WriteOutcome WriteAllParameters();
     // The analog threshold alone, in a block of its own.
     void SaveAnalogThreshold();
 

@@ -126,8 +126,10 @@ bool ParameterFileCommands::RestoreAsFoundFile(const QString &fileName)
         return true;
     }
     apply(*reading);
-    if (const std::optional<QString> degrees = asFoundSwitchTemperature(bytes))
+    if (const std::optional<QString> degrees = asFoundSwitchTemperature(bytes)) {
         page_.setControlValue(P::SwitchTemperature, *degrees);
+        emit switchTemperatureLoaded();
+    }
     return true;
 }
 

@@ -42,6 +42,8 @@ signals:
     // A file was loaded into the page; whole when it held every value a
     // file can hold.
     void loaded(bool whole);
+    // An as-found copy gave the switch temperature too.
+    void switchTemperatureLoaded();
     // A message for the status bar's command panel.
     void statusText(const QString &text);
 

@@ -186,10 +186,10 @@ void Writer::run()
     step();
     flagFromText(Glass20K, P::ReserveSensorType, false);
     step();
-    if (c_.controllerOnlyValuesKnown)
+    if (c_.switchTemperatureKnown)
         command(Cmd::SwitchTemperature, text(P::SwitchTemperature), codec::encodeSwitchTemperature, 1);
     step();
-    if (c_.controllerOnlyValuesKnown)
+    if (c_.analogThresholdKnown)
         writeAnalogThreshold(p_, t_);
     step();
     t_.send(Cmd::CloseBlock);

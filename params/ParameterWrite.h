@@ -45,10 +45,10 @@ struct WriteContext
     int controllerVersion = 0;
     // The controller's flag byte as last read or sent; the write changes it.
     quint8 *flags = nullptr;
-    // The switch temperature and the analog threshold come only from the
-    // controller (no file holds them); until a read has brought them, the
-    // page's placeholders are not written.
-    bool controllerOnlyValuesKnown = true;
+    // No file holds the switch temperature or the analog threshold: each is
+    // written only once the car gave it or the fitter set it.
+    bool switchTemperatureKnown = true;
+    bool analogThresholdKnown = true;
 };
 
 // The pause between the parameter commands of a write.

@@ -31,6 +31,7 @@ ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresh
     connect(CheckBox22_2, &QCheckBox::toggled, this, &ParametersPage::CheckBox22_2Click);
     connect(WylaczkomentarzeCheck, &QCheckBox::toggled, this, &ParametersPage::WylaczkomentarzeCheckClick);
     connect(ComboBox9, &QComboBox::activated, this, &ParametersPage::ComboBox9Change);
+    connect(Edit22_1, &QLineEdit::textEdited, this, &ParametersPage::switchTemperatureEdited);
 }
 
 void ParametersPage::ShowParameters()

@@ -118,6 +118,8 @@ signals:
     // A box changed a parameter: the controller no longer holds what the
     // page shows.
     void parametersEdited();
+    // The fitter typed a switch temperature.
+    void switchTemperatureEdited();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -73,6 +73,12 @@ void SetBuiltInTexts(LanguageTable &texts)
         {TextKey::CureBusyUnknown, "Port zajmuje inny program: zamknij go"},
         {TextKey::CureFailed, "To urządzenie nie działa jako port szeregowy: sprawdź adapter"},
         {TextKey::CureNoController, "Sterownik nie odpowiada: sprawdź kabel, zapłon i zasilanie sterownika"},
+        {TextKey::NotWrittenPageUnknown, "Nie zapisano: najpierw odczytaj parametry z tego sterownika albo wczytaj plik"},
+        {TextKey::NotWrittenFlagsUnknown, "Nie zapisano: najpierw odczytaj parametry z tego sterownika (jego flagi są nieznane)"},
+        {TextKey::NotWrittenIgnitionUnknown, "Nie zapisano: wybierz typ zapłonu na stronie Obroty albo odczytaj parametry"},
+        {TextKey::IgnitionNotSent, "Nie wysłano typu zapłonu: ten sterownik go nie podał, a nie został wybrany"},
+        {TextKey::ThresholdNotSent, "Nie wysłano progu analogowego: ten sterownik go nie podał, a nie został wpisany"},
+        {TextKey::NotWrittenBadData, "Nie zapisano parametrów: popraw błędne dane i zapisz ponownie"},
         // Polish wording of our own for the texts that would otherwise stay
         // blank until a language file loads; polish.lng words them the same.
         {TextKey::NoReply, "Brak łączności"},

@@ -32,6 +32,8 @@ bool isTextKey(int key)
         K::CheckVersion, K::CheckNoAnswer, K::CureOk, K::CureNoPort,
         K::CureDangling, K::CureDenied, K::CureBusy, K::CureBusyUnknown,
         K::CureFailed, K::CureNoController,
+        K::NotWrittenPageUnknown, K::NotWrittenFlagsUnknown, K::NotWrittenIgnitionUnknown, K::IgnitionNotSent,
+        K::ThresholdNotSent, K::NotWrittenBadData,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }

@@ -102,6 +102,13 @@ enum class TextKey : int {
     CureBusyUnknown = 40145,
     CureFailed = 40146,
     CureNoController = 40147,
+    // Writes held back because a value they need is not this car's.
+    NotWrittenPageUnknown = 40500,
+    NotWrittenFlagsUnknown = 40501,
+    NotWrittenIgnitionUnknown = 40502,
+    IgnitionNotSent = 40503,
+    ThresholdNotSent = 40504,
+    NotWrittenBadData = 40505,
 };
 
 // Whether a number of a language file line is one of the keys above. The keys

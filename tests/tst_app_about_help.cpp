@@ -220,7 +220,7 @@ private slots:
         QTest::addColumn<QString>("noController");
         QTest::newRow("Polish") << "JPolski" << "Brak sterownika";
         QTest::newRow("English") << "JAngielski" << "No controller";
-        QTest::newRow("Czech") << "JCzeski" << "Bez jednotky";
+        QTest::newRow("Czech") << "JCzeski" << "Jednotka nenalezena";
         QTest::newRow("Russian") << "JRosyjski" << "Нет контроллера";
         QTest::newRow("Italian") << "JWloski" << "Nessuna centralina";
     }

@@ -11,6 +11,7 @@
 #include "ResetValues.h"
 #include "ScriptedPortIo.h"
 #include "SerialChannel.h"
+#include "SimParameterBlock.h"
 
 #include <QtTest>
 
@@ -61,13 +62,18 @@ public:
         take(shown.analogThreshold, facts.analogThreshold);
         take(shown.version, facts.version);
         take(shown.ignitionListIndex, facts.ignitionListIndex);
+        if (facts.ignitionListIndex)
+            rpmList = adaptationList = *facts.ignitionListIndex;
+        if (facts.analogThreshold)
+            threshold = *facts.analogThreshold;
     }
-    void applyBlockFacts(const qx::BlockFacts &) override { calls << "block facts"; }
+    void applyBlockFacts(const qx::BlockFacts &facts) override { calls << "block facts", rpmList = facts.ignitionListIndex; }
     void leaveFocusedField() override { calls << "leave field"; }
     qx::LeaveFields parametersLeaveFields() const override { return fields; }
-    void CollectParameters() override { calls << "collect"; }
-    void ResetParameters() override { calls << "reset"; }
-    void ShowParameters() override { calls << "show parameters"; }
+    // The page is the set itself; the RPM page's threshold field travels with it.
+    void CollectParameters() override { calls << "collect", set->setText(qx::P::AnalogThreshold, threshold); }
+    void ResetParameters() override { calls << "reset", *set = qx::resetParameterSet(), threshold = "1"; }
+    void ShowParameters() override { calls << "show parameters", threshold = set->text(qx::P::AnalogThreshold); }
     void followParametersPage() override { calls << "follow lists"; }
     void applyProbeVariant(Page) override {}
     void RefreshPrintoutTexts() override { calls << "printout"; }
@@ -77,7 +83,7 @@ public:
 
     Page page = Page::Rpm;
     QSet<QString> running;
-    int rpmList = 2;
+    int rpmList = 0; // as the form has it
     int adaptationList = -1;
     bool printingTab = false;
     QString focus;
@@ -86,6 +92,8 @@ public:
     int tickedPort = 0;
     qx::Identification shown;
     qx::LeaveFields fields{"100", "10", "200", "1", "0,50", "30"};
+    QString threshold = "1"; // Edit23 as the form has it
+    qx::ParameterSet *set = nullptr;
 };
 
 } // namespace
@@ -138,6 +146,7 @@ private slots:
         parameters = qx::resetParameterSet();
         exchange = std::make_unique<qx::ParameterExchange>(*protocol, parameters);
         host = FakeHost();
+        host.set = &parameters;
         texts = qx::LanguageTable();
         texts.setText(qx::TextKey::StartDelayTooShort, "T30009");
         texts.setText(qx::TextKey::LambdaThresholdTooLow, "T30010");
@@ -196,7 +205,7 @@ private slots:
         QFETCH(int, rpmList);
         startOnRpmPage();
         goTo(from);
-        host.rpmList = rpmList;
+        host.rpmList = host.adaptationList = rpmList;
         port->sent.clear();
         goTo(to);
         QTEST(ignitionCommands(), "expected");
@@ -321,7 +330,7 @@ private slots:
         QTest::addColumn<QString>("bytes");
         // The threshold is asked on the port the check just closed, so only the
         // write reaches the controller; then the ignition choice on the reopened port.
-        QTest::newRow("version 8") << 8 << "01 aa aa 23 01 0a 1f 02 00 01";
+        QTest::newRow("version 8") << 8 << "01 aa aa 23 28 0a 1f 02 00 01";
         QTest::newRow("version 7") << 7 << "01 1f 02 00 01";
     }
     void leavingTheRpmPageWritesTheThreshold()
@@ -424,7 +433,8 @@ private slots:
         goTo("rpm");
         QTEST(port->sentCommand(qx::Cmd::Flags), "written");
         QTEST(port->sentCommand(qx::Cmd::SwitchTemperature), "ownValues");
-        QTEST(port->sentCommand(qx::Cmd::AnalogThresholdWrite), "ownValues");
+        // The threshold came with the identification at start-up.
+        QTEST(port->sentCommand(qx::Cmd::AnalogThresholdWrite), "written");
     }
 
     void readWithoutReplyKeepsTheTextsButFollowsTheLists()
@@ -491,6 +501,75 @@ private slots:
         host.page = pageNamed(page);
         navigator->wersjasterownika1Click();
         QTEST(port->bytes(), "bytes");
+    }
+
+    // Nothing chosen by the fitter, yet each of these sent a car a value it
+    // never gave: the ignition switched on late, a read without a reply, a
+    // second car on com2. Unknown values now stay home and both cars keep
+    // their settings; with everything known the bytes are the usual ones.
+    void noValueNobodyReadOrChose_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("bytes"); // empty: both cars keep their settings
+        QTest::newRow("ignition on late, F2") << "A off; start; A on; F2" << "";
+        QTest::newRow("ignition on late, visualisation tab") << "A off; start; A on; tab visualisation" << "";
+        QTest::newRow("read without reply, parameters tab, save")
+            << "start; poll; A off; odczyt; A on; tab parameters; save" << "";
+        QTest::newRow("F5 while silent, then F4") << "start; poll; A off; F5; A on; F4" << "";
+        QTest::newRow("port chosen while silent, then F2") << "start; A off; com1; A on; F2" << "";
+        QTest::newRow("com2, parameters tab") << "start; com2; tab parameters" << "";
+        QTest::newRow("A's page, com2, F4") << "start; F2; com2; F4" << "";
+        QTest::newRow("A's page, com2, reset") << "start; F2; com2; reset" << "";
+        QTest::newRow("page never filled, save") << "start; A off; F2; A on; save" << "";
+        QTest::newRow("known: F2") << "start; F2" << "1f 02 00 01 aa 22 0a 09 01 01";
+        QTest::newRow("known: visualisation tab")
+            << "start; tab visualisation" << "01 aa aa 23 3c 0a 1f 02 00 01 aa 22 0a 09 01";
+    }
+    void noValueNobodyReadOrChose()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, bytes);
+        // A: "4 cylindry", flag bit 5, threshold 60; B: "6 cylindry", no flags, threshold 120.
+        const auto block = [](int ignition, char flags, const char *switchRpm) {
+            QByteArray b = qxsim::defaultParameterBlock().replace(6, 2, QByteArray::fromHex(switchRpm));
+            b[8] = flags, b[32] = char(ignition);
+            return b;
+        };
+        const QList<std::tuple<QString, QByteArray, int>> cars{{"/dev/fake1", block(2, 0x20, "8007"), 60},
+                                                               {"/dev/fake2", block(4, 0x00, "0005"), 120}};
+        for (const auto &[device, carBlock, threshold] : cars) {
+            port->devices.insert(device);
+            port->versions[device] = 8;
+            port->car(device).setParameterBlock(carBlock);
+            port->car(device).setAnalogThreshold(quint8(threshold));
+        }
+        port->liveFrame = QByteArray::fromHex("3364000000000000ff"); // probe 51, TPS 100
+        parameters.setAllZero();
+        for (const QString &step : script.split("; ")) {
+            if (step == "start")
+                navigator->identifyAtStartUp(), port->log.clear();
+            else if (step == "A on" || step == "A off")
+                step == "A on" ? void(port->versions["/dev/fake1"] = 8) : void(port->versions.remove("/dev/fake1"));
+            else if (step == "poll")
+                protocol->RequestLiveData();
+            else if (step.startsWith("com"))
+                navigator->PCOMClick(step.mid(3).toInt());
+            else if (step.startsWith("tab ") && navigator->pagecontrol1Changing())
+                host.page = pageNamed(step.mid(4)), navigator->pagecontrol1Change();
+            else if (step.startsWith("F"))
+                goTo(QStringList{"parameters", "visualisation", "rpm", "adaptation"}.value(step.mid(1).toInt() - 2));
+            else
+                (step == "odczyt" ? navigator->OdczytUkladuButtClick()
+                                  : step == "save" ? navigator->ZapButPicClick() : navigator->ResButtClick());
+        }
+        if (!bytes.isEmpty())
+            QCOMPARE(port->bytes(), bytes);
+        for (const auto &[device, carBlock, threshold] : cars) {
+            if (bytes.isEmpty()) {
+                QCOMPARE(port->car(device).parameterBlock().toHex(' '), carBlock.toHex(' '));
+                QCOMPARE(port->car(device).analogThreshold(), quint8(threshold));
+            }
+        }
     }
 };
 

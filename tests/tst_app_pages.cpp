@@ -152,6 +152,7 @@ private slots:
         if (fieldName == "Edit13_1")
             field("Edit13_2")->setText("1500");
         field(qPrintable(fieldName))->setText(value);
+        clearWire();
         form->ZapButPicClick();
         QStringList texts;
         for (const auto &e : dialogs->entries) {
@@ -159,7 +160,10 @@ private slots:
             texts << e.text;
         }
         QTEST(texts, "texts");
-        QVERIFY(sent().endsWith('\x0a'));
+        // A set with a wrong value never goes out in part.
+        QVERIFY(!sent().contains(char(qx::Cmd::OpenBlock)));
+        QCOMPARE(form->statusPanelText(1), QStringLiteral("Nie zapisano parametrów: popraw błędne dane i zapisz ponownie"));
+        QVERIFY(!form->parametersInSync());
     }
 
     void versionThreeSendsTheSensorOff()

@@ -126,7 +126,7 @@ private slots:
     {
         const QList<int> keys = allKeys();
         QCOMPARE(controlEntries().size(), 160);
-        QCOMPARE(keys.size(), 160 + 48 + 12 + 2 + 26);
+        QCOMPARE(keys.size(), 160 + 48 + 12 + 2 + 26 + 6);
         QCOMPARE(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
         for (const ControlEntry &entry : controlEntries()) {
             QVERIFY2(!isTextKey(entry.key), qPrintable(QString::number(entry.key)));

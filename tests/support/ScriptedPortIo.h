@@ -4,17 +4,20 @@
 #include "PortIo.h"
 #include "ProtocolTables.h"
 #include "SerialChannel.h"
+#include "SimControllerEngine.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QSet>
 #include <QStringList>
 
-// A controller in memory for the exchange rules: it splits what the program
-// sends into commands by their argument counts and answers the version,
-// block, threshold and live requests at once. Every open, close, byte and
-// wait is noted in one log, in order, so tests assert sequences without any
-// real time passing.
+#include <map>
+
+// Controllers in memory for the exchange rules, one car behind each device:
+// the program's bytes are split into commands by their argument counts, the
+// version, block, threshold and live requests are answered at once, and what
+// is written stays in that car. Every open, close, byte and wait is noted in
+// one log, in order, so tests assert sequences without any real time passing.
 class ScriptedPortIo final : public qx::PortIo
 {
 public:
@@ -84,10 +87,22 @@ public:
     }
 
     QSet<QString> devices{QStringLiteral("/dev/fake1")};
-    // The controller on each device; a device without one stays silent.
+    // The controller version on each device; a device without one stays silent.
     QMap<QString, int> versions{{QStringLiteral("/dev/fake1"), 8}};
+    // What a car holds when it first answers.
     QByteArray block;
     quint8 threshold = 40;
+    QByteArray liveFrame = QByteArray(9, '\0');
+    qxsim::ControllerEngine &car(const QString &device)
+    {
+        auto [it, fresh] = cars_.try_emplace(device);
+        if (fresh) {
+            it->second.setParameterBlock(block);
+            it->second.setAnalogThreshold(threshold);
+            it->second.setFrameSource([this] { return liveFrame; });
+        }
+        return it->second;
+    }
     QStringList log;
     QByteArray sent;
     QList<QByteArray> commands; // each with its argument bytes
@@ -106,15 +121,15 @@ private:
         const int version = versions.value(openDevice, 0);
         if (version == 0)
             return;
-        switch (quint8(command.at(0))) {
-        case qx::Cmd::Version: incoming.append(char(version)).append(QByteArray(7, '\0')); break;
-        case qx::Cmd::ParameterBlock: incoming.append(block); break;
-        case qx::Cmd::LiveData: incoming.append(QByteArray(9, '\0')); break;
-        case qx::Cmd::AnalogThresholdRead: incoming.append('\0').append(char(threshold)); break;
-        default: break;
+        qxsim::ControllerEngine &engine = car(openDevice);
+        engine.setVersion(version);
+        for (char byte : command) {
+            if (const auto reply = engine.receive(quint8(byte)))
+                incoming.append(reply->bytes);
         }
     }
 
+    std::map<QString, qxsim::ControllerEngine> cars_;
     QString openDevice;
     QByteArray pending;
     QByteArray incoming;
