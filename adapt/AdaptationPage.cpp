@@ -1,6 +1,7 @@
 #include "AdaptationPage.h"
 
 #include "ChangeoverStep.h"
+#include "PageControl.h"
 #include "ProbeCalibrationStep.h"
 #include "ReducerStep.h"
 #include "TemperatureStep.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 
 namespace qx {
 

@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
 class TAb270Meter;
 class TAbHBar;
 class TAbLED;
@@ -22,6 +21,7 @@ class TAbThermometer;
 namespace qx {
 
 class AdaptationPicture;
+class PageControl;
 struct ChangeoverView;
 struct ProbeStepView;
 struct ReducerView;
@@ -105,7 +105,7 @@ private:
     void showVehicleChoices(const VehicleChoices &choices);
 
     QLabel *Label11 = nullptr;
-    QTabWidget *PageControl2 = nullptr;
+    PageControl *PageControl2 = nullptr;
     std::array<QWidget *, AdaptationSteps> sheets_{};
     std::array<QPushButton *, AdaptationSteps> nextButtons_{};
 

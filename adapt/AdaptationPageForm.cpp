@@ -2,6 +2,7 @@
 
 #include "AdaptationPicture.h"
 #include "FittingLabel.h"
+#include "PageControl.h"
 #include "PageStyle.h"
 #include "VehicleChoices.h"
 #include "WidgetFont.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QTabWidget>
 
 // The adaptation page's sheets: where each step's controls sit and what they
 // say before any step has run.
@@ -98,6 +98,15 @@ TAbHBar *hbar(QWidget *sheet, const char *name, void (*preset)(TAbHBar &), QRect
     return bar;
 }
 
+// The bars of the reducer and stepper steps draw no number and no unit:
+// the one only takes its sector's colour, the other not even that.
+void drawBarOnly(TAbHBar &bar, BarSettings::Options options)
+{
+    BarSettings settings = bar.barSettings();
+    settings.options = options;
+    bar.setBarSettings(settings);
+}
+
 TAbLED *stepLed(QWidget *sheet, const char *name, QRect box)
 {
     auto *led = new TAbLED(sheet);
@@ -129,7 +138,10 @@ AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
     // from the top.
     Label11 =
         fittingText(this, "Label11", QString::fromUtf8(Steps[0].caption), {12, 0, 745, 28}, 18, Look::Heading);
-    PageControl2 = new QTabWidget(this);
+    PageControl2 = new PageControl(this);
+    // A step changes by a click on its tab or by the steps' own buttons; the
+    // keyboard and the wheel never start a step's routine.
+    PageControl2->setKeyboardPaging(false);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(12, 48, 757, 409);
     for (int step = 1; step <= AdaptationSteps; ++step) {
@@ -152,12 +164,7 @@ AdaptationPage::AdaptationPage(QWidget *parent) : QWidget(parent)
     showVehicleChoices(VehicleChoices());
     // Only the user's choice of a tab is a step change of its own; the
     // sequences that switch steps by code do their own work.
-    connect(PageControl2->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index != PageControl2->currentIndex()) {
-            PageControl2->setCurrentIndex(index);
-            emit stepChosen();
-        }
-    });
+    connect(PageControl2, &PageControl::changedByUser, this, &AdaptationPage::stepChosen);
 }
 
 void AdaptationPage::buildStepButtons(int step, QWidget *sheet)
@@ -350,6 +357,7 @@ void AdaptationPage::buildReducerStep(QWidget *sheet)
     picture->setObjectName(QStringLiteral("Image6"));
     picture->setGeometry(MeterBox.x(), 20, 250, 250);
     LambdabarRR = hbar(sheet, "LambdabarRR", Presets::lambdaBar, {12, 120, 420, 44});
+    drawBarOnly(*LambdabarRR, BarSettings::opUseSectorCol);
     pagestyle::makeText(sheet, "Label68", QStringLiteral("Uboga"), {12, 166, 120, 22}, 10, Look::Note);
     pagestyle::makeText(sheet, "Label69", QStringLiteral("Bogata"), {312, 166, 120, 22}, 10, Look::Note,
                         Qt::AlignRight | Qt::AlignVCenter);
@@ -378,6 +386,7 @@ void AdaptationPage::buildStepperStep(QWidget *sheet)
     KomunikatKoncowy->hide();
 
     LambdaBarObr1 = hbar(sheet, "LambdaBarObr1", Presets::stepperBar, {12, 162, 420, 44});
+    drawBarOnly(*LambdaBarObr1, {});
 
     PanelMin = readingRow(sheet, "Label72", QStringLiteral("Min"), "PanelMin", nullptr, 216);
     PanelMax = readingRow(sheet, "Label73", QStringLiteral("Max"), "PanelMax", nullptr, 250);

@@ -164,8 +164,10 @@ void AdaptationRun::PageControl2Change()
         return;
     }
     const QString timer = timerOf(step);
-    if (timer.isEmpty())
+    if (timer.isEmpty()) {
+        page_.showStepHeading();
         return;
+    }
     page_.setStepShown(step, false);
     protocol_.OpenPort();
     startStep(step);

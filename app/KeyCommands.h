@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+class QComboBox;
 class QWidget;
 
 namespace qx {
@@ -15,6 +16,8 @@ namespace qx {
 // that has something to do with them registers its handlers. A handler gets
 // the control with the focus and says whether it took the key; a key nobody
 // takes reaches that control as usual, so every control keeps its own keys.
+// Enter in an open drop-down first takes the highlighted entry, as a click
+// would; then the page's Enter for a chosen list acts on the new choice.
 class KeyCommands final : public QObject
 {
     Q_OBJECT
@@ -24,7 +27,7 @@ public:
 
     KeyCommands(QWidget *window, std::function<Page()> currentPage);
 
-    void setHandlers(Page page, Handler enter, Handler back);
+    void setHandlers(Page page, Handler enter, Handler back, Handler listChosen = nullptr);
 
     bool DalejClick(QWidget *focus);
     bool CofnijClick(QWidget *focus);
@@ -37,8 +40,11 @@ private:
     {
         Handler enter;
         Handler back;
+        Handler listChosen;
     };
     bool belongsToWindow(const QWidget *widget) const;
+    // Enter in an open drop-down of the page shown.
+    bool takeListEntry(QComboBox *list, QEvent *event);
 
     QWidget *window_;
     std::function<Page()> currentPage_;

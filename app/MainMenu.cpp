@@ -89,7 +89,8 @@ void buildLanguageMenu(QMenuBar *bar, MainMenu &m)
     m.JRosyjski = radioItem(m.Jezyki, languages, "JRosyjski", QStringLiteral("rosyjski"));
     m.JCzeski = radioItem(m.Jezyki, languages, "JCzeski", QStringLiteral("czeski"));
     m.JWloski = radioItem(m.Jezyki, languages, "JWloski", QStringLiteral("wloski"));
-    m.JPolski->setChecked(true);
+    // No language is ticked here: the stored one is, and none when the store
+    // names no language the menu has, so the exit keeps it as it was.
 }
 
 } // namespace

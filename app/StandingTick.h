@@ -16,10 +16,14 @@ public:
         standing_ = item;
         item->setChecked(true);
     }
-    void restore() const
+    // After the load of the item tried failed; with none standing before,
+    // the item tried loses its tick again.
+    void restore(QAction *tried) const
     {
         if (standing_)
             standing_->setChecked(true);
+        else
+            tried->setChecked(false);
     }
 
 private:

@@ -48,8 +48,9 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
 
     buildStatusBar();
     menu_ = buildMainMenu(this);
+    // As on the form: a skin and a port are ticked, no language; the settings
+    // tick the language they name.
     skinTick_.stand(menu_.skorkaZwy);
-    languageTick_.stand(menu_.JPolski);
     buildPages();
 
     TimerObr = makeTimer("TimerObr", 100);
@@ -173,7 +174,8 @@ void TForm1::connectMenu()
     keys_ = new KeyCommands(this, [this] { return currentPage(); });
     keys_->setHandlers(
         Page::Parameters, [this](QWidget *focus) { return editor_->enter(focus); },
-        [this](QWidget *focus) { return editor_->backspace(focus); });
+        [this](QWidget *focus) { return editor_->backspace(focus); },
+        [this](QWidget *list) { return editor_->listChosen(list); });
     // Enter prints and nothing else: saving first would write the Parameters
     // page to the car from here.
     keys_->setHandlers(
@@ -185,7 +187,7 @@ void TForm1::connectMenu()
         nullptr);
     keys_->setHandlers(
         Page::Adaptation, [this](QWidget *) { return adaptation_->enter(); },
-        [this](QWidget *) { return adaptation_->backspace(); });
+        [this](QWidget *) { return adaptation_->backspace(); }, [this](QWidget *) { return adaptation_->enter(); });
     connect(AutoadaptacjaTab, &AdaptationPage::nextClicked, this, [this](int step) { adaptation_->next(step); });
     connect(AutoadaptacjaTab, &AdaptationPage::backClicked, this, [this](int step) { adaptation_->back(step); });
     connect(AutoadaptacjaTab, &AdaptationPage::stepChosen, this, [this] { adaptation_->PageControl2Change(); });
@@ -387,8 +389,8 @@ void TForm1::LoadProgramDefaults()
 {
     protocol_.ClosePort();
     PCOMClick(1);
-    LoadLanguageFile(QStringLiteral("polish.lng"));
-    languageTick_.stand(menu_.JPolski);
+    if (LoadLanguageFile(QStringLiteral("polish.lng")))
+        languageTick_.stand(menu_.JPolski);
     ApplyResolution(0);
     skorkaZwyClick();
     navigator_.readIntoPage();

@@ -158,7 +158,7 @@ void TForm1::languageItemClick(QAction *item, const QString &file)
     // A failed load gives the tick back to the language still shown.
     SaveListSelections();
     if (!LoadLanguageFile(file)) {
-        languageTick_.restore();
+        languageTick_.restore(item);
         return;
     }
     languageTick_.stand(item);

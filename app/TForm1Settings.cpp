@@ -106,7 +106,7 @@ void TForm1::loadSkinItem(std::size_t skin)
 {
     // The tick follows the load: a file that cannot be read leaves the old one.
     if (!skin_.LoadSkin(QLatin1String(skinChoices()[skin].file))) {
-        skinTick_.restore();
+        skinTick_.restore(menu_.skinItems()[skin]);
         return;
     }
     skinTick_.stand(menu_.skinItems()[skin]);

@@ -24,11 +24,15 @@ FieldRule control(const char *name, FieldKind kind, const char *caption, std::op
     return rule;
 }
 
-FieldRule list(const char *name, const char *caption, TextKey help, int focusedList, bool focusClearsInSync = false)
+enum class ClearsInSync { Never, OnFocus, OnAnyKey };
+
+FieldRule list(const char *name, const char *caption, TextKey help, int focusedList,
+               ClearsInSync clears = ClearsInSync::Never)
 {
     FieldRule rule = control(name, FieldKind::List, caption, help);
     rule.focusedList = focusedList;
-    rule.focusClearsInSync = focusClearsInSync;
+    rule.focusClearsInSync = clears == ClearsInSync::OnFocus;
+    rule.keyClearsInSync = clears == ClearsInSync::OnAnyKey;
     return rule;
 }
 
@@ -155,7 +159,7 @@ const QList<FieldRule> &fieldRules()
         list("ComboBox1", "Label1", K::HelpProbeType, 1),
         decimalField("Edit2", "Label2", K::HelpLambdaThreshold, "0,1", "4,9"),
         intField("Edit3", "Label3", K::HelpSwitchRpm, 5, 1000, 9000, against("Edit8_1", Side::Below, 100)),
-        list("ComboBox4", "Label4", K::HelpTpsType, 2),
+        list("ComboBox4", "Label4", K::HelpTpsType, 2, ClearsInSync::OnAnyKey),
         decimalField("Edit5", "Label5", K::HelpTpsThreshold, "0,0", "9,9"),
         intField("Edit6", "Label6", K::HelpStepSpeedAboveTps, 2, 1, 24),
         intField("Edit7", "Label7", K::HelpStepSpeedBelowTps, 2, 1, 24),
@@ -177,8 +181,8 @@ const QList<FieldRule> &fieldRules()
         intField("Edit17", "Label19", K::HelpCutoffRpm, 5, 500, 5000),
         intField("Edit18", "Label20", K::HelpStepOpening, 3, 2, 50),
         intField("Edit19", "Label21", K::HelpSwitchDelay, 5, 100, 10000),
-        list("ComboBox20", "Label22", K::HelpOperatingMode, 4, true),
-        list("ComboBox21", "Label23", K::HelpReserveSensorType, 5, true),
+        list("ComboBox20", "Label22", K::HelpOperatingMode, 4, ClearsInSync::OnFocus),
+        list("ComboBox21", "Label23", K::HelpReserveSensorType, 5, ClearsInSync::OnFocus),
         // Two characters, so 100 cannot be typed although the check allows it.
         intField("Edit22_1", "minprzelbgLabel", K::HelpSwitchTemperature, 2, 0, 100),
         box("CheckBox22_2", "checkbox22_2_label", K::HelpSwitchTemperature, StatusText::Kept),

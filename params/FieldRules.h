@@ -62,6 +62,7 @@ struct FieldRule
     StatusText status = StatusText::Help;
     int focusedList = 0; // 1 … 5 for the five lists, else 0
     bool focusClearsInSync = false;
+    bool keyClearsInSync = false; // any key pressed in it, typed or not
 };
 
 // One row per parameter control of the page, in the order of its fields.

@@ -4,7 +4,6 @@
 #include "ParametersPage.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -19,11 +18,6 @@
 namespace qx {
 
 namespace {
-
-// The buttons and the comments box after the fields, in tab order.
-const char *const commandNames[] = {"ResButt",        "ZapButPic",        "odczButPic",
-                                    "OdczytButtPlik", "PrzywrocButtPlik", "ZapiszButtPlik",
-                                    "PorownajButtPlik", "WylaczkomentarzeCheck"};
 
 // A safety net for input that does not come through the keys the editor
 // filters (a middle-click paste): such input is refused unless it is what
@@ -61,8 +55,6 @@ ParameterEditor::ParameterEditor(ParametersPage &page, TextSource texts)
 {
     for (const FieldRule &rule : fieldRules())
         attach(rule);
-    for (const char *name : commandNames)
-        page_.findChild<QWidget *>(QLatin1String(name))->installEventFilter(this);
     for (const CaptionClick &click : captionClicks())
         page_.findChild<QLabel *>(click.label)->installEventFilter(this);
 }
@@ -137,9 +129,13 @@ bool ParameterEditor::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
+    // Only the page's fields, boxes and lists come here: the commands keep
+    // PageUp and PageDown to themselves.
     auto *key = static_cast<QKeyEvent *>(event);
     if (navigationKey(widget, key->key()))
         return true;
+    if (rule && rule->keyClearsInSync)
+        emit edited();
     if (qobject_cast<QComboBox *>(widget))
         return isTyping(key); // no type-ahead: a list changes only by arrows or its drop-down
     auto *field = qobject_cast<QLineEdit *>(widget);
@@ -247,11 +243,9 @@ bool ParameterEditor::enter(QWidget *focus)
 {
     if (!focus)
         return false;
+    // A closed list opens; Enter in the open one comes to listChosen.
     if (QComboBox *list = pageListOf(focus)) {
-        if (list->view()->isVisible())
-            chooseAndMoveOn(list);
-        else
-            list->showPopup();
+        list->showPopup();
         return true;
     }
     if (!page_.isAncestorOf(focus))
@@ -269,15 +263,12 @@ bool ParameterEditor::enter(QWidget *focus)
     return true;
 }
 
-void ParameterEditor::chooseAndMoveOn(QComboBox *list)
+bool ParameterEditor::listChosen(QWidget *list)
 {
-    const int row = list->view()->currentIndex().row();
-    list->hidePopup();
-    if (row >= 0 && row != list->currentIndex()) {
-        list->setCurrentIndex(row);
-        emit list->activated(row); // as a choice by the mouse: the list's own handler runs
-    }
+    if (!pageListOf(list))
+        return false;
     saveAndMoveOn(list);
+    return true;
 }
 
 void ParameterEditor::saveAndMoveOn(QWidget *from)

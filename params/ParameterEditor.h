@@ -29,9 +29,11 @@ public:
 
     ParameterEditor(ParametersPage &page, TextSource texts);
 
-    // Enter with focus on the page (or in one of its open lists); false when
-    // the key is not the page's to take.
+    // Enter with focus on the page; false when the key is not the page's to take.
     bool enter(QWidget *focus);
+    // Enter took the entry of one of the page's open lists: save everything
+    // and move on.
+    bool listChosen(QWidget *list);
     // Backspace: a field deletes as usual (false: let the field have it);
     // lists, boxes and buttons of the page ignore it (true: taken).
     bool backspace(QWidget *focus) const;
@@ -62,8 +64,6 @@ private:
     void runLeaveCheck(QLineEdit *field);
     bool navigationKey(QWidget *control, int key);
     void moveFocus(QWidget *from, bool forward);
-    // Enter in an open drop-down: take the entry, save, and move on.
-    void chooseAndMoveOn(QComboBox *list);
     void saveAndMoveOn(QWidget *from);
     QComboBox *pageListOf(QWidget *widget) const;
     QString textOf(const QString &name) const;

@@ -46,6 +46,18 @@ std::optional<int> wholeNumber(QByteArrayView text)
     return negative ? -number : number;
 }
 
+// A line's code: its first three characters as an integer reader takes them,
+// leading spaces and a sign allowed (" 99", "-12", "+5").
+std::optional<int> lineCode(QByteArrayView firstThree)
+{
+    QByteArrayView text = firstThree;
+    while (text.startsWith(' '))
+        text = text.sliced(1);
+    if (text.startsWith('+'))
+        text = text.sliced(1);
+    return wholeNumber(text);
+}
+
 // Digits with at most one decimal comma; the field's leave check judges the rest.
 bool isVoltsText(QByteArrayView text)
 {
@@ -225,12 +237,15 @@ ParameterFileReading readParameterFile(const QByteArray &bytes, const std::funct
         }
         if (line.front() == '#')
             continue;
-        const QByteArrayView codeText = line.first(3);
-        if (line.size() < 5 || !std::all_of(codeText.begin(), codeText.end(), isDigit))
+        const std::optional<int> code = lineCode(line.first(3));
+        if (!code)
             return refusal(lineNumber);
-        const ParameterFileRow *row = rowForCode(*wholeNumber(codeText));
+        // A code the program does not use is passed over whatever follows it.
+        const ParameterFileRow *row = rowForCode(*code);
         if (!row)
             continue;
+        if (line.size() < 5)
+            return refusal(lineNumber);
         const auto text = pageValue(*row, line.sliced(4), listEntries);
         if (!text)
             return refusal(lineNumber);

@@ -16,11 +16,12 @@ PageRow listRow(PageMember<QLabel> caption, const char *text, PageMember<QComboB
 }
 
 PageRow fieldRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> field, Param param,
-                 CaptionFont font = CaptionFont::Plain)
+                 CaptionFont font = CaptionFont::Plain, const char *startText = "0")
 {
     PageRow row{PageRowKind::Field, caption, text, font};
     row.field = field;
     row.param = param;
+    row.startText = startText;
     return row;
 }
 
@@ -100,7 +101,7 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
                     {"rosnące", "malejące"}),
             fieldRow(QX_NAMED(Label10), "Delta obrotów", QX_NAMED(Edit10), P::RpmDelta),
             fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm,
-                     CaptionFont::Long),
+                     CaptionFont::Long, "5000"),
             checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2), P::MaxGasRpmOff),
         }},
         {QX_NAMED(GroupBox21), PageColumn::Right, 70, {

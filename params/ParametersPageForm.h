@@ -49,6 +49,8 @@ struct PageRow
     // Field rows: the field; pair rows: both fields, sharing the row.
     PageMember<QLineEdit> field;
     PageMember<QLineEdit> second;
+    // What the field shows before the first read.
+    const char *startText = "0";
     // The parameters of the list, the field(s) or the box.
     Param param{};
     Param secondParam{};

@@ -74,9 +74,9 @@ QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidg
 
 // No maximum length here: QLineEdit would cut texts set by code as well, and a
 // read may show more digits than the fitter may type.
-void createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group)
+void createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group, const char *text = "0")
 {
-    createNamed(page, named, group, QStringLiteral("0"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    createNamed(page, named, group, QLatin1String(text))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 int captionPoints(const PageSizeClass &sizes, CaptionFont font)
@@ -201,7 +201,7 @@ void ParametersPage::buildGroups()
             if (row.list.member)
                 createNamed(this, row.list, group)->addItems(row.entries);
             if (row.field.member)
-                createField(this, row.field, group);
+                createField(this, row.field, group, row.startText);
             if (row.second.member)
                 createField(this, row.second, group);
             if (row.box.member)

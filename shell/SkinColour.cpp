@@ -56,7 +56,8 @@ std::optional<QColor> skinColour(qint32 value, const QPalette &desktop)
 {
     if (value >= 0)
         return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-    const quint32 index = quint32(value) & 0x7FFFFFFFu;
+    // The top bit names a system colour; its number is the low byte.
+    const quint32 index = quint32(value) & 0xFFu;
     if (index >= desktopColours.size())
         return std::nullopt;
     const DesktopColour &c = desktopColours[index];

@@ -16,11 +16,13 @@
 #include "tabthermometer.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -293,6 +295,57 @@ private slots:
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
         QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerKalibSonda});
         QVERIFY(form->channel().isOpen());
+    }
+
+    // Only a click on a tab changes the step: keyboard and wheel leave it, so
+    // no step starts without its routine. The heading follows every step.
+    void onlyAClickChangesTheStep_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("Ctrl+Tab") << "ctrl+tab" << 2 << "Ad2 - ustalenie progu TPS";
+        QTest::newRow("arrow on the tab bar") << "arrow" << 2 << "Ad2 - ustalenie progu TPS";
+        QTest::newRow("wheel over the tabs") << "wheel" << 2 << "Ad2 - ustalenie progu TPS";
+        QTest::newRow("probe tab clicked") << "2" << 3 << "Kalibracja Sondy Lambda";
+        QTest::newRow("vehicle tab clicked") << "3" << 4 << "Wybór parametrow samochodu";
+        QTest::newRow("glass tab clicked") << "4" << 5 << "Wybór oczka";
+    }
+    void onlyAClickChangesTheStep()
+    {
+        QFETCH(QString, action);
+        QVERIFY(enterStep2());
+        for (int s = 2; s <= 4; ++s)
+            steps()->setTabVisible(s, true);
+        QTabBar *bar = steps()->tabBar();
+        if (action == "ctrl+tab") {
+            QTest::keyClick(steps(), Qt::Key_Tab, Qt::ControlModifier);
+        } else if (action == "arrow") {
+            QTest::keyClick(bar, Qt::Key_Right);
+        } else if (action == "wheel") {
+            QWheelEvent wheel(QPointF(5, 5), bar->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &wheel);
+        } else {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(action.toInt()).center());
+        }
+        QTEST(step(), "step");
+        QTEST(text("Label11"), "heading");
+        QCOMPARE(form->TimerKalibSonda->isActive(), step() == 3);
+    }
+
+    void enterInTheOpenIgnitionListTakesItsEntryFirst()
+    {
+        QVERIFY(enterWarmStep1());
+        auto *list = on<QComboBox>("ComboTerm");
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        list->view()->setCurrentIndex(list->model()->index(3, 0)); // "5 cylindry"
+        clearWire();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(list->view(), &enter);
+        QCOMPARE(step(), 2);
+        QCOMPARE(sent().left(3), hex("1f 03 00"));
     }
 
     // Enter and Backspace act on the step shown, as its buttons would.

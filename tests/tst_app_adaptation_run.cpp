@@ -282,6 +282,9 @@ private slots:
         QVERIFY(!button("RRbutton")->isEnabled());
         QVERIFY(!on<TAbLED>("LedRR")->isChecked());
         QCOMPARE(on<TAbHBar>("LambdabarRR")->digit(), 20);
+        // The bars of steps 7 and 8 show no number and no unit.
+        QCOMPARE(on<TAbHBar>("LambdabarRR")->barSettings().options, BarSettings::Options(BarSettings::opUseSectorCol));
+        QCOMPARE(on<TAbHBar>("LambdaBarObr1")->barSettings().options, BarSettings::Options());
     }
 
     // Without a read-back nothing is saved: the page keeps its texts, and no

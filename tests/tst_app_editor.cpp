@@ -219,6 +219,22 @@ private slots:
         const int before = list("ComboBox21")->currentIndex();
         QTest::keyClicks(list("ComboBox21"), "2 9");
         QCOMPARE(list("ComboBox21")->currentIndex(), before);
+        form->ZapButPicClick();
+        focus("ComboBox4");
+        QTest::keyClicks(list("ComboBox4"), "x");
+        QVERIFY2(!form->parametersInSync(), "any key in the TPS list is an edit");
+    }
+
+    // The commands keep PageUp and PageDown to themselves.
+    void pageKeysLeaveTheCommandsAlone()
+    {
+        for (const char *name : {"ResButt", "ZapButPic", "odczButPic", "OdczytButtPlik", "ZapiszButtPlik",
+                                 "PrzywrocButtPlik", "PorownajButtPlik", "WylaczkomentarzeCheck"}) {
+            focus(name);
+            press(Qt::Key_PageDown);
+            press(Qt::Key_PageUp);
+            QCOMPARE(focusName(), QString(name));
+        }
     }
 
     void enterOnAButtonOnlyPressesIt()

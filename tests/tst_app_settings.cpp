@@ -138,6 +138,10 @@ private slots:
         QTest::newRow("language file alone ticks, the code stays")
             << with(Stored, "LangNazw", "czech.lng") << QStringList{"CzcionkaDuza", "JCzeski", "PCOM1", "skorkaZwy"}
             << false << write({{"Lang", "CZ"}, {"LangNazw", "czech.lng"}});
+        QTest::newRow("file name of no language: nothing ticked, nothing written")
+            << with(with(Stored, "Lang", "EN"), "LangNazw", "klingon.lng")
+            << QStringList{"CzcionkaDuza", "PCOM1", "skorkaZwy"} << false
+            << write({{"Lang", "EN"}, {"LangNazw", "klingon.lng"}});
         QTest::newRow("no file name: derived from the code and written")
             << without(with(Stored, "Lang", "RU"), "LangNazw")
             << QStringList{"CzcionkaDuza", "JRosyjski", "PCOM1", "skorkaZwy"} << false

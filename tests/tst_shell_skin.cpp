@@ -313,15 +313,18 @@ private slots:
 
     void colourThatNamesNothingLeavesTheProperty()
     {
-        skin_->applySkin("10009=255\r\n10009=$8000001F\r\n10009=$80001000\r\n");
+        skin_->applySkin("10009=255\r\n10009=$8000001F\r\n10009=$800010FF\r\n");
         QCOMPARE(textColour(root_->findChild<QWidget *>("Label91")), QColor(Qt::red));
     }
 
+    // With the top bit set, the low byte names the desktop colour.
     void desktopColourFollowsThePalette()
     {
-        skin_->applySkin("10009=$80000012\r\n");
-        QCOMPARE(textColour(root_->findChild<QWidget *>("Label91")),
-                 QGuiApplication::palette().color(QPalette::ButtonText));
+        for (const char *value : {"$80000012", "$FF000012", "-2147483630"}) {
+            skin_->applySkin(QByteArray("10009=255\r\n10009=") + value + "\r\n");
+            QCOMPARE(textColour(root_->findChild<QWidget *>("Label91")),
+                     QGuiApplication::palette().color(QPalette::ButtonText));
+        }
     }
 
     void instrumentsTakeTheirProperties()

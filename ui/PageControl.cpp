@@ -7,8 +7,8 @@ namespace qx {
 
 namespace {
 
-// Tabs that go through the page control's checks when clicked, and that do
-// not flip pages under the mouse wheel.
+// Tabs that go through the page control's checks when clicked, and that
+// flip no page under the mouse wheel or the arrow keys.
 class CheckedTabBar final : public QTabBar
 {
 public:
@@ -26,6 +26,8 @@ protected:
         QTabBar::mousePressEvent(event);
     }
     void wheelEvent(QWheelEvent *event) override { event->ignore(); }
+    // Arrow keys would change the page behind the check's back.
+    void keyPressEvent(QKeyEvent *event) override { event->ignore(); }
 
 private:
     PageControl *pages_;
@@ -62,14 +64,17 @@ int PageControl::neighbourPage(int step) const
 void PageControl::keyPressEvent(QKeyEvent *event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown)) {
-        requestPage(neighbourPage(1));
-    } else if (ctrl && (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp)) {
-        requestPage(neighbourPage(-1));
-    } else {
+    const bool forward = event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown;
+    const bool backward = event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp;
+    if (!ctrl || !(forward || backward)) {
         QTabWidget::keyPressEvent(event);
         return;
     }
+    if (!keyboardPaging_) {
+        event->ignore();
+        return;
+    }
+    requestPage(neighbourPage(forward ? 1 : -1));
     event->accept();
 }
 
