@@ -28,7 +28,9 @@ const char *const Usage =
     "\n"
     "Exit status of --diff: 0 the files hold the same parameters, 1 they differ,\n"
     "2 a file could not be read or was refused.\n"
-    "Any other command line ends with status 2.\n";
+    "Qt's own options (-style, -stylesheet FILE, -platform, -reverse and the\n"
+    "others every Qt program takes) apply to the window. Any other command line\n"
+    "ends with status 2.\n";
 
 constexpr int WrongCommandLine = 2;
 
@@ -46,8 +48,54 @@ Command wrong(const QString &error)
     return {Action::Wrong, {}, error};
 }
 
-Command parse(const QStringList &arguments)
+int refuse(const QString &error)
 {
+    QTextStream(stderr) << "quorvantix: " << error << "\nTry 'quorvantix --help' for more information.\n";
+    return WrongCommandLine;
+}
+
+// Qt's own options, which QApplication takes from the command line itself:
+// with one or two dashes, those of the first list with a value, as the next
+// argument or after "=".
+bool isQtOption(const QString &argument, bool *takesValue)
+{
+    static const QStringList withValue = {
+        QStringLiteral("style"),        QStringLiteral("stylesheet"),      QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+        QStringLiteral("session"),      QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("title"),        QStringLiteral("name"),            QStringLiteral("dialogs"),
+        QStringLiteral("fontengine"),   QStringLiteral("qmljsdebugger"),
+    };
+    static const QStringList alone = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+    if (!argument.startsWith(QLatin1Char('-')))
+        return false;
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (equals >= 0)
+        name.truncate(equals);
+    *takesValue = equals < 0 && withValue.contains(name);
+    return withValue.contains(name) || (equals < 0 && alone.contains(name));
+}
+
+// The arguments without Qt's own options, which QApplication takes later.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList own;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        bool takesValue = false;
+        if (isQtOption(arguments[i], &takesValue))
+            i += takesValue ? 1 : 0;
+        else
+            own << arguments[i];
+    }
+    return own;
+}
+
+Command parse(const QStringList &allArguments)
+{
+    const QStringList arguments = withoutQtOptions(allArguments);
     if (arguments.isEmpty())
         return {};
     const QString &option = arguments.first();
@@ -96,10 +144,16 @@ std::optional<int> runCommandLine(int argc, char *argv[])
         return diffParameterFiles(command.files.at(0), command.files.at(1), out, err);
     }
     case Action::Wrong:
-        err << "quorvantix: " << command.error << "\nTry 'quorvantix --help' for more information.\n";
-        return WrongCommandLine;
+        return refuse(command.error);
     }
     return std::nullopt;
+}
+
+std::optional<int> refuseArgumentsLeft(const QStringList &arguments)
+{
+    if (arguments.size() <= 1)
+        return std::nullopt;
+    return refuse(QStringLiteral("unexpected argument '%1'").arg(arguments.at(1)));
 }
 
 } // namespace qx

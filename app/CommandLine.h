@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <optional>
 
 namespace qx {
@@ -9,5 +11,9 @@ namespace qx {
 // the exit status, or nothing when there are no arguments and the window
 // should open.
 std::optional<int> runCommandLine(int argc, char *argv[]);
+
+// What QApplication left of the command line (the program first) once it took
+// its own options: anything there ends the process with status 2.
+std::optional<int> refuseArgumentsLeft(const QStringList &arguments);
 
 } // namespace qx

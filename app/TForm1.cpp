@@ -86,8 +86,10 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
         }
     });
 
-    // The window's client area, with the status bar inside it as on the design.
+    // The window's client area, with the status bar inside it as on the design;
+    // the window starts zoomed, filling the screen, until a profile sizes it.
     resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
+    setWindowState(Qt::WindowMaximized);
 }
 
 TForm1::~TForm1() = default;
@@ -279,11 +281,13 @@ void TForm1::loadPreferencesAndLanguage()
     setStatusText(0, QString());
 }
 
-// A window that fills its screen is left where the window system put it.
+// A window that fills its screen is left where the window system put it;
+// any other is centred by its outer size, title bar and borders included.
 void TForm1::centreOnScreen()
 {
+    centring_ = CentreRounding::EachHalf;
     if (!(windowState() & Qt::WindowMaximized))
-        move(centredOn(screenArea(), size(), CentreRounding::EachHalf));
+        move(centredOn(screenArea(), size() + frameSize(), *centring_));
 }
 
 void TForm1::LayoutParameterPage(int sizeClass, int editColumn, int groupWidth, int width)
@@ -299,8 +303,11 @@ void TForm1::FormActivate()
 
 bool TForm1::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         FormActivate();
+        // By now the window system has framed the window.
+        fitFrame();
+    }
     return QMainWindow::event(event);
 }
 

@@ -287,9 +287,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void FormResize();
+    void fitFrame();
+    // What the window system's frame adds to the window's size.
+    QSize frameSize() const;
     void buildAppearance();
     void largeProfileClick(int menuItem);
     void fitWindow(const ResolutionProfile &profile, const ScreenArea &screen);
@@ -299,6 +303,11 @@ private:
     double layoutScale_ = 1.0;
     // The window fills a screen as wide as its profile.
     bool zoomedProfile_ = false;
+    // A normal window's outer size by its profile, the frame last fitted to,
+    // and how it was centred (none: where the window system put it).
+    std::optional<QSize> outerSize_;
+    QSize fittedFrame_{0, 0};
+    std::optional<CentreRounding> centring_;
     std::optional<ScreenArea> screenOverride_;
     FittedBox *pagecontrol1Box_ = nullptr;
     FittedBox *PageControl2Box_ = nullptr;

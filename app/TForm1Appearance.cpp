@@ -10,6 +10,7 @@
 #include "ScaleControl.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
@@ -82,15 +83,42 @@ void TForm1::fitWindow(const ResolutionProfile &profile, const ScreenArea &scree
     zoomedProfile_ = !profile.alwaysNormal && screen.geometry.width() == profile.width;
     showZoomButton(zoomedProfile_);
     if (zoomedProfile_) {
+        outerSize_.reset();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         return;
     }
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    setFixedSize(*profile.window);
-    if (profile.alwaysNormal)
-        move(centredOn(screen, size(), CentreRounding::Difference));
+    outerSize_ = *profile.window;
+    centring_.reset();
+    fitFrame();
+    if (profile.alwaysNormal) {
+        centring_ = CentreRounding::Difference;
+        move(centredOn(screen, *outerSize_, *centring_));
+    }
+}
+
+// A profile's size is the whole window's; the inner size follows the frame
+// the window system gives it, which is known only once it has framed the
+// window. Called again whenever the frame may have changed, it keeps the
+// outer size and, for a centred window, the centre. The offscreen platform
+// reports margins, but there is no window system to draw a frame.
+QSize TForm1::frameSize() const
+{
+    const bool framed = QGuiApplication::platformName() != QLatin1String("offscreen");
+    return framed ? frameGeometry().size() - size() : QSize(0, 0);
+}
+
+void TForm1::fitFrame()
+{
+    if (!outerSize_ || zoomedProfile_)
+        return;
+    const QSize frame = frameSize();
+    setFixedSize(*outerSize_ - frame);
+    if (frame != fittedFrame_ && centring_ && isVisible())
+        move(centredOn(screenArea(), *outerSize_, *centring_));
+    fittedFrame_ = frame;
 }
 
 void TForm1::showZoomButton(bool shown)
@@ -192,7 +220,14 @@ void TForm1::PamOstRozdzClick()
 void TForm1::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitFrame();
     FormResize();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrame();
 }
 
 // A window that fills its screen goes back to filling it when the user

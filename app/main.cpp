@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
     if (const auto status = qx::runCommandLine(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    if (const auto status = qx::refuseArgumentsLeft(QApplication::arguments()))
+        return *status;
     QApplication::setApplicationName(QStringLiteral("Quorvantix"));
     return qx::runProgram(app);
 }

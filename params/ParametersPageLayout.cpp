@@ -4,6 +4,7 @@
 #include "CommandPictures.h"
 #include "FittingLabel.h"
 #include "PageSizeClass.h"
+#include "PageStyle.h"
 #include "ParametersPage.h"
 #include "ParametersPageForm.h"
 #include "Rounding.h"
@@ -52,11 +53,6 @@ constexpr int LedMeterColumnHeight = 10;
 
 const std::vector<PageCommand> &Commands = ParametersPageTables::commands();
 const std::vector<PageReadout> &Readouts = ParametersPageTables::readouts();
-
-// Panels in the style of the RPM page's readout.
-const QString DarkPanelStyle =
-    QStringLiteral("font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a;"
-                   " padding: 0 4px;");
 
 template <class T, class... Args>
 T *createNamed(ParametersPage *page, const PageMember<T> &named, QWidget *parent, Args &&...args)
@@ -246,7 +242,7 @@ void ParametersPage::buildCommentLineAndStrip()
         QLabel *panel = createNamed(this, r.value, this);
         panel->setAlignment(Qt::AlignCenter);
         if (panel != ZmiennaGazBenzyna)
-            panel->setStyleSheet(DarkPanelStyle);
+            pagestyle::setReadoutLook(*panel);
     }
     LEDMeter2 = new TLEDMeter(this);
     LEDMeter2->setObjectName(QStringLiteral("LEDMeter2"));

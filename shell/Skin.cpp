@@ -61,9 +61,11 @@ const std::array<SkinChoice, 4> &skinChoices()
     return choices;
 }
 
-WindowSkin::WindowSkin(QWidget &root) : root_(root)
+WindowSkin::WindowSkin(QWidget &root) : root_(root), styler_(std::make_unique<SkinStyler>())
 {
 }
+
+WindowSkin::~WindowSkin() = default;
 
 bool WindowSkin::LoadSkin(const QString &name)
 {
@@ -87,15 +89,14 @@ void WindowSkin::applySkin(QByteArrayView bytes)
             controls.insert(control->objectName(), control);
     }
 
-    SkinStyler styler;
     for (const SkinLine &line : readSkinLines(bytes)) {
         switch (line.kind) {
         case SkinLine::Bad: showError(BadSkinLineMessage); break;
         case SkinLine::Comment: break;
-        case SkinLine::Setting: ApplySkinLine(line, controls, styler); break;
+        case SkinLine::Setting: ApplySkinLine(line, controls, *styler_); break;
         }
     }
-    styler.restyle();
+    styler_->restyle();
 }
 
 void WindowSkin::ApplySkinLine(const SkinLine &line, const Controls &controls, SkinStyler &styler)

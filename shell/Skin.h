@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 namespace qx {
 
@@ -38,6 +39,7 @@ class WindowSkin
 {
 public:
     explicit WindowSkin(QWidget &root);
+    ~WindowSkin();
 
     // Reads "skins/<name>" from the data folders and applies it. A file
     // that cannot be read changes nothing: a message names it with the
@@ -61,6 +63,7 @@ private:
 
     QWidget &root_;
     QColor captionBackground_{0xEE, 0xEE, 0xEE};
+    std::unique_ptr<SkinStyler> styler_;
 };
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #include "SkinStyle.h"
 
+#include "ApplicationSheet.h"
+
 #include <QComboBox>
 #include <QStringList>
 
@@ -7,13 +9,12 @@ namespace qx {
 
 namespace {
 
-// A control keeps its skin colours, and the sheet its page gave it, in
-// dynamic properties, so every skin adds to what the ones before it set.
+// A control keeps its skin colours in dynamic properties, so every skin adds
+// to what the ones before it set.
 constexpr const char *TextProperty = "qxSkinText";
 constexpr const char *BackgroundProperty = "qxSkinBackground";
 constexpr const char *HoverProperty = "qxSkinHover";
 constexpr const char *KindProperty = "qxSkinKind";
-constexpr const char *PageSheetProperty = "qxSkinPageSheet";
 
 enum Kind { Plain, Button, Field };
 
@@ -111,7 +112,7 @@ QString sheetOf(const QWidget &control, Kind kind)
                  << QStringLiteral("border-radius: 2px") << QStringLiteral("padding: 1px 2px");
     }
 
-    QString sheet = control.property(PageSheetProperty).toString() + QLatin1Char('\n');
+    QString sheet;
     if (!main.isEmpty())
         sheet += rule(id, main);
     if (hover.isValid())
@@ -144,25 +145,19 @@ void SkinStyler::setColour(QWidget &control, SkinSlot slot, const QColor &colour
     control.setProperty(storeOf(slot), colour);
     if (kindOf(slot) != Plain)
         control.setProperty(KindProperty, int(kindOf(slot)));
-    if (!control.property(PageSheetProperty).isValid())
-        control.setProperty(PageSheetProperty, control.styleSheet());
-    if (!pending_.contains(&control))
-        pending_.append(&control);
+    const bool needsRules = kindOf(slot) != Plain || control.property(PageLookProperty).isValid();
+    if (needsRules && !styled_.contains(&control))
+        styled_.append(&control);
 }
 
 void SkinStyler::restyle()
 {
-    for (const QPointer<QWidget> &control : std::as_const(pending_)) {
-        if (!control)
-            continue;
-        const Kind kind = Kind(control->property(KindProperty).toInt());
-        if (kind == Plain && control->property(PageSheetProperty).toString().isEmpty())
-            continue;
-        const QString sheet = sheetOf(*control, kind);
-        if (sheet != control->styleSheet())
-            control->setStyleSheet(sheet);
+    QString sheet;
+    for (const QPointer<QWidget> &control : std::as_const(styled_)) {
+        if (control)
+            sheet += sheetOf(*control, Kind(control->property(KindProperty).toInt()));
     }
-    pending_.clear();
+    setApplicationSheetPart(SheetPart::Skin, sheet);
 }
 
 } // namespace qx

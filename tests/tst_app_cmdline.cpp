@@ -318,6 +318,14 @@ private slots:
                                           << "^quorvantix: unexpected argument 'me'" + tryHelp;
         QTest::newRow("a file without an option") << QStringList{"a.qx4"} << 2 << "^$"
                                                   << "^quorvantix: unexpected argument 'a.qx4'" + tryHelp;
+        // Qt's own options are left to QApplication, with or without their values.
+        QTest::newRow("Qt's options beside --version")
+            << QStringList{"-style", "Fusion", "--stylesheet=a.qss", "-reverse", "-platform", "xcb", "--version"} << 0
+            << "^quorvantix " QX_PROGRAM_VERSION "\n$" << "^$";
+        QTest::newRow("a Qt option's value is no file") << QStringList{"-qwindowtitle", "a.qx4", "-h"} << 0 << usage
+                                                        << "^$";
+        QTest::newRow("Qt's options beside an unknown one") << QStringList{"-style", "Fusion", "-frobnicate"} << 2
+                                                            << "^$" << "^quorvantix: unknown option '-frobnicate'" + tryHelp;
     }
 
     void options()

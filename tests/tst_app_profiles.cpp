@@ -365,8 +365,9 @@ private slots:
         QTest::newRow("1600 with a task bar")
             << -1 << ScreenArea{QRect(0, 0, 1600, 900), QRect(0, 0, 1600, 860)} << 5 << 1.608 << largest1
             << largest2 << false << std::optional(QSize(1278, 1000)) << std::optional(QPoint(0, 0));
+        // The window stays as the form starts it: zoomed.
         QTest::newRow("any other width at start-up") << -1 << otherScreen << 2 << 1.0 << pagecontrol1Design
-                                                     << PageControl2Design << false << none << nowhere;
+                                                     << PageControl2Design << true << none << nowhere;
     }
 
     void profiles()

@@ -2,8 +2,10 @@
 // it means, what it sets is what the screen shows (style sheets included),
 // bad lines and unreadable files, and any skin after any other looks as that
 // skin alone.
+#include "ApplicationSheet.h"
 #include "DialogRecorder.h"
 #include "Skin.h"
+#include "SkinStyle.h"
 #include "SkinKeys.h"
 #include "tabgradient.h"
 
@@ -45,7 +47,7 @@ namespace {
 using P = SkinProperty;
 
 const QStringList shippedSkins{"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"};
-const QString readoutSheet = QStringLiteral("QLabel { color: #7fff7f; background: #10202a; }");
+const QString readoutLook = QStringLiteral("QLabel[qxLook=\"readout\"] { color: #7fff7f; background: #10202a; }");
 const QColor pageColour(0xd0, 0xd4, 0xd8);
 
 QByteArray shippedSkin(const QString &name)
@@ -89,8 +91,8 @@ QWidget *makeControl(const QString &name, const QSet<SkinProperty> &properties, 
     return control;
 }
 
-// A window holding every control skins name; Label52 carries a sheet of its
-// page's, as the pages' readouts do.
+// A window holding every control skins name; Label52 has a page's look, as
+// the pages' readouts do.
 std::unique_ptr<QWidget> everyControl()
 {
     QHash<QString, QSet<SkinProperty>> named;
@@ -103,7 +105,8 @@ std::unique_ptr<QWidget> everyControl()
     auto root = std::make_unique<QWidget>();
     for (auto it = named.cbegin(); it != named.cend(); ++it)
         makeControl(it.key(), it.value(), root.get());
-    root->findChild<QLabel *>(QStringLiteral("Label52"))->setStyleSheet(readoutSheet);
+    setApplicationSheetPart(SheetPart::PageLooks, readoutLook);
+    root->findChild<QLabel *>(QStringLiteral("Label52"))->setProperty(PageLookProperty, QStringLiteral("readout"));
     return root;
 }
 
@@ -117,7 +120,8 @@ QStringList stateOf(QWidget &root)
     const char *properties[] = {"Painting", "StartColor", "EndColor", "ScaleColor", "UnitColor", "Linecolor_d"};
     QStringList state;
     for (const QWidget *control : root.findChildren<QWidget *>()) {
-        if (control->objectName().isEmpty())
+        // Qt's own parts of a control (a list's drop-down) come and go with polishing.
+        if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
             continue;
         QStringList line{control->objectName(), control->styleSheet(),
                          control->autoFillBackground() ? "filled" : "transparent"};
@@ -146,6 +150,9 @@ class TestShellSkin : public QObject
     Q_OBJECT
 
 private slots:
+    // A sheet given to Qt (-stylesheet) outranks every skin.
+    void initTestCase() { qApp->setStyleSheet(QStringLiteral("#DrukujButt { background: yellow }")); }
+
     void init()
     {
         root_ = everyControl();
@@ -173,6 +180,8 @@ private slots:
         QTest::newRow("list") << QByteArray("14801=$0000FF\r\n") << "ComboBox1" << false << middle << false << QColor(Qt::red);
         QTest::newRow("button face") << QByteArray("17101=$FF0000\r\n17102=$00FFFF\r\n") << "ResButt" << false << middle
                                      << false << QColor(Qt::blue);
+        QTest::newRow("button the user's sheet colours") << QByteArray("27301=$FF0000\r\n") << "DrukujButt" << false
+                                                         << middle << false << QColor(Qt::yellow);
         QTest::newRow("button under the mouse") << QByteArray("17101=$FF0000\r\n17102=$00FFFF\r\n") << "ResButt" << false
                                                 << middle << true << QColor(Qt::yellow);
         QTest::newRow("label text") << QByteArray("10009=$FF00FF\r\n") << "Label91" << true << middle << false

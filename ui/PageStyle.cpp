@@ -1,5 +1,7 @@
 #include "PageStyle.h"
 
+#include "ApplicationSheet.h"
+#include "SkinStyle.h"
 #include "WidgetFont.h"
 
 #include <QEvent>
@@ -12,8 +14,9 @@ namespace qx::pagestyle {
 namespace {
 
 // Dark panels with light figures, like the faces of the instruments.
-const QString readoutSheet = QStringLiteral(
-    "QLabel { font-weight: bold; color: #7fff7f; background: #10202a; border: 2px solid #0a141a; border-radius: 3px; }");
+const QString readoutRule = QStringLiteral(
+    "QLabel[qxLook=\"readout\"] { font-weight: bold; color: #7fff7f; background: #10202a;"
+    " border: 2px solid #0a141a; border-radius: 3px; }\n");
 const QColor headingColour(0x1f, 0x3a, 0x5f);
 const QColor noteColour(0x2b, 0x2f, 0x33);
 const QColor axisColour(0xb0, 0x00, 0x00);
@@ -59,6 +62,13 @@ void setTextColour(QWidget &widget, const QColor &colour)
     widget.setPalette(palette);
 }
 
+void setReadoutLook(QLabel &label)
+{
+    // The look is a rule of the application's sheet, so a user's sheet can still reach the label.
+    setApplicationSheetPart(SheetPart::PageLooks, readoutRule);
+    label.setProperty(PageLookProperty, QStringLiteral("readout"));
+}
+
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
                  Qt::Alignment alignment)
 {
@@ -83,7 +93,7 @@ QLabel *setUpText(QLabel *label, const char *name, QRect box, int points, Look l
         setTextColour(*label, axisColour);
         break;
     case Look::Readout:
-        label->setStyleSheet(readoutSheet);
+        setReadoutLook(*label);
         break;
     case Look::Alarm:
         label->setWordWrap(true);

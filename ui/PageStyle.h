@@ -33,6 +33,8 @@ inline const QColor traceBackground{0xff, 0xff, 0xca};
 inline const QColor gridColour{0xc0, 0xc0, 0xc0};
 
 void setTextColour(QWidget &widget, const QColor &colour);
+// A live number's dark panel with a bright bold text.
+void setReadoutLook(QLabel &label);
 
 // A label with its object name, design box, font size in points and look.
 QLabel *makeText(QWidget *parent, const char *name, const QString &text, QRect box, int points, Look look,
