@@ -60,7 +60,6 @@ PageNavigator::PageNavigator(PageHost &host, ControllerProtocol &protocol, Param
 void PageNavigator::identifyAtStartUp()
 {
     forgetController();
-    protocol_.channel().resolvePort(protocol_.portName());
     ApplyTemperatureOptions();
     CheckAnalogModel(true);
     ShowControllerVersion();

@@ -7,25 +7,46 @@
 #include "TLogo.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QThread>
 
 namespace qx {
+
+namespace {
+
+// The splash stays a second: the loading the program had to cover once, and
+// what a fitter knows to wait for before the window and the first poll.
+constexpr qint64 SplashMs = 1000;
+
+void waitOutSplash(const QElapsedTimer &shown)
+{
+    if (const qint64 left = SplashMs - shown.elapsed(); left > 0)
+        QThread::msleep(quint64(left));
+}
+
+} // namespace
 
 int runProgram(QApplication &app)
 {
     const SingleInstance guard(SingleInstance::defaultFolder(), QStringLiteral("plik_unikatowy"));
 
+    QElapsedTimer shown;
+    shown.start();
     auto splash = std::make_unique<TLogo>();
     splash->showSplash();
-    QThread::msleep(1000);
 
     if (guard.alreadyRunning()) {
+        waitOutSplash(shown);
         showInformation(QStringLiteral("Informacja"), QStringLiteral("Program jest już uruchomiony."));
         return 0;
     }
 
+    // The window is built while the splash shows; the controller hears from
+    // the program only once the splash's second has passed.
     TForm1 form(makeSystemPortIo());
-    form.FormCreate();
+    form.prepareBeforeController();
+    waitOutSplash(shown);
+    form.identifyController();
     if (guard.unguarded())
         form.reportNoInstanceGuard();
     splash.reset();

@@ -238,15 +238,27 @@ void TForm1::connectFitterChoices()
 
 void TForm1::FormCreate()
 {
+    prepareBeforeController();
+    identifyController();
+}
+
+void TForm1::prepareBeforeController()
+{
     resetProgramState();
     setBuiltInTextsAndLayout();
     loadPreferencesAndLanguage();
     centreOnScreen();
+    // The comments flag lives with the page and follows its box.
+    ParametryTab->WylaczkomentarzeCheckClick();
+    // Listing the machine's serial ports takes a while; it sends nothing.
+    channel_.resolvePort(protocol_.portName());
+}
+
+void TForm1::identifyController()
+{
     // The controller, then the RPM page polling it.
     navigator_.identifyAtStartUp();
     ObrotyTab->show();
-    // The comments flag lives with the page and follows its box.
-    ParametryTab->WylaczkomentarzeCheckClick();
 }
 
 void TForm1::resetProgramState()

@@ -60,8 +60,12 @@ public:
     ~TForm1() override;
 
     // The start-up sequence: texts, settings, controller identification, and
-    // the RPM page polling with the port left open.
+    // the RPM page polling with the port left open. In two halves, so the
+    // window can be built while the splash shows and nothing goes to the
+    // controller before the splash's second has passed.
     void FormCreate();
+    void prepareBeforeController();
+    void identifyController();
     void FormActivate();
     void KoniecButtonClick();
     // Disables every polling timer of the window.

@@ -14,9 +14,11 @@ namespace qx::pagestyle {
 namespace {
 
 // Dark panels with light figures, like the faces of the instruments.
+// Square corners: a rounded border is drawn as arcs, many times slower, and
+// the readouts repaint with every poll.
 const QString readoutRule = QStringLiteral(
     "QLabel[qxLook=\"readout\"] { font-weight: bold; color: #7fff7f; background: #10202a;"
-    " border: 2px solid #0a141a; border-radius: 3px; }\n");
+    " border: 2px solid #0a141a; }\n");
 const QColor headingColour(0x1f, 0x3a, 0x5f);
 const QColor noteColour(0x2b, 0x2f, 0x33);
 const QColor axisColour(0xb0, 0x00, 0x00);
