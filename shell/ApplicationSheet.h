@@ -4,14 +4,17 @@
 
 namespace qx {
 
-// The application's one style sheet, built from parts in this order: the
-// pages' own looks, the skin's colours, and last the sheet the user gave Qt
-// with -stylesheet, which so outranks both (a deployment's "#ZapButPic
-// { background: yellow }" holds under every skin). No control gets a sheet
-// of its own: it would outrank the user's.
-enum class SheetPart { PageLooks, Skin };
+// Style sheets and the sheet the user gave Qt (-stylesheet FILE), which must
+// outrank everything the program sets: a deployment's "#ZapButPic
+// { background: yellow }" holds under every skin.
+//
+// The application's sheet is the pages' looks followed by the user's. A
+// control the program gives a sheet of its own (a skin's button) outranks
+// the application's, so its sheet ends with the user's too.
 
-// Replaces one part and sets the whole sheet again when it changed.
-void setApplicationSheetPart(SheetPart part, const QString &rules);
+// Sets the pages' looks, the user's sheet after them.
+void setPageLooks(const QString &rules);
+// The user's sheet, as Qt was given it before the program set one.
+const QString &userStyleSheet();
 
 } // namespace qx

@@ -152,12 +152,15 @@ void SkinStyler::setColour(QWidget &control, SkinSlot slot, const QColor &colour
 
 void SkinStyler::restyle()
 {
-    QString sheet;
+    // A sheet of a control's own re-polishes that control alone; one sheet
+    // for the whole application would re-polish every control, some 100 ms.
     for (const QPointer<QWidget> &control : std::as_const(styled_)) {
-        if (control)
-            sheet += sheetOf(*control, Kind(control->property(KindProperty).toInt()));
+        if (!control)
+            continue;
+        const QString sheet = sheetOf(*control, Kind(control->property(KindProperty).toInt())) + userStyleSheet();
+        if (sheet != control->styleSheet())
+            control->setStyleSheet(sheet);
     }
-    setApplicationSheetPart(SheetPart::Skin, sheet);
 }
 
 } // namespace qx

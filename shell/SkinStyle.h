@@ -18,7 +18,7 @@ inline constexpr const char *PageLookProperty = "qxLook";
 // Gives controls their skin colours so that each colour is what the control
 // paints. The palette always takes the colour, so code that reads a control's
 // colour sees the skin's. Buttons, input fields and controls with a page look
-// also get rules in the skin's part of the application's sheet: a look's rule
+// also get a sheet of their own, the user's sheet at its end: a look's rule
 // outranks the palette, many styles draw buttons and lists without it, and
 // only a sheet colours a face under the mouse pointer. Every skin adds to what
 // the ones before it set.

@@ -105,7 +105,7 @@ std::unique_ptr<QWidget> everyControl()
     auto root = std::make_unique<QWidget>();
     for (auto it = named.cbegin(); it != named.cend(); ++it)
         makeControl(it.key(), it.value(), root.get());
-    setApplicationSheetPart(SheetPart::PageLooks, readoutLook);
+    setPageLooks(readoutLook);
     root->findChild<QLabel *>(QStringLiteral("Label52"))->setProperty(PageLookProperty, QStringLiteral("readout"));
     return root;
 }

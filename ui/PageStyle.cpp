@@ -67,7 +67,7 @@ void setTextColour(QWidget &widget, const QColor &colour)
 void setReadoutLook(QLabel &label)
 {
     // The look is a rule of the application's sheet, so a user's sheet can still reach the label.
-    setApplicationSheetPart(SheetPart::PageLooks, readoutRule);
+    setPageLooks(readoutRule);
     label.setProperty(PageLookProperty, QStringLiteral("readout"));
 }
 
