@@ -24,6 +24,7 @@ void TLEDMeter::setRange(const LedMeterRange &range)
 void TLEDMeter::setZoneColor(int zone, const QColor &color)
 {
     m_colors[zone] = color;
+    m_housing.invalidate();
     update();
 }
 
@@ -63,35 +64,53 @@ QRectF TLEDMeter::segmentBox(int index) const
     return QRectF(inner.left() + index * pitch + gap / 2, inner.top() + across, pitch - gap, inner.height() - 2 * across);
 }
 
+void TLEDMeter::paintSegment(QPainter &p, int index, bool lit) const
+{
+    const QRectF box = segmentBox(index);
+    const QColor color = m_colors[m_segments[size_t(index)].zone - 1];
+    if (lit) {
+        // Brightest along the middle, as a lens over the diode.
+        const bool up = m_direction == mdUp;
+        QLinearGradient lens(box.topLeft(), up ? box.topRight() : box.bottomLeft());
+        lens.setColorAt(0, color.darker(130));
+        lens.setColorAt(0.5, color.lighter(150));
+        lens.setColorAt(1, color.darker(130));
+        p.setBrush(lens);
+    } else {
+        const qreal mix = 0.2;
+        p.setBrush(QColor::fromRgbF(color.redF() * mix + m_separator.redF() * (1 - mix),
+                                    color.greenF() * mix + m_separator.greenF() * (1 - mix),
+                                    color.blueF() * mix + m_separator.blueF() * (1 - mix)));
+    }
+    const qreal radius = std::min(box.width(), box.height()) * 0.2;
+    p.drawRoundedRect(box, radius, radius);
+}
+
 void TLEDMeter::paintEvent(QPaintEvent *)
 {
+    // The dark segments belong to the housing, drawn once; a poll paints
+    // only the lit ones over it.
+    std::vector<int> zones;
+    for (const LedSegment &segment : m_segments)
+        zones.push_back(segment.zone);
+    if (zones != m_housingZones) {
+        m_housingZones = zones;
+        m_housing.invalidate();
+    }
     QPainter p(this);
     p.drawImage(0, 0, m_housing.face(*this, [this](QPainter &housing) {
         arrange();
         m_case.paint(housing);
         housing.fillRect(m_panel, m_separator);
+        housing.setRenderHint(QPainter::Antialiasing);
+        housing.setPen(Qt::NoPen);
+        for (int i = 0; i < int(m_segments.size()); ++i)
+            paintSegment(housing, i, false);
     }));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-
-    const bool up = m_direction == mdUp;
     for (int i = 0; i < int(m_segments.size()); ++i) {
-        const QRectF box = segmentBox(i);
-        const QColor color = m_colors[m_segments[size_t(i)].zone - 1];
-        if (m_segments[size_t(i)].lit) {
-            // Brightest along the middle, as a lens over the diode.
-            QLinearGradient lens(box.topLeft(), up ? box.topRight() : box.bottomLeft());
-            lens.setColorAt(0, color.darker(130));
-            lens.setColorAt(0.5, color.lighter(150));
-            lens.setColorAt(1, color.darker(130));
-            p.setBrush(lens);
-        } else {
-            const qreal mix = 0.2;
-            p.setBrush(QColor::fromRgbF(color.redF() * mix + m_separator.redF() * (1 - mix),
-                                        color.greenF() * mix + m_separator.greenF() * (1 - mix),
-                                        color.blueF() * mix + m_separator.blueF() * (1 - mix)));
-        }
-        const qreal radius = std::min(box.width(), box.height()) * 0.2;
-        p.drawRoundedRect(box, radius, radius);
+        if (m_segments[size_t(i)].lit)
+            paintSegment(p, i, true);
     }
 }

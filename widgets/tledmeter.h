@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 // Segmented LED bar. Which segments are lit and in which colour zone each
 // lies is worked out by ledSegments(); this widget draws them and repaints
 // only when that picture changes.
@@ -75,6 +77,7 @@ private:
     // Sizes the case to the widget; runs whenever the housing is drawn anew.
     void arrange();
     QRectF segmentBox(int index) const;
+    void paintSegment(QPainter &p, int index, bool lit) const;
 
     LedMeterRange m_range;
     std::vector<LedSegment> m_segments;
@@ -83,5 +86,6 @@ private:
     Direction m_direction = mdRight;
     PaintKit::Case m_case;
     QRectF m_panel; // where the segments sit, in the separator colour
-    FaceCache m_housing;
+    FaceCache m_housing; // the case, the panel and every segment dark
+    std::vector<int> m_housingZones; // the segments' zones the housing was drawn with
 };

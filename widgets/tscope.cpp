@@ -8,9 +8,9 @@
 
 #include <cmath>
 
-// Redraw rate of a running chart: 30 frames a second move it smoothly, at half
-// the painting of a display's 60.
-static constexpr int frameMilliseconds = 33;
+// Redraw rate of a running chart: 25 frames a second move a strip chart
+// smoothly enough, at far less painting than a display's 60.
+static constexpr int frameMilliseconds = 40;
 
 TScope::TScope(QWidget *parent)
     : QWidget(parent)
