@@ -13,8 +13,8 @@ inline bool startRunningCar(qxsim::Simulator &sim, QTextStream &out)
         out << "simulator: " << sim.errorString() << "\n";
         return false;
     }
-    sim.setEngineRunning(true);
-    sim.setTargetRpm(2500);
+    sim->car().setEngineRunning(true);
+    sim->car().setTargetRpm(2500);
     return true;
 }
 

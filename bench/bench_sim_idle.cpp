@@ -48,10 +48,10 @@ int main(int argc, char *argv[])
         std::function<void()> setUp;
     };
     const Case cases[] = {
-        {"car standing", [&] { sim.setEngineRunning(false); }},
+        {"car standing", [&] { sim->car().setEngineRunning(false); }},
         {"engine at 2500 rpm", [&] {
-             sim.setEngineRunning(true);
-             sim.setTargetRpm(2500, 0.1);
+             sim->car().setEngineRunning(true);
+             sim->car().setTargetRpm(2500, 0.1);
          }},
     };
     for (const Case &c : cases) {

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     qxsim::Simulator sim;
     if (!startRunningCar(sim, out))
         return 1;
-    sim.setVersion(8);
+    sim->setVersion(8);
 
     QProcess quorvantix;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "simulator: " << sim.errorString() << "\n";
         return 1;
     }
-    sim.setVersion(8);
+    sim->setVersion(8);
 
     qx::SerialChannel channel(qx::makeSystemPortIo(), qx::PortNameResolver(), nullptr);
     qx::ControllerProtocol protocol(channel);

@@ -67,8 +67,8 @@ public:
     static constexpr double WarmCelsius = 80;
 
     void setEngineRunning(bool running);
-    void setTargetRpm(double rpm, double rampSeconds);
-    void setThrottle(double percent, double rampSeconds);
+    void setTargetRpm(double rpm, double rampSeconds = 1.0);
+    void setThrottle(double percent, double rampSeconds = 0.3);
     void setReducerScrew(int screw);
     // Coolant to a temperature at once, or along a ramp over the given
     // seconds; the warm-up takes over again from where the ramp ends.

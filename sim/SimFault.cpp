@@ -49,11 +49,6 @@ QByteArray randomBytes(int count, QRandomGenerator &random)
 
 } // namespace
 
-QString faultName(Fault fault)
-{
-    return QString::fromLatin1(info(fault).name);
-}
-
 QStringList faultNames()
 {
     QStringList names;

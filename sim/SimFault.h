@@ -18,7 +18,6 @@ struct FaultSetting
     int argument = 0;  // meaning per fault, see faultHelp()
 };
 
-QString faultName(Fault fault);
 QStringList faultNames();
 int defaultFaultArgument(Fault fault);
 bool faultTakesArgument(Fault fault);

@@ -108,7 +108,7 @@ struct Reader
     }
 };
 
-using Action = std::function<void(Simulator &)>;
+using Action = std::function<void(SimulatedController &)>;
 
 bool parseWords(Reader &in, Action *action)
 {
@@ -119,19 +119,19 @@ bool parseWords(Reader &in, Action *action)
         if (!in.count(1, 1) || (in.words[1] != QLatin1String("on") && in.words[1] != QLatin1String("off")))
             return in.fail(QStringLiteral("expected 'engine on' or 'engine off'"));
         const bool on = in.words[1] == QLatin1String("on");
-        *action = [on](Simulator &sim) { sim.setEngineRunning(on); };
+        *action = [on](SimulatedController &sim) { sim.car().setEngineRunning(on); };
     } else if (name == QLatin1String("rpm")) {
         if (!in.rampedNumber(Car::MinTargetRpm, Car::MaxRpm, DefaultRpmRampSeconds, &value, &seconds))
             return false;
-        *action = [value, seconds](Simulator &sim) { sim.setTargetRpm(qRound(value), seconds); };
+        *action = [value, seconds](SimulatedController &sim) { sim.car().setTargetRpm(qRound(value), seconds); };
     } else if (name == QLatin1String("throttle")) {
         if (!in.rampedNumber(0, 100, DefaultThrottleRampSeconds, &value, &seconds))
             return false;
-        *action = [value, seconds](Simulator &sim) { sim.setThrottle(qRound(value), seconds); };
+        *action = [value, seconds](SimulatedController &sim) { sim.car().setThrottle(qRound(value), seconds); };
     } else if (name == QLatin1String("screw")) {
         if (!in.count(1, 1) || !in.number(1, -100, 100, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setReducerScrew(qRound(value)); };
+        *action = [value](SimulatedController &sim) { sim.car().setReducerScrew(qRound(value)); };
     } else if (name == QLatin1String("coolant")) {
         // "cold" and "warm" stand for their temperatures; the rest reads as "C [over S]".
         if (in.words.size() >= 2 && in.words[1] == QLatin1String("cold"))
@@ -140,18 +140,18 @@ bool parseWords(Reader &in, Action *action)
             in.words[1] = QString::number(Car::WarmCelsius);
         if (!in.rampedNumber(-30, 90, 0, &value, &seconds))
             return false;
-        *action = [value, seconds](Simulator &sim) { sim.setCoolant(value, seconds); };
+        *action = [value, seconds](SimulatedController &sim) { sim.car().setCoolant(value, seconds); };
     } else if (name == QLatin1String("probe")) {
         ProbeKind kind = ProbeKind::Auto;
         if (!in.probe(&kind, &value))
             return false;
-        *action = [kind, value](Simulator &sim) { sim.setProbe(kind, value); };
+        *action = [kind, value](SimulatedController &sim) { sim.car().setProbe(kind, value); };
     } else if (name == QLatin1String("tps")) {
         const QString direction = in.words.value(1);
         if (!in.count(1, 1) || (direction != QLatin1String("rising") && direction != QLatin1String("falling")))
             return in.fail(QStringLiteral("expected 'tps rising' or 'tps falling'"));
         const bool falling = direction == QLatin1String("falling");
-        *action = [falling](Simulator &sim) { sim.setTpsFalling(falling); };
+        *action = [falling](SimulatedController &sim) { sim.car().setTpsFalling(falling); };
     } else if (name == QLatin1String("mixture")) {
         // "N [per1000 M]"
         double rise = DefaultMixtureRisePer1000;
@@ -160,45 +160,45 @@ bool parseWords(Reader &in, Action *action)
             return in.fail(QStringLiteral("expected 'mixture N' or 'mixture N per1000 M'"));
         if (!in.number(1, 0, 255, &value) || (withRise && !in.number(3, -100, 100, &rise)))
             return false;
-        *action = [value, rise](Simulator &sim) { sim.setMixture(value, rise); };
+        *action = [value, rise](SimulatedController &sim) { sim.car().setMixture(value, rise); };
     } else if (name == QLatin1String("gas")) {
         if (!in.count(1, 1) || !in.number(1, 0, 100, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setGasLevel(value); };
+        *action = [value](SimulatedController &sim) { sim.car().setGasLevel(value); };
     } else if (name == QLatin1String("version")) {
         if (!in.count(1, 1) || !in.number(1, ControllerEngine::MinVersion, ControllerEngine::MaxVersion, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setVersion(qRound(value)); };
+        *action = [value](SimulatedController &sim) { sim.setVersion(qRound(value)); };
     } else if (name == QLatin1String("threshold")) {
         if (!in.count(1, 1) || !in.number(1, 0, 255, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setAnalogThreshold(quint8(qRound(value))); };
+        *action = [value](SimulatedController &sim) { sim.setAnalogThreshold(quint8(qRound(value))); };
     } else if (name == QLatin1String("pacing")) {
         if (!in.count(1, 1) || !in.number(1, 0, 1000000, &value))
             return false;
-        *action = [value](Simulator &sim) { sim.setReplyPacingMicros(qRound(value)); };
+        *action = [value](SimulatedController &sim) { sim.setReplyPacingMicros(qRound(value)); };
     } else if (name == QLatin1String("fault")) {
         FaultSetting fault;
         if (!in.count(1, 1) || !parseFault(in.words[1], &fault))
             return in.fail(QStringLiteral("expected 'fault NAME' or 'fault NAME=N', NAME one of %1").arg(faultNames().join(QStringLiteral(", "))));
-        *action = [fault](Simulator &sim) { sim.setFault(fault.fault, fault.argument); };
+        *action = [fault](SimulatedController &sim) { sim.setFault(fault.fault, fault.argument); };
     } else if (name == QLatin1String("frame")) {
         QByteArray frame;
         if (!in.count(1, 99) || (in.words[1] != QLatin1String("car") && !in.hexBytes(1, &frame)))
             return false;
-        *action = [frame](Simulator &sim) { sim.setLiveFrame(frame); };
+        *action = [frame](SimulatedController &sim) { sim.setLiveFrame(frame); };
     } else if (name == QLatin1String("frames")) {
         QVector<QByteArray> frames;
         if (!in.count(1, 999) || !in.hexFrames(1, &frames))
             return false;
-        *action = [frames](Simulator &sim) { sim.setLiveFrames(frames); };
+        *action = [frames](SimulatedController &sim) { sim.setLiveFrames(frames); };
     } else if (name == QLatin1String("block")) {
         QByteArray block;
         if (!in.count(1, 99) || !in.hexBytes(1, &block))
             return false;
         if (block.size() != ParameterBlockSize)
             return in.fail(QStringLiteral("a parameter block has %1 bytes, not %2").arg(ParameterBlockSize).arg(block.size()));
-        *action = [block](Simulator &sim) { sim.setParameterBlock(block); };
+        *action = [block](SimulatedController &sim) { sim.setParameterBlock(block); };
     } else {
         return in.fail(QStringLiteral("unknown command '%1'").arg(name));
     }

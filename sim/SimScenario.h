@@ -8,13 +8,13 @@
 
 namespace qxsim {
 
-class Simulator;
+class SimulatedController;
 
 struct ScenarioStep
 {
     double atSeconds = 0;
     QString command;                          // as written, for showing
-    std::function<void(Simulator &)> action;
+    std::function<void(SimulatedController &)> action;
     bool restarts = false;                    // "loop": start the scenario over
     QByteArray waitFor;                       // "on HEX": the program's bytes the steps below wait for
 };

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "SimCar.h"
-#include "SimControllerEngine.h"
-#include "SimFault.h"
 #include "SimParameterBlock.h"
-#include "SimReplay.h"
-#include "SimWireLog.h"
+#include "SimulatedController.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,16 +9,33 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace qxsim {
 
 class Scenario;
 
+// Access to a simulated controller under its simulator's lock, for the
+// length of one expression: sim->setVersion(5), sim->car().setThrottle(40, 0).
+// The lock is recursive, so one expression may reach the simulator twice.
+template <class T>
+class Locked
+{
+public:
+    Locked(std::recursive_mutex &mutex, T &object) : lock_(mutex), object_(object) {}
+    T *operator->() const { return &object_; }
+
+private:
+    std::unique_lock<std::recursive_mutex> lock_;
+    T &object_;
+};
+
 // The Quorvantix controller on a pseudo-terminal, linked as a port (com1 by
-// default) so the program finds it like a real one. Its engine answers from
-// a thread of its own, so a caller may block its own thread while the
-// simulator replies. Every member is safe to call from any thread.
+// default) so the program finds it like a real one. Its controller and car
+// answer from a thread of their own, so a caller may block its own thread
+// while the simulator replies. Every member is safe to call from any thread;
+// the controller and car are reached under the lock through operator->.
 class Simulator
 {
 public:
@@ -40,58 +53,23 @@ public:
     QString devicePath() const;  // e.g. /dev/pts/3; empty while hung up
     QString linkPath() const;
 
-    // The controller
-    void setVersion(int version);  // 3..8
-    int version() const;
-    void setParameterBlock(const QByteArray &block37);
-    QByteArray parameterBlock() const;
-    void setAnalogThreshold(quint8 threshold);
-    quint8 analogThreshold() const;
-    // A fixed reply to the live-data request instead of the car's; empty
-    // gives the car back.
-    void setLiveFrame(const QByteArray &frame);
-    // Fixed replies taken in turn, one per live-data request, starting over
-    // after the last; none gives the car back.
-    void setLiveFrames(const QVector<QByteArray> &frames);
+    // The controller and its car.
+    Locked<SimulatedController> operator->();
+    Locked<const SimulatedController> operator->() const;
+    // Runs a scenario command's action now, under the lock.
+    void apply(const std::function<void(SimulatedController &)> &action);
+
     // What the live-data request would get now, before any fault.
     QByteArray currentLiveFrame() const;
-    bool inConfigurationBlock() const;
-    // Answers the live-data requests with the recorded drive from the first
-    // request on, as the recording's controller: its version, and its probe,
-    // reserve sensor and ignition in the parameter block.
-    void setReplay(const qxrec::DriveRecording &recording, bool loop);
-    // Where the replay is; nothing without one.
     std::optional<ReplayPosition> replayPosition() const;
-    void setReplyPacingMicros(int micros);  // default 1040, as at 9600 baud
-    // A negative argument takes the fault's default (see faultHelp()).
     // Returns once the engine has acted on a port-level fault.
     void setFault(Fault fault, int argument = -1);
-    FaultSetting fault() const;
-
-    // The car
-    void setEngineRunning(bool running);
-    void setTargetRpm(int rpm, double rampSeconds = 1.0);
-    void setThrottle(int percent, double rampSeconds = 0.3);
-    void setReducerScrew(int screw);       // -100 lean .. +100 rich
-    // Car::AmbientCelsius: start cold; Car::WarmCelsius: warm now; with
-    // seconds, reached along a ramp.
-    void setCoolant(double celsius, double rampSeconds = 0);
-    // The car's own lambda probe (ProbeKind::Auto: as the controller is set).
-    void setProbe(ProbeKind kind, double deadVolts = 0);
-    void setTpsFalling(bool falling);
-    // The stepper position the car needs at idle and its rise per 1000 rpm
-    // (100 and 15 at first): what the stepper calibration finds.
-    void setMixture(double idlePosition, double risePer1000);
-    void setGasLevel(double percent);
-    CarState carState() const;
-    int targetRpm() const;
-
     // Runs the scenario's steps from now on, in place of any earlier one.
     void runScenario(const Scenario &scenario);
 
-    // Called on the simulator's own thread with each byte the program sends,
-    // before the controller takes it: a test's look at the world at the
-    // moment a byte arrives. Keep it short; nullptr removes it.
+    // Called on the simulator's own thread, outside its lock, with each byte
+    // the program sends, before the controller takes it: a test's look at
+    // the world at the moment a byte arrives. Keep it short; nullptr removes it.
     void setReceiveHook(std::function<void(quint8 byte)> hook);
 
     // The wire log
@@ -102,11 +80,6 @@ public:
     // True once the program has sent at least that many bytes since the log
     // was last cleared.
     bool waitForWireBytes(int countFromProgram, int timeoutMs) const;
-
-    // Bytes read from the program and sent to it since the start; clearing
-    // the wire log leaves these counts alone.
-    qint64 bytesReceivedInAll() const;
-    qint64 bytesSentInAll() const;
     // True once the simulator has read that many bytes in all and has sent
     // every reply byte it queued for them, a slow reply's included.
     bool waitUntilAnswered(qint64 receivedInAll, int timeoutMs) const;

@@ -121,15 +121,15 @@ QWidget *SimulatorWindow::createCarControls()
     warmUp->addWidget(warm);
     form->addRow(QStringLiteral("Warm-up"), warmUp);
 
-    connect(m_engine, &QCheckBox::clicked, this, [this](bool on) { m_sim.setEngineRunning(on); });
-    onUserMove(m_rpm, [this](int rpm) { m_sim.setTargetRpm(rpm); });
-    onUserMove(m_throttle, [this](int percent) { m_sim.setThrottle(percent); });
-    onUserMove(m_screw, [this](int screw) { m_sim.setReducerScrew(screw); });
-    onUserMove(m_gas, [this](int percent) { m_sim.setGasLevel(percent); });
-    connect(m_probe, &QComboBox::activated, this, [this](int index) { m_sim.setProbe(ProbeKind(index)); });
-    connect(m_tpsFalling, &QCheckBox::clicked, this, [this](bool falling) { m_sim.setTpsFalling(falling); });
-    connect(cold, &QPushButton::clicked, this, [this] { m_sim.setCoolant(Car::AmbientCelsius); });
-    connect(warm, &QPushButton::clicked, this, [this] { m_sim.setCoolant(Car::WarmCelsius); });
+    connect(m_engine, &QCheckBox::clicked, this, [this](bool on) { m_sim->car().setEngineRunning(on); });
+    onUserMove(m_rpm, [this](int rpm) { m_sim->car().setTargetRpm(rpm); });
+    onUserMove(m_throttle, [this](int percent) { m_sim->car().setThrottle(percent); });
+    onUserMove(m_screw, [this](int screw) { m_sim->car().setReducerScrew(screw); });
+    onUserMove(m_gas, [this](int percent) { m_sim->car().setGasLevel(percent); });
+    connect(m_probe, &QComboBox::activated, this, [this](int index) { m_sim->car().setProbe(ProbeKind(index)); });
+    connect(m_tpsFalling, &QCheckBox::clicked, this, [this](bool falling) { m_sim->car().setTpsFalling(falling); });
+    connect(cold, &QPushButton::clicked, this, [this] { m_sim->car().setCoolant(Car::AmbientCelsius); });
+    connect(warm, &QPushButton::clicked, this, [this] { m_sim->car().setCoolant(Car::WarmCelsius); });
     return box;
 }
 
@@ -152,7 +152,7 @@ QWidget *SimulatorWindow::createControllerControls()
     m_faultArgument->setToolTip(QStringLiteral("Bytes for short, long, burst and hangup; milliseconds for slow"));
     form->addRow(QStringLiteral("Fault argument"), m_faultArgument);
 
-    connect(m_version, &QSpinBox::valueChanged, this, [this](int version) { m_sim.setVersion(version); });
+    connect(m_version, &QSpinBox::valueChanged, this, [this](int version) { m_sim->setVersion(version); });
     connect(m_fault, &QComboBox::activated, this, [this](int index) {
         m_faultArgument->setValue(defaultFaultArgument(Fault(index)));
         applyFault();
@@ -197,12 +197,12 @@ void SimulatorWindow::applyFault()
 
 void SimulatorWindow::refresh()
 {
-    const CarState car = m_sim.carState();
+    const CarState car = m_sim->carState();
     const QString device = m_sim.devicePath();
     m_port->setText(device.isEmpty()
                             ? QStringLiteral("Port %1: hung up").arg(m_sim.portName())
                             : QStringLiteral("Port %1 → %2%3").arg(m_sim.portName(), device,
-                                        m_sim.inConfigurationBlock() ? QStringLiteral("   (configuration block open)") : QString()));
+                                        m_sim->inConfigurationBlock() ? QStringLiteral("   (configuration block open)") : QString()));
 
     m_car->setText(QStringLiteral("%1 rpm · λ %2 · TPS %3 V · %4 °C · stepper %5 · %6 · tank %7 %")
                            .arg(qRound(car.rpm))
@@ -229,15 +229,15 @@ void SimulatorWindow::refresh()
     m_received->setText(received.isEmpty() ? QStringLiteral("nothing yet") : hexBytes(received.right(ReceivedBytesShown)));
 
     m_engine->setChecked(car.engineRunning);
-    showValue(m_rpm, m_sim.targetRpm());
+    showValue(m_rpm, m_sim->car().targetRpm());
     showValue(m_throttle, qRound(car.throttlePercent));
     showValue(m_screw, car.reducerScrew);
     showValue(m_gas, qRound(car.gasPercent));
     m_probe->setCurrentIndex(int(car.probe));
     m_tpsFalling->setChecked(car.tpsFalling);
     if (!m_version->hasFocus())
-        m_version->setValue(m_sim.version());
-    const FaultSetting fault = m_sim.fault();
+        m_version->setValue(m_sim->version());
+    const FaultSetting fault = m_sim->fault();
     if (!m_faultArgument->hasFocus() && m_fault->currentIndex() != int(fault.fault)) {
         m_fault->setCurrentIndex(int(fault.fault));
         m_faultArgument->setValue(fault.argument);

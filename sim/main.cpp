@@ -48,10 +48,10 @@ int main(int argc, char **argv)
     Simulator simulator;
     for (const ScenarioStep &setting : options.settings) {
         if (setting.action)
-            setting.action(simulator);
+            simulator.apply(setting.action);
     }
     if (recording)
-        simulator.setReplay(*recording, options.loop);
+        simulator->setReplay(*recording, options.loop);
     if (!options.logFile.isEmpty() && !simulator.setWireLogFile(options.logFile)) {
         err << "quorvantix-sim: " << simulator.errorString() << '\n';
         return 1;
@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     }
     simulator.runScenario(scenario);
     quitOnTerminationSignals();
-    out << "Controller version " << simulator.version() << " on " << simulator.portName() << ": "
+    out << "Controller version " << simulator->version() << " on " << simulator.portName() << ": "
         << simulator.linkPath() << " -> " << simulator.devicePath() << Qt::endl;
 
     std::unique_ptr<SimulatorWindow> window;

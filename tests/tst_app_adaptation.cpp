@@ -65,7 +65,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     // Step 1 on a warm engine at idle, its Next button free.
     [[nodiscard]] bool enterWarmStep1()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         form->AutoButtonClick();
         return QTest::qWaitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
     }
@@ -82,7 +82,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     {
         if (!enterStep2())
             return false;
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         if (!QTest::qWaitFor([&] { return button("tpsbutton")->isEnabled(); }, 10000))
             return false;
         button("tpsbutton")->click();
@@ -98,7 +98,7 @@ private slots:
     void init()
     {
         sim.restoreDefaults();
-        sim.setVersion(Version);
+        sim->setVersion(Version);
         QVERIFY(startWindow());
         clearWire();
     }
@@ -106,7 +106,7 @@ private slots:
     void cleanup()
     {
         closeWindow();
-        sim.setLiveFrames({});
+        sim->setLiveFrames({});
     }
 
     void f5FromTheRpmPage()
@@ -152,7 +152,7 @@ private slots:
 
     void ignitionListMovesTheSpeedBeforeAnythingIsSent()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 140, At2000));
+        sim->setLiveFrame(liveFrame(20, 20, 140, At2000));
         form->AutoButtonClick();
         QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("2000"), 10000);
         clearWire();
@@ -173,7 +173,7 @@ private slots:
     void warmEngineFreesNext()
     {
         QFETCH(int, temperature);
-        sim.setLiveFrame(liveFrame(20, 20, temperature, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, temperature, Idle800));
         form->AutoButtonClick();
         QVERIFY2(!button("termbutton")->isEnabled(), "a controller with a temperature input waits for a warm engine");
         waitTicks(form->TimerAdaptTerm, 3);
@@ -183,7 +183,7 @@ private slots:
 
     void enterInTheIgnitionListMovesOnEvenWhileNextWaits()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800)); // cold
+        sim->setLiveFrame(liveFrame(20, 20, 100, Idle800)); // cold
         form->AutoButtonClick();
         QVERIFY(!button("termbutton")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(text("TPSdolny"), QStringLiteral("1.00"));
         QCOMPARE(text("TPSgorny"), QString());
         QVERIFY(!button("tpsbutton")->isEnabled());
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSgorny"), QStringLiteral("4.50"));
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
@@ -243,7 +243,7 @@ private slots:
         QVERIFY(enterStep3());
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
-        sim.setLiveFrames({liveFrame(lowest, 20, 140, At2000), liveFrame(highest, 20, 140, At2000)});
+        sim->setLiveFrames({liveFrame(lowest, 20, 140, At2000), liveFrame(highest, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
         QTEST(text("Ad4LabelV"), "scaleEnd");
         QTEST(QStringList({text("PUboga"), text("PBogata"), text("PProg")}), "volts");
@@ -257,22 +257,22 @@ private slots:
     void wideProbeOfTheSimulatedCar()
     {
         QVERIFY(enterStep3());
-        sim.setLiveFrames({});
-        sim.setProbe(qxsim::ProbeKind::Wide);
-        sim.setEngineRunning(true);
-        sim.setTargetRpm(2400, 0.3);
+        sim->setLiveFrames({});
+        sim->car().setProbe(qxsim::ProbeKind::Wide);
+        sim->car().setEngineRunning(true);
+        sim->car().setTargetRpm(2400, 0.3);
         QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 30000);
         QCOMPARE(text("Ad4LabelV"), QStringLiteral("5 V"));
         QVERIFY2(text("PBogata").toDouble() > 3.0, qPrintable(text("PBogata")));
         QVERIFY2(text("PUboga").toDouble() < 2.0, qPrintable(text("PUboga")));
-        sim.setProbe(qxsim::ProbeKind::Auto);
-        sim.setEngineRunning(false);
+        sim->car().setProbe(qxsim::ProbeKind::Auto);
+        sim->car().setEngineRunning(false);
     }
 
     void backOnStep3StartsStep2Afresh()
     {
         QVERIFY(enterStep3());
-        sim.setLiveFrame(liveFrame(20, 40, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 40, 140, Idle800));
         clearWire();
         button("CofnijAD3")->click();
         QCOMPARE(step(), 2);
@@ -374,7 +374,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, key);
         // Cold, idle, on petrol: nothing completes by itself.
-        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
+        sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->AutoButtonClick();
         // As the steps' Next buttons would take the fitter there.
         for (int s = 1; s < from; ++s)
@@ -420,23 +420,23 @@ private slots:
 
     void hungUpPortCompletesNothingUntilItReturns()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         QVERIFY(enterStep2());
         sim.setFault(qxsim::Fault::HangUp, 0);
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         waitTicks(form->TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSgorny"), QString());
 
         sim.setFault(qxsim::Fault::None);
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD2")->click();
         QCOMPARE(step(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(button("termbutton")->isEnabled(), 10000);
         button("termbutton")->click();
         // The engine revs only once the step has its idle reading, as a fitter does.
         QTRY_VERIFY_WITH_TIMEOUT(!text("TPSdolny").isEmpty(), 10000);
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
@@ -446,23 +446,23 @@ private slots:
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim.setFault(qxsim::Fault::HangUp, 0);
-        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
+        sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         waitTicks(form->TimerKalibSonda, 20);
         QVERIFY(!button("SondButton")->isEnabled());
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
 
         sim.setFault(qxsim::Fault::None);
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD3")->click();
         // The port may take a moment to come back: the idle reading first.
         QTRY_VERIFY_WITH_TIMEOUT(!text("TPSdolny").isEmpty(), 10000);
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
     }
 
     void badChecksumsAreNotMeasured()
     {
-        sim.setVersion(5);
+        sim->setVersion(5);
         form->OdczytUkladuButtClick();
         QVERIFY(enterWarmStep1());
         sim.setFault(qxsim::Fault::BadChecksum);
@@ -470,16 +470,16 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(step(), 2);
         QCOMPARE(text("TPSdolny"), QString());
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         waitTicks(form->TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSdolny"), QString());
 
         // Good frames again: the first is taken as the idle reading only.
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         sim.setFault(qxsim::Fault::None);
         QTRY_COMPARE_WITH_TIMEOUT(text("TPSdolny"), QStringLiteral("1.00"), 10000);
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
@@ -488,7 +488,7 @@ private slots:
     {
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
-        sim.setLiveFrame(liveFrame(23, 20, 140, At2000));
+        sim->setLiveFrame(liveFrame(23, 20, 140, At2000));
         QSignalSpy ticks(form->TimerKalibSonda, &QTimer::timeout);
         int highest = 0;
         QTRY_VERIFY_WITH_TIMEOUT((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60),
@@ -503,15 +503,15 @@ private slots:
     {
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
-        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
+        sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);
-        sim.setLiveFrame(liveFrame(10, 20, 140, Idle800));
+        sim->setLiveFrame(liveFrame(10, 20, 140, Idle800));
         waitTicks(form->TimerKalibSonda, 10); // the average follows the idle speed
         const int paused = on<TAbHBar>("miernik")->digit();
         waitTicks(form->TimerKalibSonda, 10);
         QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
         QVERIFY(paused < 100);
-        sim.setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
+        sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
         QCOMPARE(text("PBogata"), QStringLiteral("0.88"));
     }

@@ -35,10 +35,10 @@ private slots:
     void cleanup()
     {
         closeWindow();
-        sim.setEngineRunning(false);
-        sim.setProbe(qxsim::ProbeKind::Auto);
-        sim.setTpsFalling(false);
-        sim.setReducerScrew(0);
+        sim->car().setEngineRunning(false);
+        sim->car().setProbe(qxsim::ProbeKind::Auto);
+        sim->car().setTpsFalling(false);
+        sim->car().setReducerScrew(0);
     }
 
     void wholeRun_data()

@@ -57,19 +57,19 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
     // the probe between 10 and 45 at 2000 rpm; Enter moves on each time.
     [[nodiscard]] bool throughProbeStep()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255));
         form->AutoButtonClick();
         if (!waitFor([&] { return button("termbutton")->isEnabled(); }))
             return false;
         press(Qt::Key_Return);
-        sim.setLiveFrame(liveFrame(20, 90, 140, At3200, 255));
+        sim->setLiveFrame(liveFrame(20, 90, 140, At3200, 255));
         if (!waitFor([&] { return button("tpsbutton")->isEnabled(); }))
             return false;
         press(Qt::Key_Return);
-        sim.setLiveFrames({liveFrame(10, 20, 140, At2000, 255), liveFrame(45, 20, 140, At2000, 255)});
+        sim->setLiveFrames({liveFrame(10, 20, 140, At2000, 255), liveFrame(45, 20, 140, At2000, 255)});
         if (!waitFor([&] { return button("SondButton")->isEnabled(); }))
             return false;
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // idle on petrol
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // idle on petrol
         press(Qt::Key_Return);
         return step() == 4;
     }
@@ -83,11 +83,11 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
         press(Qt::Key_Return);
         if (step() != 6)
             return false;
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185)); // on gas
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185)); // on gas
         if (!waitFor([&] { return button("przedreduktbutton")->isEnabled(); }))
             return false;
         press(Qt::Key_Return);
-        sim.setLiveFrame(liveFrame(40, 20, 140, Idle800, 185)); // rich
+        sim->setLiveFrame(liveFrame(40, 20, 140, Idle800, 185)); // rich
         if (!waitFor([&] { return button("RRbutton")->isEnabled(); }))
             return false;
         return true;
@@ -103,7 +103,7 @@ private slots:
     {
         sim.restoreDefaults();
         // A 0-1 V probe, "4 cylindry", every flag bit clear.
-        sim.setParameterBlock(blockBytes({{8, 0x00}, {31, 1}, {32, 2}, {33, 0}}, sim.startBlock()));
+        sim->setParameterBlock(blockBytes({{8, 0x00}, {31, 1}, {32, 2}, {33, 0}}, sim.startBlock()));
         QVERIFY(startWindow());
         // The bytes and results are what this test is about; the stepper
         // calibration alone takes 600 ticks.
@@ -114,7 +114,7 @@ private slots:
     void cleanup()
     {
         closeWindow();
-        sim.setLiveFrames({});
+        sim->setLiveFrames({});
     }
 
     void wholeAdaptation()
@@ -136,7 +136,7 @@ private slots:
         // On gas: the car is shown changed over for 2 s before Next is free.
         QElapsedTimer shown;
         shown.start();
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         QVERIFY(shown.elapsed() >= 2000);
         QVERIFY(!form->TimerPrzedRed->isActive());
@@ -151,17 +151,17 @@ private slots:
         QVERIFY2(*std::max_element(stepGaps.begin(), stepGaps.end()) >= 2000, "no pause without polls");
 
         // Step 7: 30 is not rich yet, 31 is.
-        sim.setLiveFrame(liveFrame(30, 20, 140, Idle800, 185));
+        sim->setLiveFrame(liveFrame(30, 20, 140, Idle800, 185));
         QSignalSpy reducerTicks(form->TimerRR, &QTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(reducerTicks.count() >= 5, 10000);
         QVERIFY(!button("RRbutton")->isEnabled());
-        sim.setLiveFrame(liveFrame(31, 20, 140, Idle800, 185));
+        sim->setLiveFrame(liveFrame(31, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("RRbutton")->isEnabled(); }));
         QVERIFY(on<TAbLED>("LedRR")->isChecked());
 
         // Step 8: the second set, idle between stepper bytes 175 and 195, then
         // above 2000 rpm up to bar 150, the probe rich and lean a tick each.
-        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 185),
+        sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 185),
                            liveFrame(20, 20, 140, Idle800, 195)});
         clearWire();
         press(Qt::Key_Return);
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
         QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
         QVERIFY(on<QLabel>("Label76")->isVisible());
-        sim.setLiveFrames({liveFrame(10, 20, 140, At2400, 105), liveFrame(45, 20, 140, At2400, 120)});
+        sim->setLiveFrames({liveFrame(10, 20, 140, At2400, 105), liveFrame(45, 20, 140, At2400, 120)});
         QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
         QCOMPARE(on<QLabel>("PanelMax")->text(), QStringLiteral("180"));
         QCOMPARE(on<QLabel>("PanelStart")->text(), QStringLiteral("131"));
@@ -226,7 +226,7 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(QByteArray, writes);
-        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
+        sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->AutoButtonClick();
         for (int s = 1; s < from; ++s)
             emit form->AutoadaptacjaTab->nextClicked(s);
@@ -245,11 +245,11 @@ private slots:
     void stallAndDeadProbeInTheStepperCalibration()
     {
         QVERIFY(throughReducerStep());
-        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
+        sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
         press(Qt::Key_Return);
         auto *progress = on<TAbHBar>("LambdaBarObr2");
         QVERIFY(waitFor([&] { return progress->digit() >= 30; }));
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // stalled: back on petrol, stepper closed
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // stalled: back on petrol, stepper closed
         QSignalSpy ticks(form->TimerMinMax1, &QTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
         const int paused = progress->digit();
@@ -257,10 +257,10 @@ private slots:
         QCOMPARE(progress->digit(), paused);
         QVERIFY(!on<TAbLED>("LedMin")->isChecked());
 
-        sim.setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
+        sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
         QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
         QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
-        sim.setLiveFrame(liveFrame(23, 20, 140, At2400, 105)); // the probe stuck
+        sim->setLiveFrame(liveFrame(23, 20, 140, At2400, 105)); // the probe stuck
         QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
         QCOMPARE(form->adaptationState().LambdaTimeRich, 800);
         QCOMPARE(form->adaptationState().LambdaTimeLean, 800);
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(throughProbeStep());
         press(Qt::Key_Return);
         press(Qt::Key_Return);
-        sim.setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
+        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         press(Qt::Key_Return);
         QSignalSpy ticks(form->TimerRR, &QTimer::timeout);
@@ -291,7 +291,7 @@ private slots:
     // later page change writes them over the adaptation's values.
     void portLostBeforeTheFinish()
     {
-        sim.setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
+        sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->ParButtonClick();
         control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300");
         form->AutoButtonClick();

@@ -123,7 +123,7 @@ private slots:
         QByteArray other = sim.startBlock();
         other[3] = char(0x42);
         other[9] = char(0x21);
-        sim.setParameterBlock(other);
+        sim->setParameterBlock(other);
         // A read without a new identification is no new car.
         form->odczButPicClick();
         QCOMPARE(copies().size(), 1);
@@ -169,7 +169,7 @@ private slots:
         form->ParButtonClick();
         QCOMPARE(copies().size(), 1);
         // The page change told the controller an ignition type first.
-        QCOMPARE(noteOf(copy(copies().first()), RawNote), hexOf(sim.parameterBlock()));
+        QCOMPARE(noteOf(copy(copies().first()), RawNote), hexOf(sim->parameterBlock()));
     }
 
     // A block the controller never filled is kept as it came, with no values.
@@ -178,7 +178,7 @@ private slots:
         QByteArray unfilled = sim.startBlock();
         unfilled[32] = 1;
         unfilled[33] = 1;
-        sim.setParameterBlock(unfilled);
+        sim->setParameterBlock(unfilled);
         QVERIFY(startWindow());
         QCOMPARE(copies().size(), 1);
         const QByteArray file = copy(copies().first());

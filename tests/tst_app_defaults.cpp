@@ -59,14 +59,14 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     // The page shows the controller set up as everythingOnBlock() says.
     void enterPageWithEverythingOn()
     {
-        sim.setParameterBlock(everythingOnBlock());
+        sim->setParameterBlock(everythingOnBlock());
         form->ParButtonClick();
         for (const char *box : {"CheckBox8_2", "CheckBox13_3", "CheckBox15", "CheckBox22_2"})
             QVERIFY2(on<QCheckBox>(box)->isChecked(), box);
         QCOMPARE(on<QComboBox>("ComboBox9")->currentIndex(), 1);
         QVERIFY(field("Edit10")->isEnabled());
         // A few polls, so the write follows a controller that answers.
-        QTRY_VERIFY_WITH_TIMEOUT(sim.bytesReceivedInAll() > 0 && !form->channel().lastReadEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim->bytesReceivedInAll() > 0 && !form->channel().lastReadEmpty(), 5000);
         clearWire();
     }
 
@@ -216,7 +216,7 @@ private slots:
 
     void writtenProbeTypeRescalesTheLiveStrip()
     {
-        sim.setParameterBlock(blockBytes({{31, 2}, {32, 2}})); // 0-1.6 V
+        sim->setParameterBlock(blockBytes({{31, 2}, {32, 2}})); // 0-1.6 V
         form->ParButtonClick();
         QCOMPARE(form->ParametryTab->lambdaBar().max(), 96);
         on<QComboBox>("ComboBox1")->setCurrentIndex(1); // 0-5 V
@@ -238,7 +238,7 @@ private slots:
     {
         form->ParButtonClick();
         form->PCOMClick(3); // nothing there
-        sim.setParameterBlock(blockBytes({{6, 0x00}, {7, 0x06}, {31, 1}, {32, 2}})); // 2500 rpm at 4800
+        sim->setParameterBlock(blockBytes({{6, 0x00}, {7, 0x06}, {31, 1}, {32, 2}})); // 2500 rpm at 4800
         clearWire();
         form->menu().DefaultOption->trigger();
 

@@ -94,7 +94,7 @@ private slots:
     void replayGivesTheProgramTheRecordedFrames()
     {
         const QVector<QByteArray> drive = distinctFrames(60);
-        sim.setLiveFrames(drive);
+        sim->setLiveFrames(drive);
         const auto recording = recordADrive();
         QVERIFY(recording);
         QVERIFY(recorder().fileName().startsWith(qx::DriveRecorder::defaultFolder() + QLatin1Char('/')));
@@ -110,7 +110,7 @@ private slots:
             QVERIFY(!event.fromProgram || event.byte == 2);
 
         form->TimerWiz->stop();
-        sim.setReplay(*recording, false);
+        sim->setReplay(*recording, false);
         clearWire();
         const QByteArray last = recording->polls.constLast().frame;
         form->TimerWiz->start();

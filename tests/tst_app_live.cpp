@@ -51,9 +51,9 @@ private slots:
     void init()
     {
         sim.restoreDefaults();
-        sim.setEngineRunning(false);
-        sim.setCoolant(20);
-        sim.setGasLevel(50);
+        sim->car().setEngineRunning(false);
+        sim->car().setCoolant(20);
+        sim->car().setGasLevel(50);
         makeWindow();
         form->FormCreate();
         clearWire();
@@ -75,7 +75,7 @@ private slots:
         const int read = bytes.indexOf(hex("aa 22 0a 09"), write);
         QVERIFY2(write > 0 && read > write, qPrintable(bytes.toHex(' ')));
         QVERIFY2(bytes.mid(read).startsWith(hex("aa 22 0a 09 01")), "read, then the temperature options");
-        QCOMPARE(sim.parameterBlock().at(8) & 0x10, 0x10); // the cut-off tick reached the controller
+        QCOMPARE(sim->parameterBlock().at(8) & 0x10, 0x10); // the cut-off tick reached the controller
         QVERIFY(form->TimerWiz->isActive());
         QVERIFY(form->parametersInSync());
 
@@ -91,11 +91,11 @@ private slots:
     {
         QByteArray block = sim.startBlock();
         block[8] = char(block[8] | 0x08); // temperature sensor on
-        sim.setParameterBlock(block);
-        sim.setEngineRunning(true);
-        sim.setTargetRpm(3000, 0.1);
-        sim.setCoolant(80);
-        sim.setGasLevel(50);
+        sim->setParameterBlock(block);
+        sim->car().setEngineRunning(true);
+        sim->car().setTargetRpm(3000, 0.1);
+        sim->car().setCoolant(80);
+        sim->car().setGasLevel(50);
         form->WizButtonClick();
         QVERIFY(!control<TAbThermometer>(page(), "AbThermometer1")->isHidden());
         // The car reaches its speed and the probe swings; the page follows
@@ -106,13 +106,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>(page(), "Label43")->text().toInt() > 0 && control<QLabel>(page(), "Label44")->text().toInt() > 0, 10000);
         QCOMPARE(control<QLabel>(page(), "Panel4")->text().toInt(), control<TAbTank>(page(), "Gauge2")->digit());
         QCOMPARE(control<TGauge>(page(), "Gauge3")->progress(), 50);
-        const qxsim::CarState car = sim.carState();
+        const qxsim::CarState car = sim->carState();
         QCOMPARE(control<TAbLED>(page(), "AbLED1")->isChecked(), car.onGas);
         QCOMPARE(control<TAbLED>(page(), "AbLED1")->caption(), car.onGas ? QStringLiteral("Gaz") : QStringLiteral("Benzyna"));
 
-        sim.setEngineRunning(false);
-        sim.setGasLevel(10);
-        sim.setCoolant(20);
+        sim->car().setEngineRunning(false);
+        sim->car().setGasLevel(10);
+        sim->car().setCoolant(20);
         QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(page(), "Panel1")->text(), QStringLiteral("0"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(control<TAbLED>(page(), "AbLED1")->caption(), QStringLiteral("Benzyna"), 10000);
         QVERIFY(!control<TAbLED>(page(), "AbLED1")->isChecked());
@@ -145,15 +145,15 @@ private slots:
 
     void checksumFailureLeavesThePageAlone()
     {
-        sim.setVersion(5);
+        sim->setVersion(5);
         form->OdczytUkladuButtClick();
         form->WizButtonClick();
         form->TimerWiz->stop();
-        sim.setLiveFrame(hex("33a07b6e0007401a00")); // 0x33 = 1.00 V; the sum of bytes 0 to 6 is 0x03
+        sim->setLiveFrame(hex("33a07b6e0007401a00")); // 0x33 = 1.00 V; the sum of bytes 0 to 6 is 0x03
         const QString before = control<QLabel>(page(), "Panel6")->text();
         form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "Panel6")->text(), before);
-        sim.setLiveFrame(hex("33a07b6e0007400300"));
+        sim->setLiveFrame(hex("33a07b6e0007400300"));
         form->livePolls().TimerWizTimer();
         QCOMPARE(control<QLabel>(page(), "Panel6")->text(), QStringLiteral("1.00"));
     }
@@ -163,7 +163,7 @@ private slots:
         QByteArray block = sim.startBlock();
         block[31] = 0;
         block[8] = char(block[8] | 0x02);
-        sim.setParameterBlock(block);
+        sim->setParameterBlock(block);
         form->WizButtonClick();
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->max(), 290);
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->colorLed1(), QColor(0xFF, 0, 0));
@@ -173,8 +173,8 @@ private slots:
 
     void liveStripPollsAndPausesForTheButtons()
     {
-        sim.setEngineRunning(true);
-        sim.setTargetRpm(2000, 0.1);
+        sim->car().setEngineRunning(true);
+        sim->car().setTargetRpm(2000, 0.1);
         form->ParButtonClick();
         clearWire();
         pollUntil(5);

@@ -114,7 +114,7 @@ private slots:
         QVERIFY(sent().contains(hex("08 00 06"))); // 2500 rpm at 4800: period 1536
         QVERIFY(form->TimerObr->isActive());
         QCOMPARE(dialogs->entries.size(), 0);
-        QCOMPARE(sim.parameterBlock().mid(6, 2), hex("0006"));
+        QCOMPARE(sim->parameterBlock().mid(6, 2), hex("0006"));
     }
 
     void saveButtonWritesTheDefaults()
@@ -168,7 +168,7 @@ private slots:
 
     void versionThreeSendsTheSensorOff()
     {
-        sim.setVersion(3);
+        sim->setVersion(3);
         form->OdczytUkladuButtClick();
         form->ParButtonClick();
         form->parameters().TempSensorOn = 1;
@@ -284,13 +284,13 @@ private slots:
 
     void leavingTheRpmPageWritesTheTypedThreshold()
     {
-        sim.setAnalogThreshold(40);
+        sim->setAnalogThreshold(40);
         control<QComboBox>(form->ObrotyTab, "Edit23")->setCurrentText("70");
         clearWire();
         clickTab(form->ParametryTab);
         // The ignition choice follows the threshold block, on a reopened port.
         QVERIFY2(sent().startsWith(hex("01 aa aa 23 46 0a 1f 02 00 01")), qPrintable(sent().toHex(' ')));
-        QCOMPARE(sim.analogThreshold(), quint8(70));
+        QCOMPARE(sim->analogThreshold(), quint8(70));
         QCOMPARE(form->pagecontrol1->currentWidget(), static_cast<QWidget *>(form->ParametryTab));
     }
 

@@ -86,7 +86,7 @@ private slots:
     void valuesAreTheStoredParameters()
     {
         // Cut-off on, 0-5 V probe, 2500 rpm at 4800 per turn.
-        sim.setParameterBlock(blockBytes({{8, 0x10}, {6, 0x00}, {7, 0x06}, {31, 0}, {32, 2}}));
+        sim->setParameterBlock(blockBytes({{8, 0x10}, {6, 0x00}, {7, 0x06}, {31, 0}, {32, 2}}));
         form->ParButtonClick();
         control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300"); // not saved
         form->DruButtonClick();

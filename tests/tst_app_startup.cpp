@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         sim.restoreDefaults();
-        sim.setLiveFrame(frameWithPeriod(1920));
+        sim->setLiveFrame(frameWithPeriod(1920));
         makeForm();
         clearWire();
     }
@@ -94,7 +94,7 @@ private slots:
         QFETCH(bool, silent);
         QFETCH(QList<double>, gapsMs);
         QFETCH(QString, caption);
-        sim.setVersion(version);
+        sim->setVersion(version);
         if (silent)
             sim.setFault(qxsim::Fault::Silence);
 
@@ -147,7 +147,7 @@ private slots:
     {
         QFETCH(int, ignitionIndex);
         QFETCH(int, period);
-        sim.setLiveFrame(frameWithPeriod(period));
+        sim->setLiveFrame(frameWithPeriod(period));
         form->FormCreate();
         form->TimerObr->stop();
         control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(ignitionIndex);
@@ -160,7 +160,7 @@ private slots:
 
     void standingPeriodChangesNothing()
     {
-        sim.setLiveFrame(frameWithPeriod(0));
+        sim->setLiveFrame(frameWithPeriod(0));
         form->FormCreate();
         form->TimerObr->stop();
         control<QLabel>(form->ObrotyTab, "Panelobroty")->setText(QStringLiteral("1500"));
@@ -190,7 +190,7 @@ private slots:
         const int periods[] = {1920, 1920, 1920, 1920, 3840, 3840};
         const char *shown[] = {"2000", "2000", "2000", "2000", "1000", "2000"};
         for (int i = 0; i < 6; ++i) {
-            sim.setLiveFrame(frameWithPeriod(periods[i]));
+            sim->setLiveFrame(frameWithPeriod(periods[i]));
             form->ObrotyTab->TimerObrTimer();
             QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QString(shown[i]));
         }
@@ -199,8 +199,8 @@ private slots:
     void reidentification()
     {
         form->FormCreate();
-        sim.setAnalogThreshold(90);
-        sim.setParameterBlock([&] {
+        sim->setAnalogThreshold(90);
+        sim->setParameterBlock([&] {
             QByteArray block = sim.startBlock();
             block[32] = 0; // coil per cylinder
             return block;

@@ -98,8 +98,8 @@ private slots:
     {
         QFETCH(int, version);
         QFETCH(bool, silent);
-        sim.setVersion(version);
-        sim.setAnalogThreshold(70);
+        sim->setVersion(version);
+        sim->setAnalogThreshold(70);
         if (silent)
             sim.setFault(qxsim::Fault::Silence);
         // Make sure no stale reply from an earlier row decides anything.
@@ -243,7 +243,7 @@ private slots:
     void ignitionFromBlock()
     {
         QFETCH(QByteArray, block);
-        sim.setParameterBlock(block);
+        sim->setParameterBlock(block);
         const std::optional<qx::IgnitionType> type = protocol->LoadIgnitionType();
         QVERIFY(type);
         QCOMPARE(sent(), hex("09"));
@@ -271,8 +271,8 @@ private slots:
         QFETCH(int, version);
         QFETCH(QByteArray, frame);
         QFETCH(int, decoded);
-        sim.setVersion(version);
-        sim.setLiveFrame(frame);
+        sim->setVersion(version);
+        sim->setLiveFrame(frame);
         protocol->state().ControllerVersion = version;
         QVERIFY(channel->OpenPort(protocol->portName()));
         clearWire();

@@ -73,7 +73,7 @@ private slots:
     void init()
     {
         sim.restoreDefaults();
-        sim.setLiveFrame(Frame);
+        sim->setLiveFrame(Frame);
         dialogs = std::make_unique<DialogRecorder>();
         auto inStep = std::make_unique<InStepPortIo>(portIoUnderTest(), sim);
         port = inStep.get();
@@ -223,10 +223,10 @@ private slots:
 
     void wrongChecksumFailsTheLiveRequest()
     {
-        sim.setVersion(5);
+        sim->setVersion(5);
         protocol().state().ControllerVersion = 5;
         QVERIFY(channel().OpenPort(protocol().portName()));
-        sim.setLiveFrame({});
+        sim->setLiveFrame({});
         QVERIFY(protocol().RequestLiveData());
         sim.setFault(qxsim::Fault::BadChecksum);
         QVERIFY(!protocol().RequestLiveData());

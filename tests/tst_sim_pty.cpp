@@ -63,7 +63,7 @@ private slots:
     void init()
     {
         m_sim.setFault(Fault::None);
-        m_sim.setReplyPacingMicros(PacingMicros);
+        m_sim->setReplyPacingMicros(PacingMicros);
         m_sim.clearWireLog();
     }
 
@@ -75,7 +75,7 @@ private slots:
 
     void versionQueryOnTheWire()
     {
-        m_sim.setVersion(5);
+        m_sim->setVersion(5);
         QSerialPort port;
         QVERIFY2(openPort(port, m_sim.linkPath()), qPrintable(port.errorString()));
         send(port, QByteArray(1, char(1)));
@@ -162,8 +162,8 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         m_sim.runScenario(scenario);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim.version(), 4, StallMicros / 1000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_sim.carState().engineRunning, 200 + StallMicros / 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->version(), 4, StallMicros / 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_sim->carState().engineRunning, 200 + StallMicros / 1000);
         // Never before its time.
         QVERIFY2(timer.elapsed() >= 200, qPrintable(QString::number(timer.elapsed())));
     }

@@ -156,13 +156,13 @@ private slots:
         ScenarioStep step;
         QString error;
         QVERIFY(Scenario::parseCommand("mixture 120 per1000 -20", &step, &error));
-        step.action(sim);
-        QCOMPARE(sim.carState().mixturePosition, 120.0);
-        QCOMPARE(sim.carState().mixtureRisePer1000, -20.0);
+        sim.apply(step.action);
+        QCOMPARE(sim->carState().mixturePosition, 120.0);
+        QCOMPARE(sim->carState().mixtureRisePer1000, -20.0);
         QVERIFY(Scenario::parseCommand("mixture 60", &step, &error));
-        step.action(sim);
-        QCOMPARE(sim.carState().mixturePosition, 60.0);
-        QCOMPARE(sim.carState().mixtureRisePer1000, DefaultMixtureRisePer1000);
+        sim.apply(step.action);
+        QCOMPARE(sim->carState().mixturePosition, 60.0);
+        QCOMPARE(sim->carState().mixtureRisePer1000, DefaultMixtureRisePer1000);
     }
 
     void errorsNameTheLine_data()
@@ -283,13 +283,13 @@ private slots:
             if (!step.waitFor.isEmpty())
                 waits << step.waitFor.toHex();
             else if (waits.isEmpty() && step.atSeconds == 0)
-                step.action(sim);
+                sim.apply(step.action);
         }
         QTEST(waits, "waits");
-        QTEST(int(sim.carState().probe), "probe");
-        QTEST(sim.carState().tpsFalling, "tpsFalling");
-        QTEST(sim.carState().mixturePosition, "mixture");
-        QVERIFY(sim.carState().engineRunning);
+        QTEST(int(sim->carState().probe), "probe");
+        QTEST(sim->carState().tpsFalling, "tpsFalling");
+        QTEST(sim->carState().mixturePosition, "mixture");
+        QVERIFY(sim->carState().engineRunning);
     }
 
     // On the wire: fixed frames answer the live requests in turn, and a
@@ -298,7 +298,7 @@ private slots:
     {
         Simulator sim;
         QVERIFY2(sim.start(QStringLiteral("com5")), qPrintable(sim.errorString()));
-        sim.setReplyPacingMicros(0);
+        sim->setReplyPacingMicros(0);
         const QByteArray a = QByteArray::fromHex("0a141e28323c461800");
         const QByteArray b = QByteArray::fromHex("0b141e28323c461900");
         Scenario scenario;

@@ -25,7 +25,7 @@ public:
     static constexpr int CatchUpLimitMs = 5000;
 
     InStepPortIo(std::unique_ptr<qx::PortIo> port, const qxsim::Simulator &sim)
-        : port_(std::move(port)), sim_(sim), receivedBefore_(sim.bytesReceivedInAll())
+        : port_(std::move(port)), sim_(sim), receivedBefore_(sim->bytesReceivedInAll())
     {
     }
     ~InStepPortIo() override { close(); }
@@ -40,7 +40,7 @@ public:
     {
         const bool opened = port_->open(device);
         // What the simulator sent before is gone with the dropped input.
-        answeredBeforeOpen_ = sim_.bytesSentInAll();
+        answeredBeforeOpen_ = sim_->bytesSentInAll();
         taken_ = 0;
         return opened;
     }
@@ -78,7 +78,7 @@ private:
         QElapsedTimer spent;
         spent.start();
         sim_.waitUntilAnswered(receivedBefore_ + sent_, CatchUpLimitMs);
-        const qint64 answered = sim_.bytesSentInAll() - answeredBeforeOpen_ - taken_;
+        const qint64 answered = sim_->bytesSentInAll() - answeredBeforeOpen_ - taken_;
         const QDeadlineTimer deadline(CatchUpLimitMs);
         qint64 queued = 0;
         while (port_->bytesQueued(&queued) && queued < answered && !deadline.hasExpired())

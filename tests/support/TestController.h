@@ -10,17 +10,17 @@ public:
     bool startOn(const QString &portName)
     {
         const bool started = start(portName);
-        startBlock_ = parameterBlock();
+        startBlock_ = (*this)->parameterBlock();
         return started;
     }
 
     void restoreDefaults()
     {
         setFault(qxsim::Fault::None);
-        setVersion(8);
-        setParameterBlock(startBlock_);
-        setAnalogThreshold(1);
-        setLiveFrame({});
+        (*this)->setVersion(8);
+        (*this)->setParameterBlock(startBlock_);
+        (*this)->setAnalogThreshold(1);
+        (*this)->setLiveFrame({});
         clearWireLog();
     }
 
