@@ -6,9 +6,7 @@
 #include "ChannelWriteTarget.h"
 #include "ControllerProtocol.h"
 #include "LiveAverage.h"
-#include "LiveSample.h"
 #include "Pause.h"
-#include "ProtocolTables.h"
 #include "VehicleChoices.h"
 
 namespace qx {
@@ -72,7 +70,7 @@ void AdaptationRun::writeAdaptationSet()
 void AdaptationRun::startStep(int step)
 {
     switch (step) {
-    case TpsStepNumber: page_.showTps(tps_.start(requestLiveSample(protocol_))); break;
+    case TpsStepNumber: page_.showTps(tps_.start(protocol_.RequestLiveData())); break;
     case ProbeStepNumber: page_.showProbe(probe_.start()); break;
     case ChangeoverStepNumber:
         page_.setNextEnabled(step, false);
@@ -201,18 +199,15 @@ bool AdaptationRun::backspace()
 
 void AdaptationRun::TimerAdaptTermTimer()
 {
-    const LiveSample temperature = requestLiveSample(protocol_);
-    // The list's entry turns the period into a speed from this tick on,
-    // before the choice is sent to the controller.
-    if (const int constant = rpmConstantForIgnitionIndex(page_.ignitionIndex()))
-        protocol_.state().RpmConstant = constant;
-    const LiveSample speed = requestLiveSample(protocol_);
+    const LiveSample temperature = protocol_.RequestLiveData();
+    protocol_.useIgnitionEntry(page_.ignitionIndex());
+    const LiveSample speed = protocol_.RequestLiveData();
     page_.showTemperature(temperature_.tick(temperature, speed, rpmConstant()));
 }
 
 void AdaptationRun::TimerUstTpsProgTimer()
 {
-    const TpsStepView &view = tps_.tick(requestLiveSample(protocol_), rpmConstant());
+    const TpsStepView &view = tps_.tick(protocol_.RequestLiveData(), rpmConstant());
     page_.showTps(view);
     if (view.finished)
         host_.stopTimer(timerOf(TpsStepNumber));
@@ -220,12 +215,12 @@ void AdaptationRun::TimerUstTpsProgTimer()
 
 void AdaptationRun::TimerKalibSondaTimer()
 {
-    page_.showProbe(probe_.tick(requestLiveSample(protocol_), rpmConstant()));
+    page_.showProbe(probe_.tick(protocol_.RequestLiveData(), rpmConstant()));
 }
 
 void AdaptationRun::TimerPrzedRedTimer()
 {
-    const ChangeoverView &view = changeover_.tick(requestLiveSample(protocol_), rpmConstant());
+    const ChangeoverView &view = changeover_.tick(protocol_.RequestLiveData(), rpmConstant());
     page_.showChangeover(view);
     if (!view.changedOver)
         return;
@@ -239,13 +234,13 @@ void AdaptationRun::TimerPrzedRedTimer()
 
 void AdaptationRun::TimerRRTimer()
 {
-    page_.showReducer(reducer_.tick(requestLiveSample(protocol_)));
+    page_.showReducer(reducer_.tick(protocol_.RequestLiveData()));
 }
 
 void AdaptationRun::TimerMinMaxTimer()
 {
     const StepperPhase before = stepper_.view().phase;
-    const StepperView &view = stepper_.tick(requestLiveSample(protocol_), rpmConstant());
+    const StepperView &view = stepper_.tick(protocol_.RequestLiveData(), rpmConstant());
     page_.showStepper(view);
     if (view.phase == before)
         return;

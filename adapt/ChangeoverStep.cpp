@@ -25,7 +25,7 @@ const ChangeoverView &ChangeoverStep::tick(const LiveSample &sample, int rpmCons
     if (!speed)
         return view_;
     view_.speed = speed;
-    view_.changedOver = sample.stepper != OnPetrol;
+    view_.changedOver = !sample.onPetrol();
     return view_;
 }
 

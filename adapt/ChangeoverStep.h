@@ -29,7 +29,6 @@ public:
     static constexpr int HeldMin = 79;
     static constexpr int HeldMax = 80;
     static constexpr int HeldStart = 81;
-    static constexpr int OnPetrol = 255;
 
     ChangeoverStep(AdaptationState &state, LiveAverage &average);
 

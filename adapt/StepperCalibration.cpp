@@ -116,7 +116,7 @@ bool StepperCalibration::qualifies(const LiveSample &sample, int rpmConstant)
         return false;
     view_.speed = speed;
     const bool inBand = view_.phase == StepperPhase::Idle ? speed->shown < IdleBelow : speed->shown > HighAbove;
-    return inBand && speed->shown > 0 && sample.stepper != OnPetrol;
+    return inBand && speed->shown > 0 && !sample.onPetrol();
 }
 
 void StepperCalibration::restartRecord(int barValue)

@@ -63,7 +63,6 @@ public:
     static constexpr int IdleBelow = 1300;
     static constexpr int HighAbove = 2000;
     static constexpr int PhaseTicks = 300;
-    static constexpr int OnPetrol = 255;
 
     StepperCalibration(AdaptationState &state, LiveAverage &average);
 

@@ -63,7 +63,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     TimerMinMax1 = makeTimer("TimerMinMax1", 100);
     TimerMinMax2 = makeTimer("TimerMinMax2", 100);
     TimerParamOdcz = makeTimer("TimerParamOdcz", 200);
-    connect(TimerObr, &QTimer::timeout, ObrotyTab, &RpmPage::TimerObrTimer);
+    connect(TimerObr, &QTimer::timeout, this, [this] { livePolls_->TimerObrTimer(*ObrotyTab); });
     connect(TimerWiz, &QTimer::timeout, this, [this] { livePolls_->TimerWizTimer(); });
     connect(TimerParamOdcz, &QTimer::timeout, this, [this] { livePolls_->TimerParamOdczTimer(); });
     connect(TimerAdaptTerm, &QTimer::timeout, this, [this] { adaptation_->TimerAdaptTermTimer(); });
@@ -129,7 +129,7 @@ void TForm1::buildPages()
     pagecontrol1 = new PageControl(client);
     pagecontrol1->setObjectName(QStringLiteral("pagecontrol1"));
     pagecontrol1->setGeometry(2, 0, 791, 513);
-    ObrotyTab = new RpmPage(protocol_, liveAverage_);
+    ObrotyTab = new RpmPage;
     pagecontrol1->addTab(ObrotyTab, QStringLiteral("Obroty"));
     ParametryTab = new ParametersPage(parameters_, ObrotyTab->analogThresholdField());
     pagecontrol1->addTab(ParametryTab, QStringLiteral("Parametry systemu"));

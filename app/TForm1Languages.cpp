@@ -115,7 +115,7 @@ void TForm1::refreshFuelIndicator()
     panel->setTextFormat(Qt::PlainText);
     panel->setText(text);
     led->setCaption(text);
-    pagestyle::setTextColour(*panel, petrol ? pagestyle::petrolRed : pagestyle::gasGreen);
+    pagestyle::setTextColour(*panel, pagestyle::fuelColour(petrol));
     pagestyle::setTextColour(*led, petrol ? pagestyle::petrolRed : open->palette().color(QPalette::WindowText));
 }
 

@@ -141,9 +141,14 @@ std::optional<IgnitionType> ControllerProtocol::LoadIgnitionType()
     return type;
 }
 
-bool ControllerProtocol::RequestLiveData()
+void ControllerProtocol::useIgnitionEntry(int listIndex)
 {
-    const int length = liveFrameLength(state_.ControllerVersion);
+    if (const int constant = rpmConstantForIgnitionIndex(listIndex))
+        state_.RpmConstant = constant;
+}
+
+LiveSample ControllerProtocol::RequestLiveData()
+{
     int attempt = 1;
     bool answered = false;
     while (attempt < LiveAttemptLimit && !answered) {
@@ -152,11 +157,9 @@ bool ControllerProtocol::RequestLiveData()
         answered = channel_.ReadLiveReply();
         ++attempt;
     }
-    bool result = attempt <= LiveGoodWithinAttempts + 1;
-    channel_.reply().DecodeReply(length);
-    if (state_.ControllerVersion == ChecksumVersion)
-        result = liveChecksumMatches(channel_.reply());
-    return result;
+    channel_.reply().DecodeReply(liveFrameLength(state_.ControllerVersion));
+    return liveSample(channel_.reply(), channel_.lastReadCount(), attempt <= LiveGoodWithinAttempts + 1,
+                      state_.ControllerVersion, state_.TempSensorSupported);
 }
 
 QString ProgramBuildText()

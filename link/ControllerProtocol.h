@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KnownValues.h"
+#include "LiveSample.h"
 #include "ProtocolTables.h"
 
 #include <QByteArray>
@@ -90,7 +91,11 @@ public:
     std::optional<int> QueryIgnitionType();
     // The ignition type with its RPM constant, which it makes current.
     std::optional<IgnitionType> LoadIgnitionType();
-    bool RequestLiveData();
+    // The ignition list's entry turns the speed period into RPM from now on,
+    // before the controller is told; with no entry chosen the constant stays.
+    void useIgnitionEntry(int listIndex);
+    // The live-data request, its frame decoded.
+    LiveSample RequestLiveData();
 
     // Told of each parameter block that arrived whole, as the controller sent
     // it, at once after its read.

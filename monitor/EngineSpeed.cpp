@@ -1,7 +1,7 @@
 #include "EngineSpeed.h"
 
 #include "LiveAverage.h"
-#include "ReplyBuffer.h"
+#include "LiveSample.h"
 #include "Rounding.h"
 
 namespace qx {
@@ -23,14 +23,9 @@ int rpmShown(int rpm)
     return int(roundHalfEven(rpm * 0.02)) * 50;
 }
 
-int speedPeriod(int lowByte, int highByte)
+std::optional<int> liveRpm(const LiveSample &sample, LiveAverage &average, int rpmConstant)
 {
-    return lowByte + 256 * highByte;
-}
-
-std::optional<int> liveRpm(const ReplyBuffer &frame, LiveAverage &average, int rpmConstant)
-{
-    return rpmFromPeriod(rpmConstant, average(speedPeriod(frame.ReplyByte(4), frame.ReplyByte(5))));
+    return rpmFromPeriod(rpmConstant, average(sample.period));
 }
 
 } // namespace qx

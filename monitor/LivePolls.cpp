@@ -5,7 +5,7 @@
 #include "PageStyle.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
-#include "SerialChannel.h"
+#include "RpmPage.h"
 #include "VisualisationPage.h"
 #include "tledmeter.h"
 
@@ -22,75 +22,71 @@ LivePolls::LivePolls(ControllerProtocol &protocol, LiveAverage &average, const P
 {
 }
 
-LiveView LivePolls::visualisationView(const ReplyBuffer &frame, int lambdaBarTop)
+LiveView LivePolls::visualisationView(const LiveSample &sample, int lambdaBarTop)
 {
     const ProtocolState &state = protocol_.state();
-    const auto byte = [&](int i) { return frame.ReplyByte(i); };
     LiveView view;
 
-    view.lambdaTrace = telemetry::lambdaTrace(telemetry::normalisedLambda(byte(0), state.ProbeVariant));
+    view.lambdaTrace = telemetry::lambdaTrace(telemetry::normalisedLambda(sample.probe, state.ProbeVariant));
     const telemetry::LambdaPhases::Shown phase = phases_.poll(view.lambdaTrace);
     view.richPhaseMs = phase.high;
     view.leanPhaseMs = phase.low;
-    view.lambdaVolts = telemetry::lambdaVoltsText(byte(0));
-    view.lambdaBar = telemetry::lambdaBarPosition(byte(0), lambdaBarTop);
+    view.lambdaVolts = telemetry::lambdaVoltsText(sample.probe);
+    view.lambdaBar = telemetry::lambdaBarPosition(sample.probe, lambdaBarTop);
 
-    view.tpsRaw = byte(1);
-    view.tpsVolts = telemetry::tpsVoltsText(byte(1));
-    view.tpsTrace = telemetry::tpsTrace(byte(1));
+    view.tpsRaw = sample.tps;
+    view.tpsVolts = telemetry::tpsVoltsText(sample.tps);
+    view.tpsTrace = telemetry::tpsTrace(sample.tps);
 
-    int level = byte(2);
     if (state.TempSensorSupported) {
-        view.temperatureRaw = byte(2);
-        view.temperatureText = QString::number(telemetry::temperatureCelsius(byte(2)));
-        level = byte(3);
+        view.temperatureRaw = sample.temperature;
+        view.temperatureText = QString::number(telemetry::temperatureCelsius(sample.temperature));
     }
-    const telemetry::GasLevel gas = telemetry::gasLevel(level, parameters_.text(P::ReserveSensorType));
+    const telemetry::GasLevel gas = telemetry::gasLevel(sample.level, parameters_.text(P::ReserveSensorType));
     view.gasPercent = gas.percent;
     view.gasReserve = gas.reserve;
 
-    if (const auto rpm = liveRpm(frame, average_, state.RpmConstant)) {
+    if (const auto rpm = liveRpm(sample, average_, state.RpmConstant)) {
         view.rpm = *rpm;
         view.rpmTrace = telemetry::rpmTrace(*rpm);
         view.rpmText = QString::number(rpmShown(*rpm));
     }
 
-    view.stepperPosition = 255 - byte(6);
+    view.stepperPosition = 255 - sample.stepper;
     view.stepperTrace = telemetry::stepperTrace(view.stepperPosition);
-    view.onPetrol = view.stepperPosition == 0;
+    view.onPetrol = sample.onPetrol();
     view.fuelText = texts_(view.onPetrol ? TextKey::Petrol : TextKey::Gas);
     return view;
 }
 
-LiveStripView LivePolls::stripView(const ReplyBuffer &frame, int lambdaBarTop)
+LiveStripView LivePolls::stripView(const LiveSample &sample, int lambdaBarTop)
 {
     const ProtocolState &state = protocol_.state();
-    const auto byte = [&](int i) { return frame.ReplyByte(i); };
     LiveStripView view;
-    view.lambdaVolts = telemetry::lambdaVoltsText(byte(0));
-    view.lambdaBar = telemetry::lambdaBarPosition(byte(0), lambdaBarTop);
-    view.tpsVolts = telemetry::tpsVoltsText(byte(1));
+    view.lambdaVolts = telemetry::lambdaVoltsText(sample.probe);
+    view.lambdaBar = telemetry::lambdaBarPosition(sample.probe, lambdaBarTop);
+    view.tpsVolts = telemetry::tpsVoltsText(sample.tps);
     if (state.TempSensorSupported)
-        view.temperatureText = QString::number(telemetry::temperatureCelsius(byte(2)));
-    if (const auto rpm = liveRpm(frame, average_, state.RpmConstant))
+        view.temperatureText = QString::number(telemetry::temperatureCelsius(sample.temperature));
+    if (const auto rpm = liveRpm(sample, average_, state.RpmConstant))
         view.rpmText = QString::number(rpmShown(*rpm));
-    view.stepperText = QString::number(255 - byte(6));
-    const bool onPetrol = byte(6) == 255;
-    view.fuelText = texts_(onPetrol ? TextKey::Petrol : TextKey::Gas);
-    view.fuelColour = onPetrol ? pagestyle::petrolRed : pagestyle::gasGreen;
+    view.stepperText = QString::number(255 - sample.stepper);
+    view.fuelText = texts_(sample.onPetrol() ? TextKey::Petrol : TextKey::Gas);
+    view.fuelColour = pagestyle::fuelColour(sample.onPetrol());
     return view;
 }
 
 void LivePolls::TimerWizTimer()
 {
-    if (!protocol_.RequestLiveData()) {
-        record(nullptr);
+    const LiveSample sample = protocol_.RequestLiveData();
+    if (!sample.accepted) {
+        record(sample, nullptr);
         return;
     }
-    const LiveView view = visualisationView(protocol_.channel().reply(), visualisation_.lambdaBarTop());
+    const LiveView view = visualisationView(sample, visualisation_.lambdaBarTop());
     onPetrol_ = view.onPetrol;
     visualisation_.showLive(view);
-    record(&view);
+    record(sample, &view);
 }
 
 bool LivePolls::startRecording(QString *error)
@@ -109,16 +105,14 @@ void LivePolls::stopRecording()
     visualisation_.showRecording(std::nullopt);
 }
 
-void LivePolls::record(const LiveView *view)
+void LivePolls::record(const LiveSample &sample, const LiveView *view)
 {
     if (!recorder_.isRecording())
         return;
     QByteArray frame;
     qxrec::ShownValues shown;
     if (view) {
-        const ReplyBuffer &reply = protocol_.channel().reply();
-        for (int i = 0; i < reply.decodedCount(); ++i)
-            frame.append(char(reply.ReplyByte(i)));
+        frame = sample.frame;
         shown = {view->rpmText, view->lambdaVolts, view->tpsVolts, QString::number(view->stepperPosition),
                  view->temperatureText, QString::number(view->gasPercent), view->fuelText};
     }
@@ -133,14 +127,21 @@ void LivePolls::record(const LiveView *view)
 
 void LivePolls::TimerParamOdczTimer()
 {
-    protocol_.RequestLiveData();
-    const ReplyBuffer &frame = protocol_.channel().reply();
-    const LiveStripView view = stripView(frame, parametersPage_.lambdaBar().max());
-    onPetrol_ = frame.ReplyByte(6) == 255;
+    const LiveSample sample = protocol_.RequestLiveData();
+    const LiveStripView view = stripView(sample, parametersPage_.lambdaBar().max());
+    onPetrol_ = sample.onPetrol();
     // The Visualisation page's thermometer follows the strip's readings too.
     if (protocol_.state().TempSensorSupported)
-        visualisation_.showThermometer(frame.ReplyByte(2));
+        visualisation_.showThermometer(sample.temperature);
     parametersPage_.showLiveStrip(view);
+}
+
+void LivePolls::TimerObrTimer(RpmPage &page)
+{
+    protocol_.useIgnitionEntry(page.ignitionIndex());
+    const LiveSample sample = protocol_.RequestLiveData();
+    if (const auto rpm = liveRpm(sample, average_, protocol_.state().RpmConstant))
+        page.showSpeed(*rpm, rpmShown(*rpm));
 }
 
 void LivePolls::applyProbeVariantToVisualisation(double layoutScale)

@@ -13,12 +13,14 @@ class ControllerProtocol;
 class LiveAverage;
 class ParameterSet;
 class ParametersPage;
-class ReplyBuffer;
+class RpmPage;
 class VisualisationPage;
+struct LiveSample;
 struct LiveStripView;
 
-// The live-data polls of the Visualisation page and of the Parameters page's
-// live strip, and the probe-variant set-up of their lambda displays.
+// The live-data polls of the Visualisation page, the Parameters page's live
+// strip and the RPM page, and the probe-variant set-up of the lambda
+// displays. The pages only show what a poll gives them.
 class LivePolls
 {
 public:
@@ -27,10 +29,13 @@ public:
     LivePolls(ControllerProtocol &protocol, LiveAverage &average, const ParameterSet &parameters,
               TextSource texts, VisualisationPage &visualisation, ParametersPage &parametersPage);
 
-    // One poll of the Visualisation page; nothing changes unless the request succeeded.
+    // One poll of the Visualisation page; nothing changes unless the request went through.
     void TimerWizTimer();
     // One poll of the Parameters page's live strip; a failed request shows the last frame again.
     void TimerParamOdczTimer();
+    // One poll of the RPM page, which shows the last frame again as the strip
+    // does; the entry of its ignition list converts the speed from this poll on.
+    void TimerObrTimer(RpmPage &page);
     // The lambda bar, its rich/lean labels and the chart's axis by the probe variant.
     void applyProbeVariantToVisualisation(double layoutScale);
     // The same on the Parameters page's bar, and the chart's axis.
@@ -48,11 +53,11 @@ public:
     bool onPetrol() const { return onPetrol_; }
 
 private:
-    // What a frame shows on each page; the lambda bar's top decides its position.
-    LiveView visualisationView(const ReplyBuffer &frame, int lambdaBarTop);
-    LiveStripView stripView(const ReplyBuffer &frame, int lambdaBarTop);
-    // Adds the poll to the recording, if one runs; no view: no reply.
-    void record(const LiveView *view);
+    // What a sample shows on each page; the lambda bar's top decides its position.
+    LiveView visualisationView(const LiveSample &sample, int lambdaBarTop);
+    LiveStripView stripView(const LiveSample &sample, int lambdaBarTop);
+    // Adds the poll to the recording, if one runs; no view: no usable reply.
+    void record(const LiveSample &sample, const LiveView *view);
 
     ControllerProtocol &protocol_;
     LiveAverage &average_;

@@ -1,10 +1,6 @@
 #include "RpmPage.h"
 
-#include "ControllerProtocol.h"
-#include "EngineSpeed.h"
 #include "PageStyle.h"
-#include "ProtocolTables.h"
-#include "SerialChannel.h"
 #include "presets.h"
 #include "tab270meter.h"
 
@@ -28,8 +24,8 @@ QStringList analogThresholdItems()
 
 } // namespace
 
-RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *parent)
-    : QWidget(parent), protocol_(protocol), average_(average)
+RpmPage::RpmPage(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("ObrotyTab"));
 
@@ -95,17 +91,10 @@ RpmPage::RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *pa
                                      });
 }
 
-void RpmPage::TimerObrTimer()
+void RpmPage::showSpeed(int rpm, int shown)
 {
-    const int constant = rpmConstantForIgnitionIndex(ComboBox2->currentIndex());
-    if (constant != 0)
-        protocol_.state().RpmConstant = constant;
-    protocol_.RequestLiveData();
-    const ReplyBuffer &frame = protocol_.channel().reply();
-    if (const auto rpm = liveRpm(frame, average_, protocol_.state().RpmConstant)) {
-        gauge1->setDigit(*rpm);
-        Panelobroty->setText(QString::number(rpmShown(*rpm)));
-    }
+    gauge1->setDigit(rpm);
+    Panelobroty->setText(QString::number(shown));
 }
 
 int RpmPage::ignitionIndex() const

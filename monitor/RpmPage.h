@@ -10,21 +10,18 @@ class TAb270Meter;
 
 namespace qx {
 
-class ControllerProtocol;
-class LiveAverage;
-
 // The RPM page: the fitter picks the ignition system so the engine speed
 // shown matches the real one, and sets the analog threshold on controllers
-// that have it.
+// that have it. Its poll lives with the other live pages' in LivePolls.
 class RpmPage final : public QWidget
 {
     Q_OBJECT
 
 public:
-    RpmPage(ControllerProtocol &protocol, LiveAverage &average, QWidget *parent = nullptr);
+    explicit RpmPage(QWidget *parent = nullptr);
 
-    // One poll of the live data, every 100 ms while the page is shown.
-    void TimerObrTimer();
+    // The engine speed on the meter and, as the panels show it, in the readout.
+    void showSpeed(int rpm, int shown);
 
     // The entry of the ignition list; -1 with none chosen.
     int ignitionIndex() const;
@@ -53,9 +50,6 @@ private:
     QPushButton *OdczytUkladuButt;
     TAb270Meter *gauge1;
     QLabel *Panelobroty;
-
-    ControllerProtocol &protocol_;
-    LiveAverage &average_;
 };
 
 } // namespace qx

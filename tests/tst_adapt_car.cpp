@@ -44,7 +44,7 @@ struct SimulatedCar
         ReplyBuffer reply;
         reply.store(frame);
         reply.DecodeReply(qx::liveFrameLength(version));
-        return liveSample(reply, int(frame.size()), version);
+        return liveSample(reply, int(frame.size()), true, version, false);
     }
 
     void start(double rpm)

@@ -1,5 +1,5 @@
-// The live sample of an adaptation tick: when a frame counts as fresh, and
-// the engine speed the steps compare.
+// The live sample of a poll: its positions, when a frame counts as fresh,
+// and the engine speed the adaptation's steps compare.
 #include "AdaptationSpeed.h"
 #include "ControllerProtocol.h"
 #include "FakePortIo.h"
@@ -19,12 +19,12 @@ namespace {
 const char *const GoodFrame = "0a 14 1e 28 32 3c 46 18 00";
 const char *const BadChecksum = "0a 14 1e 28 32 3c 46 19 00";
 
-LiveSample sampleOf(const QByteArray &bytes, int bytesRead, int version)
+LiveSample sampleOf(const QByteArray &bytes, int bytesRead, int version, bool temperatureSensor = false)
 {
     ReplyBuffer reply;
     reply.store(bytes);
     reply.DecodeReply(liveFrameLength(version));
-    return liveSample(reply, bytesRead, version);
+    return liveSample(reply, bytesRead, true, version, temperatureSensor);
 }
 
 } // namespace
@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(sample.temperature, 0x1e);
         QCOMPARE(sample.period, 0x32 + 256 * 0x3c);
         QCOMPARE(sample.stepper, 0x46);
+        QCOMPARE(sample.level, 0x1e);
+        QCOMPARE(sampleOf(hex(GoodFrame), 9, 8, true).level, 0x28); // the temperature takes byte 2
     }
 
     void freshness_data()
@@ -85,19 +87,19 @@ private slots:
         QVERIFY(protocol.OpenPort());
 
         port->incoming = hex(GoodFrame);
-        LiveSample sample = requestLiveSample(protocol);
+        LiveSample sample = protocol.RequestLiveData();
         QVERIFY(sample.fresh);
         QCOMPARE(sample.tps, 0x14);
 
-        sample = requestLiveSample(protocol);
+        sample = protocol.RequestLiveData();
         QVERIFY(!sample.fresh);
         QCOMPARE(sample.tps, 0x14); // the old frame is still in the buffer
 
         port->incoming = hex("0a 15 1e 28 32");
-        QVERIFY(!requestLiveSample(protocol).fresh);
+        QVERIFY(!protocol.RequestLiveData().fresh);
 
         port->incoming = hex(BadChecksum);
-        QVERIFY(!requestLiveSample(protocol).fresh);
+        QVERIFY(!protocol.RequestLiveData().fresh);
         QCOMPARE(port->sent, hex("02 02 02 02"));
     }
 

@@ -153,7 +153,7 @@ private slots:
         control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(ignitionIndex);
         control<TAb270Meter>(form->ObrotyTab, "gauge1")->setDigit(1234);
         for (int i = 0; i < 6; ++i)
-            form->ObrotyTab->TimerObrTimer();
+            form->livePolls().TimerObrTimer(*form->ObrotyTab);
         QTEST(control<TAb270Meter>(form->ObrotyTab, "gauge1")->digit(), "meter");
         QTEST(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), "panel");
     }
@@ -164,7 +164,7 @@ private slots:
         form->FormCreate();
         form->TimerObr->stop();
         control<QLabel>(form->ObrotyTab, "Panelobroty")->setText(QStringLiteral("1500"));
-        form->ObrotyTab->TimerObrTimer();
+        form->livePolls().TimerObrTimer(*form->ObrotyTab);
         QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1500"));
     }
 
@@ -173,12 +173,12 @@ private slots:
         form->FormCreate();
         form->TimerObr->stop();
         for (int i = 0; i < 6; ++i)
-            form->ObrotyTab->TimerObrTimer();
+            form->livePolls().TimerObrTimer(*form->ObrotyTab);
         QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
         clearWire();
         control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(5);
         QVERIFY(sent().isEmpty());
-        form->ObrotyTab->TimerObrTimer();
+        form->livePolls().TimerObrTimer(*form->ObrotyTab);
         QCOMPARE(sent(), hex("02"));
         QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1000"));
     }
@@ -191,7 +191,7 @@ private slots:
         const char *shown[] = {"2000", "2000", "2000", "2000", "1000", "2000"};
         for (int i = 0; i < 6; ++i) {
             sim->setLiveFrame(frameWithPeriod(periods[i]));
-            form->ObrotyTab->TimerObrTimer();
+            form->livePolls().TimerObrTimer(*form->ObrotyTab);
             QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QString(shown[i]));
         }
     }

@@ -164,7 +164,7 @@ private slots:
         else if (operation == "threshold")
             protocol->ReadAnalogThreshold();
         else
-            QVERIFY(protocol->RequestLiveData());
+            QVERIFY(protocol->RequestLiveData().accepted);
         const double elapsed = timer.nsecsElapsed() / 1e6;
         // The program's own time: without what the test spent letting a late simulator catch up.
         const double programMs = elapsed - (port->catchUpNs() - caughtUpBefore) / 1e6;
@@ -276,7 +276,7 @@ private slots:
         protocol->state().ControllerVersion = version;
         QVERIFY(channel->OpenPort(protocol->portName()));
         clearWire();
-        QTEST(protocol->RequestLiveData(), "result");
+        QTEST(protocol->RequestLiveData().accepted, "result");
         QCOMPARE(sent(), hex("02"));
         QCOMPARE(channel->reply().decodedCount(), decoded);
         for (int i = 0; i < decoded; ++i)
@@ -289,7 +289,7 @@ private slots:
         // Closed port: every status query fails, so every attempt runs.
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(!protocol->RequestLiveData());
+        QVERIFY(!protocol->RequestLiveData().accepted);
         QVERIFY(timer.elapsed() >= 14 * 23);
         QVERIFY(timer.elapsed() <= 14 * 23 + HangLimitMs);
         QVERIFY(feedback.noReplyShown);

@@ -152,11 +152,11 @@ private slots:
     {
         protocol().state().ControllerVersion = 8;
         QVERIFY(channel().OpenPort(protocol().portName()));
-        QVERIFY(protocol().RequestLiveData());
+        QVERIFY(protocol().RequestLiveData().accepted);
         QCOMPARE(transmissionLabel->text(), QString());
         sim.setFault(qxsim::Fault::Silence);
         for (int i = 1; i <= 20; ++i)
-            bounded(23, [&] { QVERIFY(protocol().RequestLiveData()); });
+            bounded(23, [&] { QVERIFY(protocol().RequestLiveData().accepted); });
         QCOMPARE(form->statusPanelText(0), NoReply);
         QCOMPARE(transmissionLabel->text(), QString());
         QCOMPARE(decoded(9), Frame); // the stale frame stays
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(transmissionLabel->text(), NoReply);
 
         sim.setFault(qxsim::Fault::None);
-        QVERIFY(protocol().RequestLiveData());
+        QVERIFY(protocol().RequestLiveData().accepted);
         QCOMPARE(transmissionLabel->text(), QString());
         QCOMPARE(form->statusPanelText(0), QString());
     }
@@ -200,7 +200,7 @@ private slots:
         protocol().state().ControllerVersion = 8;
         QVERIFY(channel().OpenPort(protocol().portName()));
         for (int i = 0; i < 3; ++i) {
-            QVERIFY(protocol().RequestLiveData());
+            QVERIFY(protocol().RequestLiveData().accepted);
             QCOMPARE(decoded(9), Frame);
         }
     }
@@ -216,7 +216,7 @@ private slots:
         // 132 bytes were left over; each read takes 256 and the reply adds 9.
         int polls = 0;
         do {
-            QVERIFY(protocol().RequestLiveData());
+            QVERIFY(protocol().RequestLiveData().accepted);
         } while (decoded(9) != Frame && ++polls < 10);
         QCOMPARE(decoded(9), Frame);
     }
@@ -227,9 +227,9 @@ private slots:
         protocol().state().ControllerVersion = 5;
         QVERIFY(channel().OpenPort(protocol().portName()));
         sim->setLiveFrame({});
-        QVERIFY(protocol().RequestLiveData());
+        QVERIFY(protocol().RequestLiveData().accepted);
         sim.setFault(qxsim::Fault::BadChecksum);
-        QVERIFY(!protocol().RequestLiveData());
+        QVERIFY(!protocol().RequestLiveData().accepted);
     }
 
     void slowReplyCountsAsNoReply()

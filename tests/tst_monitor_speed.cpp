@@ -1,6 +1,7 @@
 // Engine speed: the four-sample average and the period-to-RPM conversion.
 #include "EngineSpeed.h"
 #include "LiveAverage.h"
+#include "LiveSample.h"
 
 #include <QtTest>
 

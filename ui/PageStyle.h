@@ -27,6 +27,10 @@ enum class Look {
 // Petrol in red, gas in green, wherever a page shows the fuel in use.
 inline const QColor petrolRed{0xff, 0x00, 0x00};
 inline const QColor gasGreen{0x00, 0x80, 0x00};
+inline const QColor &fuelColour(bool onPetrol)
+{
+    return onPetrol ? petrolRed : gasGreen;
+}
 
 // The colours of the traces behind the chart and its grid.
 inline const QColor traceBackground{0xff, 0xff, 0xca};
