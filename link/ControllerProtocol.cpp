@@ -159,13 +159,4 @@ bool ControllerProtocol::RequestLiveData()
     return result;
 }
 
-QString ProgramBuildText()
-{
-#ifdef QX_BUILD_NUMBER
-    return QString::number(QX_BUILD_NUMBER & 0xFFFF) + QLatin1Char(')');
-#else
-    return QStringLiteral("?.?");
-#endif
-}
-
 } // namespace qx

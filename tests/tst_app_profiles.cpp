@@ -241,7 +241,7 @@ class TestAppProfiles : public QObject
     std::unique_ptr<qx::TForm1> form;
     qx::DesignGeometry design;
 
-    QTabWidget *PageControl2() const { return form->AutoadaptacjaTab->findChild<QTabWidget *>("PageControl2"); }
+    QTabWidget *PageControl2() const { return form->pages().AutoadaptacjaTab->findChild<QTabWidget *>("PageControl2"); }
     int tickedItem() const
     {
         const auto items = form->menu().resolutionItems();
@@ -254,7 +254,7 @@ class TestAppProfiles : public QObject
     // whose inner page control holds the most controls.
     void showAdaptationPage()
     {
-        form->pagecontrol1->setCurrentWidget(form->AutoadaptacjaTab);
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().AutoadaptacjaTab);
         PageControl2()->setCurrentIndex(0);
     }
     // The box a page control gets: the profile's, cut where it would run past its parent.
@@ -276,8 +276,8 @@ private slots:
     void init()
     {
         form = std::make_unique<qx::TForm1>(std::make_unique<FakePortIo>());
-        form->CaptureGeometry();
-        design.CaptureGeometry(*form->pagecontrol1);
+        form->appearance().CaptureGeometry();
+        design.CaptureGeometry(*form->pages().pagecontrol1);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -384,20 +384,20 @@ private slots:
 
         const QSize before = form->size();
         const Qt::WindowFlags flagsBefore = form->windowFlags();
-        form->setScreenArea(screen);
+        form->appearance().setScreenArea(screen);
         showAdaptationPage();
         if (click < 0)
-            form->ApplyResolution(0);
+            form->appearance().ApplyResolution(0);
         else
             (form.get()->*clicks[click])();
 
         QCOMPARE(tickedItem(), ticked);
-        QCOMPARE(form->LayoutScale(), scale);
+        QCOMPARE(form->appearance().LayoutScale(), scale);
         if (zoomed)
             waitUntilFillingTheScreen();
         QCOMPARE(form->isMaximized(), zoomed);
         QVERIFY(form->isVisible());
-        QVERIFY(form->pagecontrol1->isVisible());
+        QVERIFY(form->pages().pagecontrol1->isVisible());
         if (click < 0 && !size) {
             QCOMPARE(form->size(), before);
             QCOMPARE(form->windowFlags(), flagsBefore);
@@ -412,21 +412,21 @@ private slots:
         }
         if (place)
             QCOMPARE(form->pos(), *place);
-        QTRY_COMPARE(form->pagecontrol1->geometry(), cutToParent(pagesBox, *form->pagecontrol1));
+        QTRY_COMPARE(form->pages().pagecontrol1->geometry(), cutToParent(pagesBox, *form->pages().pagecontrol1));
         QTRY_COMPARE(PageControl2()->geometry(), cutToParent(stepsBox, *PageControl2()));
     }
 
     // A zoomed profile's window, restored by the user, fills the work area again.
     void restoredWindowFillsTheScreenAgain()
     {
-        form->setScreenArea(wholeScreen(1024, 768));
-        form->N1024Click();
+        form->appearance().setScreenArea(wholeScreen(1024, 768));
+        form->menu().N1024->trigger();
         waitUntilFillingTheScreen();
         form->showNormal();
         QTRY_VERIFY(!form->isMaximized() || form->frameGeometry() != form->screen()->availableGeometry());
         waitUntilFillingTheScreen();
         // An 800 profile there is a normal window the user can restore and keep.
-        form->CzcionkaDuzaClick();
+        form->menu().CzcionkaDuza->trigger();
         QTRY_VERIFY(!form->isMaximized());
         QCOMPARE(form->size(), QSize(800, 580));
         QCOMPARE(form->windowFlags() & Qt::WindowMaximizeButtonHint, Qt::WindowFlags());
@@ -434,16 +434,16 @@ private slots:
 
     void designRestoredExactly()
     {
-        form->setScreenArea(otherScreen);
+        form->appearance().setScreenArea(otherScreen);
         showAdaptationPage();
-        form->N1024Click();
+        form->menu().N1024->trigger();
         for (const qx::DesignBox &control : design.controls()) {
             const QString name = control.control->objectName();
             if (flowed(name) || backdrop(name) || qobject_cast<QTabWidget *>(control.control))
                 continue;
             QVERIFY2(control.control->geometry() != control.box, qPrintable(name + " kept its design box"));
         }
-        form->CzcionkaDuzaClick();
+        form->menu().CzcionkaDuza->trigger();
         for (const qx::DesignBox &control : design.controls()) {
             const QString name = control.control->objectName();
             if (flowed(name) || backdrop(name))
@@ -477,7 +477,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, points);
         QFETCH(bool, bold);
-        form->setScreenArea(otherScreen);
+        form->appearance().setScreenArea(otherScreen);
         (form.get()->*clicks[click])();
         const QWidget *widget = form->findChild<QWidget *>(control);
         QVERIFY(widget);
@@ -487,8 +487,8 @@ private slots:
 
     void lampsAndSelectionBoxes()
     {
-        form->setScreenArea(otherScreen);
-        form->N1280Click();
+        form->appearance().setScreenArea(otherScreen);
+        form->menu().N1280->trigger();
         const QWidget *lamp = form->findChild<QWidget *>("LedRR");
         QCOMPARE(lamp->property("LampHeight").toInt(), 40); // round(1.608 × 25)
         const QWidget *choice = form->findChild<QWidget *>("SRCheckBox5");
@@ -509,9 +509,9 @@ private slots:
     {
         QFETCH(int, click);
         QFETCH(bool, bold);
-        form->setScreenArea(otherScreen);
+        form->appearance().setScreenArea(otherScreen);
         // From the other weight, so the item is seen to set it.
-        form->ParametryTab->SetCaptionsBold(!bold);
+        form->pages().ParametryTab->SetCaptionsBold(!bold);
         if (form->findChild<QLabel *>("Label1")->font().bold() == bold)
             QSKIP("the Parameters page does not set its captions' weight yet");
         (form.get()->*clicks[click])();
@@ -522,7 +522,7 @@ private slots:
     void rememberToggles()
     {
         const bool before = form->menu().PamOstRozdz->isChecked();
-        form->PamOstRozdzClick();
+        form->menu().PamOstRozdz->trigger();
         QCOMPARE(form->menu().PamOstRozdz->isChecked(), !before);
         form->menu().PamOstRozdz->trigger();
         QCOMPARE(form->menu().PamOstRozdz->isChecked(), before);
@@ -579,30 +579,30 @@ private:
     // poll puts it: the status bar and the Visualisation page.
     void checkEveryPage(const QString &language, int click, const ScreenArea &screen, PageFit &fit)
     {
-        QVERIFY(form->LoadLanguageFile(language));
+        QVERIFY(form->languages().LoadLanguageFile(language));
         form->showNoReply(true);
         form->showTransmissionError(true);
-        form->setScreenArea(screen);
+        form->appearance().setScreenArea(screen);
         showAdaptationPage();
         (form.get()->*clicks[click])();
         const qx::ResolutionProfile &profile = qx::profileOfItem(click);
         if (screen.geometry.width() == profile.width)
             waitUntilFillingTheScreen();
-        QTRY_COMPARE(form->pagecontrol1->geometry(),
-                     cutToParent(profile.pagecontrol1.value_or(pagecontrol1Design), *form->pagecontrol1));
+        QTRY_COMPARE(form->pages().pagecontrol1->geometry(),
+                     cutToParent(profile.pagecontrol1.value_or(pagecontrol1Design), *form->pages().pagecontrol1));
         QTRY_COMPARE(PageControl2()->geometry(),
                      cutToParent(profile.PageControl2.value_or(PageControl2Design), *PageControl2()));
-        fit.checkControl(*form->pagecontrol1);
-        for (int page = 0; page < form->pagecontrol1->count(); ++page)
-            showAndCheck(*form->pagecontrol1, page, fit);
+        fit.checkControl(*form->pages().pagecontrol1);
+        for (int page = 0; page < form->pages().pagecontrol1->count(); ++page)
+            showAndCheck(*form->pages().pagecontrol1, page, fit);
     }
 
     // The comment line with each field's help text in turn, as focusing the
     // fields one after another would show them.
     void checkEveryHelpText(PageFit &fit)
     {
-        showSheet(*form->pagecontrol1, form->pagecontrol1->indexOf(form->ParametryTab));
-        auto *info = form->ParametryTab->findChild<QLabel *>("info");
+        showSheet(*form->pages().pagecontrol1, form->pages().pagecontrol1->indexOf(form->pages().ParametryTab));
+        auto *info = form->pages().ParametryTab->findChild<QLabel *>("info");
         QSet<int> shown;
         for (const qx::FieldRule &rule : qx::fieldRules()) {
             if (!rule.help || shown.contains(int(*rule.help)))
