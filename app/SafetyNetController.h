@@ -31,8 +31,8 @@ class SafetyNetController final : public QObject
     Q_OBJECT
 
 public:
-    // Connects its commands and its arming ahead of the menu's own commands,
-    // so an autodetection's reads already keep a copy.
+    // Made before the window connects the port menu's commands, so that its
+    // arming comes first and an autodetection's reads keep a copy.
     SafetyNetController(ControllerProtocol &protocol, ParameterFileCommands &files, const MainMenu &menu,
                         StatusPanels &status, const LanguageTable &texts, SafetyNetHost &host);
 

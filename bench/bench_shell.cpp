@@ -8,6 +8,7 @@
 #include "MainMenu.h"
 #include "RunningCar.h"
 #include "Skin.h"
+#include "SkinChoices.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
 

@@ -16,6 +16,7 @@
 #include "TForm1.h"
 #include "tabgradient.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,10 +35,6 @@ using qx::ScreenArea;
 
 namespace {
 
-using Click = void (qx::TForm1::*)();
-const Click clicks[] = {&qx::TForm1::CzcionkaMalaClick, &qx::TForm1::CzcionkaSredniaClick,
-                        &qx::TForm1::CzcionkaDuzaClick,  &qx::TForm1::N1024Click,
-                        &qx::TForm1::N1152Click,         &qx::TForm1::N1280Click};
 const char *const clickNames[] = {"640", "720", "800", "1024", "1152", "1280"};
 
 ScreenArea wholeScreen(int width, int height)
@@ -389,7 +386,7 @@ private slots:
         if (click < 0)
             form->appearance().ApplyResolution(0);
         else
-            (form.get()->*clicks[click])();
+            form->menu().resolutionItems()[size_t(click)]->trigger();
 
         QCOMPARE(tickedItem(), ticked);
         QCOMPARE(form->appearance().LayoutScale(), scale);
@@ -478,7 +475,7 @@ private slots:
         QFETCH(int, points);
         QFETCH(bool, bold);
         form->appearance().setScreenArea(otherScreen);
-        (form.get()->*clicks[click])();
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         const QWidget *widget = form->findChild<QWidget *>(control);
         QVERIFY(widget);
         QCOMPARE(widget->font().pointSize(), points);
@@ -514,7 +511,7 @@ private slots:
         form->pages().ParametryTab->SetCaptionsBold(!bold);
         if (form->findChild<QLabel *>("Label1")->font().bold() == bold)
             QSKIP("the Parameters page does not set its captions' weight yet");
-        (form.get()->*clicks[click])();
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         for (const char *caption : {"Label1", "Label20", "CheckBox15_Label", "minprzelbgLabel"})
             QCOMPARE(form->findChild<QLabel *>(caption)->font().bold(), bold);
     }
@@ -584,7 +581,7 @@ private:
         form->showTransmissionError(true);
         form->appearance().setScreenArea(screen);
         showAdaptationPage();
-        (form.get()->*clicks[click])();
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         const qx::ResolutionProfile &profile = qx::profileOfItem(click);
         if (screen.geometry.width() == profile.width)
             waitUntilFillingTheScreen();
