@@ -78,6 +78,8 @@ public:
     bool enter();
     bool backspace();
 
+private:
+    // The steps' ticks.
     void TimerAdaptTermTimer();
     void TimerUstTpsProgTimer();
     void TimerKalibSondaTimer();
@@ -85,8 +87,6 @@ public:
     void TimerRRTimer();
     // Both phases of the stepper calibration, each with its own timer.
     void TimerMinMaxTimer();
-
-private:
     // The timer that polls for a step; none for the vehicle pages.
     PollTimer *timerOf(int step) const;
     void moveInto(int step);
