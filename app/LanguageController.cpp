@@ -152,17 +152,21 @@ const LanguageChoice *LanguageController::tickedLanguage() const
     return ticked < 0 ? nullptr : &languageChoices()[std::size_t(ticked)];
 }
 
+QComboBox *LanguageController::keptList(std::size_t i) const
+{
+    return pages_.ParametryTab->findChild<QComboBox *>(QLatin1String(KeptLists[i]));
+}
+
 void LanguageController::SaveListSelections()
 {
     for (std::size_t i = 0; i < savedListSelections_.size(); ++i)
-        savedListSelections_[i] =
-            pages_.ParametryTab->findChild<QComboBox *>(QLatin1String(KeptLists[i]))->currentIndex();
+        savedListSelections_[i] = keptList(i)->currentIndex();
 }
 
 void LanguageController::RestoreListSelections()
 {
     for (std::size_t i = 0; i < savedListSelections_.size(); ++i)
-        pages_.ParametryTab->findChild<QComboBox *>(QLatin1String(KeptLists[i]))->setCurrentIndex(savedListSelections_[i]);
+        keptList(i)->setCurrentIndex(savedListSelections_[i]);
 }
 
 } // namespace qx

@@ -10,6 +10,7 @@
 #include <array>
 
 class QAction;
+class QComboBox;
 class QWidget;
 
 namespace qx {
@@ -66,6 +67,8 @@ private:
     QAction *itemOf(const LanguageChoice &language) const;
     void ApplyLanguageLine(const LanguageLine &line, const QMultiHash<QString, QObject *> &controls);
     void refreshFuelIndicator();
+    // The i-th of the parameter lists whose choice a change keeps.
+    QComboBox *keptList(std::size_t i) const;
     void SaveListSelections();
     void RestoreListSelections();
 

@@ -19,7 +19,8 @@ SafetyNetController::SafetyNetController(ControllerProtocol &protocol, Parameter
     protocol_.onParameterBlock = [this](const QByteArray &block) { keepAsFoundCopy(block); };
     connect(menu.PrzywrocButton, &QAction::triggered, this, &SafetyNetController::PrzywrocButtonClick);
     connect(menu.PorownajButton, &QAction::triggered, this, &SafetyNetController::PorownajButtonClick);
-    connect(&files_, &ParameterFileCommands::statusText, this, [this](const QString &text) { status_.setText(1, text); });
+    connect(&files_, &ParameterFileCommands::statusText, this,
+            [this](const QString &text) { status_.setText(1, text); });
     // Another port may well be another car; so may whatever autodetection
     // finds, or a controller whose version is asked by hand on the
     // Parameters page.
