@@ -26,19 +26,34 @@ constexpr int ChangeoverShownMs = 2000;
 } // namespace
 
 AdaptationRun::AdaptationRun(AdaptationPage &page, ControllerProtocol &protocol, LiveAverage &average,
-                             AdaptationState &state, AdaptationHost &host)
-    : page_(page), protocol_(protocol), average_(average), state_(state), host_(host), temperature_(average),
-      tps_(state, average), probe_(state, average), changeover_(state, average), reducer_(state),
-      stepper_(state, average)
+                             AdaptationState &state, AdaptationHost &host, AdaptationTimers timers)
+    : page_(page), protocol_(protocol), average_(average), state_(state), host_(host), timers_(timers),
+      temperature_(average), tps_(state, average), probe_(state, average), changeover_(state, average),
+      reducer_(state), stepper_(state, average)
 {
+    const auto tick = [this](PollTimer &timer, void (AdaptationRun::*step)()) {
+        QObject::connect(&timer, &PollTimer::timeout, &timer, [this, step] { (this->*step)(); });
+    };
+    tick(timers_.TimerAdaptTerm, &AdaptationRun::TimerAdaptTermTimer);
+    tick(timers_.TimerUstTpsProg, &AdaptationRun::TimerUstTpsProgTimer);
+    tick(timers_.TimerKalibSonda, &AdaptationRun::TimerKalibSondaTimer);
+    tick(timers_.TimerPrzedRed, &AdaptationRun::TimerPrzedRedTimer);
+    tick(timers_.TimerRR, &AdaptationRun::TimerRRTimer);
+    tick(timers_.TimerMinMax1, &AdaptationRun::TimerMinMaxTimer);
+    tick(timers_.TimerMinMax2, &AdaptationRun::TimerMinMaxTimer);
 }
 
-QString AdaptationRun::timerOf(int step)
+PollTimer *AdaptationRun::timerOf(int step) const
 {
-    static const char *const timers[AdaptationSteps] = {
-        "TimerAdaptTerm", "TimerUstTpsProg", "TimerKalibSonda", "", "", "TimerPrzedRed", "TimerRR", "TimerMinMax1",
-    };
-    return QLatin1String(timers[step - 1]);
+    switch (step) {
+    case TemperatureStepNumber: return &timers_.TimerAdaptTerm;
+    case TpsStepNumber: return &timers_.TimerUstTpsProg;
+    case ProbeStepNumber: return &timers_.TimerKalibSonda;
+    case ChangeoverStepNumber: return &timers_.TimerPrzedRed;
+    case ReducerStepNumber: return &timers_.TimerRR;
+    case StepperStepNumber: return &timers_.TimerMinMax1;
+    default: return nullptr;
+    }
 }
 
 void AdaptationRun::startTemperatureStep(bool tempSensorSupported)
@@ -93,14 +108,13 @@ void AdaptationRun::moveInto(int step)
 {
     page_.setStepTabVisible(step - 1, false);
     page_.showStep(step);
-    const QString timer = timerOf(step);
     // The vehicle pages poll nothing; the port stays as it is.
-    if (!timer.isEmpty()) {
+    if (PollTimer *timer = timerOf(step)) {
         page_.setStepShown(step, false);
         protocol_.ClosePort();
         protocol_.OpenPort();
         startStep(step);
-        host_.startTimer(timer);
+        timer->start();
         page_.setStepShown(step, true);
     }
     page_.showStepHeading();
@@ -161,15 +175,15 @@ void AdaptationRun::PageControl2Change()
         page_.focusIgnitionList();
         return;
     }
-    const QString timer = timerOf(step);
-    if (timer.isEmpty()) {
+    PollTimer *timer = timerOf(step);
+    if (!timer) {
         page_.showStepHeading();
         return;
     }
     page_.setStepShown(step, false);
     protocol_.OpenPort();
     startStep(step);
-    host_.startTimer(timer);
+    timer->start();
     page_.setStepShown(step, true);
     // The heading names the step now shown.
     page_.showStepHeading();
@@ -210,7 +224,7 @@ void AdaptationRun::TimerUstTpsProgTimer()
     const TpsStepView &view = tps_.tick(protocol_.RequestLiveData(), rpmConstant());
     page_.showTps(view);
     if (view.finished)
-        host_.stopTimer(timerOf(TpsStepNumber));
+        timers_.TimerUstTpsProg.stop();
 }
 
 void AdaptationRun::TimerKalibSondaTimer()
@@ -224,7 +238,7 @@ void AdaptationRun::TimerPrzedRedTimer()
     page_.showChangeover(view);
     if (!view.changedOver)
         return;
-    host_.stopTimer(timerOf(ChangeoverStepNumber));
+    timers_.TimerPrzedRed.stop();
     // The fitter sees the car on gas for a moment, with nothing else
     // happening, before Next is offered.
     page_.window()->repaint();
@@ -245,11 +259,11 @@ void AdaptationRun::TimerMinMaxTimer()
     if (view.phase == before)
         return;
     if (before == StepperPhase::Idle)
-        host_.stopTimer(QStringLiteral("TimerMinMax1"));
+        timers_.TimerMinMax1.stop();
     if (view.phase == StepperPhase::High)
-        host_.startTimer(QStringLiteral("TimerMinMax2"));
+        timers_.TimerMinMax2.start();
     else
-        host_.stopTimer(QStringLiteral("TimerMinMax2"));
+        timers_.TimerMinMax2.stop();
 }
 
 } // namespace qx

@@ -3,15 +3,12 @@
 #include "ChangeoverStep.h"
 #include "KnownValues.h"
 #include "ParameterWrite.h"
+#include "PollTimer.h"
 #include "ProbeCalibrationStep.h"
 #include "ReducerStep.h"
 #include "StepperCalibration.h"
 #include "TemperatureStep.h"
 #include "TpsThresholdStep.h"
-
-#include <QString>
-
-class QWidget;
 
 namespace qx {
 
@@ -20,15 +17,14 @@ class ControllerProtocol;
 class LiveAverage;
 struct AdaptationState;
 
-// What the steps need of the main window: its timers, and the page-change
-// work the navigator owns (port and ignition type on entering step 1).
+// What the steps need of the main window: all its polling stopped, and the
+// page-change work the navigator owns (port and ignition type on entering
+// step 1).
 class AdaptationHost
 {
 public:
     virtual ~AdaptationHost() = default;
     virtual void StopAllTimers() = 0;
-    virtual void startTimer(const QString &timer) = 0;
-    virtual void stopTimer(const QString &timer) = 0;
     // Port opened for the step's polling, termbutton by the temperature
     // input, ignition type loaded, TimerAdaptTerm running.
     virtual void startTemperatureStep() = 0;
@@ -45,17 +41,28 @@ public:
     virtual bool clearToWrite(std::initializer_list<Sendable> needed) = 0;
 };
 
+// The timers the steps poll on: one per measuring step, and one for each
+// phase of the stepper calibration.
+struct AdaptationTimers
+{
+    PollTimer &TimerAdaptTerm;
+    PollTimer &TimerUstTpsProg;
+    PollTimer &TimerKalibSonda;
+    PollTimer &TimerPrzedRed;
+    PollTimer &TimerRR;
+    PollTimer &TimerMinMax1;
+    PollTimer &TimerMinMax2;
+};
+
 // The sequences between the adaptation's steps (Next, Back, a tab chosen,
 // Enter and Backspace) and the steps' ticks: each tick takes the live sample,
 // gives it to the step's logic and shows what that returns.
 class AdaptationRun
 {
 public:
+    // Each timer's ticks go to its step from here on.
     AdaptationRun(AdaptationPage &page, ControllerProtocol &protocol, LiveAverage &average, AdaptationState &state,
-                  AdaptationHost &host);
-
-    // The timer that polls for a step; empty for the steps without one.
-    static QString timerOf(int step);
+                  AdaptationHost &host, AdaptationTimers timers);
 
     // Step 1 as the page is entered: Next free without a temperature input.
     void startTemperatureStep(bool tempSensorSupported);
@@ -71,6 +78,8 @@ public:
     bool enter();
     bool backspace();
 
+private:
+    // The steps' ticks.
     void TimerAdaptTermTimer();
     void TimerUstTpsProgTimer();
     void TimerKalibSondaTimer();
@@ -78,8 +87,8 @@ public:
     void TimerRRTimer();
     // Both phases of the stepper calibration, each with its own timer.
     void TimerMinMaxTimer();
-
-private:
+    // The timer that polls for a step; none for the vehicle pages.
+    PollTimer *timerOf(int step) const;
     void moveInto(int step);
     void startStep(int step);
     int rpmConstant() const;
@@ -93,6 +102,7 @@ private:
     LiveAverage &average_;
     AdaptationState &state_;
     AdaptationHost &host_;
+    AdaptationTimers timers_;
     TemperatureStep temperature_;
     TpsThresholdStep tps_;
     ProbeCalibrationStep probe_;

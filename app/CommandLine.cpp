@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ParameterDiff.h"
+#include "ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -135,7 +136,7 @@ std::optional<int> runCommandLine(int argc, char *argv[])
         out << Usage;
         return 0;
     case Action::Version:
-        out << "quorvantix " << QX_PROGRAM_VERSION << '\n';
+        out << "quorvantix " << programVersion() << '\n';
         return 0;
     case Action::Diff: {
         // Settings and the program's folder need an application, never a display.

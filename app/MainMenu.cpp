@@ -1,5 +1,8 @@
 #include "MainMenu.h"
 
+#include "LanguageChoices.h"
+#include "SkinChoices.h"
+
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
@@ -72,11 +75,11 @@ void buildAppearanceMenu(QMenuBar *bar, MainMenu &m)
     m.Skorka = namedMenu(m.Wyglad, "Skorka", QStringLiteral("Skorka"));
     m.Wyglad->addMenu(m.Skorka);
     QActionGroup *skins = radioGroup(m.Skorka);
-    m.skorkaKol = radioItem(m.Skorka, skins, "skorkaKol", QStringLiteral("skorka kolor"), Qt::CTRL | Qt::Key_F1);
-    m.skorkaZwy = radioItem(m.Skorka, skins, "skorkaZwy", QStringLiteral("skorka zwykla"), Qt::CTRL | Qt::Key_F2);
-    m.SkorkaSil = radioItem(m.Skorka, skins, "SkorkaSil", QStringLiteral("skorka srebrna"), Qt::CTRL | Qt::Key_F3);
-    m.SkorkaBez = radioItem(m.Skorka, skins, "SkorkaBez", QStringLiteral("skorka bezbarwna"), Qt::CTRL | Qt::Key_F4);
-    m.skorkaZwy->setChecked(true);
+    for (std::size_t i = 0; i < m.skinItems.size(); ++i) {
+        const SkinChoice &skin = skinChoices()[i];
+        m.skinItems[i] = radioItem(m.Skorka, skins, skin.item, QString::fromUtf8(skin.caption),
+                                   QKeySequence(QLatin1String(skin.shortcut)));
+    }
 }
 
 void buildLanguageMenu(QMenuBar *bar, MainMenu &m)
@@ -84,11 +87,11 @@ void buildLanguageMenu(QMenuBar *bar, MainMenu &m)
     m.Jezyki = namedMenu(bar, "Jezyki", QStringLiteral("Język"));
     bar->addMenu(m.Jezyki);
     QActionGroup *languages = radioGroup(m.Jezyki);
-    m.JPolski = radioItem(m.Jezyki, languages, "JPolski", QStringLiteral("polski"));
-    m.JAngielski = radioItem(m.Jezyki, languages, "JAngielski", QStringLiteral("angielski"));
-    m.JRosyjski = radioItem(m.Jezyki, languages, "JRosyjski", QStringLiteral("rosyjski"));
-    m.JCzeski = radioItem(m.Jezyki, languages, "JCzeski", QStringLiteral("czeski"));
-    m.JWloski = radioItem(m.Jezyki, languages, "JWloski", QStringLiteral("wloski"));
+    for (std::size_t i = 0; i < m.languageItems.size(); ++i) {
+        const LanguageChoice &language = languageChoices()[i];
+        m.languageItems[i] =
+            radioItem(m.Jezyki, languages, language.item, QString::fromUtf8(language.builtInCaption));
+    }
     // No language is ticked here: the stored one is, and none when the store
     // names no language the menu has, so the exit keeps it as it was.
 }

@@ -49,28 +49,19 @@ struct MainMenu
     QAction *N1280;
     QAction *PamOstRozdz;
     QMenu *Skorka;
-    QAction *skorkaKol;
-    QAction *skorkaZwy;
-    QAction *SkorkaSil;
-    QAction *SkorkaBez;
+    // The skins in skinChoices() order, built from it.
+    std::array<QAction *, 4> skinItems;
 
-    // The five languages, captioned by the language texts.
+    // The languages in languageChoices() order, built from it; the language
+    // texts caption them.
     QMenu *Jezyki;
-    QAction *JPolski;
-    QAction *JAngielski;
-    QAction *JRosyjski;
-    QAction *JCzeski;
-    QAction *JWloski;
+    std::array<QAction *, 5> languageItems;
 
     // The six profiles in menu order, 640 first.
     std::array<QAction *, 6> resolutionItems() const
     {
         return {CzcionkaMala, CzcionkaSrednia, CzcionkaDuza, N1024, N1152, N1280};
     }
-    // The skins in skinChoices() order.
-    std::array<QAction *, 4> skinItems() const { return {skorkaZwy, skorkaKol, SkorkaSil, SkorkaBez}; }
-    // The languages in languageChoices() order.
-    std::array<QAction *, 5> languageItems() const { return {JPolski, JAngielski, JCzeski, JWloski, JRosyjski}; }
 };
 
 // Builds MainMenu1 on the window's menu bar.

@@ -33,11 +33,11 @@ TextKey notWrittenText(Sendable missing)
 const PageNavigator::PageRow &PageNavigator::rowOf(Page page)
 {
     static const PageRow rows[] = {
-        {Page::Rpm, "TimerObr", &PageNavigator::enterRpmPage},
-        {Page::Parameters, "TimerParamOdcz", &PageNavigator::enterParametersPage},
-        {Page::Visualisation, "TimerWiz", &PageNavigator::enterVisualisationPage},
-        {Page::Adaptation, "TimerAdaptTerm", &PageNavigator::EnterAdaptation},
-        {Page::Printing, "", &PageNavigator::enterPrintingPage},
+        {Page::Rpm, &PageTimers::TimerObr, &PageNavigator::enterRpmPage},
+        {Page::Parameters, &PageTimers::TimerParamOdcz, &PageNavigator::enterParametersPage},
+        {Page::Visualisation, &PageTimers::TimerWiz, &PageNavigator::enterVisualisationPage},
+        {Page::Adaptation, &PageTimers::TimerAdaptTerm, &PageNavigator::EnterAdaptation},
+        {Page::Printing, nullptr, &PageNavigator::enterPrintingPage},
     };
     for (const PageRow &row : rows) {
         if (row.page == page)
@@ -46,14 +46,15 @@ const PageNavigator::PageRow &PageNavigator::rowOf(Page page)
     Q_UNREACHABLE();
 }
 
-QString PageNavigator::timerOf(Page page)
+PollTimer *PageNavigator::timerOf(Page page) const
 {
-    return QLatin1String(rowOf(page).timer);
+    const PageRow &row = rowOf(page);
+    return row.timer ? timers_.*row.timer : nullptr;
 }
 
 PageNavigator::PageNavigator(PageHost &host, ControllerProtocol &protocol, ParameterExchange &exchange,
-                             LiveAverage &average, const LanguageTable &texts)
-    : host_(host), protocol_(protocol), exchange_(exchange), average_(average), texts_(texts)
+                             LiveAverage &average, const LanguageTable &texts, PageTimers timers)
+    : host_(host), protocol_(protocol), exchange_(exchange), average_(average), texts_(texts), timers_(timers)
 {
 }
 
@@ -66,7 +67,7 @@ void PageNavigator::identifyAtStartUp()
     LoadIgnitionType();
     protocol_.ClosePort();
     protocol_.OpenPort();
-    host_.startTimer(timerOf(Page::Rpm));
+    timerOf(Page::Rpm)->start();
 }
 
 // Identification steps: the protocol finds out, the window shows it.
@@ -184,8 +185,8 @@ bool PageNavigator::sendIgnitionChoice(IgnitionList list)
 
 void PageNavigator::leavePage()
 {
-    const bool rpmPolling = host_.timerRunning(timerOf(Page::Rpm));
-    const bool adaptationPolling = host_.timerRunning(timerOf(Page::Adaptation));
+    const bool rpmPolling = timerOf(Page::Rpm)->isActive();
+    const bool adaptationPolling = timerOf(Page::Adaptation)->isActive();
     // The ignition choice must reach the controller even after the threshold
     // write closed the port; a port that was never open is not tried again.
     if (thresholdWriteClosedPort_ && (rpmPolling || adaptationPolling))
@@ -208,7 +209,7 @@ void PageNavigator::leavePage()
 void PageNavigator::startPolling(Page page)
 {
     protocol_.OpenPort();
-    host_.startTimer(timerOf(page));
+    timerOf(page)->start();
 }
 
 void PageNavigator::enterRpmPage()
@@ -219,7 +220,7 @@ void PageNavigator::enterRpmPage()
     startPolling(Page::Rpm);
     host_.setPageShown(Page::Rpm, true);
     parametersInSync_ = true;
-    host_.focusControl(QStringLiteral("ComboBox2"));
+    host_.focus(FocusTarget::ComboBox2);
     CheckAnalogModel(true);
 }
 
@@ -233,7 +234,7 @@ void PageNavigator::enterVisualisationPage()
     startPolling(Page::Visualisation);
     host_.setPageShown(Page::Visualisation, true);
     parametersInSync_ = true;
-    host_.focusControl(QStringLiteral("CheckBox41"));
+    host_.focus(FocusTarget::CheckBox41);
 }
 
 void PageNavigator::enterParametersPage()
@@ -252,7 +253,7 @@ void PageNavigator::enterParametersPage()
     ApplyTemperatureOptions();
     startPolling(Page::Parameters);
     host_.setPageShown(Page::Parameters, true);
-    host_.focusControl(QStringLiteral("ComboBox1"));
+    host_.focus(FocusTarget::ComboBox1);
 }
 
 void PageNavigator::EnterAdaptation()
@@ -269,7 +270,7 @@ void PageNavigator::enterAdaptation(bool focus)
     host_.showFirstAdaptationStep();
     host_.setPageShown(Page::Adaptation, true);
     if (focus)
-        host_.focusControl(QStringLiteral("ComboTerm"));
+        host_.focus(FocusTarget::ComboTerm);
 }
 
 void PageNavigator::startTemperatureStep()
@@ -308,7 +309,7 @@ void PageNavigator::finishAdaptation()
         startPolling(Page::Parameters);
         host_.setStatusText(CommandPanel, QString());
     }
-    host_.focusControl(QStringLiteral("ComboBox1"));
+    host_.focus(FocusTarget::ComboBox1);
 }
 
 void PageNavigator::CofnijAD2Click()
@@ -408,7 +409,7 @@ void PageNavigator::ZapButPicClick()
     host_.StopAllTimers();
     protocol_.ClosePort();
     if (!saveByEnter_)
-        host_.focusControl(QStringLiteral("ComboBox1"));
+        host_.focus(FocusTarget::ComboBox1);
     using Outcome = ParameterExchange::WriteOutcome;
     const Outcome outcome = SaveParameters();
     host_.applyProbeVariant(Page::Parameters);
@@ -425,7 +426,7 @@ void PageNavigator::ResButtClick()
 {
     host_.StopAllTimers();
     if (!saveByEnter_)
-        host_.focusControl(QStringLiteral("ComboBox1"));
+        host_.focus(FocusTarget::ComboBox1);
     protocol_.ClosePort();
     host_.ResetParameters();
     // What the reset names is the fitter's choice; the flag bits it leaves
@@ -433,7 +434,7 @@ void PageNavigator::ResButtClick()
     for (Sendable value : {Sendable::ParameterPage, Sendable::SwitchTemperature, Sendable::AnalogThreshold})
         known().learn(value);
     protocol_.OpenPort();
-    host_.startTimer(timerOf(Page::Parameters));
+    timerOf(Page::Parameters)->start();
     host_.setStatusText(CommandPanel, texts_.text(TextKey::ParametersReset));
     ZapButPicClick();
     saveByEnter_ = false;
@@ -447,7 +448,7 @@ void PageNavigator::odczButPicClick()
     ShowControllerVersion();
     protocol_.ClosePort();
     if (!saveByEnter_)
-        host_.focusControl(QStringLiteral("ComboBox1"));
+        host_.focus(FocusTarget::ComboBox1);
     const bool read = readIntoPage();
     startPolling(Page::Parameters);
     // "Read" only when something was: without a reply the no-reply text
@@ -468,7 +469,7 @@ void PageNavigator::OdczytUkladuButtClick()
     ShowControllerVersion();
     LoadIgnitionType();
     startPolling(Page::Rpm);
-    host_.focusControl(QStringLiteral("ComboBox2"));
+    host_.focus(FocusTarget::ComboBox2);
 }
 
 void PageNavigator::showAutodetectStep(const AutodetectStep &step)

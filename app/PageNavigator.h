@@ -3,9 +3,8 @@
 #include "ControllerProtocol.h"
 #include "LeaveChecks.h"
 #include "ParameterExchange.h"
+#include "PollTimer.h"
 #include "TextKeys.h"
-
-#include <QString>
 
 namespace qx {
 
@@ -19,6 +18,23 @@ enum class Page { Rpm, Parameters, Visualisation, Adaptation, Printing };
 
 // The two ignition lists: the RPM page's and the temperature-adaptation page's.
 enum class IgnitionList { Rpm, Adaptation };
+
+// Where a page change leaves the focus: the first control of the page entered.
+enum class FocusTarget {
+    ComboBox2,  // the RPM page's ignition list
+    ComboBox1,  // the Parameters page's probe list
+    CheckBox41, // the Visualisation page's RPM trace selector
+    ComboTerm,  // the adaptation's ignition list
+};
+
+// The polling timer of each page that polls.
+struct PageTimers
+{
+    PollTimer *TimerObr;
+    PollTimer *TimerParamOdcz;
+    PollTimer *TimerWiz;
+    PollTimer *TimerAdaptTerm;
+};
 
 // What page changes need of the main window. Everything here is the window's
 // own business; the rules of who owns the port and when live in PageNavigator.
@@ -34,10 +50,8 @@ public:
     virtual void setPageShown(Page page, bool shown) = 0;
     virtual void setPrintingTabVisible(bool visible) = 0;
 
-    virtual void startTimer(const QString &timer) = 0;
-    virtual bool timerRunning(const QString &timer) const = 0;
     virtual void StopAllTimers() = 0;
-    virtual void focusControl(const QString &control) = 0;
+    virtual void focus(FocusTarget target) = 0;
     // Panel 1 texts are painted at once: autodetection shows each port's
     // outcome while the scan goes on without the event loop.
     virtual void setStatusText(int panel, const QString &text) = 0;
@@ -76,7 +90,7 @@ class PageNavigator
 {
 public:
     PageNavigator(PageHost &host, ControllerProtocol &protocol, ParameterExchange &exchange,
-                  LiveAverage &average, const LanguageTable &texts);
+                  LiveAverage &average, const LanguageTable &texts, PageTimers timers);
 
     // Identification at start-up; the RPM page then polls on the open port.
     void identifyAtStartUp();
@@ -137,13 +151,13 @@ public:
     bool readIntoPage();
 
 private:
-    // The polling timer of a page; empty for a page that polls nothing.
-    static QString timerOf(Page page);
+    // The polling timer of a page; none for a page that polls nothing.
+    PollTimer *timerOf(Page page) const;
 
     struct PageRow
     {
         Page page;
-        const char *timer;
+        PollTimer *PageTimers::*timer;
         void (PageNavigator::*enter)();
     };
     static const PageRow &rowOf(Page page);
@@ -184,6 +198,7 @@ private:
     ParameterExchange &exchange_;
     LiveAverage &average_;
     const LanguageTable &texts_;
+    PageTimers timers_;
 
     bool parametersInSync_ = true;
     bool parametersPageVisited_ = false;

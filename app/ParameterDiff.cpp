@@ -18,7 +18,7 @@ namespace {
 QList<LanguageLine> startupLanguage()
 {
     const QString name = storedLanguageFile();
-    const LanguageFileChoice *choice = findLanguageFile(name);
+    const LanguageChoice *choice = findLanguageFile(name);
     if (!choice)
         return {};
     const DataFileRead read = readDataFile(languageFilePath(name));

@@ -2,6 +2,9 @@
 
 #include <QAction>
 
+#include <algorithm>
+#include <iterator>
+
 namespace qx {
 
 // The tick of a radio group of menu items whose commands load a file. The
@@ -29,5 +32,14 @@ public:
 private:
     QAction *standing_ = nullptr;
 };
+
+// The position of the ticked item of a group, or -1 while none is ticked.
+template <class Items>
+int tickedIndex(const Items &items)
+{
+    const auto ticked =
+        std::find_if(std::begin(items), std::end(items), [](const QAction *item) { return item->isChecked(); });
+    return ticked == std::end(items) ? -1 : int(ticked - std::begin(items));
+}
 
 } // namespace qx

@@ -1,64 +1,34 @@
-// The preferences between runs: read once at start-up into the menus and the
-// comments box, collected from them when the window closes. The skins, which
-// the read applies, are here too.
+// The preferences between runs: read once at start-up into the menus, the
+// controllers and the comments box, collected from them when the window closes.
 #include "AppSettings.h"
-#include "ParameterEditor.h"
 #include "ParametersPage.h"
-#include "Skin.h"
 #include "TForm1.h"
 
 #include <QAction>
 
-#include <algorithm>
-
 namespace qx {
 
-namespace {
-
-// The position (1 …) of the ticked item, or 0 when none is ticked.
-template <class Items>
-int tickedPosition(const Items &items)
-{
-    const auto ticked =
-        std::find_if(std::begin(items), std::end(items), [](const QAction *item) { return item->isChecked(); });
-    return ticked == std::end(items) ? 0 : int(ticked - std::begin(items)) + 1;
-}
-
-// The skins in the order of skinChoices().
-enum SkinIndex : std::size_t { Ordinary, Colour, Silver, Colourless };
-
-} // namespace
-
-void TForm1::ReadAppSettings()
+QString TForm1::ReadAppSettings()
 {
     const AppSettingsReading reading = readAppSettings();
     const AppSettings &stored = reading.values;
     if (reading.firstRun) {
         menu_.PamOstRozdz->setChecked(false);
-        ParametryTab->setCommentsOff(false);
+        pages_.ParametryTab->setCommentsOff(false);
         setPortChoice(1);
-        languageCode_ = QStringLiteral("PL");
-        languageTick_.stand(menu_.JPolski);
-        LayoutParameterPage(12, 236, 316, 800);
-        ParametryTab->SetCaptionsBold(true);
-        ApplyResolution(0);
-        skorkaZwyClick();
-        return;
+        languages_.tick(defaultLanguage());
+        appearance_.firstRunAppearance();
+        return QLatin1String(defaultLanguage().code);
     }
 
-    languageCode_ = stored.language.value_or(QString());
     if (stored.commentsOff)
-        ParametryTab->setCommentsOff(*stored.commentsOff);
-    if (stored.languageFile) {
-        for (std::size_t i = 0; i < languageChoices().size(); ++i) {
-            if (*stored.languageFile == QLatin1String(languageChoices()[i].file))
-                languageTick_.stand(menu_.languageItems()[i]);
-        }
-    }
+        pages_.ParametryTab->setCommentsOff(*stored.commentsOff);
+    if (const LanguageChoice *language = findLanguageFile(stored.languageFile.value_or(QString())))
+        languages_.tick(*language);
     if (stored.port)
         setPortChoice(*stored.port);
 
-    ApplyResolution(0);
+    appearance_.ApplyResolution(0);
     if (stored.dimension) {
         if (*stored.dimension == 0) {
             menu_.PamOstRozdz->setChecked(false);
@@ -68,69 +38,34 @@ void TForm1::ReadAppSettings()
         }
     }
     // A skin that cannot be read ends nothing: the rest of start-up still runs.
-    if (stored.skin) {
-        for (std::size_t i = 0; i < skinChoices().size(); ++i) {
-            if (*stored.skin == QLatin1String(skinChoices()[i].setting))
-                loadSkinItem(i);
-        }
-    }
+    if (const SkinChoice *skin = skinOfSetting(stored.skin.value_or(QString())))
+        appearance_.loadSkin(*skin);
+    return stored.language.value_or(QString());
 }
 
 void TForm1::WriteAppSettings()
 {
+    const auto text = [](const char *value) { return std::optional<QString>(QLatin1String(value)); };
     AppSettings values;
-    const int language = tickedPosition(menu_.languageItems());
-    values.language = language ? std::optional<QString>(QLatin1String(languageChoices()[language - 1].code))
-                               : std::nullopt;
-    values.languageFile = language ? std::optional<QString>(QLatin1String(languageChoices()[language - 1].file))
-                                   : std::nullopt;
-    const int port = tickedPosition(menu_.PCOM);
-    values.port = port ? std::optional<int>(port) : std::nullopt;
+    const LanguageChoice *language = languages_.tickedLanguage();
+    values.language = language ? text(language->code) : std::nullopt;
+    values.languageFile = language ? text(language->file) : std::nullopt;
+    const int port = tickedIndex(menu_.PCOM);
+    values.port = port >= 0 ? std::optional<int>(port + 1) : std::nullopt;
     // Only the three smallest profiles are noted here; a larger one keeps what was stored.
-    const int profile = tickedPosition(menu_.resolutionItems());
-    values.smallProfile = profile >= 1 && profile <= 3 ? std::optional<int>(profile - 1) : std::nullopt;
-    const int skin = tickedPosition(menu_.skinItems());
-    values.skin = skin ? std::optional<QString>(QLatin1String(skinChoices()[skin - 1].setting)) : std::nullopt;
-    values.commentsOff = ParametryTab->commentsOff();
-    values.dimension = menu_.PamOstRozdz->isChecked() ? profile : 0;
+    const int profile = tickedIndex(menu_.resolutionItems());
+    values.smallProfile = profile >= 0 && profile <= 2 ? std::optional<int>(profile) : std::nullopt;
+    const SkinChoice *skin = appearance_.tickedSkin();
+    values.skin = skin ? text(skin->setting) : std::nullopt;
+    values.commentsOff = pages_.ParametryTab->commentsOff();
+    values.dimension = menu_.PamOstRozdz->isChecked() ? profile + 1 : 0;
     writeAppSettings(values);
 }
 
 void TForm1::setPortChoice(int number)
 {
     protocol_.setPortName(QStringLiteral("com%1").arg(number));
-    showPortChoice(number);
-}
-
-void TForm1::loadSkinItem(std::size_t skin)
-{
-    // The tick follows the load: a file that cannot be read leaves the old one.
-    if (!skin_.LoadSkin(QLatin1String(skinChoices()[skin].file))) {
-        skinTick_.restore(menu_.skinItems()[skin]);
-        return;
-    }
-    skinTick_.stand(menu_.skinItems()[skin]);
-    editor_->setCaptionBackground(skin_.CaptionBackground());
-}
-
-void TForm1::skorkaZwyClick()
-{
-    loadSkinItem(Ordinary);
-}
-
-void TForm1::skorkaKolClick()
-{
-    loadSkinItem(Colour);
-}
-
-void TForm1::SkorkaSilClick()
-{
-    loadSkinItem(Silver);
-}
-
-void TForm1::SkorkaBezClick()
-{
-    loadSkinItem(Colourless);
+    pageHost_.showPortChoice(number);
 }
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #include "TLogo.h"
 
+#include "ProgramVersion.h"
 #include "Rounding.h"
 
 #include <QCoreApplication>
@@ -68,7 +69,7 @@ QPixmap renderLogo(const QSize &size)
     p.setFont(font);
     p.setPen(QColor(0xb0, 0xc4, 0xde));
     p.drawText(QRectF(h * 0.97, h * 0.7, size.width() - h * 0.97, h * 0.2), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("LPG  4.3"));
+               QStringLiteral("LPG  ") + programRelease());
     return pixmap;
 }
 

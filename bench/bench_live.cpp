@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     qx::TForm1 form(qx::makeSystemPortIo());
     form.FormCreate();
     form.showMaximized();
-    form.WizButtonClick();
+    form.menu().WizButton->trigger();
 
     auto *record = form.findChild<QToolButton *>(QStringLiteral("NagrywanieButton"));
     watch(app, sim, out, QStringLiteral("Recording off:"), [&] {

@@ -8,6 +8,7 @@
 #include "MainMenu.h"
 #include "RunningCar.h"
 #include "Skin.h"
+#include "SkinChoices.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
 
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
     qx::TForm1 form(qx::makeSystemPortIo());
     form.FormCreate();
     form.show();
-    form.setScreenArea(qx::ScreenArea{QRect(0, 0, 1366, 768), QRect(0, 0, 1366, 728)});
+    form.appearance().setScreenArea(qx::ScreenArea{QRect(0, 0, 1366, 768), QRect(0, 0, 1366, 728)});
 
     out << "Profile changes (each from another profile), " << Runs << " runs:\n";
     const auto items = form.menu().resolutionItems();
@@ -87,7 +88,7 @@ int main(int argc, char *argv[])
     sim.clearWireLog();
     QElapsedTimer watched;
     watched.start();
-    const auto languages = form.menu().languageItems();
+    const auto languages = form.menu().languageItems;
     for (size_t i = 0; i < languages.size(); ++i) {
         QAction *other = languages[(i + 1) % languages.size()];
         report(out, languages[i]->objectName(), [other] { other->trigger(); },

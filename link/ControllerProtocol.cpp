@@ -162,13 +162,4 @@ LiveSample ControllerProtocol::RequestLiveData()
                       state_.ControllerVersion, state_.TempSensorSupported);
 }
 
-QString ProgramBuildText()
-{
-#ifdef QX_BUILD_NUMBER
-    return QString::number(QX_BUILD_NUMBER & 0xFFFF) + QLatin1Char(')');
-#else
-    return QStringLiteral("?.?");
-#endif
-}
-
 } // namespace qx

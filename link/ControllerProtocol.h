@@ -121,8 +121,4 @@ private:
     QString portName_ = QStringLiteral("com1");
 };
 
-// The build number of this program for the window caption: "12)" for version
-// 4.3.0.12, or "?.?" when the program carries no version.
-QString ProgramBuildText();
-
 } // namespace qx

@@ -234,6 +234,11 @@ void VisualisationPage::showRecording(std::optional<qint64> elapsedMs)
         NagrywanieLabel->setText(text);
 }
 
+void VisualisationPage::focusRpmTrace()
+{
+    CheckBox41->setFocus();
+}
+
 void VisualisationPage::setSampleInterval(int interval)
 {
     Scope1->setInterval(interval);

@@ -62,6 +62,8 @@ public:
     // The large red warning after too many live reads without a reply.
     void showTransmissionError(const QString &text);
     void setSampleInterval(int interval);
+    // The RPM trace's selector, where the focus goes on entering the page.
+    void focusRpmTrace();
     // The recording indicator with the time recorded; none hides it.
     void showRecording(std::optional<qint64> elapsedMs);
 

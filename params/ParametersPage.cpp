@@ -270,6 +270,11 @@ void ParametersPage::setCommentsOff(bool off)
     WylaczkomentarzeCheck->setChecked(off);
 }
 
+void ParametersPage::focusProbeList()
+{
+    ComboBox1->setFocus();
+}
+
 void ParametersPage::WylaczkomentarzeCheckClick()
 {
     commentsOn_ = !WylaczkomentarzeCheck->isChecked();

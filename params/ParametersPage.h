@@ -99,6 +99,8 @@ public:
     // The tick of "Wylacz komentarze", as the settings keep it.
     bool commentsOff() const;
     void setCommentsOff(bool off);
+    // The probe list, where the focus goes on entering the page.
+    void focusProbeList();
 
     // Lays the whole page out for one size class (8, 12, 16 or 21): captions,
     // fields, groups, commands, the comments box, the comment line and the

@@ -1,7 +1,5 @@
 #include "AppSettings.h"
 
-#include "Skin.h"
-
 #include <QFile>
 #include <QSaveFile>
 #include <QSettings>
@@ -9,7 +7,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <algorithm>
 
 namespace qx {
 
@@ -69,10 +66,8 @@ QStringList skinSettings()
 
 std::optional<QString> fileOfLanguage(const QString &code)
 {
-    const auto &choices = languageChoices();
-    const auto choice = std::find_if(choices.begin(), choices.end(),
-                                     [&](const LanguageChoice &c) { return code == QLatin1String(c.code); });
-    return choice == choices.end() ? std::nullopt : std::optional<QString>(QLatin1String(choice->file));
+    const LanguageChoice *language = languageOfCode(code);
+    return language ? std::optional<QString>(QLatin1String(language->file)) : std::nullopt;
 }
 
 std::optional<int> portNumber(const QString &text)
@@ -204,18 +199,6 @@ bool writeAppSettings(const AppSettings &values)
     store.sync();
     // A malformed file read on the way is rewritten whole, which is a success.
     return store.status() != QSettings::AccessError;
-}
-
-const std::array<LanguageChoice, 5> &languageChoices()
-{
-    static constexpr std::array<LanguageChoice, 5> choices{{
-        {"JPolski", "PL", "polish.lng"},
-        {"JAngielski", "EN", "english.lng"},
-        {"JCzeski", "CZ", "czech.lng"},
-        {"JWloski", "IT", "italiano.lng"},
-        {"JRosyjski", "RU", "russian.lng"},
-    }};
-    return choices;
 }
 
 } // namespace qx

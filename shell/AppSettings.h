@@ -1,8 +1,10 @@
 #pragma once
 
+#include "LanguageChoices.h"
+#include "SkinChoices.h"
+
 #include <QString>
 
-#include <array>
 #include <optional>
 
 namespace qx {
@@ -18,16 +20,16 @@ namespace qx {
 struct AppSettings
 {
     // "Lang": the language code start-up loads; any text.
-    std::optional<QString> language = QStringLiteral("PL");
+    std::optional<QString> language = QLatin1String(defaultLanguage().code);
     // "LangNazw": the file whose language item is ticked.
-    std::optional<QString> languageFile = QStringLiteral("polish.lng");
+    std::optional<QString> languageFile = QLatin1String(defaultLanguage().file);
     // "Port": "COM1" … "COM8" as 1 … 8.
     std::optional<int> port = 1;
     // "WielkCzcionki": which of the three smallest profiles was last ticked,
     // 0 … 2; written, never read.
     std::optional<int> smallProfile = 1;
-    // "skin": the setting text of a skin, "ord", "col", "sil" or "nak".
-    std::optional<QString> skin = QStringLiteral("ord");
+    // "skin": the setting text of a skin.
+    std::optional<QString> skin = QLatin1String(defaultSkin().setting);
     // "comments": the editor's comments are switched off.
     std::optional<bool> commentsOff = false;
     // "dimension": the remembered profile 1 … 6, or 0 for none.
@@ -62,15 +64,5 @@ QString storedLanguageFile();
 // The INI file, or on Windows the registry key, of the store.
 QString appSettingsLocation();
 
-// The five languages: the menu item, and the code and file it stands for, in
-// the order the settings write tests the ticked item.
-struct LanguageChoice
-{
-    const char *item;
-    const char *code;
-    const char *file;
-};
-
-const std::array<LanguageChoice, 5> &languageChoices();
 
 } // namespace qx

@@ -1,5 +1,6 @@
 #include "BuiltInTexts.h"
 
+#include "LanguageChoices.h"
 #include "LanguageTable.h"
 
 #include <utility>
@@ -122,13 +123,10 @@ void AssignBuiltInHelpTexts(LanguageTable &texts)
         {TextKey::HelpOperatingMode, "tryb pracy sterownika"},
         {TextKey::HelpReserveSensorType, "Typ szkiełka rezerwy.    1: 90R lub rezerwa;    2: 20K"},
         {TextKey::HelpSwitchTemperature, "Temperatura przełączania B/G zakres (0..100) stopni Celsjusza"},
-        {TextKey::LanguagePolish, "polski"},
-        {TextKey::LanguageEnglish, "angielski"},
-        {TextKey::LanguageCzech, "czeski"},
-        {TextKey::LanguageRussian, "rosyjski"},
-        {TextKey::LanguageItalian, "wloski"},
     };
     setAll(texts, help);
+    for (const LanguageChoice &language : languageChoices())
+        texts.setText(language.caption, QString::fromUtf8(language.builtInCaption));
 }
 
 } // namespace qx

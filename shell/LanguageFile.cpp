@@ -4,8 +4,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace qx {
 
 namespace {
@@ -31,27 +29,6 @@ LanguageLine parseLanguageLine(const FileLine &line, QStringDecoder &decoder)
 }
 
 } // namespace
-
-const std::array<LanguageFileChoice, 5> &languageFileChoices()
-{
-    // Italian needs à, è, ì, ò and ù, which only the Western code page has.
-    static const std::array<LanguageFileChoice, 5> choices = {{
-        {"polish.lng", "windows-1250", "help/quorvantix_pl.html"},
-        {"english.lng", "windows-1250", "help/quorvantix_en.html"},
-        {"russian.lng", "windows-1251", "help/quorvantix_ru.html"},
-        {"czech.lng", "windows-1250", "help/quorvantix_en.html"},
-        {"italiano.lng", "windows-1252", "help/quorvantix_en.html"},
-    }};
-    return choices;
-}
-
-const LanguageFileChoice *findLanguageFile(const QString &fileName)
-{
-    const auto &choices = languageFileChoices();
-    const auto found = std::find_if(choices.begin(), choices.end(),
-                                    [&](const LanguageFileChoice &c) { return fileName == QLatin1String(c.file); });
-    return found != choices.end() ? &*found : nullptr;
-}
 
 QString languageFilePath(const QString &fileName)
 {

@@ -6,22 +6,8 @@
 #include <QList>
 #include <QString>
 
-#include <array>
-
 namespace qx {
 
-// The five language files with the code page their bytes are written in and
-// the help file that goes with them.
-struct LanguageFileChoice
-{
-    const char *file;
-    const char *encoding;
-    const char *helpFile;
-};
-
-const std::array<LanguageFileChoice, 5> &languageFileChoices();
-// The choice of a file name, exactly as written; nullptr for any other name.
-const LanguageFileChoice *findLanguageFile(const QString &fileName);
 // Where a language file of this name is read from: lang/ in the data folders.
 QString languageFilePath(const QString &fileName);
 

@@ -50,17 +50,6 @@ void setQtProperty(QWidget &control, const char *name, const QVariant &value)
 
 } // namespace
 
-const std::array<SkinChoice, 4> &skinChoices()
-{
-    static constexpr std::array<SkinChoice, 4> choices{{
-        {"skorkaZwy", "ord", "skorka zwykla", "default.skr", "Ctrl+F2"},
-        {"skorkaKol", "col", "skorka kolor", "kolorowa_niebieski.skr", "Ctrl+F1"},
-        {"SkorkaSil", "sil", "skorka srebrna", "silver.skr", "Ctrl+F3"},
-        {"SkorkaBez", "nak", "skorka bezbarwna", "bezbarwn.skr", "Ctrl+F4"},
-    }};
-    return choices;
-}
-
 WindowSkin::WindowSkin(QWidget &root) : root_(root), styler_(std::make_unique<SkinStyler>())
 {
 }

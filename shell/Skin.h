@@ -10,25 +10,11 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 namespace qx {
 
 class SkinStyler;
-
-// The four skins of the menu: the item, the text the settings store for it,
-// its caption, its file in the folder "skins" and its shortcut.
-struct SkinChoice
-{
-    const char *item;
-    const char *setting;
-    const char *caption;
-    const char *file;
-    const char *shortcut;
-};
-
-const std::array<SkinChoice, 4> &skinChoices();
 
 // The message for every bad line of a skin file; it is never translated.
 inline const QString BadSkinLineMessage = QStringLiteral("Blad w Pliku Ze skorkami");

@@ -93,7 +93,7 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    qx::TForm3 *aboutBox() const { return form->aboutBox(); }
+    qx::TForm3 *aboutBox() const { return form->help().aboutBox(); }
     qx::HelpWindow *helpWindow() const { return form->findChild<qx::HelpWindow *>(); }
     void trigger(const char *item) const { form->findChild<QAction *>(QLatin1String(item))->trigger(); }
 
@@ -231,7 +231,7 @@ private slots:
         sim.setFault(qxsim::Fault::Silence);
         QVERIFY(startWindow());
         trigger(qPrintable(item));
-        form->OdczytUkladuButtClick();
+        form->navigator().OdczytUkladuButtClick();
         QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - ") + noController));
         QVERIFY(openAboutBox());
         QCOMPARE(aboutBox()->LabelQuorvantix->text(), form->windowTitle());

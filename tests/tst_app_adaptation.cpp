@@ -38,11 +38,11 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     template <class T>
     T *on(const char *name) const
     {
-        return control<T>(form->AutoadaptacjaTab, name);
+        return control<T>(form->pages().AutoadaptacjaTab, name);
     }
     QString text(const char *name) const { return on<QLabel>(name)->text(); }
     QPushButton *button(const char *name) const { return on<QPushButton>(name); }
-    int step() const { return form->AutoadaptacjaTab->currentStep(); }
+    int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
     QTabWidget *steps() const { return on<QTabWidget>("PageControl2"); }
     QStringList visibleTabs() const
     {
@@ -57,16 +57,16 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
         QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
         QTest::keyClick(focus, Qt::Key(key));
     }
-    void waitTicks(QTimer *timer, int ticks)
+    void waitTicks(qx::PollTimer *timer, int ticks)
     {
-        QSignalSpy spy(timer, &QTimer::timeout);
+        QSignalSpy spy(timer, &qx::PollTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= ticks, 10000);
     }
     // Step 1 on a warm engine at idle, its Next button free.
     [[nodiscard]] bool enterWarmStep1()
     {
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         return QTest::qWaitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
     }
     // Into step 2 on a warm engine at idle; false when it did not get there.
@@ -111,8 +111,8 @@ private slots:
 
     void f5FromTheRpmPage()
     {
-        QSignalSpy ticks(form->TimerAdaptTerm, &QTimer::timeout);
-        form->AutoButtonClick();
+        QSignalSpy ticks(&form->timers().TimerAdaptTerm, &qx::PollTimer::timeout);
+        form->menu().AutoButton->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
         const QByteArray wire = sent();
         // The RPM page's ignition choice and the version as it is left, the
@@ -121,16 +121,16 @@ private slots:
         QCOMPARE(wire.mid(5), QByteArray(2 * ticks.count(), '\x02'));
         QCOMPARE(visibleTabs(), QStringList{"adaptterm"});
         QCOMPARE(text("Label11"), QStringLiteral("Ad2 - termometr"));
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerAdaptTerm});
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerAdaptTerm});
         QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
-        QVERIFY(!form->parametersInSync());
+        QVERIFY(!form->navigator().parametersInSync());
     }
 
     void enteringAgainShowsOnlyTheFirstStep()
     {
         QVERIFY(enterStep3());
-        form->ObrButtonClick();
-        form->AutoButtonClick();
+        form->menu().ObrButton->trigger();
+        form->menu().AutoButton->trigger();
         QCOMPARE(visibleTabs(), QStringList{"adaptterm"});
         QCOMPARE(step(), 1);
         QCOMPARE(text("Label11"), QStringLiteral("Ad2 - termometr"));
@@ -140,20 +140,20 @@ private slots:
     {
         QVERIFY(enterWarmStep1());
         clearWire();
-        QSignalSpy ticks(form->TimerUstTpsProg, &QTimer::timeout);
+        QSignalSpy ticks(&form->timers().TimerUstTpsProg, &qx::PollTimer::timeout);
         button("termbutton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
         // The idle reading of the step's start, then one request a tick.
         QCOMPARE(sent(), hex("1f 02 00") + QByteArray(1 + ticks.count(), '\x02'));
         QCOMPARE(visibleTabs(), QStringList{"AdaptTps"});
         QCOMPARE(text("Label11"), QStringLiteral("Ad2 - ustalenie progu TPS"));
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerUstTpsProg});
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerUstTpsProg});
     }
 
     void ignitionListMovesTheSpeedBeforeAnythingIsSent()
     {
         sim->setLiveFrame(liveFrame(20, 20, 140, At2000));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("2000"), 10000);
         clearWire();
         on<QComboBox>("ComboTerm")->setCurrentIndex(3); // 5 cylinders: 4000 per turn
@@ -174,9 +174,9 @@ private slots:
     {
         QFETCH(int, temperature);
         sim->setLiveFrame(liveFrame(20, 20, temperature, Idle800));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         QVERIFY2(!button("termbutton")->isEnabled(), "a controller with a temperature input waits for a warm engine");
-        waitTicks(form->TimerAdaptTerm, 3);
+        waitTicks(&form->timers().TimerAdaptTerm, 3);
         QTEST(button("termbutton")->isEnabled(), "free");
         QCOMPARE(on<TAbThermometer>("AdaptTherm")->digit(), temperature);
     }
@@ -184,7 +184,7 @@ private slots:
     void enterInTheIgnitionListMovesOnEvenWhileNextWaits()
     {
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800)); // cold
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         QVERIFY(!button("termbutton")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
         clearWire();
@@ -195,10 +195,10 @@ private slots:
 
     void sensorBoxIsTheParametersPagesBox()
     {
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         auto *box = on<QCheckBox>("WlCzujtTempCheckAd");
         QVERIFY(box->isVisible());
-        auto *pageBox = control<QCheckBox>(form->ParametryTab, "CheckBox22_2");
+        auto *pageBox = control<QCheckBox>(form->pages().ParametryTab, "CheckBox22_2");
         QVERIFY(!pageBox->isChecked());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
         QVERIFY(pageBox->isChecked());
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
         QVERIFY(on<QLabel>("Label56")->isVisible());
         QVERIFY(on<TAbLED>("AbDBLED4")->isChecked());
-        QCOMPARE(runningTimers(), QList<QTimer *>());
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>());
         QCOMPARE(form->adaptationState().TpsThreshold, 27);
         QCOMPARE(form->adaptationState().TpsParked, 250);
     }
@@ -251,7 +251,7 @@ private slots:
         QVERIFY(on<TAbLED>("LED1")->isChecked());
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 0);
         // The timer goes on; the result stands.
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerKalibSonda});
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerKalibSonda});
     }
 
     void wideProbeOfTheSimulatedCar()
@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(sent(), hex("1f 02 00 02"));
         QCOMPARE(text("TPSdolny"), QStringLiteral("2.00"));
         QCOMPARE(visibleTabs(), QStringList({"AdaptTps", "adaptsonda"}));
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerUstTpsProg});
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerUstTpsProg});
     }
 
     void choosingAStepsTabStartsIt()
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(step(), 3);
         QCOMPARE(text("Label11"), QStringLiteral("Kalibracja Sondy Lambda"));
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerKalibSonda});
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerKalibSonda});
         QVERIFY(form->channel().isOpen());
     }
 
@@ -331,7 +331,7 @@ private slots:
         }
         QTEST(step(), "step");
         QTEST(text("Label11"), "heading");
-        QCOMPARE(form->TimerKalibSonda->isActive(), step() == 3);
+        QCOMPARE(form->timers().TimerKalibSonda.isActive(), step() == 3);
     }
 
     void enterInTheOpenIgnitionListTakesItsEntryFirst()
@@ -375,12 +375,12 @@ private slots:
         QFETCH(int, key);
         // Cold, idle, on petrol: nothing completes by itself.
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         // As the steps' Next buttons would take the fitter there.
         for (int s = 1; s < from; ++s)
-            emit form->AutoadaptacjaTab->nextClicked(s);
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
         QCOMPARE(step(), from);
-        form->AutoadaptacjaTab->setFocus();
+        form->pages().AutoadaptacjaTab->setFocus();
         press(key);
         QTEST(step(), "to");
         QVERIFY(runningTimers().size() <= 1);
@@ -388,12 +388,12 @@ private slots:
 
     void keysLeaveTheAdaptationAloneOnOtherPages()
     {
-        form->AutoButtonClick();
-        form->ObrButtonClick();
+        form->menu().AutoButton->trigger();
+        form->menu().ObrButton->trigger();
         press(Qt::Key_Return);
         press(Qt::Key_Backspace);
         QCOMPARE(step(), 1);
-        QCOMPARE(form->pagecontrol1->currentWidget(), form->ObrotyTab);
+        QCOMPARE(form->pages().pagecontrol1->currentWidget(), form->pages().ObrotyTab);
     }
 
     void leavingFromStep1SendsTheIgnitionType_data()
@@ -406,11 +406,11 @@ private slots:
     void leavingFromStep1SendsTheIgnitionType()
     {
         QFETCH(int, from);
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         for (int s = 1; s < from; ++s)
-            emit form->AutoadaptacjaTab->nextClicked(s);
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
         clearWire();
-        form->ObrButtonClick();
+        form->menu().ObrButton->trigger();
         QTEST(sent().startsWith(hex("1f 02 00")), "sends");
         if (from != 1)
             QVERIFY(!sent().contains('\x1f'));
@@ -424,7 +424,7 @@ private slots:
         QVERIFY(enterStep2());
         sim.setFault(qxsim::Fault::HangUp, 0);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        waitTicks(form->TimerUstTpsProg, 10);
+        waitTicks(&form->timers().TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSgorny"), QString());
 
@@ -447,7 +447,7 @@ private slots:
         QVERIFY(enterStep3());
         sim.setFault(qxsim::Fault::HangUp, 0);
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
-        waitTicks(form->TimerKalibSonda, 20);
+        waitTicks(&form->timers().TimerKalibSonda, 20);
         QVERIFY(!button("SondButton")->isEnabled());
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
 
@@ -463,7 +463,7 @@ private slots:
     void badChecksumsAreNotMeasured()
     {
         sim->setVersion(5);
-        form->OdczytUkladuButtClick();
+        form->navigator().OdczytUkladuButtClick();
         QVERIFY(enterWarmStep1());
         sim.setFault(qxsim::Fault::BadChecksum);
         // Enter moves on whatever the button says; the idle reading is bad.
@@ -471,7 +471,7 @@ private slots:
         QCOMPARE(step(), 2);
         QCOMPARE(text("TPSdolny"), QString());
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        waitTicks(form->TimerUstTpsProg, 10);
+        waitTicks(&form->timers().TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSdolny"), QString());
 
@@ -489,7 +489,7 @@ private slots:
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim->setLiveFrame(liveFrame(23, 20, 140, At2000));
-        QSignalSpy ticks(form->TimerKalibSonda, &QTimer::timeout);
+        QSignalSpy ticks(&form->timers().TimerKalibSonda, &qx::PollTimer::timeout);
         int highest = 0;
         QTRY_VERIFY_WITH_TIMEOUT((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60),
                                  20000);
@@ -506,9 +506,9 @@ private slots:
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);
         sim->setLiveFrame(liveFrame(10, 20, 140, Idle800));
-        waitTicks(form->TimerKalibSonda, 10); // the average follows the idle speed
+        waitTicks(&form->timers().TimerKalibSonda, 10); // the average follows the idle speed
         const int paused = on<TAbHBar>("miernik")->digit();
-        waitTicks(form->TimerKalibSonda, 10);
+        waitTicks(&form->timers().TimerKalibSonda, 10);
         QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
         QVERIFY(paused < 100);
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});

@@ -19,11 +19,11 @@ class TestAppAdaptationCar : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QString field(const char *name) const { return control<QLineEdit>(form->ParametryTab, name)->text(); }
-    int listIndex(const char *name) const { return control<QComboBox>(form->ParametryTab, name)->currentIndex(); }
+    QString field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name)->text(); }
+    int listIndex(const char *name) const { return control<QComboBox>(form->pages().ParametryTab, name)->currentIndex(); }
     void click(const char *name) const
     {
-        QTest::mouseClick(control<QAbstractButton>(form->AutoadaptacjaTab, name), Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(control<QAbstractButton>(form->pages().AutoadaptacjaTab, name), Qt::LeftButton, {}, QPoint(8, 8));
     }
 
 private slots:
@@ -75,9 +75,9 @@ private slots:
         // The car keeps its own time; the stepper phases need 300 ticks each.
         hurryAdaptationSteps();
         sim.runScenario(script);
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
 
-        qx::AdaptationPage *page = form->AutoadaptacjaTab;
+        qx::AdaptationPage *page = form->pages().AutoadaptacjaTab;
         for (int step = 1; step <= qx::AdaptationSteps; ++step) {
             QCOMPARE(page->currentStep(), step);
             if (step == 4)
@@ -92,7 +92,7 @@ private slots:
             QTest::keyClick(page, Qt::Key_Return);
         }
 
-        QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
+        QCOMPARE(form->pages().pagecontrol1->currentWidget(), form->pages().ParametryTab);
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
         const qx::AdaptationState &state = form->adaptationState();
         QVERIFY2(state.StepperMin >= minBand[0] && state.StepperMin <= minBand[1],
@@ -107,7 +107,7 @@ private slots:
         QTEST(listIndex("ComboBox1"), "probeList");
         QTEST(listIndex("ComboBox4"), "tpsList");
         QTEST(listIndex("ComboBox21"), "glassList");
-        QTEST(control<QCheckBox>(form->ParametryTab, "CheckBox15")->isChecked(), "cutoff");
+        QTEST(control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->isChecked(), "cutoff");
     }
 };
 

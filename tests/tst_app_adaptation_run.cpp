@@ -42,11 +42,11 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
     template <class T>
     T *on(const char *name) const
     {
-        return control<T>(form->AutoadaptacjaTab, name);
+        return control<T>(form->pages().AutoadaptacjaTab, name);
     }
     QPushButton *button(const char *name) const { return on<QPushButton>(name); }
-    QString field(const char *name) const { return control<QLineEdit>(form->ParametryTab, name)->text(); }
-    int step() const { return form->AutoadaptacjaTab->currentStep(); }
+    QString field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name)->text(); }
+    int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
     bool waitFor(const std::function<bool()> &condition, int ms = 15000) { return QTest::qWaitFor(condition, ms); }
     void press(int key)
     {
@@ -58,7 +58,7 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
     [[nodiscard]] bool throughProbeStep()
     {
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         if (!waitFor([&] { return button("termbutton")->isEnabled(); }))
             return false;
         press(Qt::Key_Return);
@@ -139,9 +139,9 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         QVERIFY(shown.elapsed() >= 2000);
-        QVERIFY(!form->TimerPrzedRed->isActive());
+        QVERIFY(!form->timers().TimerPrzedRed.isActive());
         QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isVisible());
-        QVERIFY(!form->TimerPrzedRed->isActive());
+        QVERIFY(!form->timers().TimerPrzedRed.isActive());
         press(Qt::Key_Return);
         QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
         // Nothing went over the wire while the changeover was shown: the
@@ -152,7 +152,7 @@ private slots:
 
         // Step 7: 30 is not rich yet, 31 is.
         sim->setLiveFrame(liveFrame(30, 20, 140, Idle800, 185));
-        QSignalSpy reducerTicks(form->TimerRR, &QTimer::timeout);
+        QSignalSpy reducerTicks(&form->timers().TimerRR, &qx::PollTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(reducerTicks.count() >= 5, 10000);
         QVERIFY(!button("RRbutton")->isEnabled());
         sim->setLiveFrame(liveFrame(31, 20, 140, Idle800, 185));
@@ -184,9 +184,9 @@ private slots:
         press(Qt::Key_Return);
         const QByteArray finish = hex("07 1b 12 c5 4b 13 7c 06 15 00 29 00 1b 05 0b 80 0b 80 0a aa 22 0a 09 01 aa");
         QCOMPARE(sent().left(finish.size()), finish);
-        QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
+        QCOMPARE(form->pages().pagecontrol1->currentWidget(), form->pages().ParametryTab);
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ComboBox1"));
         const char *const expected[][2] = {
             {"Edit11_1", "58"}, {"Edit11_2", "180"}, {"Edit12", "131"}, {"Edit5", "1,35"}, {"Edit18", "5"},
@@ -197,16 +197,16 @@ private slots:
             QVERIFY2(field(name) == QLatin1String(text),
                      qPrintable(QString("%1 shows %2, not %3").arg(name, field(name), text)));
         for (const char *list : {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"})
-            QVERIFY2(control<QComboBox>(form->ParametryTab, list)->currentIndex() == 0, list);
-        QVERIFY(!control<QCheckBox>(form->ParametryTab, "CheckBox15")->isChecked());
+            QVERIFY2(control<QComboBox>(form->pages().ParametryTab, list)->currentIndex() == 0, list);
+        QVERIFY(!control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->isChecked());
 
         // What the page shows is what the controller holds.
         QStringList shownBefore;
-        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+        for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
             shownBefore << edit->objectName() + "=" + edit->text();
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QStringList shownAfter;
-        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+        for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
             shownAfter << edit->objectName() + "=" + edit->text();
         QCOMPARE(shownAfter, shownBefore);
     }
@@ -227,9 +227,9 @@ private slots:
         QFETCH(int, from);
         QFETCH(QByteArray, writes);
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->AutoButtonClick();
+        form->menu().AutoButton->trigger();
         for (int s = 1; s < from; ++s)
-            emit form->AutoadaptacjaTab->nextClicked(s);
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
         QCOMPARE(step(), from);
         clearWire();
         button(qPrintable(QString("CofnijAD%1").arg(from)))->click();
@@ -237,7 +237,7 @@ private slots:
         if (!writes.isEmpty())
             QVERIFY(sent().startsWith(writes));
         QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
-        QVERIFY(form->AutoadaptacjaTab->nextVisible(from - 1));
+        QVERIFY(form->pages().AutoadaptacjaTab->nextVisible(from - 1));
     }
 
     // A stall in the idle phase takes no sample; a dead probe in the high
@@ -250,7 +250,7 @@ private slots:
         auto *progress = on<TAbHBar>("LambdaBarObr2");
         QVERIFY(waitFor([&] { return progress->digit() >= 30; }));
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // stalled: back on petrol, stepper closed
-        QSignalSpy ticks(form->TimerMinMax1, &QTimer::timeout);
+        QSignalSpy ticks(&form->timers().TimerMinMax1, &qx::PollTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
         const int paused = progress->digit();
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 20, 10000);
@@ -277,7 +277,7 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         press(Qt::Key_Return);
-        QSignalSpy ticks(form->TimerRR, &QTimer::timeout);
+        QSignalSpy ticks(&form->timers().TimerRR, &qx::PollTimer::timeout);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 20, 10000);
         QVERIFY(!button("RRbutton")->isEnabled());
         QVERIFY(!on<TAbLED>("LedRR")->isChecked());
@@ -292,24 +292,24 @@ private slots:
     void portLostBeforeTheFinish()
     {
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->ParButtonClick();
-        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300");
-        form->AutoButtonClick();
+        form->menu().ParButton->trigger();
+        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300");
+        form->menu().AutoButton->trigger();
         for (int s = 1; s < 8; ++s)
-            emit form->AutoadaptacjaTab->nextClicked(s);
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
         sim.setFault(qxsim::Fault::HangUp, 0);
         clearWire();
-        emit form->AutoadaptacjaTab->nextClicked(8);
-        QCOMPARE(form->pagecontrol1->currentWidget(), form->ParametryTab);
+        emit form->pages().AutoadaptacjaTab->nextClicked(8);
+        QCOMPARE(form->pages().pagecontrol1->currentWidget(), form->pages().ParametryTab);
         QCOMPARE(field("Edit3"), QStringLiteral("3300"));
         QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak łączności"));
         QCOMPARE(form->statusPanelText(1), QString());
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
         QVERIFY(dialogs->count(qx::DialogIcon::Error) >= 1);
 
         sim.setFault(qxsim::Fault::None);
         clearWire();
-        form->ObrButtonClick();
+        form->menu().ObrButton->trigger();
         QVERIFY2(!sent().contains(hex("aa 1e")), "nor written by a page change");
     }
 };

@@ -89,13 +89,13 @@ private slots:
         form->FormCreate();
         QCOMPARE(sent(), hex("01 01 aa 22 0a 01 09"));
         clearWire();
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QCOMPARE(sent(), hex("1f 02 00 01 aa 22 0a 09 01 01"));
         // The page as read, saved as "zapisz do pliku" would save it.
         const QByteArray pageFile =
-            qx::writeParameterFile([this](qx::Param p) { return form->ParametryTab->controlValue(p); });
+            qx::writeParameterFile([this](qx::Param p) { return form->pages().ParametryTab->controlValue(p); });
         clearWire();
-        form->ObrButtonClick();
+        form->menu().ObrButton->trigger();
         const QByteArray written = sent();
         const qsizetype write = written.indexOf(hex("aa 1e"));
         QVERIFY2(write >= 0, "leaving the page writes the parameters");
@@ -118,17 +118,17 @@ private slots:
     void aSecondControllerGetsItsOwnCopy()
     {
         QVERIFY(startWindow());
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QCOMPARE(copies().size(), 1);
         QByteArray other = sim.startBlock();
         other[3] = char(0x42);
         other[9] = char(0x21);
         sim->setParameterBlock(other);
         // A read without a new identification is no new car.
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(copies().size(), 1);
         QTest::keyClick(form.get(), Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(copies().size(), 2);
         QCOMPARE(noteOf(copy(copies().first()), RawNote), hexOf(sim.startBlock()));
         QCOMPARE(noteOf(copy(copies().last()), RawNote), hexOf(other));
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(startWindow());
         QCOMPARE(copies().size(), 1);
         form->findChild<QAction *>(command)->trigger();
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QCOMPARE(copies().size(), 2);
     }
 
@@ -166,7 +166,7 @@ private slots:
         form->FormCreate();
         QVERIFY(copies().isEmpty());
         sim.setFault(qxsim::Fault::None);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QCOMPARE(copies().size(), 1);
         // The page change told the controller an ignition type first.
         QCOMPARE(noteOf(copy(copies().first()), RawNote), hexOf(sim->parameterBlock()));
@@ -196,7 +196,7 @@ private slots:
         blocker.close();
         QVERIFY(startWindow());
         QVERIFY(form->statusPanelText(1).startsWith(QStringLiteral("Nie zapisano kopii ustawień zastanych: ")));
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
         QCOMPARE(dialogs->entries.size(), 0);
         QFile::remove(folder());
     }

@@ -2,6 +2,7 @@
 // own settings, comparing parameter files and telling what it found by its
 // output and exit status.
 #include "ControlTexts.h"
+#include "LanguageChoices.h"
 #include "LanguageControls.h"
 #include "LanguageFile.h"
 #include "ParameterFile.h"

@@ -50,7 +50,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     template <class T>
     T *on(const char *name) const
     {
-        return control<T>(form->ParametryTab, name);
+        return control<T>(form->pages().ParametryTab, name);
     }
     QLineEdit *field(const char *name) const { return on<QLineEdit>(name); }
 
@@ -60,7 +60,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     void enterPageWithEverythingOn()
     {
         sim->setParameterBlock(everythingOnBlock());
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         for (const char *box : {"CheckBox8_2", "CheckBox13_3", "CheckBox15", "CheckBox22_2"})
             QVERIFY2(on<QCheckBox>(box)->isChecked(), box);
         QCOMPARE(on<QComboBox>("ComboBox9")->currentIndex(), 1);
@@ -122,12 +122,12 @@ private slots:
         verifyResetWrite();
 
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
-        QVERIFY(form->parametersInSync());
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->navigator().parametersInSync());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
         QVERIFY(form->channel().isOpen());
         QCOMPARE(dialogs->entries.size(), 0);
         // The controller now holds the defaults: a read gives them back.
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(field("Edit8_1")->text(), QStringLiteral("7000"));
         QCOMPARE(field("Edit13_1")->text(), QStringLiteral("500"));
         QCOMPARE(on<QComboBox>("ComboBox21")->currentIndex(), 1);
@@ -191,7 +191,7 @@ private slots:
         pressReset();
         verifyResetWrite();
         QCOMPARE(form->statusPanelText(1), QString());
-        QVERIFY(!form->parametersInSync());
+        QVERIFY(!form->navigator().parametersInSync());
         QCOMPARE(field("Edit8_1")->text(), QStringLiteral("7000"));
     }
 
@@ -201,28 +201,28 @@ private slots:
         sim.setFault(qxsim::Fault::HangUp, 10); // gone in the middle of the write
         pressReset();
         QCOMPARE(form->statusPanelText(1), QString());
-        QVERIFY(!form->parametersInSync());
+        QVERIFY(!form->navigator().parametersInSync());
         QCOMPARE(field("Edit8_1")->text(), QStringLiteral("7000"));
         QVERIFY(dialogs->count(qx::DialogIcon::Error) >= 1);
 
         // Back again: the next save is done.
         sim.setFault(qxsim::Fault::None);
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QTRY_VERIFY_WITH_TIMEOUT(!form->channel().lastReadEmpty(), 5000);
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
-        QVERIFY(form->parametersInSync());
+        QVERIFY(form->navigator().parametersInSync());
     }
 
     void writtenProbeTypeRescalesTheLiveStrip()
     {
         sim->setParameterBlock(blockBytes({{31, 2}, {32, 2}})); // 0-1.6 V
-        form->ParButtonClick();
-        QCOMPARE(form->ParametryTab->lambdaBar().max(), 96);
+        form->menu().ParButton->trigger();
+        QCOMPARE(form->pages().ParametryTab->lambdaBar().max(), 96);
         on<QComboBox>("ComboBox1")->setCurrentIndex(1); // 0-5 V
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QCOMPARE(form->protocol().state().ProbeVariant, QStringLiteral("1"));
-        QCOMPARE(form->ParametryTab->lambdaBar().max(), 290);
+        QCOMPARE(form->pages().ParametryTab->lambdaBar().max(), 290);
     }
 
     void defaultsMenuSitsAfterThePortMenu()
@@ -236,8 +236,8 @@ private slots:
 
     void defaultsReadTheControllerOnCom1()
     {
-        form->ParButtonClick();
-        form->PCOMClick(3); // nothing there
+        form->menu().ParButton->trigger();
+        form->navigator().PCOMClick(3); // nothing there
         sim->setParameterBlock(blockBytes({{6, 0x00}, {7, 0x06}, {31, 1}, {32, 2}})); // 2500 rpm at 4800
         clearWire();
         form->menu().DefaultOption->trigger();
@@ -252,12 +252,12 @@ private slots:
             QVERIFY2(gaps[3] >= 303, "the block is waited for 300 ms");
         QCOMPARE(field("Edit3")->text(), QStringLiteral("2500"));
         QVERIFY(form->channel().isOpen());
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
     }
 
     void defaultsWithoutAControllerKeepThePage()
     {
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         field("Edit3")->setText("3300");
         sim.setFault(qxsim::Fault::Silence);
         form->menu().DefaultOption->trigger();

@@ -52,7 +52,7 @@ class TestAppDriveRecording : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    qx::VisualisationPage *page() const { return form->WizualizacjaTab; }
+    qx::VisualisationPage *page() const { return form->pages().WizualizacjaTab; }
     qx::DriveRecorder &recorder() const { return form->livePolls().recorder(); }
     QToolButton *recordButton() const { return control<QToolButton>(page(), "NagrywanieButton"); }
     QLabel *indicator() const { return control<QLabel>(page(), "NagrywanieLabel"); }
@@ -61,7 +61,7 @@ class TestAppDriveRecording : public QObject, protected WindowOnSimulator
     // Records the polls of the Visualisation page for about a second and a half.
     std::optional<qxrec::DriveRecording> recordADrive()
     {
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         clearWire();  // the page's entry, before the recording
         recordButton()->click();
         if (!recorder().isRecording())
@@ -109,13 +109,13 @@ private slots:
         for (const qxsim::WireEvent &event : sim.wireLog())
             QVERIFY(!event.fromProgram || event.byte == 2);
 
-        form->TimerWiz->stop();
+        form->timers().TimerWiz.stop();
         sim->setReplay(*recording, false);
         clearWire();
         const QByteArray last = recording->polls.constLast().frame;
-        form->TimerWiz->start();
+        form->timers().TimerWiz.start();
         QTRY_VERIFY_WITH_TIMEOUT(framesFromController(sim.wireLog()).contains(last), 30000);
-        form->TimerWiz->stop();
+        form->timers().TimerWiz.stop();
 
         // What reached the program, each frame once (a poll a little early
         // sees the same frame again), is the recording from its first frame
@@ -142,7 +142,7 @@ private slots:
 
     void indicatorAndTheEndsOfARecording()
     {
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         QVERIFY(indicator()->isHidden());
         recordButton()->click();
         QVERIFY(recorder().isRecording());
@@ -153,7 +153,7 @@ private slots:
 
         // Leaving the page ends the recording with everything written.
         const QString path = recorder().fileName();
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QVERIFY(!recorder().isRecording());
         QVERIFY(indicator()->isHidden());
         QString message;
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(left->polls.size() >= 2);
 
         // So does closing the window.
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         recordButton()->click();
         const QString second = recorder().fileName();
         QVERIFY(second != path);
@@ -177,7 +177,7 @@ private slots:
     {
         if (!QFileInfo::exists(QStringLiteral("/dev/full")))
             QSKIP("no /dev/full here");
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         recorder().setNextPath(QStringLiteral("/dev/full"));
         recordButton()->click();
         QVERIFY(recorder().isRecording());
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!recordButton()->isChecked());
         QVERIFY(indicator()->isHidden());
         QVERIFY2(statusText().startsWith(QStringLiteral("Nagrywanie przerwane: ")), qPrintable(statusText()));
-        QVERIFY(form->TimerWiz->isActive());
+        QVERIFY(form->timers().TimerWiz.isActive());
         clearWire();
         QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= 5, 20000);
     }

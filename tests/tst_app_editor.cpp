@@ -20,9 +20,9 @@ class TestAppEditor : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QWidget *widget(const char *name) const { return form->ParametryTab->findChild<QWidget *>(name); }
-    QLineEdit *field(const char *name) const { return control<QLineEdit>(form->ParametryTab, name); }
-    QComboBox *list(const char *name) const { return control<QComboBox>(form->ParametryTab, name); }
+    QWidget *widget(const char *name) const { return form->pages().ParametryTab->findChild<QWidget *>(name); }
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name); }
+    QComboBox *list(const char *name) const { return control<QComboBox>(form->pages().ParametryTab, name); }
     QString focusName() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("(none)");
@@ -47,7 +47,7 @@ private slots:
     {
         sim.restoreDefaults();
         QVERIFY(startWindow());
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         clearWire();
     }
 
@@ -80,7 +80,7 @@ private slots:
         QTEST(field(qPrintable(name))->text(), "shown");
         press(Qt::Key_Tab);
         QTEST(field(qPrintable(name))->text(), "afterLeaving");
-        QVERIFY2(!form->parametersInSync(), "typing is an edit");
+        QVERIFY2(!form->navigator().parametersInSync(), "typing is an edit");
     }
 
     void pasteIsFilteredAndCut()
@@ -101,18 +101,18 @@ private slots:
     void focusShowsHelpAndLightsTheCaption()
     {
         focus("Edit2");
-        QCOMPARE(control<QLabel>(form->ParametryTab, "info")->text(), QStringLiteral("Próg sondy Lambda [0;5 V]"));
+        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "info")->text(), QStringLiteral("Próg sondy Lambda [0;5 V]"));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg sondy Lambda [0;5 V]"));
-        QVERIFY(control<QLabel>(form->ParametryTab, "Label2")->autoFillBackground());
-        QCOMPARE(control<QLabel>(form->ParametryTab, "Label2")->palette().color(QPalette::Window), QColor(0xEEEEEE));
+        QVERIFY(control<QLabel>(form->pages().ParametryTab, "Label2")->autoFillBackground());
+        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "Label2")->palette().color(QPalette::Window), QColor(0xEEEEEE));
         focus("Edit3");
-        QVERIFY(!control<QLabel>(form->ParametryTab, "Label2")->autoFillBackground());
-        QVERIFY(control<QLabel>(form->ParametryTab, "Label3")->autoFillBackground());
+        QVERIFY(!control<QLabel>(form->pages().ParametryTab, "Label2")->autoFillBackground());
+        QVERIFY(control<QLabel>(form->pages().ParametryTab, "Label3")->autoFillBackground());
 
         // Comments off: the comment line stays empty, the status bar still helps.
-        control<QCheckBox>(form->ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
+        control<QCheckBox>(form->pages().ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
         focus("Edit5");
-        QCOMPARE(control<QLabel>(form->ParametryTab, "info")->text(), QString());
+        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "info")->text(), QString());
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg czujnika TPS [0; 9.9 V]"));
     }
 
@@ -148,7 +148,7 @@ private slots:
         const QByteArray bytes = sent();
         QVERIFY2(bytes.startsWith(hex("aa 1e")) && bytes.endsWith(hex("aa 23 01 0a")), qPrintable(bytes.toHex(' ')));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Czas stanu wysokiego lambda [0;4000 ms]"));
-        QVERIFY(form->parametersInSync());
+        QVERIFY(form->navigator().parametersInSync());
     }
 
     void enterOpensAListAndTheSecondTakesTheEntry()
@@ -184,22 +184,22 @@ private slots:
     {
         QFETCH(QString, label);
         focus("Edit2");
-        QTest::mouseClick(control<QLabel>(form->ParametryTab, qPrintable(label)), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(form->pages().ParametryTab, qPrintable(label)), Qt::LeftButton);
         QFETCH(QString, focused);
         QTRY_COMPARE(focusName(), focused);
     }
 
     void statusAndSyncOnFocus()
     {
-        QVERIFY(!form->parametersInSync());
-        form->ZapButPicClick();
-        QVERIFY(form->parametersInSync());
+        QVERIFY(!form->navigator().parametersInSync());
+        form->navigator().ZapButPicClick();
+        QVERIFY(form->navigator().parametersInSync());
         focus("Edit2");
         focus("CheckBox15");
         QCOMPARE(form->statusPanelText(1), QString());
-        QVERIFY2(form->parametersInSync(), "focus alone is no edit");
+        QVERIFY2(form->navigator().parametersInSync(), "focus alone is no edit");
         focus("ComboBox20");
-        QVERIFY2(!form->parametersInSync(), "the mode list clears the sync on focus");
+        QVERIFY2(!form->navigator().parametersInSync(), "the mode list clears the sync on focus");
     }
 
     void theWheelTurnsOnlyAFocusedList()
@@ -219,10 +219,10 @@ private slots:
         const int before = list("ComboBox21")->currentIndex();
         QTest::keyClicks(list("ComboBox21"), "2 9");
         QCOMPARE(list("ComboBox21")->currentIndex(), before);
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         focus("ComboBox4");
         QTest::keyClicks(list("ComboBox4"), "x");
-        QVERIFY2(!form->parametersInSync(), "any key in the TPS list is an edit");
+        QVERIFY2(!form->navigator().parametersInSync(), "any key in the TPS list is an edit");
     }
 
     // The commands keep PageUp and PageDown to themselves.
@@ -258,8 +258,8 @@ private slots:
     {
         QFETCH(QString, page);
         if (page == "rpm") {
-            form->ObrButtonClick();
-            form->TimerObr->stop();
+            form->menu().ObrButton->trigger();
+            form->timers().TimerObr.stop();
         } else {
             focus("WylaczkomentarzeCheck");
         }
@@ -270,12 +270,12 @@ private slots:
 
     void spaceOnABoxIsAnEdit()
     {
-        form->ZapButPicClick();
-        QVERIFY(form->parametersInSync());
+        form->navigator().ZapButPicClick();
+        QVERIFY(form->navigator().parametersInSync());
         focus("CheckBox8_2");
         press(Qt::Key_Space);
-        QVERIFY(control<QCheckBox>(form->ParametryTab, "CheckBox8_2")->isChecked());
-        QVERIFY(!form->parametersInSync());
+        QVERIFY(control<QCheckBox>(form->pages().ParametryTab, "CheckBox8_2")->isChecked());
+        QVERIFY(!form->navigator().parametersInSync());
     }
 
     void backspaceDeletesInFieldsOnly()
@@ -302,7 +302,7 @@ private slots:
         QTest::keyClicks(field("Edit6"), "99");
         clearWire();
         QTest::keyClick(form.get(), Qt::Key_F4);
-        QTRY_VERIFY(form->TimerObr->isActive());
+        QTRY_VERIFY(form->timers().TimerObr.isActive());
         // Speed 24: (25 − 24) × 2650 = 0x0A5A, low byte first.
         QVERIFY2(sent().contains(hex("20 5a 0a")), qPrintable(sent().toHex(' ')));
     }

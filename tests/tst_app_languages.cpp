@@ -3,6 +3,7 @@
 // file's name, the menu with its five shipped files, and the design texts.
 #include "ControlTexts.h"
 #include "Controls.h"
+#include "LanguageChoices.h"
 #include "LanguageControls.h"
 #include "LanguageFile.h"
 #include "ParametersPage.h"
@@ -138,7 +139,7 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(dataFolder));
         folder.reset();
-        form->JPolskiClick();
+        form->languages().chooseLanguage(*qx::findLanguageFile("polish.lng"));
         QCOMPARE(tickedLanguage(), QStringLiteral("JPolski"));
         dialogs->entries.clear();
     }
@@ -202,7 +203,7 @@ private slots:
         QFETCH(int, badLines);
         useFolder({{"test.lng", bytes}});
         const Texts before = snapshot();
-        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QTEST(changes(before, snapshot()), "changed");
         QCOMPARE(boxes(), QStringList(badLines, form->texts().text(qx::TextKey::LanguageFileError)));
         for (const auto &e : dialogs->entries)
@@ -213,9 +214,9 @@ private slots:
     {
         useFolder({});
         const Texts before = snapshot();
-        QVERIFY(!form->LoadLanguageFile("russian.lng"));
+        QVERIFY(!form->languages().LoadLanguageFile("russian.lng"));
         QCOMPARE(changes(before, snapshot()), Texts{});
-        QCOMPARE(form->helpFile(), QStringLiteral("help/quorvantix_pl.html"));
+        QCOMPARE(form->languages().helpFile(), QStringLiteral("help/quorvantix_pl.html"));
         QCOMPARE(dialogs->entries.size(), 1);
         QCOMPARE(dialogs->entries[0].icon, qx::DialogIcon::Error);
         QVERIFY(dialogs->entries[0].text.contains(QStringLiteral("lang/russian.lng")));
@@ -239,16 +240,16 @@ private slots:
     {
         QFETCH(QString, file);
         useFolder({{file, "10106 \xC4\xE0\r\n"}});
-        QVERIFY(form->LoadLanguageFile(file));
+        QVERIFY(form->languages().LoadLanguageFile(file));
         QTEST(action("PomocButton")->text(), "text");
-        QTEST(form->helpFile(), "help");
+        QTEST(form->languages().helpFile(), "help");
     }
 
     void textsShowAsPlainText()
     {
         useFolder({{"test.lng", "10301 <b>Probe</b>\r\n"}});
-        QVERIFY(form->LoadLanguageFile("test.lng"));
-        auto *label = control<QLabel>(form->ParametryTab, "Label1");
+        QVERIFY(form->languages().LoadLanguageFile("test.lng"));
+        auto *label = control<QLabel>(form->pages().ParametryTab, "Label1");
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), QStringLiteral("<b>Probe</b>"));
         // Labels that show message texts as other commands want them.
@@ -258,18 +259,18 @@ private slots:
 
     void fuelIndicatorFollowsTheLanguage()
     {
-        auto *panel = control<QLabel>(form->ParametryTab, "ZmiennaGazBenzyna");
-        auto *led = control<TAbLED>(form->WizualizacjaTab, "AbLED1");
+        auto *panel = control<QLabel>(form->pages().ParametryTab, "ZmiennaGazBenzyna");
+        auto *led = control<TAbLED>(form->pages().WizualizacjaTab, "AbLED1");
         panel->setText("x");
         led->setCaption("x");
         useFolder({{"test.lng", "#only a comment\r\n"}, {"petrol.lng", "10408 Petrol\r\n10409 LPG\r\n"}});
-        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QVERIFY(form->livePolls().onPetrol());
         QCOMPARE(panel->text(), QStringLiteral("Benzyna"));
         QCOMPARE(led->caption(), QStringLiteral("Benzyna"));
         QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QCOMPARE(led->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QVERIFY(form->LoadLanguageFile("petrol.lng"));
+        QVERIFY(form->languages().LoadLanguageFile("petrol.lng"));
         QCOMPARE(panel->text(), QStringLiteral("Petrol"));
         QCOMPARE(led->caption(), QStringLiteral("Petrol"));
     }
@@ -281,9 +282,9 @@ private slots:
         auto *label = new QLabel(QStringLiteral("about"), &about);
         label->setObjectName(QStringLiteral("Label1"));
         useFolder({{"test.lng", "10301 Probe\r\n"}});
-        QVERIFY(form->LoadLanguageFile("test.lng"));
+        QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QCOMPARE(label->text(), QStringLiteral("about"));
-        QCOMPARE(control<QLabel>(form->ParametryTab, "Label1")->text(), QStringLiteral("Probe"));
+        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "Label1")->text(), QStringLiteral("Probe"));
     }
 
     void noLanguageFile_data()
@@ -302,7 +303,7 @@ private slots:
         for (const QString &f : files)
             contents.insert(f, QByteArray());
         useFolder(contents);
-        form->CheckLanguageFiles();
+        form->languages().CheckLanguageFiles();
         QFETCH(bool, message);
         QCOMPARE(boxes(), message ? QStringList{QStringLiteral("Brak plików z językami, proszę przeinstalować program")}
                                   : QStringList{});
@@ -327,18 +328,18 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, file);
         // Start from another language, so that every text has to change.
-        form->JAngielskiClick();
+        form->languages().chooseLanguage(*qx::findLanguageFile("english.lng"));
         const char *lists[] = {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"};
         QList<int> chosen;
         for (const char *list : lists) {
-            auto *box = control<QComboBox>(form->ParametryTab, list);
+            auto *box = control<QComboBox>(form->pages().ParametryTab, list);
             box->setCurrentIndex(box->count() - 1);
             chosen << box->currentIndex();
         }
 
         action(item)->trigger();
         QCOMPARE(tickedLanguage(), item);
-        QTEST(form->helpFile(), "help");
+        QTEST(form->languages().helpFile(), "help");
 
         const Texts now = snapshot();
         const QByteArray encoding = qx::findLanguageFile(file)->encoding;
@@ -353,7 +354,7 @@ private slots:
         }
         QList<int> kept;
         for (const char *list : lists)
-            kept << control<QComboBox>(form->ParametryTab, list)->currentIndex();
+            kept << control<QComboBox>(form->pages().ParametryTab, list)->currentIndex();
         QCOMPARE(kept, chosen);
         QVERIFY(boxes().isEmpty());
     }
@@ -370,12 +371,12 @@ private slots:
     {
         QFETCH(bool, throughTheItem);
         useFolder({{"polish.lng", "10106 Pomoc\r\n"}, {"english.lng", "10106 Help\r\n"}});
-        form->JAngielskiClick();
+        form->languages().chooseLanguage(*qx::findLanguageFile("english.lng"));
         const Texts before = snapshot();
         if (throughTheItem)
             action("JCzeski")->trigger();
         else
-            form->JCzeskiClick();
+            form->languages().chooseLanguage(*qx::findLanguageFile("czech.lng"));
         QCOMPARE(tickedLanguage(), QStringLiteral("JAngielski"));
         QCOMPARE(changes(before, snapshot()), Texts{});
         QCOMPARE(dialogs->entries.size(), 1);
@@ -393,7 +394,7 @@ private slots:
         QCOMPARE(dialogs->entries[0].text, QStringLiteral("Brak plików z językami, proszę przeinstalować program"));
         QVERIFY(dialogs->entries[1].text.contains(QStringLiteral("lang/polish.lng")));
         QVERIFY(form->windowTitle().endsWith(QStringLiteral(" - Sterownik 8")));
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
         QCOMPARE(action("PomocButton")->text(), QStringLiteral("Pomoc"));
     }
 

@@ -37,7 +37,7 @@ class TestAppLive : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    qx::VisualisationPage *page() const { return form->WizualizacjaTab; }
+    qx::VisualisationPage *page() const { return form->pages().WizualizacjaTab; }
     // Lets the page poll until the simulator has seen that many requests; a
     // page that stalls fails here rather than hanging.
     void pollUntil(int requests) { QVERIFY(QTest::qWaitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
@@ -66,18 +66,18 @@ private slots:
 
     void enteringTheVisualisationPage()
     {
-        form->ParButtonClick();
-        control<QCheckBox>(form->ParametryTab, "CheckBox15")->click(); // an edit: the controller no longer holds the page
+        form->menu().ParButton->trigger();
+        control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->click(); // an edit: the controller no longer holds the page
         clearWire();
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         const QByteArray bytes = sent();
         const int write = bytes.indexOf(hex("aa 1e"));
         const int read = bytes.indexOf(hex("aa 22 0a 09"), write);
         QVERIFY2(write > 0 && read > write, qPrintable(bytes.toHex(' ')));
         QVERIFY2(bytes.mid(read).startsWith(hex("aa 22 0a 09 01")), "read, then the temperature options");
         QCOMPARE(sim->parameterBlock().at(8) & 0x10, 0x10); // the cut-off tick reached the controller
-        QVERIFY(form->TimerWiz->isActive());
-        QVERIFY(form->parametersInSync());
+        QVERIFY(form->timers().TimerWiz.isActive());
+        QVERIFY(form->navigator().parametersInSync());
 
         clearWire();
         pollUntil(10);
@@ -96,7 +96,7 @@ private slots:
         sim->car().setTargetRpm(3000, 0.1);
         sim->car().setCoolant(80);
         sim->car().setGasLevel(50);
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         QVERIFY(!control<TAbThermometer>(page(), "AbThermometer1")->isHidden());
         // The car reaches its speed and the probe swings; the page follows
         // within a generous deadline.
@@ -122,8 +122,8 @@ private slots:
 
     void transmissionErrorAfterTheTwentyFirstEmptyRead()
     {
-        form->WizButtonClick();
-        form->TimerWiz->stop();
+        form->menu().WizButton->trigger();
+        form->timers().TimerWiz.stop();
         form->livePolls().TimerWizTimer();
         // The connection check's button shows with the warning and goes with it.
         auto *check = control<QPushButton>(page(), "DiagnozaButton");
@@ -146,9 +146,9 @@ private slots:
     void checksumFailureLeavesThePageAlone()
     {
         sim->setVersion(5);
-        form->OdczytUkladuButtClick();
-        form->WizButtonClick();
-        form->TimerWiz->stop();
+        form->navigator().OdczytUkladuButtClick();
+        form->menu().WizButton->trigger();
+        form->timers().TimerWiz.stop();
         sim->setLiveFrame(hex("33a07b6e0007401a00")); // 0x33 = 1.00 V; the sum of bytes 0 to 6 is 0x03
         const QString before = control<QLabel>(page(), "Panel6")->text();
         form->livePolls().TimerWizTimer();
@@ -164,7 +164,7 @@ private slots:
         block[31] = 0;
         block[8] = char(block[8] | 0x02);
         sim->setParameterBlock(block);
-        form->WizButtonClick();
+        form->menu().WizButton->trigger();
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->max(), 290);
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->colorLed1(), QColor(0xFF, 0, 0));
         QVERIFY2(control<QLabel>(page(), "Label30")->y() < control<QLabel>(page(), "Label71")->y(), "Bogata stands at the top");
@@ -175,23 +175,23 @@ private slots:
     {
         sim->car().setEngineRunning(true);
         sim->car().setTargetRpm(2000, 0.1);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         clearWire();
         pollUntil(5);
-        QVERIFY(qAbs(control<QLabel>(form->ParametryTab, "ZmiennaObroty")->text().toInt() - 2000) <= 100);
-        QVERIFY(!control<QLabel>(form->ParametryTab, "ZmiennaLambda")->text().isEmpty());
+        QVERIFY(qAbs(control<QLabel>(form->pages().ParametryTab, "ZmiennaObroty")->text().toInt() - 2000) <= 100);
+        QVERIFY(!control<QLabel>(form->pages().ParametryTab, "ZmiennaLambda")->text().isEmpty());
 
         // A read and a write run alone: no poll slips in between their bytes.
         clearWire();
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(sent(), hex("01 01 aa 22 0a 09"));
         clearWire();
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QVERIFY(sent().startsWith(hex("aa 1e")));
         QVERIFY(sent().endsWith(hex("aa 23 01 0a")));
         for (const auto &e : sim.wireLog())
             QVERIFY2(e.fromProgram, "no live frame came back during the write");
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
     }
 };
 

@@ -36,10 +36,16 @@ public:
     void setCurrentPage(Page p) override { page = p; }
     void setPageShown(Page, bool shown) override { calls << (shown ? "show" : "hide"); }
     void setPrintingTabVisible(bool visible) override { printingTab = visible; }
-    void startTimer(const QString &timer) override { running.insert(timer); }
-    bool timerRunning(const QString &timer) const override { return running.contains(timer); }
-    void StopAllTimers() override { running.clear(); }
-    void focusControl(const QString &control) override { focus = control; }
+    void StopAllTimers() override
+    {
+        for (qx::PollTimer *timer : timers)
+            timer->stop();
+    }
+    void focus(qx::FocusTarget target) override
+    {
+        static const char *const controls[] = {"ComboBox2", "ComboBox1", "CheckBox41", "ComboTerm"};
+        focused = controls[int(target)];
+    }
     void setStatusText(int panel, const QString &text) override
     {
         if (panel == 1)
@@ -82,11 +88,11 @@ public:
     void showFirstAdaptationStep() override { calls << "step 1"; }
 
     Page page = Page::Rpm;
-    QSet<QString> running;
+    QList<qx::PollTimer *> timers;
     int rpmList = 0; // as the form has it
     int adaptationList = -1;
     bool printingTab = false;
-    QString focus;
+    QString focused;
     QStringList panel1;
     QStringList calls;
     int tickedPort = 0;
@@ -112,7 +118,21 @@ class TestAppNavigator : public QObject
     qx::LiveAverage average;
     qx::LanguageTable texts;
     FakeHost host;
+    // The pages' polling timers, as the window has them.
+    qx::PollTimer TimerObr{"TimerObr", 100, nullptr};
+    qx::PollTimer TimerParamOdcz{"TimerParamOdcz", 200, nullptr};
+    qx::PollTimer TimerWiz{"TimerWiz", 50, nullptr};
+    qx::PollTimer TimerAdaptTerm{"TimerAdaptTerm", 100, nullptr};
     std::unique_ptr<qx::PageNavigator> navigator;
+
+    QSet<QString> running() const
+    {
+        QSet<QString> names;
+        for (const qx::PollTimer *timer : host.timers)
+            if (timer->isActive())
+                names.insert(timer->objectName());
+        return names;
+    }
 
     // Starts as the program does: identified, the RPM page polling.
     void startOnRpmPage()
@@ -147,6 +167,8 @@ private slots:
         exchange = std::make_unique<qx::ParameterExchange>(*protocol, parameters);
         host = FakeHost();
         host.set = &parameters;
+        host.timers = {&TimerObr, &TimerParamOdcz, &TimerWiz, &TimerAdaptTerm};
+        host.StopAllTimers();
         texts = qx::LanguageTable();
         texts.setText(qx::TextKey::StartDelayTooShort, "T30009");
         texts.setText(qx::TextKey::LambdaThresholdTooLow, "T30010");
@@ -156,7 +178,9 @@ private slots:
         texts.setText(qx::TextKey::ControllerFound, "found");
         texts.setText(qx::TextKey::ControllerNotFound, "not found");
         texts.setText(qx::TextKey::NoController, "none");
-        navigator = std::make_unique<qx::PageNavigator>(host, *protocol, *exchange, average, texts);
+        navigator = std::make_unique<qx::PageNavigator>(host, *protocol, *exchange, average, texts,
+                                                        qx::PageTimers{&TimerObr, &TimerParamOdcz, &TimerWiz,
+                                                                       &TimerAdaptTerm});
     }
 
     void cleanup()
@@ -171,7 +195,7 @@ private slots:
         navigator->identifyAtStartUp();
         QCOMPARE(port->log.join(' '), QStringLiteral("open 01 w400 close open 01 w200 aa w50 22 w50 0a "
                                                      "close open 01 w20 close open 09 w100 close open"));
-        QCOMPARE(host.running, QSet<QString>{"TimerObr"});
+        QCOMPARE(running(), QSet<QString>{"TimerObr"});
         QCOMPARE(*host.shown.version, 8);
         QCOMPARE(*host.shown.analogThreshold, QStringLiteral("40"));
         QCOMPARE(*host.shown.ignitionListIndex, 2);
@@ -240,12 +264,12 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QString, timer);
         startOnRpmPage();
-        host.focus.clear();
+        host.focused.clear();
         goTo(page);
         QTEST(port->log.join(' '), "log");
-        QCOMPARE(host.running, timer.isEmpty() ? QSet<QString>() : QSet<QString>{timer});
+        QCOMPARE(running(), timer.isEmpty() ? QSet<QString>() : QSet<QString>{timer});
         QCOMPARE(channel->isOpen(), !timer.isEmpty());
-        QTEST(host.focus, "focus");
+        QTEST(host.focused, "focus");
         QTEST(navigator->parametersInSync(), "inSync");
         QCOMPARE(host.calls.mid(0, 2), (QStringList{"leave field", "hide"}));
         QCOMPARE(host.calls.last(), QStringLiteral("show"));

@@ -36,15 +36,15 @@ class TestAppPages : public QObject, protected WindowOnSimulator
     Q_OBJECT
 
 
-    QLineEdit *field(const char *name) const { return form->ParametryTab->findChild<QLineEdit *>(name); }
+    QLineEdit *field(const char *name) const { return form->pages().ParametryTab->findChild<QLineEdit *>(name); }
     void clickTab(QWidget *page)
     {
-        form->pagecontrol1->requestPage(form->pagecontrol1->indexOf(page));
+        form->pages().pagecontrol1->requestPage(form->pages().pagecontrol1->indexOf(page));
     }
     // Fills the page with the reset values by hand, as a fitter would.
     void typeDefaults()
     {
-        auto *p = form->ParametryTab;
+        auto *p = form->pages().ParametryTab;
         control<QComboBox>(p, "ComboBox1")->setCurrentIndex(0);
         control<QComboBox>(p, "ComboBox4")->setCurrentIndex(0);
         control<QComboBox>(p, "ComboBox9")->setCurrentIndex(0);
@@ -58,7 +58,7 @@ class TestAppPages : public QObject, protected WindowOnSimulator
         control<QCheckBox>(p, "CheckBox13_3")->setChecked(false);
         control<QLineEdit>(p, "Edit13_1")->setText("500");
         control<QLineEdit>(p, "Edit13_2")->setText("500");
-        control<QComboBox>(form->ObrotyTab, "Edit23")->setCurrentText("1");
+        control<QComboBox>(form->pages().ObrotyTab, "Edit23")->setCurrentText("1");
     }
 
 private slots:
@@ -82,7 +82,7 @@ private slots:
 
     void enteringTheParametersPage()
     {
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         const auto events = sentEvents();
         // The temperature options are asked twice: for the page, then with the
         // probe-variant set-up of its lambda bar.
@@ -95,40 +95,40 @@ private slots:
                      qPrintable(QString("gap %1: %2 ms, nominal %3").arg(i).arg(gaps[i]).arg(nominal[i])));
         for (const auto &[name, text] : DefaultFields)
             QCOMPARE(field(name)->text(), QString(text));
-        QCOMPARE(control<QComboBox>(form->ParametryTab, "ComboBox21")->currentIndex(), 1);
-        QCOMPARE(runningTimers(), QList<QTimer *>{form->TimerParamOdcz});
+        QCOMPARE(control<QComboBox>(form->pages().ParametryTab, "ComboBox21")->currentIndex(), 1);
+        QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerParamOdcz});
         QVERIFY(form->channel().isOpen());
-        QVERIFY(!form->parametersInSync());
-        QVERIFY(form->pagecontrol1->isTabVisible(form->pagecontrol1->indexOf(form->DrukowanieTab)));
+        QVERIFY(!form->navigator().parametersInSync());
+        QVERIFY(form->pages().pagecontrol1->isTabVisible(form->pages().pagecontrol1->indexOf(form->pages().DrukowanieTab)));
     }
 
     void menuCommandWritesAnEditedPage()
     {
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         field("Edit3")->setText("2500");
-        control<QCheckBox>(form->ParametryTab, "CheckBox15")->click(); // an edit: the page is out of sync
-        QVERIFY(!form->parametersInSync());
+        control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->click(); // an edit: the page is out of sync
+        QVERIFY(!form->navigator().parametersInSync());
         clearWire();
-        form->ObrButtonClick();
+        form->menu().ObrButton->trigger();
         QVERIFY(sent().contains(hex("aa 1e 01 0b")));
         QVERIFY(sent().contains(hex("08 00 06"))); // 2500 rpm at 4800: period 1536
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
         QCOMPARE(dialogs->entries.size(), 0);
         QCOMPARE(sim->parameterBlock().mid(6, 2), hex("0006"));
     }
 
     void saveButtonWritesTheDefaults()
     {
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         typeDefaults();
         clearWire();
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QCOMPARE(sent(), hex("aa 1e 01 0b 00 0f 19 08 80 07 07 19 14 25 02 0b 00 16 80 02 12 f5 37 13 9b "
                              "06 7a 00 f4 00 1a 7a 00 f4 00 19 05 0b 00 17 e1 18 00 0a 1b 1e 0b 00 "
                              "20 bc e3 1c ae c4 15 18 00 0b 00 0b 00 0b 00 0b 00 05 6f aa 23 01 0a"));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
-        QVERIFY(form->parametersInSync());
-        QVERIFY(form->TimerParamOdcz->isActive());
+        QVERIFY(form->navigator().parametersInSync());
+        QVERIFY(form->timers().TimerParamOdcz.isActive());
         QVERIFY(form->channel().isOpen());
     }
 
@@ -148,12 +148,12 @@ private slots:
     {
         QFETCH(QString, fieldName);
         QFETCH(QString, value);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         if (fieldName == "Edit13_1")
             field("Edit13_2")->setText("1500");
         field(qPrintable(fieldName))->setText(value);
         clearWire();
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QStringList texts;
         for (const auto &e : dialogs->entries) {
             QCOMPARE(e.icon, qx::DialogIcon::None);
@@ -163,17 +163,17 @@ private slots:
         // A set with a wrong value never goes out in part.
         QVERIFY(!sent().contains(char(qx::Cmd::OpenBlock)));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Nie zapisano parametrów: popraw błędne dane i zapisz ponownie"));
-        QVERIFY(!form->parametersInSync());
+        QVERIFY(!form->navigator().parametersInSync());
     }
 
     void versionThreeSendsTheSensorOff()
     {
         sim->setVersion(3);
-        form->OdczytUkladuButtClick();
-        form->ParButtonClick();
+        form->navigator().OdczytUkladuButtClick();
+        form->menu().ParButton->trigger();
         form->parameters().TempSensorOn = 1;
         clearWire();
-        form->ZapButPicClick();
+        form->navigator().ZapButPicClick();
         QVERIFY(sent().contains(hex("15 18 00 0b 00 0b 00")));
     }
 
@@ -197,23 +197,23 @@ private slots:
     void writeThenReadGivesTheSameTexts()
     {
         QFETCH(QStringList, values);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         for (const QString &v : values) {
             const QString name = v.section('=', 0, 0);
             const QString text = v.section('=', 1);
-            if (auto *list = form->ParametryTab->findChild<QComboBox *>(name))
+            if (auto *list = form->pages().ParametryTab->findChild<QComboBox *>(name))
                 list->setCurrentIndex(text.toInt());
             else
                 field(qPrintable(name))->setText(text);
         }
-        form->ZapButPicClick();
-        for (QLineEdit *edit : form->ParametryTab->findChildren<QLineEdit *>())
+        form->navigator().ZapButPicClick();
+        for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
             edit->setText("?");
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Odczytano parametry"));
         for (const QString &v : values) {
             const QString name = v.section('=', 0, 0);
-            if (auto *list = form->ParametryTab->findChild<QComboBox *>(name))
+            if (auto *list = form->pages().ParametryTab->findChild<QComboBox *>(name))
                 QCOMPARE(QString::number(list->currentIndex()), v.section('=', 1));
             else
                 QCOMPARE(field(qPrintable(name))->text(), v.section('=', 1));
@@ -223,10 +223,10 @@ private slots:
 
     void readWithoutReplyKeepsThePage()
     {
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         field("Edit3")->setText("3300");
         sim.setFault(qxsim::Fault::Silence);
-        form->odczButPicClick();
+        form->navigator().odczButPicClick();
         QCOMPARE(field("Edit3")->text(), QStringLiteral("3300"));
         QCOMPARE(form->parameters().text(qx::P::SwitchRpm), QStringLiteral("2000"));
         QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak łączności"));
@@ -235,11 +235,11 @@ private slots:
 
     void firstReadWithoutReplyKeepsTheTextsAndFollowsTheLists()
     {
-        auto *p = form->ParametryTab;
+        auto *p = form->pages().ParametryTab;
         control<QComboBox>(p, "ComboBox9")->setCurrentIndex(0); // rising
         control<QCheckBox>(p, "CheckBox15")->setChecked(false);
         sim.setFault(qxsim::Fault::Silence);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         QCOMPARE(field("Edit3")->text(), QStringLiteral("0"));
         QVERIFY(!control<QLineEdit>(p, "Edit10")->isEnabled());
         QVERIFY(!control<QLineEdit>(p, "Edit16")->isEnabled());
@@ -267,31 +267,31 @@ private slots:
     {
         QFETCH(QStringList, values);
         QFETCH(bool, allowed);
-        form->ParButtonClick();
+        form->menu().ParButton->trigger();
         for (const QString &v : values)
             field(qPrintable(v.section('=', 0, 0)))->setText(v.section('=', 1));
-        clickTab(form->ObrotyTab);
+        clickTab(form->pages().ObrotyTab);
         QStringList messages;
         for (const auto &e : dialogs->entries) {
             QCOMPARE(e.icon, qx::DialogIcon::Error);
             messages << e.text;
         }
         QTEST(messages, "messages");
-        QCOMPARE(form->pagecontrol1->currentWidget() == form->ObrotyTab, allowed);
-        QCOMPARE(form->TimerObr->isActive(), allowed);
-        QCOMPARE(form->TimerParamOdcz->isActive(), !allowed);
+        QCOMPARE(form->pages().pagecontrol1->currentWidget() == form->pages().ObrotyTab, allowed);
+        QCOMPARE(form->timers().TimerObr.isActive(), allowed);
+        QCOMPARE(form->timers().TimerParamOdcz.isActive(), !allowed);
     }
 
     void leavingTheRpmPageWritesTheTypedThreshold()
     {
         sim->setAnalogThreshold(40);
-        control<QComboBox>(form->ObrotyTab, "Edit23")->setCurrentText("70");
+        control<QComboBox>(form->pages().ObrotyTab, "Edit23")->setCurrentText("70");
         clearWire();
-        clickTab(form->ParametryTab);
+        clickTab(form->pages().ParametryTab);
         // The ignition choice follows the threshold block, on a reopened port.
         QVERIFY2(sent().startsWith(hex("01 aa aa 23 46 0a 1f 02 00 01")), qPrintable(sent().toHex(' ')));
         QCOMPARE(sim->analogThreshold(), quint8(70));
-        QCOMPARE(form->pagecontrol1->currentWidget(), static_cast<QWidget *>(form->ParametryTab));
+        QCOMPARE(form->pages().pagecontrol1->currentWidget(), static_cast<QWidget *>(form->pages().ParametryTab));
     }
 
 };

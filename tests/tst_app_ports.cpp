@@ -56,7 +56,7 @@ private slots:
     void controllerOnTheThirdPort()
     {
         startPorts(4, 3);
-        form->AutodetekcjaMenuClick();
+        form->menu().AutodetekcjaMenu->trigger();
         QCOMPARE(form->protocol().portName(), QStringLiteral("com3"));
         QVERIFY(form->menu().PCOM[2]->isChecked());
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Sterownik znaleziono na com3"));
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(wire::bytes(wire::fromProgram(sims[1].wireLog())), QByteArray("\x01"));
         QVERIFY(sims[3].wireLog().isEmpty());
         // On the RPM page the controller is identified on the new port and polled.
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
         QCOMPARE(form->protocol().state().ControllerVersion, 8);
         QCOMPARE(dialogs->entries.size(), 0);
     }
@@ -72,21 +72,21 @@ private slots:
     void noControllerOnTwoPorts()
     {
         startPorts(2, 0);
-        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
-        form->AutodetekcjaMenuClick();
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().ParametryTab);
+        form->menu().AutodetekcjaMenu->trigger();
         QCOMPARE(form->protocol().portName(), QStringLiteral("com2"));
         QVERIFY(form->menu().PCOM[1]->isChecked());
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Brak sterownika"));
         QVERIFY(!form->channel().isOpen());
-        QVERIFY(!form->TimerObr->isActive());
+        QVERIFY(!form->timers().TimerObr.isActive());
         QCOMPARE(dialogs->entries.size(), 0);
     }
 
     void noPortAtAllKeepsTheSetting()
     {
         startPorts(0, 0);
-        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
-        form->AutodetekcjaMenuClick();
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().ParametryTab);
+        form->menu().AutodetekcjaMenu->trigger();
         QCOMPARE(form->protocol().portName(), QStringLiteral("com1"));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Brak sterownika"));
     }

@@ -37,7 +37,7 @@ class TestAppPrinting : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QString printed(const QString &name) const { return control<QLabel>(form->DrukowanieTab, qPrintable(name))->text(); }
+    QString printed(const QString &name) const { return control<QLabel>(form->pages().DrukowanieTab, qPrintable(name))->text(); }
     QString value(int row) const { return printed(valueLabelName(row)); }
 
 private slots:
@@ -60,7 +60,7 @@ private slots:
 
     void beforeAnyVisitOnlyTheCaptionsAreFilled()
     {
-        form->DruButtonClick();
+        form->menu().DruButton->trigger();
         QCOMPARE(printed("LabelPS"), QStringLiteral("Parametry systemu"));
         for (int row = 1; row <= 23; ++row) {
             const QLabel *source = form->findChild<QLabel *>(CaptionSources[row - 1]);
@@ -76,9 +76,9 @@ private slots:
     void aVisitWithoutAReplyPrintsNoInventedValues()
     {
         sim.setFault(qxsim::Fault::Silence);
-        form->ParButtonClick();
-        form->DruButtonClick();
-        QVERIFY(!form->DrukowanieTab->isHidden());
+        form->menu().ParButton->trigger();
+        form->menu().DruButton->trigger();
+        QVERIFY(!form->pages().DrukowanieTab->isHidden());
         for (int row = 1; row <= 23; ++row)
             QCOMPARE(value(row), valueLabelName(row));
     }
@@ -87,27 +87,27 @@ private slots:
     {
         // Cut-off on, 0-5 V probe, 2500 rpm at 4800 per turn.
         sim->setParameterBlock(blockBytes({{8, 0x10}, {6, 0x00}, {7, 0x06}, {31, 0}, {32, 2}}));
-        form->ParButtonClick();
-        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300"); // not saved
-        form->DruButtonClick();
+        form->menu().ParButton->trigger();
+        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300"); // not saved
+        form->menu().DruButton->trigger();
         const qx::ParameterSet &set = form->parameters();
         QCOMPARE(value(3), QStringLiteral("2500"));
-        QCOMPARE(value(1), control<QComboBox>(form->ParametryTab, "ComboBox1")->itemText(1));
+        QCOMPARE(value(1), control<QComboBox>(form->pages().ParametryTab, "ComboBox1")->itemText(1));
         QCOMPARE(value(11), set.text(qx::P::StepMin));
         QCOMPARE(printed("Par11_2"), set.text(qx::P::StepMax));
         QCOMPARE(printed("Par13_2"), set.text(qx::P::LambdaHighTime));
         QCOMPARE(value(15), QStringLiteral("1"));
-        QCOMPARE(value(21), control<QComboBox>(form->ParametryTab, "ComboBox21")->currentText());
-        QCOMPARE(value(22), control<QComboBox>(form->ObrotyTab, "ComboBox2")->currentText());
+        QCOMPARE(value(21), control<QComboBox>(form->pages().ParametryTab, "ComboBox21")->currentText());
+        QCOMPARE(value(22), control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->currentText());
         QCOMPARE(value(23), set.text(qx::P::SwitchTemperature));
     }
 
     void resetValuesPrintAfterAFailedRead()
     {
         sim.setFault(qxsim::Fault::Silence);
-        form->ParButtonClick();
-        QTest::mouseClick(control<QPushButton>(form->ParametryTab, "ResButt"), Qt::LeftButton);
-        form->DruButtonClick();
+        form->menu().ParButton->trigger();
+        QTest::mouseClick(control<QPushButton>(form->pages().ParametryTab, "ResButt"), Qt::LeftButton);
+        form->menu().DruButton->trigger();
         QCOMPARE(value(8), QStringLiteral("7000"));
         QCOMPARE(value(15), QStringLiteral("0"));
     }
@@ -118,17 +118,17 @@ private slots:
         QTemporaryDir dir;
         PdfChoice choice;
         choice.path = dir.filePath("sheet.pdf");
-        form->ParButtonClick();
-        control<QLineEdit>(form->ParametryTab, "Edit3")->setText("3300"); // an edit not written
-        form->DruButtonClick();
+        form->menu().ParButton->trigger();
+        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300"); // an edit not written
+        form->menu().DruButton->trigger();
         clearWire();
-        control<QPushButton>(form->DrukowanieTab, "DrukujButt")->setFocus();
+        control<QPushButton>(form->pages().DrukowanieTab, "DrukujButt")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(choice.printers.size(), 1);
         QVERIFY(QFile::exists(choice.path));
         QCOMPARE(sent(), QByteArray());
         QVERIFY(!form->channel().isOpen());
-        QVERIFY(!form->TimerParamOdcz->isActive());
+        QVERIFY(!form->timers().TimerParamOdcz.isActive());
         QCOMPARE(form->parameters().text(qx::P::SwitchRpm), QStringLiteral("2000"));
     }
 };

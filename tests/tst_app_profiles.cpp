@@ -16,6 +16,7 @@
 #include "TForm1.h"
 #include "tabgradient.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,10 +35,6 @@ using qx::ScreenArea;
 
 namespace {
 
-using Click = void (qx::TForm1::*)();
-const Click clicks[] = {&qx::TForm1::CzcionkaMalaClick, &qx::TForm1::CzcionkaSredniaClick,
-                        &qx::TForm1::CzcionkaDuzaClick,  &qx::TForm1::N1024Click,
-                        &qx::TForm1::N1152Click,         &qx::TForm1::N1280Click};
 const char *const clickNames[] = {"640", "720", "800", "1024", "1152", "1280"};
 
 ScreenArea wholeScreen(int width, int height)
@@ -241,7 +238,7 @@ class TestAppProfiles : public QObject
     std::unique_ptr<qx::TForm1> form;
     qx::DesignGeometry design;
 
-    QTabWidget *PageControl2() const { return form->AutoadaptacjaTab->findChild<QTabWidget *>("PageControl2"); }
+    QTabWidget *PageControl2() const { return form->pages().AutoadaptacjaTab->findChild<QTabWidget *>("PageControl2"); }
     int tickedItem() const
     {
         const auto items = form->menu().resolutionItems();
@@ -254,7 +251,7 @@ class TestAppProfiles : public QObject
     // whose inner page control holds the most controls.
     void showAdaptationPage()
     {
-        form->pagecontrol1->setCurrentWidget(form->AutoadaptacjaTab);
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().AutoadaptacjaTab);
         PageControl2()->setCurrentIndex(0);
     }
     // The box a page control gets: the profile's, cut where it would run past its parent.
@@ -276,8 +273,8 @@ private slots:
     void init()
     {
         form = std::make_unique<qx::TForm1>(std::make_unique<FakePortIo>());
-        form->CaptureGeometry();
-        design.CaptureGeometry(*form->pagecontrol1);
+        form->appearance().CaptureGeometry();
+        design.CaptureGeometry(*form->pages().pagecontrol1);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -384,20 +381,20 @@ private slots:
 
         const QSize before = form->size();
         const Qt::WindowFlags flagsBefore = form->windowFlags();
-        form->setScreenArea(screen);
+        form->appearance().setScreenArea(screen);
         showAdaptationPage();
         if (click < 0)
-            form->ApplyResolution(0);
+            form->appearance().ApplyResolution(0);
         else
-            (form.get()->*clicks[click])();
+            form->menu().resolutionItems()[size_t(click)]->trigger();
 
         QCOMPARE(tickedItem(), ticked);
-        QCOMPARE(form->LayoutScale(), scale);
+        QCOMPARE(form->appearance().LayoutScale(), scale);
         if (zoomed)
             waitUntilFillingTheScreen();
         QCOMPARE(form->isMaximized(), zoomed);
         QVERIFY(form->isVisible());
-        QVERIFY(form->pagecontrol1->isVisible());
+        QVERIFY(form->pages().pagecontrol1->isVisible());
         if (click < 0 && !size) {
             QCOMPARE(form->size(), before);
             QCOMPARE(form->windowFlags(), flagsBefore);
@@ -412,21 +409,21 @@ private slots:
         }
         if (place)
             QCOMPARE(form->pos(), *place);
-        QTRY_COMPARE(form->pagecontrol1->geometry(), cutToParent(pagesBox, *form->pagecontrol1));
+        QTRY_COMPARE(form->pages().pagecontrol1->geometry(), cutToParent(pagesBox, *form->pages().pagecontrol1));
         QTRY_COMPARE(PageControl2()->geometry(), cutToParent(stepsBox, *PageControl2()));
     }
 
     // A zoomed profile's window, restored by the user, fills the work area again.
     void restoredWindowFillsTheScreenAgain()
     {
-        form->setScreenArea(wholeScreen(1024, 768));
-        form->N1024Click();
+        form->appearance().setScreenArea(wholeScreen(1024, 768));
+        form->menu().N1024->trigger();
         waitUntilFillingTheScreen();
         form->showNormal();
         QTRY_VERIFY(!form->isMaximized() || form->frameGeometry() != form->screen()->availableGeometry());
         waitUntilFillingTheScreen();
         // An 800 profile there is a normal window the user can restore and keep.
-        form->CzcionkaDuzaClick();
+        form->menu().CzcionkaDuza->trigger();
         QTRY_VERIFY(!form->isMaximized());
         QCOMPARE(form->size(), QSize(800, 580));
         QCOMPARE(form->windowFlags() & Qt::WindowMaximizeButtonHint, Qt::WindowFlags());
@@ -434,16 +431,16 @@ private slots:
 
     void designRestoredExactly()
     {
-        form->setScreenArea(otherScreen);
+        form->appearance().setScreenArea(otherScreen);
         showAdaptationPage();
-        form->N1024Click();
+        form->menu().N1024->trigger();
         for (const qx::DesignBox &control : design.controls()) {
             const QString name = control.control->objectName();
             if (flowed(name) || backdrop(name) || qobject_cast<QTabWidget *>(control.control))
                 continue;
             QVERIFY2(control.control->geometry() != control.box, qPrintable(name + " kept its design box"));
         }
-        form->CzcionkaDuzaClick();
+        form->menu().CzcionkaDuza->trigger();
         for (const qx::DesignBox &control : design.controls()) {
             const QString name = control.control->objectName();
             if (flowed(name) || backdrop(name))
@@ -477,8 +474,8 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, points);
         QFETCH(bool, bold);
-        form->setScreenArea(otherScreen);
-        (form.get()->*clicks[click])();
+        form->appearance().setScreenArea(otherScreen);
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         const QWidget *widget = form->findChild<QWidget *>(control);
         QVERIFY(widget);
         QCOMPARE(widget->font().pointSize(), points);
@@ -487,8 +484,8 @@ private slots:
 
     void lampsAndSelectionBoxes()
     {
-        form->setScreenArea(otherScreen);
-        form->N1280Click();
+        form->appearance().setScreenArea(otherScreen);
+        form->menu().N1280->trigger();
         const QWidget *lamp = form->findChild<QWidget *>("LedRR");
         QCOMPARE(lamp->property("LampHeight").toInt(), 40); // round(1.608 × 25)
         const QWidget *choice = form->findChild<QWidget *>("SRCheckBox5");
@@ -509,12 +506,12 @@ private slots:
     {
         QFETCH(int, click);
         QFETCH(bool, bold);
-        form->setScreenArea(otherScreen);
+        form->appearance().setScreenArea(otherScreen);
         // From the other weight, so the item is seen to set it.
-        form->ParametryTab->SetCaptionsBold(!bold);
+        form->pages().ParametryTab->SetCaptionsBold(!bold);
         if (form->findChild<QLabel *>("Label1")->font().bold() == bold)
             QSKIP("the Parameters page does not set its captions' weight yet");
-        (form.get()->*clicks[click])();
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         for (const char *caption : {"Label1", "Label20", "CheckBox15_Label", "minprzelbgLabel"})
             QCOMPARE(form->findChild<QLabel *>(caption)->font().bold(), bold);
     }
@@ -522,7 +519,7 @@ private slots:
     void rememberToggles()
     {
         const bool before = form->menu().PamOstRozdz->isChecked();
-        form->PamOstRozdzClick();
+        form->menu().PamOstRozdz->trigger();
         QCOMPARE(form->menu().PamOstRozdz->isChecked(), !before);
         form->menu().PamOstRozdz->trigger();
         QCOMPARE(form->menu().PamOstRozdz->isChecked(), before);
@@ -579,30 +576,30 @@ private:
     // poll puts it: the status bar and the Visualisation page.
     void checkEveryPage(const QString &language, int click, const ScreenArea &screen, PageFit &fit)
     {
-        QVERIFY(form->LoadLanguageFile(language));
+        QVERIFY(form->languages().LoadLanguageFile(language));
         form->showNoReply(true);
         form->showTransmissionError(true);
-        form->setScreenArea(screen);
+        form->appearance().setScreenArea(screen);
         showAdaptationPage();
-        (form.get()->*clicks[click])();
+        form->menu().resolutionItems()[size_t(click)]->trigger();
         const qx::ResolutionProfile &profile = qx::profileOfItem(click);
         if (screen.geometry.width() == profile.width)
             waitUntilFillingTheScreen();
-        QTRY_COMPARE(form->pagecontrol1->geometry(),
-                     cutToParent(profile.pagecontrol1.value_or(pagecontrol1Design), *form->pagecontrol1));
+        QTRY_COMPARE(form->pages().pagecontrol1->geometry(),
+                     cutToParent(profile.pagecontrol1.value_or(pagecontrol1Design), *form->pages().pagecontrol1));
         QTRY_COMPARE(PageControl2()->geometry(),
                      cutToParent(profile.PageControl2.value_or(PageControl2Design), *PageControl2()));
-        fit.checkControl(*form->pagecontrol1);
-        for (int page = 0; page < form->pagecontrol1->count(); ++page)
-            showAndCheck(*form->pagecontrol1, page, fit);
+        fit.checkControl(*form->pages().pagecontrol1);
+        for (int page = 0; page < form->pages().pagecontrol1->count(); ++page)
+            showAndCheck(*form->pages().pagecontrol1, page, fit);
     }
 
     // The comment line with each field's help text in turn, as focusing the
     // fields one after another would show them.
     void checkEveryHelpText(PageFit &fit)
     {
-        showSheet(*form->pagecontrol1, form->pagecontrol1->indexOf(form->ParametryTab));
-        auto *info = form->ParametryTab->findChild<QLabel *>("info");
+        showSheet(*form->pages().pagecontrol1, form->pages().pagecontrol1->indexOf(form->pages().ParametryTab));
+        auto *info = form->pages().ParametryTab->findChild<QLabel *>("info");
         QSet<int> shown;
         for (const qx::FieldRule &rule : qx::fieldRules()) {
             if (!rule.help || shown.contains(int(*rule.help)))

@@ -79,7 +79,7 @@ class TestAppSettings : public QObject, protected WindowOnSimulator
         items.sort();
         return items;
     }
-    bool commentsOff() const { return control<QCheckBox>(form->ParametryTab, "WylaczkomentarzeCheck")->isChecked(); }
+    bool commentsOff() const { return control<QCheckBox>(form->pages().ParametryTab, "WylaczkomentarzeCheck")->isChecked(); }
 
 private slots:
     void initTestCase() { QVERIFY(startSimulator()); }
@@ -232,7 +232,7 @@ private slots:
         form->findChild<QAction *>("JWloski")->trigger();
         form->findChild<QAction *>("PCOM4")->setChecked(true);
         form->findChild<QAction *>("SkorkaSil")->trigger();
-        control<QCheckBox>(form->ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
+        control<QCheckBox>(form->pages().ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
         form->findChild<QAction *>("N1152")->trigger();
         form->findChild<QAction *>("PamOstRozdz")->trigger();
         QCOMPARE(storedValues().value("skin"), QStringLiteral("ord"));
@@ -256,8 +256,8 @@ private slots:
         QVERIFY(dialogs->entries.first().text.contains(QStringLiteral("silver.skr")));
         QVERIFY(ticked("skorkaZwy"));
         QVERIFY(!ticked("SkorkaSil"));
-        QVERIFY(form->TimerObr->isActive());
-        QVERIFY(form->ObrotyTab->isVisible());
+        QVERIFY(form->timers().TimerObr.isActive());
+        QVERIFY(form->pages().ObrotyTab->isVisible());
 
         // From the menu too: the item the click ticked gives the tick back.
         dialogs->entries.clear();

@@ -175,7 +175,7 @@ private slots:
     void designIsTheOrdinarySkin()
     {
         const QHash<int, qint32> ordinary = skinValues(shippedSkin(QStringLiteral("default.skr")));
-        const QList<QWidget *> pages{form->ObrotyTab, form->WizualizacjaTab};
+        const QList<QWidget *> pages{form->pages().ObrotyTab, form->pages().WizualizacjaTab};
         QStringList differ;
         int compared = 0;
         for (const SkinKey &key : skinKeyTable()) {

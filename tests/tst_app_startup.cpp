@@ -10,6 +10,7 @@
 #include "tab270meter.h"
 #include "TestBytes.h"
 #include "VisualisationPage.h"
+#include "ProgramVersion.h"
 #include "WindowOnSimulator.h"
 
 #include <QComboBox>
@@ -43,11 +44,11 @@ class TestAppStartup : public QObject, protected WindowOnSimulator
         makeWindow();
     }
 
-    QList<QTimer *> allTimers() const
+    QList<qx::PollTimer *> allTimers() const
     {
-        return {form->TimerObr,     form->TimerWiz, form->TimerAdaptTerm, form->TimerUstTpsProg,
-                form->TimerKalibSonda, form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1,
-                form->TimerMinMax2, form->TimerParamOdcz};
+        qx::WindowTimers &t = form->timers();
+        return {&t.TimerObr,     &t.TimerWiz, &t.TimerAdaptTerm, &t.TimerUstTpsProg, &t.TimerKalibSonda,
+                &t.TimerPrzedRed, &t.TimerRR,  &t.TimerMinMax1,   &t.TimerMinMax2,    &t.TimerParamOdcz};
     }
 
 private slots:
@@ -109,12 +110,12 @@ private slots:
                      qPrintable(QString("gap %1: %2 ms, nominal %3 ms").arg(i).arg(gaps[i]).arg(gapsMs[i])));
         QCOMPARE(form->windowTitle(), "Quorvantix wersja 4.3 (Build " + qx::ProgramBuildText() + " - " + caption);
         QVERIFY(form->channel().isOpen());
-        QVERIFY(form->TimerObr->isActive());
-        QCOMPARE(control<QGroupBox>(form->ObrotyTab, "GroupBoxAnalog")->isHidden(), version < 8 || silent);
-        QVERIFY(!form->pagecontrol1->isTabVisible(form->pagecontrol1->indexOf(form->DrukowanieTab)));
+        QVERIFY(form->timers().TimerObr.isActive());
+        QCOMPARE(control<QGroupBox>(form->pages().ObrotyTab, "GroupBoxAnalog")->isHidden(), version < 8 || silent);
+        QVERIFY(!form->pages().pagecontrol1->isTabVisible(form->pages().pagecontrol1->indexOf(form->pages().DrukowanieTab)));
         QCOMPARE(dialogs->entries.size(), 0);
-        for (QTimer *timer : allTimers())
-            QCOMPARE(timer->isActive(), timer == form->TimerObr);
+        for (qx::PollTimer *timer : allTimers())
+            QCOMPARE(timer->isActive(), timer == &form->timers().TimerObr);
     }
 
     void pollsEveryTenthOfASecond()
@@ -149,50 +150,50 @@ private slots:
         QFETCH(int, period);
         sim->setLiveFrame(frameWithPeriod(period));
         form->FormCreate();
-        form->TimerObr->stop();
-        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(ignitionIndex);
-        control<TAb270Meter>(form->ObrotyTab, "gauge1")->setDigit(1234);
+        form->timers().TimerObr.stop();
+        control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->setCurrentIndex(ignitionIndex);
+        control<TAb270Meter>(form->pages().ObrotyTab, "gauge1")->setDigit(1234);
         for (int i = 0; i < 6; ++i)
-            form->livePolls().TimerObrTimer(*form->ObrotyTab);
-        QTEST(control<TAb270Meter>(form->ObrotyTab, "gauge1")->digit(), "meter");
-        QTEST(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), "panel");
+            emit form->timers().TimerObr.timeout();
+        QTEST(control<TAb270Meter>(form->pages().ObrotyTab, "gauge1")->digit(), "meter");
+        QTEST(control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->text(), "panel");
     }
 
     void standingPeriodChangesNothing()
     {
         sim->setLiveFrame(frameWithPeriod(0));
         form->FormCreate();
-        form->TimerObr->stop();
-        control<QLabel>(form->ObrotyTab, "Panelobroty")->setText(QStringLiteral("1500"));
-        form->livePolls().TimerObrTimer(*form->ObrotyTab);
-        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1500"));
+        form->timers().TimerObr.stop();
+        control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->setText(QStringLiteral("1500"));
+        emit form->timers().TimerObr.timeout();
+        QCOMPARE(control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->text(), QStringLiteral("1500"));
     }
 
     void ignitionChangeActsAtTheNextPollAlone()
     {
         form->FormCreate();
-        form->TimerObr->stop();
+        form->timers().TimerObr.stop();
         for (int i = 0; i < 6; ++i)
-            form->livePolls().TimerObrTimer(*form->ObrotyTab);
-        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
+            emit form->timers().TimerObr.timeout();
+        QCOMPARE(control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->text(), QStringLiteral("2000")); // 4 cylinders, period 1920
         clearWire();
-        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setCurrentIndex(5);
+        control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->setCurrentIndex(5);
         QVERIFY(sent().isEmpty());
-        form->livePolls().TimerObrTimer(*form->ObrotyTab);
+        emit form->timers().TimerObr.timeout();
         QCOMPARE(sent(), hex("02"));
-        QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QStringLiteral("1000"));
+        QCOMPARE(control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->text(), QStringLiteral("1000"));
     }
 
     void averagingStartsAfterFivePolls()
     {
         form->FormCreate();
-        form->TimerObr->stop();
+        form->timers().TimerObr.stop();
         const int periods[] = {1920, 1920, 1920, 1920, 3840, 3840};
         const char *shown[] = {"2000", "2000", "2000", "2000", "1000", "2000"};
         for (int i = 0; i < 6; ++i) {
             sim->setLiveFrame(frameWithPeriod(periods[i]));
-            form->livePolls().TimerObrTimer(*form->ObrotyTab);
-            QCOMPARE(control<QLabel>(form->ObrotyTab, "Panelobroty")->text(), QString(shown[i]));
+            emit form->timers().TimerObr.timeout();
+            QCOMPARE(control<QLabel>(form->pages().ObrotyTab, "Panelobroty")->text(), QString(shown[i]));
         }
     }
 
@@ -206,12 +207,12 @@ private slots:
             return block;
         }());
         clearWire();
-        form->OdczytUkladuButtClick();
+        form->navigator().OdczytUkladuButtClick();
         QCOMPARE(sent(), hex("01 aa 22 0a 01 01 09"));
-        QCOMPARE(control<QComboBox>(form->ObrotyTab, "Edit23")->currentText(), QStringLiteral("90"));
-        QCOMPARE(control<QComboBox>(form->ObrotyTab, "ComboBox2")->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(form->pages().ObrotyTab, "Edit23")->currentText(), QStringLiteral("90"));
+        QCOMPARE(control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->currentIndex(), 0);
         QCOMPARE(form->protocol().state().RpmConstant, 19200);
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
         QVERIFY(form->channel().isOpen());
     }
 
@@ -230,11 +231,11 @@ private slots:
     void controllerVersionCommandOnlyOnTheParametersPage()
     {
         form->FormCreate();
-        form->TimerObr->stop();
+        form->timers().TimerObr.stop();
         clearWire();
         form->menu().wersjasterownika1->trigger();
         QVERIFY(sent().isEmpty());
-        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().ParametryTab);
         form->channel().ClosePort();
         form->menu().wersjasterownika1->trigger();
         QCOMPARE(sent(), hex("01"));
@@ -249,12 +250,12 @@ private slots:
         QCOMPARE(dialogs->entries.size(), 1);
         QCOMPARE(dialogs->entries.first().text, QStringLiteral("Czy zakończyć program ?"));
         QCOMPARE(dialogs->entries.first().icon, qx::DialogIcon::Question);
-        QVERIFY(form->TimerObr->isActive());
+        QVERIFY(form->timers().TimerObr.isActive());
 
         form->show();
         dialogs->answer = true;
         form->KoniecButtonClick();
-        for (QTimer *timer : allTimers())
+        for (qx::PollTimer *timer : allTimers())
             QVERIFY(!timer->isActive());
         QVERIFY(!form->isVisible());
     }
@@ -265,23 +266,23 @@ private slots:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<QComboBox>(form->ObrotyTab, "ComboBox2")));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")));
         QVERIFY(form->menu().AutodetekcjaMenu->isVisible());
 
-        form->pagecontrol1->setCurrentWidget(form->ParametryTab);
-        control<QLineEdit>(form->ParametryTab, "Edit3")->setFocus();
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().ParametryTab);
+        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setFocus();
         QTRY_VERIFY(!form->menu().AutodetekcjaMenu->isVisible());
-        form->pagecontrol1->setCurrentWidget(form->ObrotyTab);
-        control<QComboBox>(form->ObrotyTab, "ComboBox2")->setFocus();
+        form->pages().pagecontrol1->setCurrentWidget(form->pages().ObrotyTab);
+        control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->setFocus();
         QTRY_VERIFY(form->menu().AutodetekcjaMenu->isVisible());
     }
 
     void stopAllTimersStopsEveryOne()
     {
-        for (QTimer *timer : allTimers())
+        for (qx::PollTimer *timer : allTimers())
             timer->start();
-        form->StopAllTimers();
-        for (QTimer *timer : allTimers())
+        form->timers().stopAll();
+        for (qx::PollTimer *timer : allTimers())
             QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
         const QList<int> intervals = {100, 50, 100, 100, 100, 100, 100, 100, 100, 200};
         for (int i = 0; i < intervals.size(); ++i)

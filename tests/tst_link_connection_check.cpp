@@ -227,21 +227,21 @@ private slots:
         DialogRecorder dialogs;
         qx::TForm1 form(portIoUnderTest(), linkedPortsOnly());
         qx::SetBuiltInTexts(form.texts());
-        form.WizButtonClick();
-        QVERIFY(form.TimerWiz->isActive());
+        form.menu().WizButton->trigger();
+        QVERIFY(form.timers().TimerWiz.isActive());
         QVERIFY(form.channel().isOpen());
 
         if (fromButton) {
             form.showTransmissionError(true);
-            auto *button = form.WizualizacjaTab->findChild<QPushButton *>(QStringLiteral("DiagnozaButton"));
-            QVERIFY(button && button->isVisibleTo(form.WizualizacjaTab));
+            auto *button = form.pages().WizualizacjaTab->findChild<QPushButton *>(QStringLiteral("DiagnozaButton"));
+            QVERIFY(button && button->isVisibleTo(form.pages().WizualizacjaTab));
             button->click();
         } else {
             form.menu().DiagnozaMenu->trigger();
         }
         auto *dialog = form.findChild<QDialog *>(QStringLiteral("DiagnozaDialog"));
         QVERIFY(dialog);
-        QVERIFY(!form.TimerWiz->isActive());
+        QVERIFY(!form.timers().TimerWiz.isActive());
         QVERIFY(!form.channel().isOpen());
         auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("DiagnozaTabela"));
         QCOMPARE(table->rowCount(), 8);
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(table->item(1, 5)->text(), texts.text(qx::TextKey::CureNoPort));
         dialog->reject();
         QTRY_VERIFY(!form.findChild<QDialog *>(QStringLiteral("DiagnozaDialog")));
-        QVERIFY(form.TimerWiz->isActive());
+        QVERIFY(form.timers().TimerWiz.isActive());
         QVERIFY(form.channel().isOpen());
         QCOMPARE(dialogs.entries.size(), 0);
     }

@@ -80,7 +80,7 @@ private slots:
         form = std::make_unique<qx::TForm1>(std::move(inStep), linkedPortsOnly());
         // Tests without start-up still see the built-in texts.
         qx::SetBuiltInTexts(form->texts());
-        transmissionLabel = control<QLabel>(form->WizualizacjaTab, "TranserrorLabel");
+        transmissionLabel = control<QLabel>(form->pages().WizualizacjaTab, "TranserrorLabel");
     }
 
     void cleanup()

@@ -2,6 +2,7 @@
 // texts decoded in each file's code page, and the five shipped files against
 // the key table and the program's built-in texts.
 #include "BuiltInTexts.h"
+#include "LanguageChoices.h"
 #include "LanguageControls.h"
 #include "LanguageFile.h"
 #include "LanguageTable.h"
@@ -107,7 +108,7 @@ private slots:
     void codePages()
     {
         QFETCH(QString, file);
-        const LanguageFileChoice *choice = findLanguageFile(file);
+        const LanguageChoice *choice = findLanguageFile(file);
         QVERIFY(choice);
         const auto lines = readLanguageLines("10106 \xB9\x9C\xB3\r\n", choice->encoding);
         QCOMPARE(lines.size(), 1);
@@ -139,13 +140,13 @@ private slots:
     void shippedFile_data()
     {
         QTest::addColumn<QString>("file");
-        for (const LanguageFileChoice &choice : languageFileChoices())
+        for (const LanguageChoice &choice : languageChoices())
             QTest::newRow(choice.file) << QString::fromLatin1(choice.file);
     }
     void shippedFile()
     {
         QFETCH(QString, file);
-        const LanguageFileChoice *choice = findLanguageFile(file);
+        const LanguageChoice *choice = findLanguageFile(file);
         const QByteArray bytes = shipped(choice->file);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));

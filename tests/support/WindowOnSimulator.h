@@ -10,7 +10,6 @@
 #include "WireLog.h"
 
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -38,20 +37,14 @@ protected:
         return QTest::qWaitForWindowActive(form.get());
     }
     // The window's polling timers now running.
-    QList<QTimer *> runningTimers() const
-    {
-        QList<QTimer *> running;
-        for (QTimer *timer : form->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
-            if (timer->isActive() && timer->objectName().startsWith(QLatin1String("Timer")))
-                running << timer;
-        return running;
-    }
+    QList<qx::PollTimer *> runningTimers() const { return form->timers().running(); }
     // The adaptation steps poll at the pace of their exchanges rather than
     // every 100 ms, for tests about what the steps find, not their rate.
     void hurryAdaptationSteps()
     {
-        for (QTimer *timer : {form->TimerAdaptTerm, form->TimerUstTpsProg, form->TimerKalibSonda,
-                              form->TimerPrzedRed, form->TimerRR, form->TimerMinMax1, form->TimerMinMax2})
+        qx::WindowTimers &t = form->timers();
+        for (qx::PollTimer *timer : {&t.TimerAdaptTerm, &t.TimerUstTpsProg, &t.TimerKalibSonda, &t.TimerPrzedRed,
+                                     &t.TimerRR, &t.TimerMinMax1, &t.TimerMinMax2})
             timer->setInterval(0);
     }
     void closeWindow()
