@@ -27,7 +27,7 @@ bool decodeParameterBlock(const ReplyBuffer &reply, ParameterSet &parameters, Bl
     facts->ignitionListIndex = type.listIndex;
     facts->ignitionKnown = type.code < IgnitionListEntries;
 
-    const int flags = block.byte(8);
+    const int flags = block.byte(FlagBytePosition);
     facts->flags = quint8(flags);
     facts->probeVariant = probeVariantFrom(block.byte(31), flags);
     facts->tempSensorOn = flags & TempSensor;

@@ -22,6 +22,9 @@ struct BlockFacts
     bool thresholdRead = false;
 };
 
+// The block's byte 8 is the controller's flag byte.
+constexpr int FlagBytePosition = 8;
+
 // What a parameter's decoder reads: the value at its place in the block (a
 // byte, a 16-bit word low byte first, or one bit as 0 or 1), the whole block,
 // the RPM constant and the texts the catalogue's earlier rows decoded.

@@ -41,7 +41,7 @@ QString zeroWhenSet(const BlockValue &v)
 
 QString probeVariantText(const BlockValue &v)
 {
-    return probeVariantFrom(v.raw, v.byte(8));
+    return probeVariantFrom(v.raw, v.byte(FlagBytePosition));
 }
 
 QString maxGasRpmText(const BlockValue &v)
@@ -281,13 +281,13 @@ struct Row : ParameterEntry
         write.onlyIfKnown = known;
         return *this;
     }
-    // A bit of the flag byte, block byte 8 and command 11, set for the text
-    // "1" or, inverted, for "0".
+    // A bit of the flag byte (command 11), set for the text "1" or, inverted,
+    // for "0".
     enum class SetFor { One, Zero };
     Row &flag(int order, quint8 bit, SetFor setFor = SetFor::One)
     {
         const bool one = setFor == SetFor::One;
-        block = {8, 1, bit, one ? oneWhenSet : zeroWhenSet};
+        block = {FlagBytePosition, 1, bit, one ? oneWhenSet : zeroWhenSet};
         return written(order, {flagStep(bit, one ? setForOne : setForZero)});
     }
 };

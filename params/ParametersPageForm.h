@@ -52,7 +52,7 @@ struct PageRow
     PageMember<QLabel> boxCaption;
     const char *boxText = nullptr;
 
-    // The list, the first field or the box.
+    // The list, the first field or the box: the catalogue knows the row by it.
     const char *controlName() const { return list.name ? list.name : field.name ? field.name : box.name; }
 };
 
