@@ -1,6 +1,7 @@
 #include "AdaptationWrites.h"
 
 #include "AdaptationState.h"
+#include "ParameterCatalogue.h"
 #include "ParameterCodec.h"
 #include "ProtocolTables.h"
 #include "VehicleChoices.h"
@@ -47,10 +48,10 @@ void reopen(WriteTarget &target)
 // Commands 18, 19 and 6, which both writes send.
 void sendStepperAndLambda(const AdaptationState &state, WriteTarget &target)
 {
-    target.send({Cmd::StepLimits, inverted(state.StepperMin), inverted(state.StepperMax)});
-    target.send({Cmd::StepStart, inverted(state.StepperStart)});
+    target.send({commandOf(P::StepMin), inverted(state.StepperMin), inverted(state.StepperMax)});
+    target.send({commandOf(P::StepStart), inverted(state.StepperStart)});
     const LambdaTickPair ticks = adaptationLambdaTicks(state.LambdaTimeRich, state.LambdaTimeLean);
-    target.send(Cmd::LambdaTimes);
+    target.send(commandOf(P::LambdaLowTime));
     sendLowHigh(target, ticks.rich);
     sendLowHigh(target, ticks.sum);
 }
@@ -86,26 +87,26 @@ void writeAdaptationSet(const AdaptationState &state, const VehicleChoices &vehi
     const auto period = [&](int rpm) { return codec::periodForRpm(rpm, context.rpmConstant) & 0xFFFF; };
     reopen(target);
     if (const auto range = probeRangeCode(state.ProbeRich))
-        target.send({Cmd::ProbeRange, *range});
+        target.send({commandOf(P::ProbeVariant), *range});
     writeFlag(ProbeReversed, false, flags, target);
-    target.send({Cmd::LambdaThreshold, state.ProbeThreshold & 0xFF});
-    sendWord(target, Cmd::SwitchRpm, period(2000));
-    target.send({Cmd::TpsThreshold, state.TpsThresholdToWrite & 0xFF});
-    sendWord(target, Cmd::MaxGasRpm, period(7000));
+    target.send({commandOf(P::LambdaThreshold), state.ProbeThreshold & 0xFF});
+    sendWord(target, commandOf(P::SwitchRpm), period(2000));
+    target.send({commandOf(P::TpsThresholdVolts), state.TpsThresholdToWrite & 0xFF});
+    sendWord(target, commandOf(P::MaxGasRpm), period(7000));
     writeFlag(RpmFalling, false, flags, target);
-    sendWord(target, Cmd::RpmDelta, (period(1500) - period(2000)) & 0xFFFF);
-    target.send({Cmd::StartDelay, StartDelay});
+    sendWord(target, commandOf(P::RpmDelta), (period(1500) - period(2000)) & 0xFFFF);
+    target.send({commandOf(P::StartDelay), StartDelay});
     writeFlag(TpsFalling, state.TpsRising == 0, flags, target);
-    sendWord(target, Cmd::SwitchDelay, codec::switchDelayUnits(SwitchDelayMs));
+    sendWord(target, commandOf(P::SwitchDelay), codec::switchDelayUnits(SwitchDelayMs));
     writeFlag(TempSensor, false, flags, target);
     writeFlag(DynamicMode, false, flags, target);
-    target.send({Cmd::StepOpening, OpeningWhileMeasuring});
-    sendWord(target, Cmd::StepSpeedAboveTps, *codec::encodeStepSpeed(StepSpeedAboveTps));
-    sendWord(target, Cmd::StepSpeedBelowTps, *codec::encodeStepSpeed(StepSpeedBelowTps));
+    target.send({commandOf(P::StepOpening), OpeningWhileMeasuring});
+    sendWord(target, commandOf(P::StepSpeedAboveTps), *codec::encodeStepSpeed(StepSpeedAboveTps));
+    sendWord(target, commandOf(P::StepSpeedBelowTps), *codec::encodeStepSpeed(StepSpeedBelowTps));
     if (vehicle.automaticGearbox || vehicle.manualGearbox)
         writeFlag(Cutoff, vehicle.automaticGearbox, flags, target);
-    target.send({Cmd::CutoffStepLevel, inverted(CutoffStepLevel)});
-    sendWord(target, Cmd::CutoffRpm, period(1500));
+    target.send({commandOf(P::CutoffStepLevel), inverted(CutoffStepLevel)});
+    sendWord(target, commandOf(P::CutoffRpm), period(1500));
     if (vehicle.glass20k)
         writeFlag(Glass20K, true, flags, target);
     if (vehicle.glass90R)
@@ -119,9 +120,9 @@ void writeFinalAdaptation(const AdaptationState &state, const VehicleChoices &ve
                           const WriteContext &context, WriteTarget &target)
 {
     reopen(target);
-    target.send({Cmd::TpsThreshold, state.TpsThresholdToWrite & 0xFF});
+    target.send({commandOf(P::TpsThresholdVolts), state.TpsThresholdToWrite & 0xFF});
     sendStepperAndLambda(state, target);
-    target.send({Cmd::StepOpening, stepperOpening(vehicle)});
+    target.send({commandOf(P::StepOpening), stepperOpening(vehicle)});
     writeTempSensorFlag(tempSensorOn, context, target);
     target.send(Cmd::CloseBlock);
     reopen(target);

@@ -13,15 +13,12 @@ struct CommandShape
 };
 
 constexpr CommandShape commandShapes[] = {
-    {Cmd::Version, 0},           {Cmd::LiveData, 0},           {Cmd::SwitchTemperature, 1},
-    {Cmd::LambdaTimes, 4},       {Cmd::TpsThreshold, 1},       {Cmd::SwitchRpm, 2},
-    {Cmd::ParameterBlock, 0},    {Cmd::CloseBlock, 0},         {Cmd::Flags, 1},
-    {Cmd::LambdaThreshold, 1},   {Cmd::StepLimits, 2},         {Cmd::StepStart, 1},
-    {Cmd::MaxGasRpm, 2},         {Cmd::SwitchDelay, 2},        {Cmd::RpmDelta, 2},
-    {Cmd::CutoffStepLevel, 1},   {Cmd::CutoffRpm, 2},          {Cmd::StartDelay, 1},
-    {Cmd::SecondLambdaTimes, 4}, {Cmd::StepOpening, 1},        {Cmd::StepSpeedBelowTps, 2},
-    {Cmd::ProbeRange, 1},        {Cmd::IgnitionType, 2},       {Cmd::StepSpeedAboveTps, 2},
-    {Cmd::AnalogThresholdRead, 0}, {Cmd::AnalogThresholdWrite, 1}, {Cmd::OpenBlock, 0},
+    {Cmd::Version, 0},     {Cmd::LiveData, 0},           {Cmd::ParameterBlock, 0},
+    {Cmd::CloseBlock, 0},  {Cmd::Flags, 1},              {Cmd::IgnitionType, 2},
+    {Cmd::OpenBlock, 0},   {Cmd::AnalogThresholdRead, 0}, {Cmd::AnalogThresholdWrite, 1},
+    // The parameters' commands.
+    {5, 1},  {6, 4},  {7, 1},  {8, 2},  {15, 1}, {18, 2}, {19, 1}, {20, 2}, {21, 2},
+    {22, 2}, {23, 1}, {24, 2}, {25, 1}, {26, 4}, {27, 1}, {28, 2}, {30, 1}, {32, 2},
 };
 
 } // namespace

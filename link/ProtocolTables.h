@@ -6,33 +6,16 @@ namespace qx {
 
 class ReplyBuffer;
 
-// Every command byte the program sends, by name. Argument meanings belong to
-// the code that sends each of them.
+// The commands that set no parameter, by name; a parameter's own command is
+// in its row of the parameter catalogue. Argument meanings belong to the code
+// that sends each of them.
 namespace Cmd {
 constexpr quint8 Version = 1;
 constexpr quint8 LiveData = 2;
-constexpr quint8 SwitchTemperature = 5;
-constexpr quint8 LambdaTimes = 6;
-constexpr quint8 TpsThreshold = 7;
-constexpr quint8 SwitchRpm = 8;
 constexpr quint8 ParameterBlock = 9;
 constexpr quint8 CloseBlock = 0x0A;
 constexpr quint8 Flags = 11;
-constexpr quint8 LambdaThreshold = 15;
-constexpr quint8 StepLimits = 18;
-constexpr quint8 StepStart = 19;
-constexpr quint8 MaxGasRpm = 20;
-constexpr quint8 SwitchDelay = 21;
-constexpr quint8 RpmDelta = 22;
-constexpr quint8 CutoffStepLevel = 23;
-constexpr quint8 CutoffRpm = 24;
-constexpr quint8 StartDelay = 25;
-constexpr quint8 SecondLambdaTimes = 26;
-constexpr quint8 StepOpening = 27;
-constexpr quint8 StepSpeedBelowTps = 28;
-constexpr quint8 ProbeRange = 30;
 constexpr quint8 IgnitionType = 31;
-constexpr quint8 StepSpeedAboveTps = 32;
 constexpr quint8 AnalogThresholdRead = 0x22;
 constexpr quint8 AnalogThresholdWrite = 0x23;
 constexpr quint8 OpenBlock = 0xAA;

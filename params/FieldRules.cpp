@@ -1,5 +1,6 @@
 #include "FieldRules.h"
 
+#include "ParameterCatalogue.h"
 #include "ParameterCodec.h"
 
 #include <QRegularExpression>
@@ -22,55 +23,6 @@ FieldRule control(const char *name, FieldKind kind, const char *caption, std::op
     rule.caption = QLatin1String(caption);
     rule.help = help;
     return rule;
-}
-
-enum class ClearsInSync { Never, OnFocus, OnAnyKey };
-
-FieldRule list(const char *name, const char *caption, TextKey help, int focusedList,
-               ClearsInSync clears = ClearsInSync::Never)
-{
-    FieldRule rule = control(name, FieldKind::List, caption, help);
-    rule.focusedList = focusedList;
-    rule.focusClearsInSync = clears == ClearsInSync::OnFocus;
-    rule.keyClearsInSync = clears == ClearsInSync::OnAnyKey;
-    return rule;
-}
-
-FieldRule intField(const char *name, const char *caption, TextKey help, int maxLength, int min, int max,
-                   std::optional<CrossRule> cross = std::nullopt)
-{
-    FieldRule rule = control(name, FieldKind::IntField, caption, help);
-    rule.filter = KeyFilter::DigitsOnly;
-    rule.maxLength = maxLength;
-    rule.min = min;
-    rule.max = max;
-    rule.cross = std::move(cross);
-    return rule;
-}
-
-// The volts fields: four characters hold "d,dd".
-FieldRule decimalField(const char *name, const char *caption, TextKey help, const char *minText,
-                       const char *maxText)
-{
-    FieldRule rule = control(name, FieldKind::DecimalField, caption, help);
-    rule.filter = KeyFilter::Decimal;
-    rule.maxLength = 4;
-    rule.minText = QLatin1String(minText);
-    rule.maxText = QLatin1String(maxText);
-    return rule;
-}
-
-FieldRule box(const char *name, const char *caption, std::optional<TextKey> help, StatusText status)
-{
-    FieldRule rule = control(name, FieldKind::Box, caption, help);
-    rule.status = status;
-    return rule;
-}
-
-CrossRule against(const char *neighbour, CrossRule::Side side, int gap,
-                  CrossRule::When when = CrossRule::When::Leaving)
-{
-    return {QLatin1String(neighbour), side, gap, when};
 }
 
 // A decimal integer text, saturated to the int range so that a long digit
@@ -151,51 +103,71 @@ QString crossChecked(const FieldRule &rule, const QString &text, const TextOf &t
 
 } // namespace
 
+namespace rule {
+
+FieldRule list(const char *name, const char *caption, TextKey help, int focusedList, ClearsInSync clears)
+{
+    FieldRule rule = control(name, FieldKind::List, caption, help);
+    rule.focusedList = focusedList;
+    rule.focusClearsInSync = clears == ClearsInSync::OnFocus;
+    rule.keyClearsInSync = clears == ClearsInSync::OnAnyKey;
+    return rule;
+}
+
+FieldRule intField(const char *name, const char *caption, TextKey help, int maxLength, int min, int max,
+                   std::optional<CrossRule> cross)
+{
+    FieldRule rule = control(name, FieldKind::IntField, caption, help);
+    rule.filter = KeyFilter::DigitsOnly;
+    rule.maxLength = maxLength;
+    rule.min = min;
+    rule.max = max;
+    rule.cross = std::move(cross);
+    return rule;
+}
+
+FieldRule decimalField(const char *name, const char *caption, TextKey help, const char *minText,
+                       const char *maxText)
+{
+    FieldRule rule = control(name, FieldKind::DecimalField, caption, help);
+    rule.filter = KeyFilter::Decimal;
+    rule.maxLength = 4;
+    rule.minText = QLatin1String(minText);
+    rule.maxText = QLatin1String(maxText);
+    return rule;
+}
+
+FieldRule box(const char *name, const char *caption, std::optional<TextKey> help, StatusText status)
+{
+    FieldRule rule = control(name, FieldKind::Box, caption, help);
+    rule.status = status;
+    return rule;
+}
+
+CrossRule against(const char *neighbour, CrossRule::Side side, int gap, CrossRule::When when)
+{
+    return {QLatin1String(neighbour), side, gap, when};
+}
+
+} // namespace rule
+
 const QList<FieldRule> &fieldRules()
 {
-    using Side = CrossRule::Side;
-    using K = TextKey;
-    static const QList<FieldRule> rules{
-        list("ComboBox1", "Label1", K::HelpProbeType, 1),
-        decimalField("Edit2", "Label2", K::HelpLambdaThreshold, "0,1", "4,9"),
-        intField("Edit3", "Label3", K::HelpSwitchRpm, 5, 1000, 9000, against("Edit8_1", Side::Below, 100)),
-        list("ComboBox4", "Label4", K::HelpTpsType, 2, ClearsInSync::OnAnyKey),
-        decimalField("Edit5", "Label5", K::HelpTpsThreshold, "0,0", "9,9"),
-        intField("Edit6", "Label6", K::HelpStepSpeedAboveTps, 2, 1, 24),
-        intField("Edit7", "Label7", K::HelpStepSpeedBelowTps, 2, 1, 24),
-        intField("Edit8_1", "Label8", K::HelpMaxGasRpm, 5, 1000, 9000, against("Edit3", Side::Above, 100)),
-        box("CheckBox8_2", "CheckBox8_2_label", K::HelpMaxGasRpm, StatusText::Kept),
-        list("ComboBox9", "Label9", K::HelpRpmKind, 3),
-        intField("Edit10", "Label10", K::HelpRpmDelta, 5, 0, 5000),
-        intField("Edit11_1", "Label12", K::HelpStepMin, 3, 0, 255, against("Edit11_2", Side::Below, 0)),
-        intField("Edit11_2", "Label12", K::HelpStepMax, 3, 0, 255, against("Edit11_1", Side::Above, 0)),
-        intField("Edit12", "Label13", K::HelpStepStart, 3, 1, 255),
-        intField("Edit13_1", "Label14", K::HelpLambdaLowTime, 5, 0, 4000,
-                 against("Edit13_2", Side::Below, 0, CrossRule::When::Enter)),
-        intField("Edit13_2", "Label14", K::HelpLambdaHighTime, 5, 0, 4000,
-                 against("Edit13_1", Side::Above, 0, CrossRule::When::Enter)),
-        box("CheckBox13_3", "CheckBox13_3_Label", std::nullopt, StatusText::Kept),
-        intField("Edit14", "Label16", K::HelpStartDelay, 3, 1, 50),
-        box("CheckBox15", "Label17", std::nullopt, StatusText::Empty),
-        intField("Edit16", "Label18", K::HelpCutoffStepLevel, 3, 1, 255),
-        intField("Edit17", "Label19", K::HelpCutoffRpm, 5, 500, 5000),
-        intField("Edit18", "Label20", K::HelpStepOpening, 3, 2, 50),
-        intField("Edit19", "Label21", K::HelpSwitchDelay, 5, 100, 10000),
-        list("ComboBox20", "Label22", K::HelpOperatingMode, 4, ClearsInSync::OnFocus),
-        list("ComboBox21", "Label23", K::HelpReserveSensorType, 5, ClearsInSync::OnFocus),
-        // Two characters, so 100 cannot be typed although the check allows it.
-        intField("Edit22_1", "minprzelbgLabel", K::HelpSwitchTemperature, 2, 0, 100),
-        box("CheckBox22_2", "checkbox22_2_label", K::HelpSwitchTemperature, StatusText::Kept),
-    };
+    static const QList<FieldRule> rules = [] {
+        QList<FieldRule> onThePage;
+        for (const ParameterEntry &entry : parameterCatalogue()) {
+            if (!entry.control.name.isEmpty())
+                onThePage.append(entry.control);
+        }
+        return onThePage;
+    }();
     return rules;
 }
 
 const FieldRule *fieldRule(const QString &objectName)
 {
-    const auto &rules = fieldRules();
-    const auto found = std::find_if(rules.begin(), rules.end(),
-                                    [&](const FieldRule &rule) { return rule.name == objectName; });
-    return found == rules.end() ? nullptr : &*found;
+    const ParameterEntry *entry = catalogueEntryOfControl(objectName);
+    return entry ? &entry->control : nullptr;
 }
 
 const QList<CaptionClick> &captionClicks()

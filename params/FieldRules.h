@@ -65,7 +65,22 @@ struct FieldRule
     bool keyClearsInSync = false; // any key pressed in it, typed or not
 };
 
-// One row per parameter control of the page, in the order of its fields.
+// The rules as the parameter catalogue writes them, one maker a kind of control.
+namespace rule {
+enum class ClearsInSync { Never, OnFocus, OnAnyKey };
+FieldRule list(const char *name, const char *caption, TextKey help, int focusedList,
+               ClearsInSync clears = ClearsInSync::Never);
+FieldRule intField(const char *name, const char *caption, TextKey help, int maxLength, int min, int max,
+                   std::optional<CrossRule> cross = std::nullopt);
+// The volts fields: four characters hold "d,dd".
+FieldRule decimalField(const char *name, const char *caption, TextKey help, const char *minText,
+                       const char *maxText);
+FieldRule box(const char *name, const char *caption, std::optional<TextKey> help, StatusText status);
+CrossRule against(const char *neighbour, CrossRule::Side side, int gap,
+                  CrossRule::When when = CrossRule::When::Leaving);
+} // namespace rule
+
+// The rules of the parameter catalogue's controls on the page, in its order.
 const QList<FieldRule> &fieldRules();
 // The row of the control with this object name, or nullptr.
 const FieldRule *fieldRule(const QString &objectName);

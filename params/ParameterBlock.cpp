@@ -1,75 +1,50 @@
 #include "ParameterBlock.h"
 
-#include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ProtocolTables.h"
 #include "ReplyBuffer.h"
 
 namespace qx {
 
-namespace {
-
-QString bit(int flags, int mask)
+int BlockValue::byte(int position) const
 {
-    return (flags & mask) ? QStringLiteral("1") : QStringLiteral("0");
+    return block.ReplyByte(position);
 }
 
-} // namespace
+int BlockValue::word(int position) const
+{
+    return byte(position) + 256 * byte(position + 1);
+}
 
 bool decodeParameterBlock(const ReplyBuffer &reply, ParameterSet &parameters, BlockFacts *facts)
 {
-    const auto b = [&](int i) { return reply.ReplyByte(i); };
-    const auto word = [&](int i) { return b(i) + 256 * b(i + 1); };
-
-    const int ignition = word(32);
+    const BlockValue block{reply, 0, 0, parameters};
+    const int ignition = block.word(32);
     if (ignition == 257)
         return false;
     const IgnitionType type = ignitionTypeFromWord(ignition);
-    const int c = type.rpmConstant;
-    facts->rpmConstant = c;
+    facts->rpmConstant = type.rpmConstant;
     facts->ignitionListIndex = type.listIndex;
     facts->ignitionKnown = type.code < IgnitionListEntries;
 
-    const int flags = b(8);
+    const int flags = block.byte(FlagBytePosition);
     facts->flags = quint8(flags);
-    facts->probeVariant = probeVariantFrom(b(31), flags);
-    parameters.setText(P::ProbeVariant, facts->probeVariant);
-
-    const codec::LambdaTimes times = codec::decodeLambdaTimes(word(1), word(3));
-    parameters.setText(P::LambdaLowTime, times.low);
-    parameters.setText(P::LambdaHighTime, times.high);
-    const bool bosch = times.low == QLatin1String("0") && times.high == QLatin1String("0");
-    parameters.setText(P::BoschProbe, bosch ? QStringLiteral("1") : QStringLiteral("0"));
-
-    parameters.setText(P::TpsThresholdVolts, codec::decodeTpsThreshold(b(5)));
-    parameters.setText(P::SwitchRpm, codec::decodeSwitchRpm(word(6), c));
-
-    parameters.setText(P::TpsType, bit(flags, 0x01));
-    parameters.setText(P::RpmKind, bit(flags, 0x04));
-    parameters.setText(P::OperatingMode, bit(flags, 0x40));
-    parameters.setText(P::CutoffOn, bit(flags, 0x10));
-    parameters.setText(P::ReserveSensorType, (flags & 0x80) ? QStringLiteral("0") : QStringLiteral("1"));
-    facts->tempSensorOn = flags & 0x08;
+    facts->probeVariant = probeVariantFrom(block.byte(31), flags);
+    facts->tempSensorOn = flags & TempSensor;
     parameters.TempSensorOn = facts->tempSensorOn ? 1 : 0;
 
-    parameters.setText(P::LambdaThreshold, codec::decodeLambdaThreshold(b(9)));
-    parameters.setText(P::StepMin, codec::decodeInverted(b(10)));
-    parameters.setText(P::StepMax, codec::decodeInverted(b(11)));
-    parameters.setText(P::StepStart, codec::decodeInverted(b(12)));
-
-    const codec::MaxGasRpm maxGas = codec::decodeMaxGasRpm(word(13), c);
-    parameters.setText(P::MaxGasRpm, maxGas.text);
-    parameters.setText(P::MaxGasRpmOff, maxGas.off);
-
-    parameters.setText(P::RpmDelta, codec::decodeRpmDelta(word(17), parameters.text(P::SwitchRpm), c));
-    parameters.setText(P::CutoffRpm, codec::decodeCutoffRpm(word(19), c));
-    parameters.setText(P::CutoffStepLevel, codec::decodeInverted(b(21)));
-    parameters.setText(P::StartDelay, codec::decodeStartDelay(b(22)));
-    parameters.setText(P::StepOpening, QString::number(b(27)));
-    parameters.setText(P::StepSpeedBelowTps, codec::decodeStepSpeed(word(28)));
-    parameters.setText(P::StepSpeedAboveTps, codec::decodeStepSpeed(word(34)));
-    parameters.setText(P::SwitchDelay, codec::decodeSwitchDelay(word(15)));
-    parameters.setText(P::SwitchTemperature, codec::decodeSwitchTemperature(b(0)));
+    // In the catalogue's order, so a value worked out from others comes after them.
+    for (const ParameterEntry &entry : parameterCatalogue()) {
+        const BlockPlace &place = entry.block;
+        if (!place.decode)
+            continue;
+        int raw = 0;
+        if (place.bit)
+            raw = (block.byte(place.position) & place.bit) ? 1 : 0;
+        else if (place.position >= 0)
+            raw = place.size == 2 ? block.word(place.position) : block.byte(place.position);
+        parameters.setText(entry.param, place.decode({reply, raw, type.rpmConstant, parameters}));
+    }
     return true;
 }
 

@@ -22,9 +22,28 @@ struct BlockFacts
     bool thresholdRead = false;
 };
 
+// The block's byte 8 is the controller's flag byte.
+constexpr int FlagBytePosition = 8;
+
+// What a parameter's decoder reads: the value at its place in the block (a
+// byte, a 16-bit word low byte first, or one bit as 0 or 1), the whole block,
+// the RPM constant and the texts the catalogue's earlier rows decoded.
+struct BlockValue
+{
+    const ReplyBuffer &block;
+    int raw;
+    int rpmConstant;
+    const ParameterSet &decoded;
+
+    int byte(int position) const;
+    int word(int position) const;
+};
+using BlockDecoder = QString (*)(const BlockValue &value);
+
 // Decodes the 37-byte parameter block (positions 0 … 36 of reply) into the
-// parameter texts. An ignition word of 257 (both bytes 1) marks a block the
-// controller has not filled: nothing is decoded and false is returned.
+// parameter texts, each by its row of the parameter catalogue. An ignition
+// word of 257 (both bytes 1) marks a block the controller has not filled:
+// nothing is decoded and false is returned.
 bool decodeParameterBlock(const ReplyBuffer &reply, ParameterSet &parameters, BlockFacts *facts);
 
 } // namespace qx

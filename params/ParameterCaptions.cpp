@@ -1,7 +1,6 @@
 #include "ParameterCaptions.h"
 
 #include "LanguageControls.h"
-#include "ParametersPageForm.h"
 
 #include <QHash>
 
@@ -9,15 +8,11 @@ namespace qx {
 
 namespace {
 
-const PageRow *rowOf(Param param)
+// The row of a value shown by a control of the page.
+const ParameterEntry *shownEntry(Param param)
 {
-    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
-        for (const PageRow &row : group.rows) {
-            if (row.param == param || (row.second.member && row.secondParam == param))
-                return &row;
-        }
-    }
-    return nullptr;
+    const ParameterEntry *entry = catalogueEntry(param);
+    return entry && !entry->control.name.isEmpty() ? entry : nullptr;
 }
 
 // A caption goes by its control's name, a list entry by the list's name and
@@ -27,17 +22,17 @@ QString captionKey(const char *name)
     return QLatin1String(name);
 }
 
-QString entryKey(const char *name, int entry)
+QString entryKey(const QString &name, int entry)
 {
-    return QLatin1String(name) + QLatin1Char('#') + QString::number(entry);
+    return name + QLatin1Char('#') + QString::number(entry);
 }
 
 } // namespace
 
 int pageListEntries(Param param)
 {
-    const PageRow *row = rowOf(param);
-    return row && row->list.member ? int(row->entries.size()) : 0;
+    const ParameterEntry *entry = catalogueEntry(param);
+    return entry ? int(entry->entries.size()) : 0;
 }
 
 ParameterShowing pageShowing(const QList<LanguageLine> &language)
@@ -50,20 +45,20 @@ ParameterShowing pageShowing(const QList<LanguageLine> &language)
             if (control.target == TextTarget::Caption)
                 texts.insert(captionKey(control.name), line.text);
             else if (control.target == TextTarget::ListEntry)
-                texts.insert(entryKey(control.name, control.entry), line.text);
+                texts.insert(entryKey(QLatin1String(control.name), control.entry), line.text);
         }
     }
 
     ParameterShowing showing;
     showing.caption = [texts](Param param) {
-        const PageRow *row = rowOf(param);
-        return row ? texts.value(captionKey(row->caption.name), QString::fromUtf8(row->text)) : QString();
+        const ParameterEntry *entry = shownEntry(param);
+        return entry ? texts.value(entry->control.caption, QString::fromUtf8(entry->captionText)) : QString();
     };
     showing.listEntry = [texts](Param param, int index) {
-        const PageRow *row = rowOf(param);
-        if (!row || !row->list.member || index < 0 || index >= row->entries.size())
+        const ParameterEntry *entry = shownEntry(param);
+        if (!entry || index < 0 || index >= entry->entries.size())
             return QString();
-        return texts.value(entryKey(row->list.name, index), row->entries.at(index));
+        return texts.value(entryKey(entry->control.name, index), entry->entries.at(index));
     };
     return showing;
 }

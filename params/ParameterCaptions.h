@@ -5,8 +5,8 @@
 
 namespace qx {
 
-// The Parameters page's captions and list entries without the page, for what
-// runs with no window.
+// The Parameters page's captions and list entries from the parameter
+// catalogue, without the page, for what runs with no window.
 
 // The entry count of the page's list that shows a parameter; 0 for one no
 // list shows.

@@ -189,6 +189,14 @@ QString decodeStartDelay(int byte)
     return number(roundHalfEven(byte * 0.2));
 }
 
+std::optional<int> encodeStartDelay(const QString &seconds)
+{
+    const auto s = parseInteger(seconds);
+    if (!s)
+        return std::nullopt;
+    return int((qint64(*s) * 5) & 0xFF);
+}
+
 QString decodeSwitchDelay(int raw)
 {
     return inRangeOr(int(roundHalfEven(raw * 512 * 0.008 * 0.1) * 10), 1, 10000, "1000");

@@ -59,7 +59,9 @@ LambdaTimes decodeLambdaTimes(int lowEnd, int highEnd);
 // Milliseconds to ticks of 1/244 s, as the controller's timer counts them.
 int lambdaTicks(int milliseconds);
 
+// The start delay travels in units of 0.2 s.
 QString decodeStartDelay(int byte);
+std::optional<int> encodeStartDelay(const QString &seconds);
 QString decodeSwitchDelay(int raw);
 // Milliseconds to the controller's units of 4.096 ms.
 int switchDelayUnits(int milliseconds);

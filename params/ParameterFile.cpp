@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace qx {
 
@@ -16,14 +17,15 @@ namespace {
 
 using Kind = ParameterFileKind;
 
-constexpr ParameterFileRow comment(const char *text)
+Kind fileKind(FieldKind control)
 {
-    return {Kind::Comment, text};
-}
-
-constexpr ParameterFileRow value(int code, Kind kind, Param param)
-{
-    return {kind, nullptr, code, param};
+    switch (control) {
+    case FieldKind::List: return Kind::List;
+    case FieldKind::Box: return Kind::Tick;
+    case FieldKind::DecimalField: return Kind::Volts;
+    case FieldKind::IntField: return Kind::Integer;
+    }
+    return Kind::Integer;
 }
 
 constexpr int MaxLineLength = 999;
@@ -139,60 +141,24 @@ QString askParameterFile(QString (DialogService::*choose)(const FileDialogReques
 
 } // namespace
 
-const std::array<ParameterFileRow, ParameterFileLines> &parameterFileRows()
+const QList<ParameterFileRow> &parameterFileRows()
 {
-    static constexpr std::array<ParameterFileRow, ParameterFileLines> rows{{
-        comment("#---rodzaj sondy lambda"),
-        value(100, Kind::List, P::ProbeVariant),
-        comment("#---prog sondy Lambda"),
-        value(101, Kind::Volts, P::LambdaThreshold),
-        comment("#---prog obr B/G"),
-        value(102, Kind::Integer, P::SwitchRpm),
-        comment("#---Typ czujnika TPS"),
-        value(103, Kind::List, P::TpsType),
-        comment("#---Prog czujnika TPS"),
-        value(104, Kind::Volts, P::TpsThresholdVolts),
-        comment("#---Silnik krok pow TPS"),
-        value(105, Kind::Integer, P::StepSpeedAboveTps),
-        comment("#---Silnik krok pon TPS"),
-        value(106, Kind::Integer, P::StepSpeedBelowTps),
-        comment("#---Maksymalne obroty na gazie"),
-        value(107, Kind::Integer, P::MaxGasRpm),
-        comment("#---Wylacz max. obroty"),
-        value(108, Kind::Tick, P::MaxGasRpmOff),
-        comment("#---Rodzaj obrotow"),
-        value(109, Kind::List, P::RpmKind),
-        comment("#---Delta obrotow"),
-        value(110, Kind::Integer, P::RpmDelta),
-        comment("#---Min. i Max. silnik krok."),
-        value(111, Kind::Integer, P::StepMin),
-        value(112, Kind::Integer, P::StepMax),
-        comment("#Start pow.silnika krok."),
-        value(113, Kind::Integer, P::StepStart),
-        comment("#---Opoznienie startowe"),
-        value(114, Kind::Integer, P::StartDelay),
-        comment("#---Czas sondy Lambda"),
-        value(115, Kind::Integer, P::LambdaLowTime),
-        value(116, Kind::Integer, P::LambdaHighTime),
-        comment("#---Lambda - BOSCH"),
-        value(117, Kind::Tick, P::BoschProbe),
-        comment("#---Wlaczenie cutoff"),
-        value(118, Kind::Tick, P::CutoffOn),
-        comment("#---Silnik krokowy przy cutoff"),
-        value(119, Kind::Integer, P::CutoffStepLevel),
-        comment("#---Obroty silnika dla cutoff"),
-        value(120, Kind::Integer, P::CutoffRpm),
-        comment("#---Otwarcie silnika krokowego"),
-        value(121, Kind::Integer, P::StepOpening),
-        comment("#---Opoznienie przel. B/G"),
-        value(122, Kind::Integer, P::SwitchDelay),
-        comment("#---Tryb pracy sterownika"),
-        value(123, Kind::List, P::OperatingMode),
-        comment("#---Typ szkielka rezerwy"),
-        value(124, Kind::List, P::ReserveSensorType),
-        comment("#---Wlacz czujnik temperatury"),
-        value(126, Kind::Tick, P::TempSensorBox),
-    }};
+    static const QList<ParameterFileRow> rows = [] {
+        std::vector<const ParameterEntry *> filed;
+        for (const ParameterEntry &entry : parameterCatalogue()) {
+            if (entry.fileCode)
+                filed.push_back(&entry);
+        }
+        std::sort(filed.begin(), filed.end(),
+                  [](const ParameterEntry *a, const ParameterEntry *b) { return a->fileCode < b->fileCode; });
+        QList<ParameterFileRow> lines;
+        for (const ParameterEntry *entry : filed) {
+            if (entry->fileComment)
+                lines.append({Kind::Comment, entry->fileComment});
+            lines.append({fileKind(entry->control.kind), nullptr, entry->fileCode, entry->param});
+        }
+        return lines;
+    }();
     return rows;
 }
 

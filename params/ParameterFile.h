@@ -6,15 +6,15 @@
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <optional>
 
 namespace qx {
 
 // Parameter files (*.qx4) carry the Parameters page from one car to another:
-// fifty ASCII lines ending in CR LF, comments starting with "#" and value lines
-// "code:value". Values travel as the page shows them: a list's index in
+// ASCII lines ending in CR LF, comments starting with "#" and value lines
+// "code:value", the values of the parameter catalogue in the order of their
+// codes. Values travel as the page shows them: a list's index in
 // decimal (-1 without a selection), a tick as "1" or "0", a field's text as is.
 
 enum class ParameterFileKind { Comment, List, Tick, Integer, Volts };
@@ -28,8 +28,7 @@ struct ParameterFileRow
     Param param{-1};               // value lines: what the line carries
 };
 
-constexpr int ParameterFileLines = 50;
-const std::array<ParameterFileRow, ParameterFileLines> &parameterFileRows();
+const QList<ParameterFileRow> &parameterFileRows();
 
 // The whole file from the page's values. Characters outside printable ASCII
 // are written as "?", so such a value is refused when the file is read.

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 
 namespace qx {
 
@@ -54,11 +56,51 @@ struct WriteContext
 // The pause between the parameter commands of a write.
 constexpr int WriteStepPauseMs = 20;
 
-// The whole parameter set in one configuration block: 0xAA, one command per
-// parameter with the flag byte again after each flag parameter, the analog
-// threshold in a second block opening, then 0x0A. A value that fails its
-// check is reported and left out; the rest is written and the block is
-// always closed.
+// Why a value is left out of a write; the write tells the fitter in a box.
+enum class Refusal { WrongData, NoNumbers, SpeedRange, LambdaTimesLimit };
+
+// What an encoder reads: the value's text, the set it belongs to (for the
+// value its encoding depends on) and the RPM constant.
+struct EncodeInput
+{
+    const QString &text;
+    const ParameterSet &set;
+    int rpmConstant;
+};
+
+// The value to send, or none: left out quietly, or refused for the reasons given.
+struct Encoded
+{
+    std::optional<int> value;
+    QList<Refusal> refusals;
+};
+using Encoder = Encoded (*)(const EncodeInput &input);
+
+// Whether a flag parameter's text sets its bit; none leaves the flag byte unsent.
+using FlagRule = std::optional<bool> (*)(const QString &text);
+
+// One command of a value's turn in the write of the whole page; the write
+// pauses after each.
+struct WriteStep
+{
+    enum Kind {
+        Value,          // command, then the encoded value in bytes bytes, low first
+        Flag,           // flagBit of the held flag byte as flagOn says, the byte sent whole
+        SensorSwitch,   // the temperature-sensor switch, as writeTempSensorFlag sends it
+        ThresholdBlock, // the analog threshold, as writeAnalogThreshold sends it
+    };
+    Kind kind;
+    quint8 command = 0;
+    int bytes = 0;
+    Encoder encode = nullptr;
+    quint8 flagBit = 0;
+    FlagRule flagOn = nullptr;
+};
+
+// The whole parameter set in one configuration block: 0xAA, the catalogue's
+// values in its write order, each step followed by a pause, then 0x0A. A
+// value that fails its check is reported and left out; the rest is written
+// and the block is always closed.
 void writeAllParameters(ParameterSet &parameters, const WriteContext &context, WriteTarget &target);
 
 // One bit of the held flag byte set or cleared, then the whole byte sent

@@ -1,7 +1,6 @@
 #include "ParametersPage.h"
 
 #include "ParameterSet.h"
-#include "ParametersPageForm.h"
 #include "ResetValues.h"
 #include "tledmeter.h"
 
@@ -37,28 +36,20 @@ ParametersPage::ParametersPage(ParameterSet &parameters, QComboBox *analogThresh
 void ParametersPage::ShowParameters()
 {
     const ParameterSet &set = parameters_;
-    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
-        for (const PageRow &row : group.rows) {
-            if (row.list.member)
-                (this->*row.list.member)->setCurrentIndex(set.text(row.param).toInt());
-            if (row.field.member)
-                (this->*row.field.member)->setText(set.text(row.param));
-            if (row.second.member)
-                (this->*row.second.member)->setText(set.text(row.secondParam));
+    for (const ParameterEntry &entry : parameterCatalogue()) {
+        QWidget *control = controlOf(entry.param);
+        if (auto *list = qobject_cast<QComboBox *>(control)) {
+            list->setCurrentIndex(set.text(entry.param).toInt());
+        } else if (auto *field = qobject_cast<QLineEdit *>(control)) {
+            field->setText(set.text(entry.param));
+        } else if (auto *box = qobject_cast<QCheckBox *>(control); box && box != CheckBox22_2) {
+            // Without their handlers, which would put default lambda times
+            // over the ones just shown.
+            const QSignalBlocker quiet(box);
+            box->setChecked(shownTicked(set, entry.param));
         }
     }
     analogThresholdField_->setCurrentText(set.text(P::AnalogThreshold));
-
-    // The ticks follow the parameters without their handlers, which would put
-    // default lambda times over the ones just shown.
-    {
-        const QSignalBlocker maxRpm(CheckBox8_2);
-        const QSignalBlocker bosch(CheckBox13_3);
-        const QSignalBlocker cutoff(CheckBox15);
-        CheckBox8_2->setChecked(shownTicked(set, P::MaxGasRpmOff));
-        CheckBox13_3->setChecked(shownTicked(set, P::BoschProbe));
-        CheckBox15->setChecked(shownTicked(set, P::CutoffOn));
-    }
     Edit10->setEnabled(set.text(P::RpmKind) != QLatin1String("0"));
     enableCutoffFields(set.text(P::CutoffOn) == QLatin1String("1"));
 }
@@ -66,21 +57,11 @@ void ParametersPage::ShowParameters()
 void ParametersPage::CollectParameters()
 {
     ParameterSet &set = parameters_;
-    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
-        for (const PageRow &row : group.rows) {
-            if (row.list.member)
-                set.setText(row.param, QString::number((this->*row.list.member)->currentIndex()));
-            if (row.field.member)
-                set.setText(row.param, (this->*row.field.member)->text());
-            if (row.second.member)
-                set.setText(row.secondParam, (this->*row.second.member)->text());
-        }
+    for (const ParameterEntry &entry : parameterCatalogue()) {
+        if (controlOf(entry.param))
+            set.setText(entry.param, controlValue(entry.param));
     }
     set.setText(P::AnalogThreshold, analogThresholdField_->currentText());
-    set.setText(P::MaxGasRpmOff, flagText(CheckBox8_2->isChecked()));
-    set.setText(P::BoschProbe, flagText(CheckBox13_3->isChecked()));
-    set.setText(P::CutoffOn, flagText(CheckBox15->isChecked()));
-    set.setText(P::TempSensorBox, flagText(CheckBox22_2->isChecked()));
 }
 
 void ParametersPage::ResetParameters()
@@ -93,21 +74,8 @@ void ParametersPage::ResetParameters()
 
 QWidget *ParametersPage::controlOf(Param param) const
 {
-    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
-        for (const PageRow &row : group.rows) {
-            if (row.second.member && row.secondParam == param)
-                return this->*row.second.member;
-            if (!(row.param == param))
-                continue;
-            if (row.list.member)
-                return this->*row.list.member;
-            if (row.field.member)
-                return this->*row.field.member;
-            if (row.box.member)
-                return this->*row.box.member;
-        }
-    }
-    return nullptr;
+    const ParameterEntry *entry = catalogueEntry(param);
+    return entry && !entry->control.name.isEmpty() ? findChild<QWidget *>(entry->control.name) : nullptr;
 }
 
 QString ParametersPage::fieldText(Param param) const
@@ -157,13 +125,8 @@ QString ParametersPage::listEntryText(Param param, int index) const
 
 QString ParametersPage::captionText(Param param) const
 {
-    for (const PageGroup &group : ParametersPageTables::pageGroups()) {
-        for (const PageRow &row : group.rows) {
-            if (row.param == param || (row.second.member && row.secondParam == param))
-                return (this->*row.caption.member)->text();
-        }
-    }
-    return QString();
+    const ParameterEntry *entry = catalogueEntry(param);
+    return entry && controlOf(param) ? findChild<QLabel *>(entry->control.caption)->text() : QString();
 }
 
 QString ParametersPage::temperatureCaption() const

@@ -4,53 +4,43 @@ namespace qx {
 
 namespace {
 
-PageRow listRow(PageMember<QLabel> caption, const char *text, PageMember<QComboBox> list, Param param,
-                QStringList entries, ListFont font = ListFont::List)
+PageRow listRow(PageMember<QLabel> caption, PageMember<QComboBox> list, ListFont font = ListFont::List)
 {
-    PageRow row{PageRowKind::List, caption, text, CaptionFont::Plain};
+    PageRow row{PageRowKind::List, caption, CaptionFont::Plain};
     row.list = list;
-    row.entries = std::move(entries);
     row.listFont = font;
-    row.param = param;
     return row;
 }
 
-PageRow fieldRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> field, Param param,
-                 CaptionFont font = CaptionFont::Plain, const char *startText = "0")
+PageRow fieldRow(PageMember<QLabel> caption, PageMember<QLineEdit> field, CaptionFont font = CaptionFont::Plain)
 {
-    PageRow row{PageRowKind::Field, caption, text, font};
+    PageRow row{PageRowKind::Field, caption, font};
     row.field = field;
-    row.param = param;
-    row.startText = startText;
     return row;
 }
 
-PageRow pairRow(PageMember<QLabel> caption, const char *text, PageMember<QLineEdit> first, Param firstParam,
-                PageMember<QLineEdit> second, Param secondParam)
+PageRow pairRow(PageMember<QLabel> caption, PageMember<QLineEdit> first, PageMember<QLineEdit> second)
 {
-    PageRow row = fieldRow(caption, text, first, firstParam);
+    PageRow row = fieldRow(caption, first);
     row.kind = PageRowKind::Pair;
     row.second = second;
-    row.secondParam = secondParam;
     return row;
 }
 
 // A box whose caption label is the row's caption.
-PageRow checkRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param)
+PageRow checkRow(PageMember<QLabel> caption, PageMember<QCheckBox> box)
 {
-    PageRow row{PageRowKind::Check, caption, text, CaptionFont::Box};
+    PageRow row{PageRowKind::Check, caption, CaptionFont::Box};
     row.box = box;
-    row.param = param;
     return row;
 }
 
 // A box with a caption of its own, in a row whose caption names the setting.
-PageRow switchRow(PageMember<QLabel> caption, const char *text, PageMember<QCheckBox> box, Param param,
-                  PageMember<QLabel> boxCaption, const char *boxText)
+PageRow switchRow(PageMember<QLabel> caption, PageMember<QCheckBox> box, PageMember<QLabel> boxCaption,
+                  const char *boxText)
 {
-    PageRow row{PageRowKind::Check, caption, text, CaptionFont::Plain};
+    PageRow row{PageRowKind::Check, caption, CaptionFont::Plain};
     row.box = box;
-    row.param = param;
     row.boxCaption = boxCaption;
     row.boxText = boxText;
     return row;
@@ -62,53 +52,41 @@ const std::vector<PageGroup> &ParametersPageTables::pageGroups()
 {
     static const std::vector<PageGroup> groups{
         {QX_NAMED(GroupBox20), PageColumn::Left, 115, {
-            listRow(QX_NAMED(Label1), "Rodzaj sondy lambda", QX_NAMED(ComboBox1), P::ProbeVariant,
-                    {"0 - 1 [V]", "0 - 5 [V]", "5 - 0 [V]", "0,8 - 1,6 [V]", "1 - 0 [V]"}),
-            fieldRow(QX_NAMED(Label2), "Próg sondy lambda", QX_NAMED(Edit2), P::LambdaThreshold),
-            pairRow(QX_NAMED(Label14), "Czas sondy Lambda", QX_NAMED(Edit13_1), P::LambdaLowTime,
-                    QX_NAMED(Edit13_2), P::LambdaHighTime),
-            checkRow(QX_NAMED(CheckBox13_3_Label), "Lambda - BOSCH", QX_NAMED(CheckBox13_3), P::BoschProbe),
+            listRow(QX_NAMED(Label1), QX_NAMED(ComboBox1)),
+            fieldRow(QX_NAMED(Label2), QX_NAMED(Edit2)),
+            pairRow(QX_NAMED(Label14), QX_NAMED(Edit13_1), QX_NAMED(Edit13_2)),
+            checkRow(QX_NAMED(CheckBox13_3_Label), QX_NAMED(CheckBox13_3)),
         }},
         {QX_NAMED(GroupBox9), PageColumn::Left, 70, {
-            listRow(QX_NAMED(Label4), "Typ czujnika TPS", QX_NAMED(ComboBox4), P::TpsType,
-                    {"rosnący", "malejący"}),
-            fieldRow(QX_NAMED(Label5), "Próg czujnika TPS", QX_NAMED(Edit5), P::TpsThresholdVolts),
+            listRow(QX_NAMED(Label4), QX_NAMED(ComboBox4)),
+            fieldRow(QX_NAMED(Label5), QX_NAMED(Edit5)),
         }},
         {QX_NAMED(GroupBox14), PageColumn::Left, 216, {
-            fieldRow(QX_NAMED(Label6), "Silnik krok pow. TPS", QX_NAMED(Edit6), P::StepSpeedAboveTps),
-            fieldRow(QX_NAMED(Label7), "Silnik krok pon. TPS", QX_NAMED(Edit7), P::StepSpeedBelowTps),
-            pairRow(QX_NAMED(Label12), "Min. i Max. silnika krok.", QX_NAMED(Edit11_1), P::StepMin,
-                    QX_NAMED(Edit11_2), P::StepMax),
-            fieldRow(QX_NAMED(Label13), "Start. pow. silnika krok.", QX_NAMED(Edit12), P::StepStart),
-            fieldRow(QX_NAMED(Label20), "Otwarcie silnika krokowego", QX_NAMED(Edit18), P::StepOpening,
-                     CaptionFont::Long),
-            switchRow(QX_NAMED(Label17), "Włączenie cutoff", QX_NAMED(CheckBox15), P::CutoffOn,
-                      QX_NAMED(CheckBox15_Label), "Tak/Nie"),
-            fieldRow(QX_NAMED(Label18), "Silnik krokowy przy cutoff", QX_NAMED(Edit16), P::CutoffStepLevel,
-                     CaptionFont::Long),
-            fieldRow(QX_NAMED(Label19), "Obroty silnika dla cutoff", QX_NAMED(Edit17), P::CutoffRpm),
+            fieldRow(QX_NAMED(Label6), QX_NAMED(Edit6)),
+            fieldRow(QX_NAMED(Label7), QX_NAMED(Edit7)),
+            pairRow(QX_NAMED(Label12), QX_NAMED(Edit11_1), QX_NAMED(Edit11_2)),
+            fieldRow(QX_NAMED(Label13), QX_NAMED(Edit12)),
+            fieldRow(QX_NAMED(Label20), QX_NAMED(Edit18), CaptionFont::Long),
+            switchRow(QX_NAMED(Label17), QX_NAMED(CheckBox15), QX_NAMED(CheckBox15_Label), "Tak/Nie"),
+            fieldRow(QX_NAMED(Label18), QX_NAMED(Edit16), CaptionFont::Long),
+            fieldRow(QX_NAMED(Label19), QX_NAMED(Edit17)),
         }},
         {QX_NAMED(GroupBox22), PageColumn::Right, 150, {
-            fieldRow(QX_NAMED(Label3), "Obroty dla przejścia B/G", QX_NAMED(Edit3), P::SwitchRpm),
-            fieldRow(QX_NAMED(Label21), "czas nakladania paliw", QX_NAMED(Edit19), P::SwitchDelay),
-            fieldRow(QX_NAMED(Label16), "Opóźnienie startowe", QX_NAMED(Edit14), P::StartDelay),
-            fieldRow(QX_NAMED(minprzelbgLabel), "Min temp przełączenia na gaz", QX_NAMED(Edit22_1),
-                     P::SwitchTemperature),
-            checkRow(QX_NAMED(checkbox22_2_label), "Włącz czujnik temp", QX_NAMED(CheckBox22_2), P::TempSensorBox),
+            fieldRow(QX_NAMED(Label3), QX_NAMED(Edit3)),
+            fieldRow(QX_NAMED(Label21), QX_NAMED(Edit19)),
+            fieldRow(QX_NAMED(Label16), QX_NAMED(Edit14)),
+            fieldRow(QX_NAMED(minprzelbgLabel), QX_NAMED(Edit22_1)),
+            checkRow(QX_NAMED(checkbox22_2_label), QX_NAMED(CheckBox22_2)),
         }},
         {QX_NAMED(GroupBox8), PageColumn::Right, 95, {
-            listRow(QX_NAMED(Label9), "Rodzaj obrotów", QX_NAMED(ComboBox9), P::RpmKind,
-                    {"rosnące", "malejące"}),
-            fieldRow(QX_NAMED(Label10), "Delta obrotów", QX_NAMED(Edit10), P::RpmDelta),
-            fieldRow(QX_NAMED(Label8), "Maksymalne obroty na gazie", QX_NAMED(Edit8_1), P::MaxGasRpm,
-                     CaptionFont::Long, "5000"),
-            checkRow(QX_NAMED(CheckBox8_2_label), "Wylacz max obr", QX_NAMED(CheckBox8_2), P::MaxGasRpmOff),
+            listRow(QX_NAMED(Label9), QX_NAMED(ComboBox9)),
+            fieldRow(QX_NAMED(Label10), QX_NAMED(Edit10)),
+            fieldRow(QX_NAMED(Label8), QX_NAMED(Edit8_1), CaptionFont::Long),
+            checkRow(QX_NAMED(CheckBox8_2_label), QX_NAMED(CheckBox8_2)),
         }},
         {QX_NAMED(GroupBox21), PageColumn::Right, 70, {
-            listRow(QX_NAMED(Label22), "Tryb pracy sterownika", QX_NAMED(ComboBox20), P::OperatingMode,
-                    {"ekonomiczna", "dynamiczna"}),
-            listRow(QX_NAMED(Label23), "Typ szkiełka rezerwy", QX_NAMED(ComboBox21), P::ReserveSensorType,
-                    {"20K", "90R"}, ListFont::Field),
+            listRow(QX_NAMED(Label22), QX_NAMED(ComboBox20)),
+            listRow(QX_NAMED(Label23), QX_NAMED(ComboBox21), ListFont::Field),
         }},
     };
     return groups;

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ParameterSet.h"
 #include "ParametersPage.h"
-
-#include <QStringList>
 
 #include <vector>
 
 // What the Parameters page is made of, as tables: its groups, each a list of
-// rows of caption and control(s). The page builds its controls, lays them out
-// and moves the parameters from these tables.
+// rows of caption and control(s). The page builds its controls and lays them
+// out from these tables; the parameter catalogue says what each one shows.
 
 namespace qx {
 
@@ -31,34 +28,32 @@ enum class CaptionFont { Plain, Long, Box };
 enum class ListFont { List, Field };
 
 // One row of a group: a caption at the left and its control(s) at the right.
+// The parameter catalogue's row of the (first) control gives the caption's
+// text, a list's entries and a field's text before the first read.
 struct PageRow
 {
-    PageRow(PageRowKind kind, PageMember<QLabel> caption, const char *text, CaptionFont captionFont)
-        : kind(kind), caption(caption), text(text), captionFont(captionFont)
+    PageRow(PageRowKind kind, PageMember<QLabel> caption, CaptionFont captionFont)
+        : kind(kind), caption(caption), captionFont(captionFont)
     {
     }
 
     PageRowKind kind;
     PageMember<QLabel> caption;
-    const char *text;
     CaptionFont captionFont;
-    // List rows: the list, its entries and its font.
+    // List rows: the list and its font.
     PageMember<QComboBox> list;
-    QStringList entries;
     ListFont listFont = ListFont::List;
     // Field rows: the field; pair rows: both fields, sharing the row.
     PageMember<QLineEdit> field;
     PageMember<QLineEdit> second;
-    // What the field shows before the first read.
-    const char *startText = "0";
-    // The parameters of the list, the field(s) or the box.
-    Param param{};
-    Param secondParam{};
     // Check rows: the box, and a caption of its own beside it where the row's
     // caption names the setting rather than the box.
     PageMember<QCheckBox> box;
     PageMember<QLabel> boxCaption;
     const char *boxText = nullptr;
+
+    // The list, the first field or the box: the catalogue knows the row by it.
+    const char *controlName() const { return list.name ? list.name : field.name ? field.name : box.name; }
 };
 
 enum class PageColumn { Left, Right };

@@ -5,6 +5,7 @@
 #include "FittingLabel.h"
 #include "PageSizeClass.h"
 #include "PageStyle.h"
+#include "ParameterCatalogue.h"
 #include "ParametersPage.h"
 #include "ParametersPageForm.h"
 #include "Rounding.h"
@@ -70,9 +71,14 @@ QLabel *createLabel(ParametersPage *page, const PageMember<QLabel> &named, QWidg
 
 // No maximum length here: QLineEdit would cut texts set by code as well, and a
 // read may show more digits than the fitter may type.
-void createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group, const char *text = "0")
+void createField(ParametersPage *page, const PageMember<QLineEdit> &named, QWidget *group, const char *text)
 {
     createNamed(page, named, group, QLatin1String(text))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+const ParameterEntry &entryOf(const char *controlName)
+{
+    return *catalogueEntryOfControl(QLatin1String(controlName));
 }
 
 int captionPoints(const PageSizeClass &sizes, CaptionFont font)
@@ -193,13 +199,14 @@ void ParametersPage::buildGroups()
     for (const PageGroup &entry : ParametersPageTables::pageGroups()) {
         QGroupBox *group = createNamed(this, entry.box, this);
         for (const PageRow &row : entry.rows) {
-            createLabel(this, row.caption, group, row.text);
+            const ParameterEntry &shown = entryOf(row.controlName());
+            createLabel(this, row.caption, group, shown.captionText);
             if (row.list.member)
-                createNamed(this, row.list, group)->addItems(row.entries);
+                createNamed(this, row.list, group)->addItems(shown.entries);
             if (row.field.member)
-                createField(this, row.field, group, row.startText);
+                createField(this, row.field, group, shown.startText);
             if (row.second.member)
-                createField(this, row.second, group);
+                createField(this, row.second, group, entryOf(row.second.name).startText);
             if (row.box.member)
                 createNamed(this, row.box, group);
             if (row.boxCaption.member)

@@ -456,7 +456,7 @@ private slots:
         port->commands.clear();
         goTo("rpm");
         QTEST(port->sentCommand(qx::Cmd::Flags), "written");
-        QTEST(port->sentCommand(qx::Cmd::SwitchTemperature), "ownValues");
+        QTEST(port->sentCommand(qx::commandOf(qx::P::SwitchTemperature)), "ownValues");
         // The threshold came with the identification at start-up.
         QTEST(port->sentCommand(qx::Cmd::AnalogThresholdWrite), "written");
     }

@@ -2,6 +2,7 @@
 #include "ParameterBlock.h"
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
+#include "ProtocolTables.h"
 #include "ReplyBuffer.h"
 #include "ResetValues.h"
 
@@ -289,6 +290,8 @@ private slots:
         QCOMPARE(codec::decodeInverted(155), QStringLiteral("100"));
         QCOMPARE(codec::decodeStartDelay(5), QStringLiteral("1"));
         QCOMPARE(codec::decodeStartDelay(13), QStringLiteral("3")); // 2.6
+        QCOMPARE(codec::encodeStartDelay("1").value_or(-1), 5);
+        QVERIFY(!codec::encodeStartDelay("1s"));
     }
 
     void probeVariant_data()
@@ -384,6 +387,21 @@ private slots:
             // The threshold and the sensor box are not in the block.
             if (!(param == P::AnalogThreshold) && !(param == P::TempSensorBox))
                 QCOMPARE(parameters.text(param), text);
+        }
+    }
+
+    // Each command of the catalogue splits the byte stream as the controller
+    // does, and each value lies in the block apart from the ignition word.
+    void catalogueAgreesWithTheProtocol()
+    {
+        for (const ParameterEntry &entry : parameterCatalogue()) {
+            for (const WriteStep &step : entry.write.steps) {
+                if (step.kind == WriteStep::Value)
+                    QCOMPARE(commandArgumentCount(step.command), step.bytes);
+            }
+            const BlockPlace &place = entry.block;
+            const int end = place.position + place.size;
+            QVERIFY(place.position < 0 || (end <= 37 && (end <= 32 || place.position >= 34)));
         }
     }
 };
