@@ -1,6 +1,7 @@
 #include "ProgramEntry.h"
 
 #include "DialogService.h"
+#include "MessageBoxService.h"
 #include "SingleInstance.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
@@ -28,6 +29,7 @@ void waitOutSplash(const QElapsedTimer &shown)
 
 int runProgram(QApplication &app)
 {
+    useMessageBoxes();
     const SingleInstance guard(SingleInstance::defaultFolder(), QStringLiteral("plik_unikatowy"));
 
     QElapsedTimer shown;

@@ -28,7 +28,26 @@ std::function<void(int)> &pauseOverride()
     return pause;
 }
 
+std::function<qint64()> &clockOverride()
+{
+    static std::function<qint64()> clock;
+    return clock;
+}
+
 } // namespace
+
+qint64 clockMs()
+{
+    if (const auto &clock = clockOverride())
+        return clock();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void setClockFunction(std::function<qint64()> clock)
+{
+    clockOverride() = std::move(clock);
+}
 
 void setPauseFunction(std::function<void(int milliseconds)> pause)
 {

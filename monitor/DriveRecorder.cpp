@@ -1,5 +1,7 @@
 #include "DriveRecorder.h"
 
+#include "Pause.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -41,13 +43,18 @@ bool DriveRecorder::start(const qxrec::RecordingHeader &header, QString *error)
         *error = path + QStringLiteral(": ") + *error;
         return false;
     }
-    clock_.start();
+    startedAtMs_ = clockMs();
     return true;
 }
 
 bool DriveRecorder::record(const QByteArray &frame, const qxrec::ShownValues &shown)
 {
-    return writer_.append({clock_.elapsed(), frame, shown});
+    return writer_.append({elapsedMs(), frame, shown});
+}
+
+qint64 DriveRecorder::elapsedMs() const
+{
+    return clockMs() - startedAtMs_;
 }
 
 void DriveRecorder::stop()

@@ -2,7 +2,6 @@
 
 #include "DriveRecording.h"
 
-#include <QElapsedTimer>
 #include <QString>
 
 namespace qx {
@@ -24,7 +23,7 @@ public:
     void stop();
 
     bool isRecording() const { return writer_.isOpen(); }
-    qint64 elapsedMs() const { return clock_.elapsed(); }
+    qint64 elapsedMs() const;
     QString fileName() const { return writer_.fileName(); }
     QString errorString() const { return writer_.errorString(); }
 
@@ -36,7 +35,7 @@ private:
     QString newPath(QString *error);
 
     qxrec::DriveRecordingWriter writer_;
-    QElapsedTimer clock_;
+    qint64 startedAtMs_ = 0;
     QString nextPath_;
 };
 

@@ -21,8 +21,8 @@ int quotientHalfEven(int numerator, int denominator)
     return quotient + (twiceRest > denominator || (twiceRest == denominator && quotient % 2 != 0));
 }
 
-const QColor Green(0x00, 0xFF, 0x00);
-const QColor Red(0xFF, 0x00, 0x00);
+constexpr quint32 Green = 0x00FF00;
+constexpr quint32 Red = 0xFF0000;
 } // namespace
 
 QString voltsText(int raw, int fullScaleVolts, int fullScaleRaw)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QColor>
+#include <QtGlobal>
 #include <QString>
 #include <QStringList>
 
@@ -49,8 +49,8 @@ struct ProbeDisplay
     int barTop;
     int bandStart;
     int bandEnd;
-    std::optional<QColor> lowColour;  // unchanged when absent
-    std::optional<QColor> highColour;
+    std::optional<quint32> lowColour;  // 0xRRGGBB; unchanged when absent
+    std::optional<quint32> highColour;
     QStringList axisLabels;           // bottom to top
     std::optional<bool> tradedPlaces; // "Bogata"/"Uboga" in each other's place
 };

@@ -140,9 +140,9 @@ void showProbeOnBar(TLEDMeter &bar, const telemetry::ProbeDisplay &display)
     bar.setStartColor2(display.bandStart);
     bar.setStartColor3(display.bandEnd);
     if (display.lowColour)
-        bar.setColorLed1(*display.lowColour);
+        bar.setColorLed1(QColor(QRgb(*display.lowColour)));
     if (display.highColour)
-        bar.setColorLed3(*display.highColour);
+        bar.setColorLed3(QColor(QRgb(*display.highColour)));
 }
 
 void VisualisationPage::showLive(const LiveView &view)

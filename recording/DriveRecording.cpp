@@ -232,7 +232,7 @@ bool DriveRecordingWriter::open(const QString &path, const RecordingHeader &head
     for (int i = 0; i < HeaderKeys.size(); ++i)
         pending_ += csvLine({HeaderKeys.at(i), values.at(i)});
     pending_ += ColumnsLine.toUtf8() + '\n';
-    sinceFlush_.start();
+    flushedAtMs_ = 0;
     return true;
 }
 
@@ -243,9 +243,10 @@ bool DriveRecordingWriter::append(const RecordedPoll &poll)
     const ShownValues &s = poll.shown;
     pending_ += csvLine({QString::number(poll.ms), QString::fromLatin1(poll.frame.toHex().toUpper()), s.speed,
                          s.lambdaVolts, s.tpsVolts, s.stepper, s.temperature, s.gasLevel, s.fuel});
-    if (sinceFlush_.elapsed() < FlushIntervalMs)
+    // Written out by the recording's own time, so a replay flushes as the drive did.
+    if (poll.ms - flushedAtMs_ < FlushIntervalMs)
         return true;
-    sinceFlush_.restart();
+    flushedAtMs_ = poll.ms;
     return writeOut();
 }
 

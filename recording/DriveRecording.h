@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QVector>
@@ -88,7 +87,7 @@ private:
 
     QFile file_;
     QByteArray pending_;
-    QElapsedTimer sinceFlush_;
+    qint64 flushedAtMs_ = 0;  // the poll time of the last write-out
     QString error_;
 };
 

@@ -1,84 +1,44 @@
 #include "DialogService.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTreeView>
+#include <QCoreApplication>
+
+#include <cstdio>
 
 namespace qx {
 
 namespace {
 
-QMessageBox::Icon toBoxIcon(DialogIcon icon)
-{
-    switch (icon) {
-    case DialogIcon::Error: return QMessageBox::Critical;
-    case DialogIcon::Information: return QMessageBox::Information;
-    case DialogIcon::Question: return QMessageBox::Question;
-    case DialogIcon::None: break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-class MessageBoxService final : public DialogService
+// Without a window system the program still says what went wrong, on the
+// console; it answers No to every question and chooses no file.
+class ConsoleService final : public DialogService
 {
 public:
-    void message(DialogIcon icon, const QString &caption, const QString &text) override
+    void message(DialogIcon, const QString &caption, const QString &text) override
     {
-        QMessageBox box(toBoxIcon(icon), caption, text, QMessageBox::Ok, QApplication::activeWindow());
-        // Language texts and file names are words, never markup.
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
     }
-
-    bool question(const QString &caption, const QString &text) override
-    {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
-        box.setTextFormat(Qt::PlainText);
-        return box.exec() == QMessageBox::Yes;
-    }
-
-    QString saveFileName(const FileDialogRequest &request) override
-    {
-        return chooseFile(QFileDialog::AcceptSave, QFileDialog::AnyFile, request);
-    }
-
-    QString openFileName(const FileDialogRequest &request) override
-    {
-        return chooseFile(QFileDialog::AcceptOpen, QFileDialog::ExistingFile, request);
-    }
-
-private:
-    static QString chooseFile(QFileDialog::AcceptMode accept, QFileDialog::FileMode files,
-                              const FileDialogRequest &request)
-    {
-        QFileDialog dialog(QApplication::activeWindow(), request.caption, request.folder, request.filter);
-        dialog.setAcceptMode(accept);
-        dialog.setFileMode(files);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        // The GTK dialog confirms a replacement before Qt adds the suffix, so
-        // "car" would silently replace "car.qx4"; Qt's own dialog adds it first.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        if (request.newestFirst) {
-            dialog.setViewMode(QFileDialog::Detail);
-            if (auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
-                view->sortByColumn(0, Qt::DescendingOrder);
-        }
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return QString();
-        return dialog.selectedFiles().constFirst();
-    }
+    bool question(const QString &, const QString &) override { return false; }
+    QString saveFileName(const FileDialogRequest &) override { return QString(); }
+    QString openFileName(const FileDialogRequest &) override { return QString(); }
 };
 
 DialogService *installed = nullptr;
+DialogService *standard = nullptr;
+
+// Windows shows the application title on boxes without a caption of their own.
+QString applicationCaption()
+{
+    return QCoreApplication::applicationName();
+}
 
 } // namespace
 
 DialogService &DialogService::instance()
 {
-    static MessageBoxService real;
-    return installed ? *installed : real;
+    static ConsoleService console;
+    if (installed)
+        return *installed;
+    return standard ? *standard : console;
 }
 
 void DialogService::install(DialogService *service)
@@ -86,10 +46,9 @@ void DialogService::install(DialogService *service)
     installed = service;
 }
 
-// Windows shows the application title on boxes without a caption of their own.
-static QString applicationCaption()
+void DialogService::setStandard(DialogService *service)
 {
-    return QApplication::applicationDisplayName();
+    standard = service;
 }
 
 void showError(const QString &text)

@@ -38,8 +38,11 @@ public:
     virtual QString openFileName(const FileDialogRequest &request) = 0;
 
     static DialogService &instance();
-    // Installs a service (nullptr restores the real dialogs); the caller keeps ownership.
+    // Installs a service (nullptr restores the standard one); the caller keeps ownership.
     static void install(DialogService *service);
+    // The service used when none is installed: the window's dialogs, once the
+    // program has a window system; the console's until then.
+    static void setStandard(DialogService *service);
 };
 
 // Shortcuts for the usual boxes.

@@ -98,10 +98,10 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
     void trigger(const char *item) const { form->findChild<QAction *>(QLatin1String(item))->trigger(); }
 
     // Opens the about box from the menu and waits for it to block the window.
-    bool openAboutBox() const
+    bool openAboutBox()
     {
         trigger("oprogramiebutton");
-        return QTest::qWaitFor([this] { return QApplication::activeModalWidget() == aboutBox(); }, 5000);
+        return waitFor([this] { return QApplication::activeModalWidget() == aboutBox(); }, 5000);
     }
 
     static void addHelpFiles()
@@ -115,7 +115,6 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase() { QVERIFY(startSimulator()); }
     void cleanup()
     {
         closeWindow();
@@ -202,7 +201,7 @@ private slots:
         QVERIFY(qAbs(about->geometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(about->geometry().center().y() - screen.center().y()) <= 1);
         about->close();
-        QTRY_VERIFY(!about->isVisible());
+        CLOCK_VERIFY(!about->isVisible(), 5000);
 
         form->setWindowTitle(QStringLiteral("Quorvantix wersja 4.3 - inny sterownik"));
         QVERIFY(openAboutBox());
@@ -299,7 +298,7 @@ private slots:
         QVERIFY(topicAtTop(*help.browser(), QStringLiteral("IDH_210")));
         // A topic further down is brought to the top as well.
         help.showTopic(file, QStringLiteral("Edit13_1"));
-        QTRY_VERIFY(topicAtTop(*help.browser(), QStringLiteral("Edit13_1")));
+        CLOCK_VERIFY(topicAtTop(*help.browser(), QStringLiteral("Edit13_1")), 5000);
         QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
     }
 
@@ -360,7 +359,7 @@ private slots:
         qx::HelpWindow help;
         help.show();
         help.showTopic(Polish, QStringLiteral("Edit22_1"));
-        QTRY_VERIFY(help.browser()->verticalScrollBar()->value() > 0);
+        CLOCK_VERIFY(help.browser()->verticalScrollBar()->value() > 0, 5000);
         help.showTopic(Polish, QStringLiteral("IDH_999"));
         QCOMPARE(help.browser()->verticalScrollBar()->value(), 0);
         QCOMPARE(help.windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
@@ -380,10 +379,10 @@ private slots:
         QCOMPARE(browser.source().fragment(), QStringLiteral("IDH_210"));
         action("HelpForward");
         QCOMPARE(browser.source().fragment(), QStringLiteral("Edit6"));
-        QTRY_VERIFY(topicAtTop(browser, QStringLiteral("Edit6")));
+        CLOCK_VERIFY(topicAtTop(browser, QStringLiteral("Edit6")), 5000);
         action("HelpContents");
         QCOMPARE(browser.source().fragment(), QStringLiteral("IDH_210"));
-        QTRY_VERIFY(topicAtTop(browser, QStringLiteral("IDH_210")));
+        CLOCK_VERIFY(topicAtTop(browser, QStringLiteral("IDH_210")), 5000);
     }
 
     void externalLinkGoesToTheSystem()
@@ -414,7 +413,7 @@ private slots:
     {
         QVERIFY(startWindow());
         QTest::keyClick(form.get(), Qt::Key_F1);
-        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
+        CLOCK_VERIFY(helpWindow() && helpWindow()->isVisible(), 5000);
         qx::HelpWindow *help = helpWindow();
         QCOMPARE(help->windowTitle(), QStringLiteral("Pomoc – Quorvantix"));
         QCOMPARE(help->browser()->source().fileName(), QStringLiteral("quorvantix_pl.html"));
@@ -423,11 +422,11 @@ private slots:
         QUrl elsewhere = help->browser()->source();
         elsewhere.setFragment(QStringLiteral("MinMaxTab"));
         help->browser()->setSource(elsewhere);
-        QTRY_VERIFY(help->browser()->verticalScrollBar()->value() > 0);
+        CLOCK_VERIFY(help->browser()->verticalScrollBar()->value() > 0, 5000);
         trigger("PomocButton");
         QCOMPARE(form->findChildren<qx::HelpWindow *>().size(), 1);
         QCOMPARE(help->browser()->source().fragment(), QStringLiteral("IDH_210"));
-        QTRY_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")));
+        CLOCK_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")), 5000);
         QVERIFY(help->isVisible());
 
         form->close();
@@ -452,13 +451,15 @@ private slots:
         QFETCH(QString, title);
         QVERIFY(startWindow());
         trigger("PomocButton");
-        QTRY_VERIFY(helpWindow() && helpWindow()->isVisible());
+        CLOCK_VERIFY(helpWindow() && helpWindow()->isVisible(), 5000);
         trigger(qPrintable(item));
+        form->activateWindow();
+        CLOCK_VERIFY(QApplication::activeWindow() == form.get(), 1000);
         QTest::keyClick(form.get(), Qt::Key_F1);
         qx::HelpWindow *help = helpWindow();
         QCOMPARE(help->browser()->source().fileName(), file);
         QCOMPARE(help->windowTitle(), title);
-        QTRY_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")));
+        CLOCK_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")), 5000);
         // Back to Polish, and F1 follows.
         trigger("JPolski");
         trigger("PomocButton");
@@ -475,7 +476,7 @@ private slots:
             QSKIP("QX_SHOT_DIR not set");
         const auto save = [&](QWidget *window, const QString &name) {
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            QTest::qWait(500); // let the window manager draw the frame
+            sim.run(500); // let the window manager draw the frame
             const QRect frame = window->frameGeometry();
             QVERIFY(window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                         .save(QDir(folder).filePath(name)));

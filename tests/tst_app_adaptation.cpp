@@ -60,14 +60,14 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     void waitTicks(qx::PollTimer *timer, int ticks)
     {
         QSignalSpy spy(timer, &qx::PollTimer::timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(spy.count() >= ticks, 10000);
+        CLOCK_VERIFY(spy.count() >= ticks, 10000);
     }
     // Step 1 on a warm engine at idle, its Next button free.
     [[nodiscard]] bool enterWarmStep1()
     {
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         form->menu().AutoButton->trigger();
-        return QTest::qWaitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
+        return waitFor([&] { return button("termbutton")->isEnabled(); }, 10000);
     }
     // Into step 2 on a warm engine at idle; false when it did not get there.
     [[nodiscard]] bool enterStep2()
@@ -83,18 +83,13 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
         if (!enterStep2())
             return false;
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        if (!QTest::qWaitFor([&] { return button("tpsbutton")->isEnabled(); }, 10000))
+        if (!waitFor([&] { return button("tpsbutton")->isEnabled(); }, 10000))
             return false;
         button("tpsbutton")->click();
         return step() == 3;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -113,7 +108,7 @@ private slots:
     {
         QSignalSpy ticks(&form->timers().TimerAdaptTerm, &qx::PollTimer::timeout);
         form->menu().AutoButton->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
+        CLOCK_VERIFY(ticks.count() >= 3, 10000);
         const QByteArray wire = sent();
         // The RPM page's ignition choice and the version as it is left, the
         // ignition type for the step, then two live requests a tick.
@@ -142,7 +137,7 @@ private slots:
         clearWire();
         QSignalSpy ticks(&form->timers().TimerUstTpsProg, &qx::PollTimer::timeout);
         button("termbutton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 3, 10000);
+        CLOCK_VERIFY(ticks.count() >= 3, 10000);
         // The idle reading of the step's start, then one request a tick.
         QCOMPARE(sent(), hex("1f 02 00") + QByteArray(1 + ticks.count(), '\x02'));
         QCOMPARE(visibleTabs(), QStringList{"AdaptTps"});
@@ -154,10 +149,10 @@ private slots:
     {
         sim->setLiveFrame(liveFrame(20, 20, 140, At2000));
         form->menu().AutoButton->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("2000"), 10000);
+        CLOCK_COMPARE(text("PanelTerm"), QStringLiteral("2000"), 10000);
         clearWire();
         on<QComboBox>("ComboTerm")->setCurrentIndex(3); // 5 cylinders: 4000 per turn
-        QTRY_COMPARE_WITH_TIMEOUT(text("PanelTerm"), QStringLiteral("1650"), 10000);
+        CLOCK_COMPARE(text("PanelTerm"), QStringLiteral("1650"), 10000);
         QVERIFY2(!sent().contains('\x1f'), "the ignition type goes out only with Next");
         button("termbutton")->click();
         QVERIFY(sent().contains(hex("1f 03 00")));
@@ -215,7 +210,7 @@ private slots:
         QCOMPARE(text("TPSgorny"), QString());
         QVERIFY(!button("tpsbutton")->isEnabled());
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSgorny"), QStringLiteral("4.50"));
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
         QVERIFY(on<QLabel>("Label56")->isVisible());
@@ -244,7 +239,7 @@ private slots:
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
         QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
         sim->setLiveFrames({liveFrame(lowest, 20, 140, At2000), liveFrame(highest, 20, 140, At2000)});
-        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
+        CLOCK_VERIFY(button("SondButton")->isEnabled(), 20000);
         QTEST(text("Ad4LabelV"), "scaleEnd");
         QTEST(QStringList({text("PUboga"), text("PBogata"), text("PProg")}), "volts");
         QVERIFY(on<QLabel>("Label87")->isVisible());
@@ -261,7 +256,7 @@ private slots:
         sim->car().setProbe(qxsim::ProbeKind::Wide);
         sim->car().setEngineRunning(true);
         sim->car().setTargetRpm(2400, 0.3);
-        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 30000);
+        CLOCK_VERIFY(button("SondButton")->isEnabled(), 30000);
         QCOMPARE(text("Ad4LabelV"), QStringLiteral("5 V"));
         QVERIFY2(text("PBogata").toDouble() > 3.0, qPrintable(text("PBogata")));
         QVERIFY2(text("PUboga").toDouble() < 2.0, qPrintable(text("PUboga")));
@@ -339,7 +334,7 @@ private slots:
         QVERIFY(enterWarmStep1());
         auto *list = on<QComboBox>("ComboTerm");
         list->showPopup();
-        QTRY_VERIFY(list->view()->isVisible());
+        CLOCK_VERIFY(list->view()->isVisible(), 5000);
         list->view()->setCurrentIndex(list->model()->index(3, 0)); // "5 cylindry"
         clearWire();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -432,12 +427,12 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD2")->click();
         QCOMPARE(step(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(button("termbutton")->isEnabled(), 10000);
+        CLOCK_VERIFY(button("termbutton")->isEnabled(), 10000);
         button("termbutton")->click();
         // The engine revs only once the step has its idle reading, as a fitter does.
-        QTRY_VERIFY_WITH_TIMEOUT(!text("TPSdolny").isEmpty(), 10000);
+        CLOCK_VERIFY(!text("TPSdolny").isEmpty(), 10000);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
 
@@ -455,9 +450,9 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD3")->click();
         // The port may take a moment to come back: the idle reading first.
-        QTRY_VERIFY_WITH_TIMEOUT(!text("TPSdolny").isEmpty(), 10000);
+        CLOCK_VERIFY(!text("TPSdolny").isEmpty(), 10000);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
     }
 
     void badChecksumsAreNotMeasured()
@@ -478,9 +473,9 @@ private slots:
         // Good frames again: the first is taken as the idle reading only.
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         sim.setFault(qxsim::Fault::None);
-        QTRY_COMPARE_WITH_TIMEOUT(text("TPSdolny"), QStringLiteral("1.00"), 10000);
+        CLOCK_COMPARE(text("TPSdolny"), QStringLiteral("1.00"), 10000);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        QTRY_VERIFY_WITH_TIMEOUT(button("tpsbutton")->isEnabled(), 10000);
+        CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
     }
 
@@ -491,8 +486,7 @@ private slots:
         sim->setLiveFrame(liveFrame(23, 20, 140, At2000));
         QSignalSpy ticks(&form->timers().TimerKalibSonda, &qx::PollTimer::timeout);
         int highest = 0;
-        QTRY_VERIFY_WITH_TIMEOUT((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60),
-                                 20000);
+        CLOCK_VERIFY((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60), 20000);
         QVERIFY2(highest >= 90, "the measurement ran");
         QVERIFY(!button("SondButton")->isEnabled());
         QCOMPARE(text("PProg"), QStringLiteral("......."));
@@ -504,7 +498,7 @@ private slots:
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
-        QTRY_VERIFY_WITH_TIMEOUT(on<TAbHBar>("miernik")->digit() >= 40, 10000);
+        CLOCK_VERIFY(on<TAbHBar>("miernik")->digit() >= 40, 10000);
         sim->setLiveFrame(liveFrame(10, 20, 140, Idle800));
         waitTicks(&form->timers().TimerKalibSonda, 10); // the average follows the idle speed
         const int paused = on<TAbHBar>("miernik")->digit();
@@ -512,7 +506,7 @@ private slots:
         QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
         QVERIFY(paused < 100);
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
-        QTRY_VERIFY_WITH_TIMEOUT(button("SondButton")->isEnabled(), 20000);
+        CLOCK_VERIFY(button("SondButton")->isEnabled(), 20000);
         QCOMPARE(text("PBogata"), QStringLiteral("0.88"));
     }
 };

@@ -27,11 +27,6 @@ class TestAppAdaptationCar : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void cleanup()
     {
         closeWindow();
@@ -86,7 +81,7 @@ private slots:
             if (step == 5)
                 for (const QString &box : boxes.mid(3))
                     click(qPrintable(box));
-            QVERIFY2(QTest::qWaitFor([&] { return page->nextEnabled(step); }, 150000),
+            QVERIFY2(waitFor([&] { return page->nextEnabled(step); }, 150000),
                      qPrintable(QString("step %1 never let the fitter go on").arg(step)));
             page->setFocus();
             QTest::keyClick(page, Qt::Key_Return);

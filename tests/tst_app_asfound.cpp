@@ -65,8 +65,6 @@ class TestAppAsFound : public QObject, protected WindowOnSimulator
     QList<bool> copyPresent_;
 
 private slots:
-    void initTestCase() { QVERIFY2(startSimulator(), qPrintable(sim.errorString())); }
-
     void init()
     {
         sim.restoreDefaults();

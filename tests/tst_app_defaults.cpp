@@ -66,7 +66,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
         QCOMPARE(on<QComboBox>("ComboBox9")->currentIndex(), 1);
         QVERIFY(field("Edit10")->isEnabled());
         // A few polls, so the write follows a controller that answers.
-        QTRY_VERIFY_WITH_TIMEOUT(sim->bytesReceivedInAll() > 0 && !form->channel().lastReadEmpty(), 5000);
+        CLOCK_VERIFY(sim->bytesReceivedInAll() > 0 && !form->channel().lastReadEmpty(), 5000);
         clearWire();
     }
 
@@ -81,7 +81,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
         for (char byte : wire.mid(expected.size()))
             QCOMPARE(quint8(byte), quint8(0x02));
 
-        const QVector<double> gaps = sentBytes.gapsMs();
+        const QVector<double> gaps = sentGapsMs();
         int index = 0;
         for (const WriteGroup &group : ResetWrite) {
             const int size = hex(group.bytes).size();
@@ -98,11 +98,6 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -186,7 +181,7 @@ private slots:
     {
         enterPageWithEverythingOn();
         sim.setFault(qxsim::Fault::Silence);
-        QTRY_VERIFY_WITH_TIMEOUT(form->channel().lastReadEmpty(), 5000);
+        CLOCK_VERIFY(form->channel().lastReadEmpty(), 5000);
         clearWire();
         pressReset();
         verifyResetWrite();
@@ -208,7 +203,7 @@ private slots:
         // Back again: the next save is done.
         sim.setFault(qxsim::Fault::None);
         form->navigator().odczButPicClick();
-        QTRY_VERIFY_WITH_TIMEOUT(!form->channel().lastReadEmpty(), 5000);
+        CLOCK_VERIFY(!form->channel().lastReadEmpty(), 5000);
         form->navigator().ZapButPicClick();
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Zapisano parametry"));
         QVERIFY(form->navigator().parametersInSync());
@@ -246,7 +241,7 @@ private slots:
         QCOMPARE(form->protocol().portName(), QStringLiteral("com1"));
         const QByteArray wire = sent();
         QCOMPARE(wire.left(4), hex("aa 22 0a 09"));
-        const QVector<double> gaps = sentBytes.gapsMs();
+        const QVector<double> gaps = sentGapsMs();
         QVERIFY2(gaps[0] >= 53 && gaps[1] >= 53, "the threshold read waits 50 ms twice");
         if (gaps.size() > 3)
             QVERIFY2(gaps[3] >= 303, "the block is waited for 300 ms");

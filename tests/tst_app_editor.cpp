@@ -30,7 +30,7 @@ class TestAppEditor : public QObject, protected WindowOnSimulator
     void focus(const char *name)
     {
         widget(name)->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(focusName(), QString(name));
+        CLOCK_COMPARE(focusName(), QString(name), 5000);
     }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -38,11 +38,6 @@ class TestAppEditor : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -144,7 +139,7 @@ private slots:
         clearWire();
         press(Qt::Key_Return);
         QCOMPARE(field("Edit13_1")->text(), QStringLiteral("500"));
-        QTRY_COMPARE(focusName(), QStringLiteral("Edit13_2"));
+        CLOCK_COMPARE(focusName(), QStringLiteral("Edit13_2"), 5000);
         const QByteArray bytes = sent();
         QVERIFY2(bytes.startsWith(hex("aa 1e")) && bytes.endsWith(hex("aa 23 01 0a")), qPrintable(bytes.toHex(' ')));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Czas stanu wysokiego lambda [0;4000 ms]"));
@@ -156,20 +151,20 @@ private slots:
         focus("ComboBox9");
         QCOMPARE(list("ComboBox9")->currentIndex(), 0);
         press(Qt::Key_Return);
-        QTRY_VERIFY(list("ComboBox9")->view()->isVisible());
+        CLOCK_VERIFY(list("ComboBox9")->view()->isVisible(), 5000);
         QTest::keyClick(list("ComboBox9")->view(), Qt::Key_Escape);
-        QTRY_VERIFY(!list("ComboBox9")->view()->isVisible());
+        CLOCK_VERIFY(!list("ComboBox9")->view()->isVisible(), 5000);
         press(Qt::Key_Return); // reopens after Escape
-        QTRY_VERIFY(list("ComboBox9")->view()->isVisible());
+        CLOCK_VERIFY(list("ComboBox9")->view()->isVisible(), 5000);
         QTest::keyClick(list("ComboBox9")->view(), Qt::Key_Down);
         clearWire();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(list("ComboBox9")->view(), &enter);
-        QTRY_VERIFY(!list("ComboBox9")->view()->isVisible());
+        CLOCK_VERIFY(!list("ComboBox9")->view()->isVisible(), 5000);
         QCOMPARE(list("ComboBox9")->currentIndex(), 1);
         QVERIFY2(field("Edit10")->isEnabled(), "the list's own handler ran");
         QVERIFY(sent().startsWith(hex("aa 1e")));
-        QTRY_COMPARE(focusName(), QStringLiteral("Edit10"));
+        CLOCK_COMPARE(focusName(), QStringLiteral("Edit10"), 5000);
     }
 
     void captionClicksFocusTheirControl_data()
@@ -186,7 +181,7 @@ private slots:
         focus("Edit2");
         QTest::mouseClick(control<QLabel>(form->pages().ParametryTab, qPrintable(label)), Qt::LeftButton);
         QFETCH(QString, focused);
-        QTRY_COMPARE(focusName(), focused);
+        CLOCK_COMPARE(focusName(), focused, 5000);
     }
 
     void statusAndSyncOnFocus()
@@ -302,7 +297,7 @@ private slots:
         QTest::keyClicks(field("Edit6"), "99");
         clearWire();
         QTest::keyClick(form.get(), Qt::Key_F4);
-        QTRY_VERIFY(form->timers().TimerObr.isActive());
+        CLOCK_VERIFY(form->timers().TimerObr.isActive(), 5000);
         // Speed 24: (25 − 24) × 2650 = 0x0A5A, low byte first.
         QVERIFY2(sent().contains(hex("20 5a 0a")), qPrintable(sent().toHex(' ')));
     }

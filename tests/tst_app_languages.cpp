@@ -127,7 +127,6 @@ private slots:
     void initTestCase()
     {
         dataFolder = QDir::currentPath();
-        QVERIFY(startSimulator());
         makeWindow();
         design = snapshot();
         form->FormCreate();

@@ -40,14 +40,9 @@ class TestAppLive : public QObject, protected WindowOnSimulator
     qx::VisualisationPage *page() const { return form->pages().WizualizacjaTab; }
     // Lets the page poll until the simulator has seen that many requests; a
     // page that stalls fails here rather than hanging.
-    void pollUntil(int requests) { QVERIFY(QTest::qWaitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
+    void pollUntil(int requests) { QVERIFY(waitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -83,7 +78,7 @@ private slots:
         pollUntil(10);
         const auto events = sentEvents();
         QCOMPARE(liveRequests(events), events.size());
-        for (double gap : sentBytes.gapsMs())
+        for (double gap : sentGapsMs())
             QVERIFY2(gap >= 23, qPrintable(QString("%1 ms between polls").arg(gap)));
     }
 
@@ -100,10 +95,10 @@ private slots:
         QVERIFY(!control<TAbThermometer>(page(), "AbThermometer1")->isHidden());
         // The car reaches its speed and the probe swings; the page follows
         // within a generous deadline.
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<TAb270Meter>(page(), "obrotomierz")->digit() - 3000) <= 150, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "Panel1")->text().toInt() - 3000) <= 150, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 80) <= 1, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>(page(), "Label43")->text().toInt() > 0 && control<QLabel>(page(), "Label44")->text().toInt() > 0, 10000);
+        CLOCK_VERIFY(qAbs(control<TAb270Meter>(page(), "obrotomierz")->digit() - 3000) <= 150, 10000);
+        CLOCK_VERIFY(qAbs(control<QLabel>(page(), "Panel1")->text().toInt() - 3000) <= 150, 10000);
+        CLOCK_VERIFY(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 80) <= 1, 10000);
+        CLOCK_VERIFY(control<QLabel>(page(), "Label43")->text().toInt() > 0 && control<QLabel>(page(), "Label44")->text().toInt() > 0, 10000);
         QCOMPARE(control<QLabel>(page(), "Panel4")->text().toInt(), control<TAbTank>(page(), "Gauge2")->digit());
         QCOMPARE(control<TGauge>(page(), "Gauge3")->progress(), 50);
         const qxsim::CarState car = sim->carState();
@@ -113,11 +108,11 @@ private slots:
         sim->car().setEngineRunning(false);
         sim->car().setGasLevel(10);
         sim->car().setCoolant(20);
-        QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(page(), "Panel1")->text(), QStringLiteral("0"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(control<TAbLED>(page(), "AbLED1")->caption(), QStringLiteral("Benzyna"), 10000);
+        CLOCK_COMPARE(control<QLabel>(page(), "Panel1")->text(), QStringLiteral("0"), 10000);
+        CLOCK_COMPARE(control<TAbLED>(page(), "AbLED1")->caption(), QStringLiteral("Benzyna"), 10000);
         QVERIFY(!control<TAbLED>(page(), "AbLED1")->isChecked());
-        QTRY_VERIFY_WITH_TIMEOUT(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 20) <= 1, 10000); // 1.9 °C a step
-        QTRY_COMPARE_WITH_TIMEOUT(control<TGauge>(page(), "Gauge3")->progress(), 10, 10000);
+        CLOCK_VERIFY(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 20) <= 1, 10000); // 1.9 °C a step
+        CLOCK_COMPARE(control<TGauge>(page(), "Gauge3")->progress(), 10, 10000);
     }
 
     void transmissionErrorAfterTheTwentyFirstEmptyRead()

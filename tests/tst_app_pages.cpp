@@ -35,7 +35,6 @@ class TestAppPages : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-
     QLineEdit *field(const char *name) const { return form->pages().ParametryTab->findChild<QLineEdit *>(name); }
     void clickTab(QWidget *page)
     {
@@ -62,11 +61,6 @@ class TestAppPages : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -88,7 +82,7 @@ private slots:
         // probe-variant set-up of its lambda bar.
         QCOMPARE(wire::bytes(events), hex("1f 02 00 01 aa 22 0a 09 01 01"));
         const double nominal[] = {3, 3, 3, 23, 53, 53, 3, 303, 403};
-        const QVector<double> gaps = sentBytes.gapsMs();
+        const QVector<double> gaps = sentGapsMs();
         QCOMPARE(gaps.size(), int(std::size(nominal)));
         for (int i = 0; i < gaps.size(); ++i)
             QVERIFY2(gaps[i] >= nominal[i] && gaps[i] <= nominal[i] + HangLimitMs,

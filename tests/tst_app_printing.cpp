@@ -41,11 +41,6 @@ class TestAppPrinting : public QObject, protected WindowOnSimulator
     QString value(int row) const { return printed(valueLabelName(row)); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();

@@ -82,7 +82,6 @@ class TestAppSettings : public QObject, protected WindowOnSimulator
     bool commentsOff() const { return control<QCheckBox>(form->pages().ParametryTab, "WylaczkomentarzeCheck")->isChecked(); }
 
 private slots:
-    void initTestCase() { QVERIFY(startSimulator()); }
     void cleanup()
     {
         closeWindow();

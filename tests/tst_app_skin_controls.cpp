@@ -124,15 +124,10 @@ class TestAppSkinControls : public QObject, protected WindowOnSimulator
             if (auto *pages = qobject_cast<QTabWidget *>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr))
                 pages->setCurrentWidget(w);
         }
-        QTRY_VERIFY(control->isVisible());
+        CLOCK_VERIFY(control->isVisible(), 5000);
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         makeWindow();

@@ -52,11 +52,6 @@ class TestAppStartup : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(startSimulator(), qPrintable(sim.errorString()));
-    }
-
     void init()
     {
         sim.restoreDefaults();
@@ -103,7 +98,7 @@ private slots:
 
         const auto events = sentEvents();
         QTEST(wire::bytes(events), "expectedBytes");
-        const QVector<double> gaps = sentBytes.gapsMs();
+        const QVector<double> gaps = sentGapsMs();
         QCOMPARE(gaps.size(), gapsMs.size());
         for (int i = 0; i < gaps.size(); ++i)
             QVERIFY2(gaps[i] >= gapsMs[i] && gaps[i] <= gapsMs[i] + HangLimitMs,
@@ -123,10 +118,10 @@ private slots:
         form->FormCreate();
         clearWire();
         // One request a tick, never two; the rate itself is a benchmark figure.
-        QVERIFY(QTest::qWaitFor([&] { return sentEvents().size() >= 5; }, 10000));
+        QVERIFY(waitFor([&] { return sentEvents().size() >= 5; }, 10000));
         const auto events = sentEvents();
         QCOMPARE(wire::bytes(events), QByteArray(events.size(), '\x02'));
-        for (double gap : sentBytes.gapsMs())
+        for (double gap : sentGapsMs())
             QVERIFY2(gap >= 50, qPrintable(QString("%1 ms between polls").arg(gap)));
     }
 
@@ -225,7 +220,7 @@ private slots:
         QVERIFY(!form->menu().PCOM[0]->isChecked());
         clearWire();
         // Still polling com1.
-        QVERIFY(QTest::qWaitFor([&] { return sent().contains('\x02'); }, 5000));
+        QVERIFY(waitFor([&] { return sent().contains('\x02'); }, 5000));
     }
 
     void controllerVersionCommandOnlyOnTheParametersPage()
@@ -266,15 +261,15 @@ private slots:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")));
+        CLOCK_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")), 5000);
         QVERIFY(form->menu().AutodetekcjaMenu->isVisible());
 
         form->pages().pagecontrol1->setCurrentWidget(form->pages().ParametryTab);
         control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setFocus();
-        QTRY_VERIFY(!form->menu().AutodetekcjaMenu->isVisible());
+        CLOCK_VERIFY(!form->menu().AutodetekcjaMenu->isVisible(), 5000);
         form->pages().pagecontrol1->setCurrentWidget(form->pages().ObrotyTab);
         control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->setFocus();
-        QTRY_VERIFY(form->menu().AutodetekcjaMenu->isVisible());
+        CLOCK_VERIFY(form->menu().AutodetekcjaMenu->isVisible(), 5000);
     }
 
     void stopAllTimersStopsEveryOne()

@@ -1,6 +1,7 @@
 // Live-data conversions: one row per case.
 #include "Telemetry.h"
 
+#include <QColor>
 #include <QtTest>
 
 using namespace qx::telemetry;
@@ -175,7 +176,7 @@ private slots:
         const ProbeDisplay d = probeDisplay(variant);
         QTEST(d.barTop, "top");
         QTEST(d.bandStart, "bandStart");
-        QTEST(d.lowColour ? d.lowColour->name() : QString(), "lowColour");
+        QTEST(d.lowColour ? QColor(QRgb(*d.lowColour)).name() : QString(), "lowColour");
         QTEST(d.axisLabels.last(), "topLabel");
         QTEST(d.tradedPlaces ? int(*d.tradedPlaces) : -1, "traded");
     }

@@ -1,6 +1,7 @@
 // Parameter files: the bytes written, what a read gives or refuses, saving and
 // loading on disk, and the dialogs that pick the file.
 #include "DialogRecorder.h"
+#include "MessageBoxService.h"
 #include "ParameterFile.h"
 #include "ResetValues.h"
 
@@ -116,6 +117,7 @@ class TestParamsFile : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qx::useMessageBoxes(); }
     void resetValuesWriteTheReferenceFile()
     {
         const QByteArray reference = fileBytes(QStringLiteral(QX_TEST_DATA "/reset.qx4"));

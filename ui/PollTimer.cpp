@@ -20,6 +20,12 @@ PollTimer::PollTimer(const char *name, int intervalMs, QObject *parent)
     connect(&timer_, &QTimer::timeout, this, &PollTimer::timeout);
 }
 
+PollTimer::~PollTimer()
+{
+    // A window closed while polling leaves no tick behind on a test's clock.
+    stop();
+}
+
 void PollTimer::start()
 {
     active_ = true;

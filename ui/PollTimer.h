@@ -15,6 +15,7 @@ class PollTimer final : public QObject
 
 public:
     PollTimer(const char *name, int intervalMs, QObject *parent);
+    ~PollTimer() override;
 
     void start();
     void stop();

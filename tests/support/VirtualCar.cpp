@@ -4,6 +4,7 @@
 #include "SimScenario.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 
 #include <algorithm>
 
@@ -81,6 +82,7 @@ VirtualCar::VirtualCar(const QString &portName) : portName_(portName)
     startBlock_ = core_.parameterBlock();
     core_.startClock(0);
     qx::setPauseFunction([this](int ms) { advanceTo(now_ + qint64(ms) * 1000); });
+    qx::setClockFunction([this] { return now_ / 1000; });
     qx::PollTimer::setClock(this);
 }
 
@@ -88,6 +90,7 @@ VirtualCar::~VirtualCar()
 {
     qx::PollTimer::setClock(nullptr);
     qx::setPauseFunction({});
+    qx::setClockFunction({});
 }
 
 std::unique_ptr<qx::PortIo> VirtualCar::port()
@@ -167,6 +170,11 @@ bool VirtualCar::runUntil(const std::function<bool()> &condition, int timeoutMs)
             return true;
         Due *due = nextDue();
         if (!due || due->at > end) {
+            // Nothing more on the clock: what is left are the window's own
+            // events (a list opening, a queued call), given a real moment.
+            const QDeadlineTimer settle(500);
+            while (!condition() && !settle.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             advanceTo(end);
             return condition();
         }

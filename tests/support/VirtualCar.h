@@ -48,6 +48,7 @@ public:
     void setReceiveHook(std::function<void(quint8)> hook) { hook_ = std::move(hook); }
     // The controller as it was made, the wire log empty.
     void restoreDefaults();
+    QByteArray startBlock() const { return startBlock_; }
 
     QVector<qxsim::WireEvent> wireLog() const { return core_.wire().events(); }
     void clearWireLog() { core_.wire().clear(); }

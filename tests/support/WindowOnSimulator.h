@@ -1,32 +1,26 @@
 #pragma once
 
-#include "CountingPortIo.h"
 #include "DialogRecorder.h"
-#include "InStepPortIo.h"
-#include "PortIoUnderTest.h"
 #include "TForm1.h"
-#include "TestController.h"
 #include "TestSettings.h"
+#include "VirtualCar.h"
 #include "WireLog.h"
 
 #include <QTest>
 
 #include <memory>
 
-// The program's main window against the simulated controller on com1, as the
-// end-to-end tests of the window use it. A test class derives from it.
+// The program's main window against the simulated controller on com1, on a
+// virtual clock: the real window and navigator code, the exchanges with their
+// exact bytes and gaps, and no real waiting. A test class derives from it.
 class WindowOnSimulator
 {
 protected:
-    bool startSimulator() { return sim.startOn(QStringLiteral("com1")); }
-
     // A fresh window, not started yet, with every message box recorded.
     void makeWindow()
     {
         dialogs = std::make_unique<DialogRecorder>();
-        // Replies are waited for by the simulator's progress, not the machine's speed.
-        form = std::make_unique<qx::TForm1>(sentBytes.count(std::make_unique<InStepPortIo>(portIoUnderTest(), sim)),
-                                            linkedPortsOnly());
+        form = std::make_unique<qx::TForm1>(sim.port(), sim.ports());
     }
     // A fresh window through its start-up and shown, as the fitter first sees it.
     bool startWindow()
@@ -36,7 +30,6 @@ protected:
         form->show();
         return QTest::qWaitForWindowActive(form.get());
     }
-    // The window's polling timers now running.
     QList<qx::PollTimer *> runningTimers() const { return form->timers().running(); }
     // The adaptation steps poll at the pace of their exchanges rather than
     // every 100 ms, for tests about what the steps find, not their rate.
@@ -53,24 +46,42 @@ protected:
         dialogs.reset();
     }
 
-    void clearWire()
+    // Runs the clock, the window's timers firing, until the condition holds
+    // or the clock has run timeoutMs.
+    [[nodiscard]] bool waitFor(const std::function<bool()> &condition, int timeoutMs = 10000)
     {
-        sim.clearWireLog();
-        sentBytes.restart();
+        return sim.runUntil(condition, timeoutMs);
     }
-    // What the program sent since the last clear, once the simulator has it all.
-    QVector<qxsim::WireEvent> sentEvents() const
-    {
-        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
-        return wire::fromProgram(sim.wireLog());
-    }
+    void clearWire() { sim.clearWireLog(); }
+    QVector<qxsim::WireEvent> sentEvents() const { return wire::fromProgram(sim.wireLog()); }
     QByteArray sent() const { return wire::bytes(sentEvents()); }
-    // Waits until the program has sent at least count bytes since the clear.
-    void waitForSent(int count) { QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000); }
+    // Milliseconds between the program's bytes since the last clear, on the clock.
+    QVector<double> sentGapsMs() const
+    {
+        const QVector<qxsim::WireEvent> events = sentEvents();
+        QVector<double> gaps;
+        for (int i = 1; i < events.size(); ++i)
+            gaps << (events[i].micros - events[i - 1].micros) / 1000.0;
+        return gaps;
+    }
+    // Runs the clock until the program has sent at least count bytes since the clear.
+    void waitForSent(int count) { QVERIFY(waitFor([&] { return sent().size() >= count; })); }
 
     TestSettings settings;
-    TestController sim;
-    SentBytes sentBytes;
+    VirtualCar sim;
     std::unique_ptr<DialogRecorder> dialogs;
     std::unique_ptr<qx::TForm1> form;
 };
+
+// A condition or comparison awaited on the window's clock, as QTRY_* await it
+// in real time.
+#define CLOCK_VERIFY(expr, timeoutMs)                                                                                  \
+    do {                                                                                                               \
+        (void)waitFor([&] { return bool(expr); }, timeoutMs);                                                          \
+        QVERIFY(expr);                                                                                                 \
+    } while (false)
+#define CLOCK_COMPARE(expr, expected, timeoutMs)                                                                       \
+    do {                                                                                                               \
+        (void)waitFor([&] { return (expr) == (expected); }, timeoutMs);                                                \
+        QCOMPARE(expr, expected);                                                                                      \
+    } while (false)
