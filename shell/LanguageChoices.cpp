@@ -18,7 +18,6 @@ const LanguageChoice *findLanguage(Matches matches)
 
 const std::array<LanguageChoice, 5> &languageChoices()
 {
-    // Czech and Italian have no help of their own yet: they show the English.
     // Italian needs à, è, ì, ò and ù, which only the Western code page has.
     static const std::array<LanguageChoice, 5> choices{{
         {"PL", "polish.lng", "JPolski", TextKey::LanguagePolish, "polski", "windows-1250",
@@ -28,9 +27,9 @@ const std::array<LanguageChoice, 5> &languageChoices()
         {"RU", "russian.lng", "JRosyjski", TextKey::LanguageRussian, "rosyjski", "windows-1251",
          "help/quorvantix_ru.html"},
         {"CZ", "czech.lng", "JCzeski", TextKey::LanguageCzech, "czeski", "windows-1250",
-         "help/quorvantix_en.html"},
+         "help/quorvantix_cz.html"},
         {"IT", "italiano.lng", "JWloski", TextKey::LanguageItalian, "wloski", "windows-1252",
-         "help/quorvantix_en.html"},
+         "help/quorvantix_it.html"},
     }};
     return choices;
 }

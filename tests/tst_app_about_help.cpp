@@ -1,7 +1,11 @@
 // The about box and the help viewer: the box as drawn and its two links, the
 // help files as shipped, and F1 in the real window.
+#include "DataFile.h"
 #include "HelpWindow.h"
+#include "LanguageChoices.h"
 #include "MakerLinks.h"
+#include "ParameterCaptions.h"
+#include "ParameterCatalogue.h"
 #include "TForm3.h"
 #include "WindowOnSimulator.h"
 
@@ -64,6 +68,13 @@ Anchors anchorsOf(const QTextDocument &document)
     return anchors;
 }
 
+Anchors anchorsOfFile(const QString &file)
+{
+    qx::HelpWindow help;
+    help.showTopic(file, QStringLiteral("IDH_210"));
+    return anchorsOf(*help.browser()->document());
+}
+
 // Where in the document the anchor starts, in the browser's scroll units.
 int anchorTop(const QTextBrowser &browser, const QString &name)
 {
@@ -110,8 +121,9 @@ class TestAppAboutHelp : public QObject, protected WindowOnSimulator
         QTest::addColumn<QString>("title");
         QTest::newRow("pl") << Polish << QStringLiteral("Pomoc – Quorvantix");
         QTest::newRow("en") << QStringLiteral("help/quorvantix_en.html") << QStringLiteral("Help – Quorvantix");
-        QTest::newRow("ru") << QStringLiteral("help/quorvantix_ru.html")
-                            << QStringLiteral("Справка – Quorvantix");
+        QTest::newRow("ru") << QStringLiteral("help/quorvantix_ru.html") << QStringLiteral("Справка – Quorvantix");
+        QTest::newRow("cz") << QStringLiteral("help/quorvantix_cz.html") << QStringLiteral("Nápověda – Quorvantix");
+        QTest::newRow("it") << QStringLiteral("help/quorvantix_it.html") << QStringLiteral("Guida – Quorvantix");
     }
 
 private slots:
@@ -306,9 +318,7 @@ private slots:
     void everyInternalLinkReachesAnAnchor()
     {
         QFETCH(QString, file);
-        qx::HelpWindow help;
-        help.showTopic(file, QStringLiteral("IDH_210"));
-        const Anchors anchors = anchorsOf(*help.browser()->document());
+        const Anchors anchors = anchorsOfFile(file);
         QVERIFY(!anchors.internalLinks.isEmpty());
         QStringList dangling;
         for (const QString &target : anchors.internalLinks)
@@ -328,14 +338,43 @@ private slots:
             "Edit11_2",  "Edit12",    "Edit13_1",   "Edit13_2",  "Edit14",     "Edit16",          "Edit17",
             "Edit18",    "Edit19",    "Edit22_1",   "adaptterm", "AdaptTps",   "adaptsonda",      "adapt5",
             "adapt6",    "przedreduktorem", "Regulacjareduktora", "MinMaxTab"};
-        qx::HelpWindow help;
-        help.showTopic(file, QStringLiteral("IDH_210"));
-        const Anchors anchors = anchorsOf(*help.browser()->document());
+        const Anchors anchors = anchorsOfFile(file);
         QStringList missing;
         for (const QString &topic : topics)
             if (!anchors.names.contains(topic))
                 missing << topic;
         QCOMPARE(missing, QStringList());
+        // Nor has one language a topic the others lack.
+        QCOMPARE(anchors.names, anchorsOfFile(Polish).names);
+    }
+
+    // A parameter's topic is headed by its caption as its language file has
+    // it, so a renamed text cannot leave the help behind.
+    void topicsAreHeadedByTheCaptions_data()
+    {
+        QTest::addColumn<int>("language");
+        for (const qx::LanguageChoice &language : qx::languageChoices())
+            QTest::newRow(language.file) << int(&language - qx::languageChoices().data());
+    }
+    void topicsAreHeadedByTheCaptions()
+    {
+        QFETCH(int, language);
+        const qx::LanguageChoice &choice = qx::languageChoices()[std::size_t(language)];
+        const qx::DataFileRead file = qx::readDataFile(qx::languageFilePath(QLatin1String(choice.file)));
+        QVERIFY(file.ok);
+        const qx::ParameterShowing shown = qx::pageShowing(qx::readLanguageLines(file.bytes, choice.encoding));
+        qx::HelpWindow help;
+        help.showTopic(QLatin1String(choice.helpFile), QStringLiteral("IDH_210"));
+        QStringList astray;
+        for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next()) {
+            for (const QString &name : block.begin().fragment().charFormat().anchorNames()) {
+                const qx::ParameterEntry *entry = qx::catalogueEntryOfControl(name);
+                const QString caption = entry ? shown.caption(entry->param).remove(QLatin1Char('&')).trimmed() : QString();
+                if (!caption.isEmpty() && !block.text().startsWith(caption))
+                    astray << name + QStringLiteral(": ") + block.text() + QStringLiteral(" / ") + caption;
+            }
+        }
+        QVERIFY2(astray.isEmpty(), qPrintable(astray.join(QLatin1Char('\n'))));
     }
 
     void missingFileIsNamedInTheViewer()
@@ -433,7 +472,7 @@ private slots:
         QVERIFY(!help->isVisible());
     }
 
-    // Each language item leads F1 to its help file; Czech and Italian read the English.
+    // Each language item leads F1 to its help file.
     void languageItemsChooseTheHelpFile_data()
     {
         QTest::addColumn<QString>("item");
@@ -441,8 +480,8 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("Russian") << "JRosyjski" << "quorvantix_ru.html" << "Справка – Quorvantix";
         QTest::newRow("English") << "JAngielski" << "quorvantix_en.html" << "Help – Quorvantix";
-        QTest::newRow("Czech") << "JCzeski" << "quorvantix_en.html" << "Help – Quorvantix";
-        QTest::newRow("Italian") << "JWloski" << "quorvantix_en.html" << "Help – Quorvantix";
+        QTest::newRow("Czech") << "JCzeski" << "quorvantix_cz.html" << "Nápověda – Quorvantix";
+        QTest::newRow("Italian") << "JWloski" << "quorvantix_it.html" << "Guida – Quorvantix";
     }
     void languageItemsChooseTheHelpFile()
     {

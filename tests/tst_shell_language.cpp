@@ -118,7 +118,7 @@ private slots:
     void choicesByExactName()
     {
         QCOMPARE(QLatin1String(findLanguageFile("russian.lng")->helpFile), "help/quorvantix_ru.html");
-        QCOMPARE(QLatin1String(findLanguageFile("czech.lng")->helpFile), "help/quorvantix_en.html");
+        QCOMPARE(QLatin1String(findLanguageFile("czech.lng")->helpFile), "help/quorvantix_cz.html");
         QVERIFY(!findLanguageFile("Polish.lng"));
         QVERIFY(!findLanguageFile("polish.lng "));
     }
