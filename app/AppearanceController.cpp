@@ -40,11 +40,11 @@ const QSet<QString> &flowedControls()
 } // namespace
 
 AppearanceController::AppearanceController(QMainWindow &window, const MainPages &pages, const MainMenu &menu,
-                                           ParameterEditor &editor)
+                                           ParameterEditor &editor, std::function<QString(TextKey)> texts)
     : window_(window), pages_(pages), menu_(menu), editor_(editor),
       pagecontrol1Box_(new FittedBox(*pages.pagecontrol1)),
       PageControl2Box_(new FittedBox(*pages.AutoadaptacjaTab->findChild<QTabWidget *>(QStringLiteral("PageControl2")))),
-      skin_(window)
+      skin_(window, std::move(texts))
 {
     connect(menu_.CzcionkaMala, &QAction::triggered, this, &AppearanceController::CzcionkaMalaClick);
     connect(menu_.CzcionkaSrednia, &QAction::triggered, this, &AppearanceController::CzcionkaSredniaClick);

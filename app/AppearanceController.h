@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class QMainWindow;
@@ -29,7 +30,7 @@ class AppearanceController final : public QObject
 
 public:
     AppearanceController(QMainWindow &window, const MainPages &pages, const MainMenu &menu,
-                         ParameterEditor &editor);
+                         ParameterEditor &editor, std::function<QString(TextKey)> texts);
     ~AppearanceController() override;
 
     // Records the design boxes every profile rescales from.

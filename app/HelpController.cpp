@@ -17,8 +17,9 @@ const QString MainHelpTopic = QStringLiteral("IDH_210");
 
 } // namespace
 
-HelpController::HelpController(QWidget &window, const LanguageController &languages, const MainMenu &menu)
-    : window_(window), languages_(languages), about_(std::make_unique<TForm3>())
+HelpController::HelpController(QWidget &window, const LanguageController &languages, const MainMenu &menu,
+                               std::function<QString(TextKey)> texts)
+    : window_(window), languages_(languages), texts_(std::move(texts)), about_(std::make_unique<TForm3>())
 {
     connect(menu.oprogramiebutton, &QAction::triggered, this, &HelpController::oprogramiebuttonClick);
     connect(menu.PomocButton, &QAction::triggered, this, &HelpController::PomocButtonClick);
@@ -35,6 +36,7 @@ void HelpController::PomocButtonClick()
 {
     if (!help_)
         help_ = new HelpWindow(&window_);
+    help_->setTexts(texts_);
     help_->show();
     help_->raise();
     help_->activateWindow();

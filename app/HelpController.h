@@ -1,7 +1,10 @@
 #pragma once
 
+#include "TextKeys.h"
+
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -20,7 +23,8 @@ class HelpController final : public QObject
     Q_OBJECT
 
 public:
-    HelpController(QWidget &window, const LanguageController &languages, const MainMenu &menu);
+    HelpController(QWidget &window, const LanguageController &languages, const MainMenu &menu,
+                   std::function<QString(TextKey)> texts);
     ~HelpController() override;
 
     void oprogramiebuttonClick();
@@ -32,6 +36,7 @@ public:
 private:
     QWidget &window_;
     const LanguageController &languages_;
+    std::function<QString(TextKey)> texts_;
     // Not a child of the window: its controls' names (AbGradient16) must not
     // meet the window's own in lookups by name.
     std::unique_ptr<TForm3> about_;

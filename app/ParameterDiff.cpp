@@ -1,40 +1,13 @@
 #include "ParameterDiff.h"
 
-#include "AppSettings.h"
-#include "BuiltInTexts.h"
-#include "DataFile.h"
-#include "LanguageFile.h"
-#include "LanguageTable.h"
 #include "ParameterCaptions.h"
+#include "StoredLanguage.h"
 
 #include <QTextStream>
 
 namespace qx {
 
 namespace {
-
-// The language file's lines, found as the window finds them (a fitter runs
-// the comparison in the folder of the files); none when it cannot be read.
-QList<LanguageLine> startupLanguage()
-{
-    const QString name = storedLanguageFile();
-    const LanguageChoice *choice = findLanguageFile(name);
-    if (!choice)
-        return {};
-    const DataFileRead read = readDataFile(languageFilePath(name));
-    return read.ok ? readLanguageLines(read.bytes, choice->encoding) : QList<LanguageLine>();
-}
-
-LanguageTable messageTexts(const QList<LanguageLine> &language)
-{
-    LanguageTable texts;
-    SetBuiltInTexts(texts);
-    for (const LanguageLine &line : language) {
-        if (line.kind == LanguageLine::Text && isTextKey(line.key))
-            texts.setText(TextKey(line.key), line.text);
-    }
-    return texts;
-}
 
 // A file's values as a load would apply them, or nothing after telling err
 // why the load would fail. Short lines are told as the load's boxes tell
@@ -70,8 +43,8 @@ QString shownValue(const ComparedParameter &parameter, const std::optional<QStri
 
 DiffStatus diffParameterFiles(const QString &left, const QString &right, QTextStream &out, QTextStream &err)
 {
-    const QList<LanguageLine> language = startupLanguage();
-    const LanguageTable texts = messageTexts(language);
+    const QList<LanguageLine> language = storedLanguageLines();
+    const LanguageTable texts = storedLanguageTexts(language);
     // Both files are looked at, so one run names every file at fault.
     const auto leftValues = loadedValues(left, texts, err);
     const auto rightValues = loadedValues(right, texts, err);

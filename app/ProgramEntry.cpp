@@ -3,6 +3,7 @@
 #include "DialogService.h"
 #include "MessageBoxService.h"
 #include "SingleInstance.h"
+#include "StoredLanguage.h"
 #include "SystemPortIo.h"
 #include "TForm1.h"
 #include "TLogo.h"
@@ -39,7 +40,9 @@ int runProgram(QApplication &app)
 
     if (guard.alreadyRunning()) {
         waitOutSplash(shown);
-        showInformation(QStringLiteral("Informacja"), QStringLiteral("Program jest już uruchomiony."));
+        // Before the window exists, in the language the fitter last chose.
+        const LanguageTable texts = storedLanguageTexts();
+        showInformation(texts.text(TextKey::InformationCaption), texts.text(TextKey::AlreadyRunning));
         return 0;
     }
 

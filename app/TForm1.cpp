@@ -27,7 +27,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     : QMainWindow(parent),
       channel_(std::move(port), std::move(ports), this),
       protocol_(channel_),
-      exchange_(protocol_, parameters_),
+      exchange_(protocol_, parameters_, [this](TextKey key) { return texts_.text(key); }),
       status_(*this),
       menu_(buildMainMenu(this)),
       pages_(buildMainPages(*this, parameters_, texts_)),
@@ -37,7 +37,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
       editor_(new ParameterEditor(*pages_.ParametryTab, [this](TextKey key) { return texts_.text(key); })),
       files_(new ParameterFileCommands(*pages_.ParametryTab, [this](TextKey key) { return texts_.text(key); },
                                        parameterHome(), AsFoundFolder::defaultPath())),
-      appearance_(*this, pages_, menu_, *editor_),
+      appearance_(*this, pages_, menu_, *editor_, [this](TextKey key) { return texts_.text(key); }),
       pageHost_(*this, pages_, menu_, timers_, status_, texts_, parameters_, livePolls_, *editor_, appearance_,
                 navigator_, adaptation_),
       navigator_(pageHost_, protocol_, exchange_, liveAverage_, texts_, timers_.pageTimers()),
@@ -47,7 +47,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
       safetyNet_(protocol_, *files_, menu_, status_, texts_, *this),
       recording_(*pages_.WizualizacjaTab, livePolls_, status_, texts_),
       connectionCheck_(*this, channel_, protocol_, timers_, texts_, menu_, *pages_.WizualizacjaTab, *this),
-      help_(*this, languages_, menu_),
+      help_(*this, languages_, menu_, [this](TextKey key) { return texts_.text(key); }),
       keys_(new KeyCommands(this, [this] { return pages_.current(); }))
 {
     setObjectName(QStringLiteral("Form1"));

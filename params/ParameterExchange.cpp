@@ -13,8 +13,9 @@
 
 namespace qx {
 
-ParameterExchange::ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters)
-    : protocol_(protocol), parameters_(parameters)
+ParameterExchange::ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters,
+                                     std::function<QString(TextKey)> texts)
+    : protocol_(protocol), parameters_(parameters), texts_(std::move(texts))
 {
 }
 
@@ -56,7 +57,7 @@ ParameterExchange::WriteOutcome ParameterExchange::WriteAllParameters()
     ParameterSet trial = parameters_;
     const WriteContext context{state.RpmConstant, state.ControllerVersion, &flags,
                                state.known.knows(Sendable::SwitchTemperature),
-                               state.known.knows(Sendable::AnalogThreshold)};
+                               state.known.knows(Sendable::AnalogThreshold), texts_};
     WriteRehearsal rehearsal;
     writeAllParameters(trial, context, rehearsal);
     if (!rehearsal.messages().isEmpty()) {
@@ -81,7 +82,9 @@ void ParameterExchange::SaveAnalogThreshold()
     target.openPort();
     target.pause(WriteStepPauseMs);
     target.send(Cmd::OpenBlock);
-    writeAnalogThreshold(parameters_, target);
+    WriteContext context;
+    context.text = texts_;
+    writeAnalogThreshold(parameters_, context, target);
     target.pause(WriteStepPauseMs);
     target.send(Cmd::CloseBlock);
     target.closePort();

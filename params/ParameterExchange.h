@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ParameterBlock.h"
+#include "TextKeys.h"
 
+#include <functional>
 #include <optional>
 
 namespace qx {
@@ -16,7 +18,10 @@ class ParameterExchange
 public:
     static constexpr int BlockWaitMs = 300;
 
-    ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters);
+    // The boxes of a refused value take their texts from texts (none: the
+    // built-in Polish ones).
+    ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters,
+                      std::function<QString(TextKey)> texts = {});
 
     // Reads the analog threshold and the parameter block. The facts are
     // returned when the block was decoded; a block that did not arrive whole,
@@ -35,6 +40,7 @@ public:
 private:
     ControllerProtocol &protocol_;
     ParameterSet &parameters_;
+    std::function<QString(TextKey)> texts_;
 };
 
 } // namespace qx

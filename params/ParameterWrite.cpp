@@ -1,5 +1,6 @@
 #include "ParameterWrite.h"
 
+#include "BuiltInTexts.h"
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ProtocolTables.h"
@@ -8,32 +9,31 @@ namespace qx {
 
 namespace {
 
-const QString ErrorCaption = QStringLiteral("Błąd");
-
-void tell(Refusal refusal, WriteTarget &target)
+void tell(Refusal refusal, const WriteContext &context, WriteTarget &target)
 {
+    const auto text = [&](TextKey key) { return context.text ? context.text(key) : builtInText(key); };
     switch (refusal) {
     case Refusal::WrongData:
-        target.message(ErrorCaption, QStringLiteral("Błędna dana"));
+        target.message(text(TextKey::WriteErrorCaption), text(TextKey::WrongData));
         break;
     case Refusal::NoNumbers:
-        target.message(ErrorCaption, QStringLiteral("Niepoprawne dane"));
+        target.message(text(TextKey::WriteErrorCaption), text(TextKey::NoNumbers));
         break;
     case Refusal::SpeedRange:
-        target.message(ErrorCaption, QStringLiteral("Prędkość w granicach 1...24"));
+        target.message(text(TextKey::WriteErrorCaption), text(TextKey::StepSpeedRange));
         break;
     case Refusal::LambdaTimesLimit:
-        target.message(QStringLiteral("Errore"),
-                       QStringLiteral("Dati fuori limiti   HIGH, LOW - 0...4000ms\nHIGH+LOW max 4000ms"));
+        target.message(text(TextKey::LambdaTimesCaption),
+                       text(TextKey::LambdaTimesLimits) + QLatin1Char('\n') + text(TextKey::LambdaTimesSum));
         break;
     }
 }
 
-void sendValue(const WriteStep &step, const EncodeInput &input, WriteTarget &target)
+void sendValue(const WriteStep &step, const EncodeInput &input, const WriteContext &context, WriteTarget &target)
 {
     const Encoded encoded = step.encode(input);
     for (Refusal refusal : encoded.refusals)
-        tell(refusal, target);
+        tell(refusal, context, target);
     if (!encoded.value)
         return;
     target.send(step.command);
@@ -47,7 +47,7 @@ void sendStep(const WriteStep &step, Param param, ParameterSet &parameters, cons
     const QString &text = parameters.text(param);
     switch (step.kind) {
     case WriteStep::Value:
-        sendValue(step, {text, parameters, context.rpmConstant}, target);
+        sendValue(step, {text, parameters, context.rpmConstant}, context, target);
         break;
     case WriteStep::Flag:
         if (const std::optional<bool> on = step.flagOn(text))
@@ -57,7 +57,7 @@ void sendStep(const WriteStep &step, Param param, ParameterSet &parameters, cons
         writeTempSensorFlag(parameters.TempSensorOn, context, target);
         break;
     case WriteStep::ThresholdBlock:
-        writeAnalogThreshold(parameters, target);
+        writeAnalogThreshold(parameters, context, target);
         break;
     }
 }
@@ -94,7 +94,7 @@ void writeTempSensorFlag(quint8 &tempSensorOn, const WriteContext &context, Writ
     target.send({Cmd::Flags, *context.flags});
 }
 
-void writeAnalogThreshold(const ParameterSet &parameters, WriteTarget &target)
+void writeAnalogThreshold(const ParameterSet &parameters, const WriteContext &context, WriteTarget &target)
 {
     target.closePort();
     target.openPort();
@@ -102,7 +102,7 @@ void writeAnalogThreshold(const ParameterSet &parameters, WriteTarget &target)
     target.pause(WriteStepPauseMs);
     const auto value = codec::parseInteger(parameters.text(P::AnalogThreshold));
     if (!value) {
-        tell(Refusal::WrongData, target);
+        tell(Refusal::WrongData, context, target);
         return;
     }
     target.send(Cmd::AnalogThresholdWrite);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "TextKeys.h"
+
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -51,6 +54,9 @@ struct WriteContext
     // written only once the car gave it or the fitter set it.
     bool switchTemperatureKnown = true;
     bool analogThresholdKnown = true;
+    // The texts of the boxes a refused value brings, in the fitter's
+    // language; none: the built-in Polish ones.
+    std::function<QString(TextKey)> text;
 };
 
 // The pause between the parameter commands of a write.
@@ -113,6 +119,6 @@ void writeTempSensorFlag(quint8 &tempSensorOn, const WriteContext &context, Writ
 
 // The analog RPM threshold alone: the port closed and reopened, then
 // 0xAA, 0x23 and the value, 20 ms apart.
-void writeAnalogThreshold(const ParameterSet &parameters, WriteTarget &target);
+void writeAnalogThreshold(const ParameterSet &parameters, const WriteContext &context, WriteTarget &target);
 
 } // namespace qx

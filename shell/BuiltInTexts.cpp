@@ -80,6 +80,20 @@ void SetBuiltInTexts(LanguageTable &texts)
         {TextKey::IgnitionNotSent, "Nie wysłano typu zapłonu: ten sterownik go nie podał, a nie został wybrany"},
         {TextKey::ThresholdNotSent, "Nie wysłano progu analogowego: ten sterownik go nie podał, a nie został wpisany"},
         {TextKey::NotWrittenBadData, "Nie zapisano parametrów: popraw błędne dane i zapisz ponownie"},
+        {TextKey::WriteErrorCaption, "Błąd"},
+        {TextKey::WrongData, "Błędna dana"},
+        {TextKey::NoNumbers, "Niepoprawne dane"},
+        {TextKey::StepSpeedRange, "Prędkość w granicach 1...24"},
+        {TextKey::LambdaTimesCaption, "Errore"},
+        {TextKey::LambdaTimesLimits, "Dati fuori limiti   HIGH, LOW - 0...4000ms"},
+        {TextKey::LambdaTimesSum, "HIGH+LOW max 4000ms"},
+        {TextKey::InformationCaption, "Informacja"},
+        {TextKey::AlreadyRunning, "Program jest już uruchomiony."},
+        {TextKey::BadSkinLine, "Blad w Pliku Ze skorkami"},
+        {TextKey::HelpContents, "Spis treści"},
+        {TextKey::HelpBack, "Wstecz"},
+        {TextKey::HelpForward, "Dalej"},
+        {TextKey::HelpUnreadable, "Nie można otworzyć pliku pomocy %1 (%2)."},
         // Polish wording of our own for the texts that would otherwise stay
         // blank until a language file loads; polish.lng words them the same.
         {TextKey::NoReply, "Brak łączności"},
@@ -127,6 +141,17 @@ void AssignBuiltInHelpTexts(LanguageTable &texts)
     setAll(texts, help);
     for (const LanguageChoice &language : languageChoices())
         texts.setText(language.caption, QString::fromUtf8(language.builtInCaption));
+}
+
+QString builtInText(TextKey key)
+{
+    static const LanguageTable table = [] {
+        LanguageTable texts;
+        SetBuiltInTexts(texts);
+        AssignBuiltInHelpTexts(texts);
+        return texts;
+    }();
+    return table.text(key);
 }
 
 } // namespace qx

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "TextKeys.h"
+
+#include <QString>
+
 namespace qx {
 
 class LanguageTable;
@@ -9,5 +13,7 @@ class LanguageTable;
 void SetBuiltInTexts(LanguageTable &texts);
 // The help texts of the parameter fields and the names of the languages.
 void AssignBuiltInHelpTexts(LanguageTable &texts);
+// One built-in text, for code that runs before or without a language table.
+QString builtInText(TextKey key);
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "BuiltInTexts.h"
+
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +20,19 @@ HelpWindow::HelpWindow(QWidget *parent)
     auto *tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("HelpTools"));
     const QStyle &look = *style();
-    back_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Wstecz"), this,
+    back_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowBack), QString(), this,
                              [this] { browser_->backward(); });
     back_->setObjectName(QStringLiteral("HelpBack"));
     back_->setShortcut(QKeySequence::Back);
-    forward_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Dalej"), this,
+    forward_ = tools->addAction(look.standardIcon(QStyle::SP_ArrowForward), QString(), this,
                                 [this] { browser_->forward(); });
     forward_->setObjectName(QStringLiteral("HelpForward"));
     forward_->setShortcut(QKeySequence::Forward);
-    contents_ = tools->addAction(look.standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Spis treści"), this,
+    contents_ = tools->addAction(look.standardIcon(QStyle::SP_DirHomeIcon), QString(), this,
                                  &HelpWindow::showContents);
     contents_->setObjectName(QStringLiteral("HelpContents"));
     contents_->setShortcut(Qt::ALT | Qt::Key_Home);
+    setTexts(builtInText);
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
@@ -47,6 +50,14 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->addWidget(tools);
     layout->addWidget(browser_);
     resize(720, 560);
+}
+
+void HelpWindow::setTexts(const std::function<QString(TextKey)> &texts)
+{
+    back_->setText(texts(TextKey::HelpBack));
+    forward_->setText(texts(TextKey::HelpForward));
+    contents_->setText(texts(TextKey::HelpContents));
+    unreadable_ = texts(TextKey::HelpUnreadable);
 }
 
 void HelpWindow::showTopic(const QString &file, const QString &topic)
@@ -84,7 +95,7 @@ void HelpWindow::showMissingFile(const QString &file, const QString &reason)
 {
     shownFile_.clear();
     browser_->clearHistory();
-    browser_->setPlainText(QStringLiteral("Nie można otworzyć pliku pomocy %1 (%2).").arg(file, reason));
+    browser_->setPlainText(unreadable_.arg(file, reason));
     setWindowTitle(file);
     contents_->setEnabled(false);
 }

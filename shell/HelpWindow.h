@@ -1,7 +1,11 @@
 #pragma once
 
+#include "TextKeys.h"
+
 #include <QUrl>
 #include <QWidget>
+
+#include <functional>
 
 class QAction;
 class QTextBrowser;
@@ -24,6 +28,10 @@ public:
 
     QTextBrowser *browser() const { return browser_; }
 
+    // The tool texts and the unreadable-file line in the fitter's language;
+    // the built-in ones until then.
+    void setTexts(const std::function<QString(TextKey)> &texts);
+
 private:
     void showContents();
     // One line naming the file and why it could not be read.
@@ -33,6 +41,7 @@ private:
     QAction *back_;
     QAction *forward_;
     QAction *contents_;
+    QString unreadable_;
     QUrl shownFile_;
     QString topic_;
 };

@@ -180,6 +180,12 @@ const QList<ControlEntry> &controlEntries()
         {40100, {tip("NagrywanieButton")}},
         {40120, {action("DiagnozaMenu"), tip("DiagnozaButton")}},
         {40121, {caption("DiagnozaButton")}},
+        // The menu items once fixed in Polish.
+        {40210, {action("PamOstRozdz")}},
+        {40211, {action("skorkaKol")}},
+        {40212, {action("skorkaZwy")}},
+        {40213, {action("SkorkaSil")}},
+        {40214, {action("SkorkaBez")}},
     };
     return entries;
 }

@@ -1,5 +1,6 @@
 #include "Skin.h"
 
+#include "BuiltInTexts.h"
 #include "DataFile.h"
 #include "DataFolders.h"
 #include "DialogService.h"
@@ -50,7 +51,8 @@ void setQtProperty(QWidget &control, const char *name, const QVariant &value)
 
 } // namespace
 
-WindowSkin::WindowSkin(QWidget &root) : root_(root), styler_(std::make_unique<SkinStyler>())
+WindowSkin::WindowSkin(QWidget &root, std::function<QString(TextKey)> texts)
+    : root_(root), texts_(std::move(texts)), styler_(std::make_unique<SkinStyler>())
 {
 }
 
@@ -80,7 +82,9 @@ void WindowSkin::applySkin(QByteArrayView bytes)
 
     for (const SkinLine &line : readSkinLines(bytes)) {
         switch (line.kind) {
-        case SkinLine::Bad: showError(BadSkinLineMessage); break;
+        case SkinLine::Bad:
+            showError(texts_ ? texts_(TextKey::BadSkinLine) : builtInText(TextKey::BadSkinLine));
+            break;
         case SkinLine::Comment: break;
         case SkinLine::Setting: ApplySkinLine(line, controls, *styler_); break;
         }

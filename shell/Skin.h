@@ -2,6 +2,7 @@
 
 #include "SkinKeys.h"
 #include "SkinLine.h"
+#include "TextKeys.h"
 
 #include <QByteArrayView>
 #include <QColor>
@@ -10,21 +11,20 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace qx {
 
 class SkinStyler;
 
-// The message for every bad line of a skin file; it is never translated.
-inline const QString BadSkinLineMessage = QStringLiteral("Blad w Pliku Ze skorkami");
-
 // Skin files applied to the controls under one root, found by object name. A
 // skin changes only what it names; everything else keeps its colour.
 class WindowSkin
 {
 public:
-    explicit WindowSkin(QWidget &root);
+    // Texts come from texts, the built-in ones when there is none.
+    explicit WindowSkin(QWidget &root, std::function<QString(TextKey)> texts = {});
     ~WindowSkin();
 
     // Reads "skins/<name>" from the data folders and applies it. A file
@@ -32,8 +32,8 @@ public:
     // system's reason, and the result is false.
     bool LoadSkin(const QString &name);
 
-    // Applies a skin file's bytes in file order. Each bad line shows
-    // BadSkinLineMessage once and is skipped.
+    // Applies a skin file's bytes in file order. Each bad line shows the
+    // bad-line message once and is skipped.
     void applySkin(QByteArrayView bytes);
 
     // The highlight of the focused parameter caption: light grey until a skin
@@ -48,6 +48,7 @@ private:
     void ApplyCaptionBackground(const Controls &controls);
 
     QWidget &root_;
+    std::function<QString(TextKey)> texts_;
     QColor captionBackground_{0xEE, 0xEE, 0xEE};
     std::unique_ptr<SkinStyler> styler_;
 };

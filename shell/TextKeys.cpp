@@ -34,6 +34,10 @@ bool isTextKey(int key)
         K::CureFailed, K::CureNoController,
         K::NotWrittenPageUnknown, K::NotWrittenFlagsUnknown, K::NotWrittenIgnitionUnknown, K::IgnitionNotSent,
         K::ThresholdNotSent, K::NotWrittenBadData,
+        K::WriteErrorCaption, K::WrongData, K::NoNumbers, K::StepSpeedRange,
+        K::LambdaTimesCaption, K::LambdaTimesLimits, K::LambdaTimesSum, K::InformationCaption,
+        K::AlreadyRunning, K::BadSkinLine, K::HelpContents, K::HelpBack,
+        K::HelpForward, K::HelpUnreadable,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }

@@ -228,8 +228,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("help");
         QTest::newRow("Russian") << "russian.lng" << QStringLiteral("Да") << "help/quorvantix_ru.html";
-        QTest::newRow("Czech") << "czech.lng" << QStringLiteral("Äŕ") << "help/quorvantix_en.html";
-        QTest::newRow("Italian") << "italiano.lng" << QStringLiteral("Äà") << "help/quorvantix_en.html";
+        QTest::newRow("Czech") << "czech.lng" << QStringLiteral("Äŕ") << "help/quorvantix_cz.html";
+        QTest::newRow("Italian") << "italiano.lng" << QStringLiteral("Äà") << "help/quorvantix_it.html";
         QTest::newRow("English") << "english.lng" << QStringLiteral("Äŕ") << "help/quorvantix_en.html";
         QTest::newRow("Polish") << "polish.lng" << QStringLiteral("Äŕ") << "help/quorvantix_pl.html";
         // Any other name keeps the code page and help of the last language.
