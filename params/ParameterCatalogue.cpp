@@ -292,6 +292,13 @@ struct Row : ParameterEntry
     }
 };
 
+// One row a value, in slot order. A row reads as the parameter's whole story:
+//   Row(P::SwitchRpm, "Obroty dla przejścia B/G",          its caption
+//       intField("Edit3", "Label3", K::HelpSwitchRpm, …))  its control and rules
+//       .resetTo("2000").inFile(102, "#---prog obr B/G")   reset, file code
+//       .printed(3).inBlock(6, 2, …).written(3, {…})        printout, block, write
+// Adding a parameter is adding its row, and a codec function when its
+// encoding is new.
 std::vector<ParameterEntry> rows()
 {
     using K = TextKey;
