@@ -24,18 +24,23 @@ const char *const Usage =
     "                      Captions and list entries are in the program's language;\n"
     "                      a tick shows as [x] or [ ], a value a file lacks as -,\n"
     "                      a list without a selection as \"\".\n"
+    "  --plot FILE -o OUT  draw the drive recording FILE (*.csv) into OUT, a .png\n"
+    "                      or .pdf picture, as the drive viewer shows it; needs\n"
+    "                      no display\n"
     "  -h, --help          show this help and exit\n"
     "  -v, --version       show the program's version and exit\n"
     "\n"
     "Exit status of --diff: 0 the files hold the same parameters, 1 they differ,\n"
-    "2 a file could not be read or was refused.\n"
+    "2 a file could not be read or was refused. Of --plot: 0 the picture was\n"
+    "written, 2 the recording is damaged (its first bad line is named) or the\n"
+    "picture could not be written; no picture is then left behind.\n"
     "Qt's own options (-style, -stylesheet FILE, -platform, -reverse and the\n"
     "others every Qt program takes) apply to the window. Any other command line\n"
     "ends with status 2.\n";
 
 constexpr int WrongCommandLine = 2;
 
-enum class Action { Window, Help, Version, Diff, Wrong };
+enum class Action { Window, Help, Version, Diff, Plot, Wrong };
 
 struct Command
 {
@@ -113,6 +118,11 @@ Command parse(const QStringList &allArguments)
         return rest.size() == 2 ? Command{Action::Diff, rest, {}}
                                 : wrong(QStringLiteral("--diff takes two parameter files"));
     }
+    if (option == QLatin1String("--plot")) {
+        return rest.size() == 3 && rest.at(1) == QLatin1String("-o")
+                   ? Command{Action::Plot, {rest.at(0), rest.at(2)}, {}}
+                   : wrong(QStringLiteral("--plot takes a recording, -o and a picture file"));
+    }
     if (option.startsWith(QLatin1Char('-')))
         return wrong(QStringLiteral("unknown option '%1'").arg(option));
     return wrong(QStringLiteral("unexpected argument '%1'").arg(option));
@@ -120,7 +130,7 @@ Command parse(const QStringList &allArguments)
 
 } // namespace
 
-std::optional<int> runCommandLine(int argc, char *argv[])
+std::optional<int> runCommandLine(int &argc, char *argv[], const PlotFunction &plot)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -144,6 +154,8 @@ std::optional<int> runCommandLine(int argc, char *argv[])
         QCoreApplication::setApplicationName(QStringLiteral("Quorvantix"));
         return diffParameterFiles(command.files.at(0), command.files.at(1), out, err);
     }
+    case Action::Plot:
+        return plot(argc, argv, command.files.at(0), command.files.at(1));
     case Action::Wrong:
         return refuse(command.error);
     }

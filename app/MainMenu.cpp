@@ -114,6 +114,7 @@ MainMenu buildMainMenu(QMainWindow *window)
     m.MenuTab->addSeparator();
     m.PrzywrocButton = command(m.MenuTab, "PrzywrocButton", QStringLiteral("Przywróć ustawienia zastane"));
     m.PorownajButton = command(m.MenuTab, "PorownajButton", QStringLiteral("Porównaj"));
+    m.PrzegladarkaButton = command(m.MenuTab, "PrzegladarkaButton", QStringLiteral("Przeglądarka nagrań"));
     m.MenuTab->addSeparator();
     m.PomocButton = command(m.MenuTab, "PomocButton", QStringLiteral("Pomoc"), Qt::Key_F1);
     m.oprogramiebutton = command(m.MenuTab, "oprogramiebutton", QStringLiteral("o programie"));

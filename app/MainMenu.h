@@ -21,6 +21,7 @@ struct MainMenu
     // file compared with it.
     QAction *PrzywrocButton;
     QAction *PorownajButton;
+    QAction *PrzegladarkaButton;
     QAction *PomocButton;
     QAction *oprogramiebutton;
     QAction *KoniecButton;

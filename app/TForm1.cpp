@@ -1,5 +1,9 @@
 #include "TForm1.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
 #include "AdaptationPage.h"
 #include "AsFoundFolder.h"
 #include "BuiltInTexts.h"
@@ -45,7 +49,7 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
                   timers_.adaptationTimers()),
       languages_(*this, texts_, pages_, menu_.languageItems, *this),
       safetyNet_(protocol_, *files_, menu_, status_, texts_, *this),
-      recording_(*pages_.WizualizacjaTab, livePolls_, status_, texts_),
+      recording_(*this, *pages_.WizualizacjaTab, livePolls_, status_, texts_),
       connectionCheck_(*this, channel_, protocol_, timers_, texts_, menu_, *pages_.WizualizacjaTab, *this),
       help_(*this, languages_, menu_, [this](TextKey key) { return texts_.text(key); }),
       keys_(new KeyCommands(this, [this] { return pages_.current(); }))
@@ -62,6 +66,9 @@ TForm1::TForm1(std::unique_ptr<PortIo> port, PortNameResolver ports, QWidget *pa
     connectKeys();
     connectPortMenu();
     connect(menu_.DefaultOption, &QAction::triggered, this, &TForm1::DefaultOptionClick);
+    connect(menu_.PrzegladarkaButton, &QAction::triggered, this, [this] { recording_.openViewer(); });
+    // A drive recording dropped on the window opens in the viewer.
+    setAcceptDrops(true);
     connect(menu_.KoniecButton, &QAction::triggered, this, &TForm1::KoniecButtonClick);
 
     // The window's client area, with the status bar inside it as on the design;
@@ -313,6 +320,35 @@ void TForm1::showNoReply(bool noReply)
 void TForm1::showTransmissionError(bool failing)
 {
     pages_.WizualizacjaTab->showTransmissionError(failing ? texts_.text(TextKey::NoReply) : QString());
+}
+
+namespace {
+
+// The one local .csv file a drop carries, or nothing.
+QString droppedRecording(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedRecording(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QString recording = droppedRecording(event->mimeData());
+    if (recording.isEmpty())
+        return;
+    event->acceptProposedAction();
+    recording_.openViewer(recording);
 }
 
 } // namespace qx

@@ -77,6 +77,7 @@ public:
     ControllerProtocol &protocol() { return protocol_; }
     LanguageTable &texts() { return texts_; }
     LivePolls &livePolls() { return livePolls_; }
+    RecordingController &recording() { return recording_; }
     ParameterSet &parameters() { return parameters_; }
     const AdaptationState &adaptationState() const { return adaptationState_; }
     QString statusPanelText(int panel) const { return status_.text(panel); }
@@ -89,6 +90,8 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // LanguageHost

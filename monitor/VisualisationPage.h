@@ -70,6 +70,8 @@ public:
 signals:
     // The record button was pressed (or Ctrl+R): start or stop recording.
     void recordingToggled();
+    // The button beside it: show the last recording in the viewer.
+    void lastRecordingRequested();
     // The button beside the no-reply warning: explain why nothing answers.
     void connectionCheckRequested();
 
@@ -141,6 +143,7 @@ private:
     QPushButton *DiagnozaButton = nullptr;
     // Drive recording
     QToolButton *NagrywanieButton = nullptr;
+    QToolButton *PokazNagranieButton = nullptr;
     QLabel *NagrywanieLabel = nullptr;
 
     void buildInstruments();

@@ -14,6 +14,8 @@
 #include "tabtank.h"
 #include "tabthermometer.h"
 #include "tgauge.h"
+
+#include <QStyle>
 #include "tledmeter.h"
 
 #include <QCheckBox>
@@ -200,6 +202,10 @@ void VisualisationPage::buildTexts()
     NagrywanieButton->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     setTextColour(*NagrywanieButton, petrolRed);
     connect(NagrywanieButton, &QToolButton::clicked, this, &VisualisationPage::recordingToggled);
+    PokazNagranieButton = named(new QToolButton(this), "PokazNagranieButton", {242, 274, 30, 26});
+    PokazNagranieButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    PokazNagranieButton->setToolTip(QStringLiteral("Pokaż ostatnie nagranie"));
+    connect(PokazNagranieButton, &QToolButton::clicked, this, &VisualisationPage::lastRecordingRequested);
     NagrywanieLabel = makeText(this, "NagrywanieLabel", QString(), {180, 304, 62, 40}, controlPt, Look::Note,
                                Qt::AlignCenter);
     setTextColour(*NagrywanieLabel, petrolRed);

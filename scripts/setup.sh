@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
+  libqcustomplot-dev libqcustomplot2.1-qt6
   xvfb xauth openbox imagemagick fonts-dejavu-core fonts-liberation poppler-utils
   lintian
 )

@@ -186,6 +186,9 @@ const QList<ControlEntry> &controlEntries()
         {40212, {action("skorkaZwy")}},
         {40213, {action("SkorkaSil")}},
         {40214, {action("SkorkaBez")}},
+        // The drive viewer's way in.
+        {40327, {tip("PokazNagranieButton")}},
+        {40329, {action("PrzegladarkaButton")}},
     };
     return entries;
 }

@@ -38,6 +38,12 @@ bool isTextKey(int key)
         K::LambdaTimesCaption, K::LambdaTimesLimits, K::LambdaTimesSum, K::InformationCaption,
         K::AlreadyRunning, K::BadSkinLine, K::HelpContents, K::HelpBack,
         K::HelpForward, K::HelpUnreadable,
+        K::ViewerTitle, K::ViewerSpeed, K::ViewerLambda, K::ViewerTps,
+        K::ViewerStepper, K::ViewerTemperature, K::ViewerGasLevel, K::ViewerFuel,
+        K::ViewerDuration, K::ViewerOnGas, K::ViewerLambdaOnGas, K::ViewerLambdaOnPetrol,
+        K::ViewerStepperRange, K::ViewerHighestRpm, K::ViewerNoReply, K::ViewerNone,
+        K::ViewerOpen, K::ViewerExport, K::ViewerFit, K::ViewerFilter,
+        K::ViewerExportFilter, K::ViewerBadRecording, K::ViewerExportFailed, K::ViewerKeys,
     };
     return std::find(keys.begin(), keys.end(), TextKey(key)) != keys.end();
 }
