@@ -195,14 +195,14 @@ void VisualisationPage::buildTexts()
 
     // Beside the throttle gauge: the record button, a picture-like caption
     // whose words are its tip's, and under it the indicator while recording.
-    NagrywanieButton = named(new QToolButton(this), "NagrywanieButton", {184, 274, 56, 26});
+    NagrywanieButton = named(new QToolButton(this), "NagrywanieButton", {184, 274, 28, 26});
     NagrywanieButton->setText(QStringLiteral("●"));
     NagrywanieButton->setToolTip(QStringLiteral("Nagrywanie jazdy (Ctrl+R)"));
     NagrywanieButton->setCheckable(true);
     NagrywanieButton->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     setTextColour(*NagrywanieButton, petrolRed);
     connect(NagrywanieButton, &QToolButton::clicked, this, &VisualisationPage::recordingToggled);
-    PokazNagranieButton = named(new QToolButton(this), "PokazNagranieButton", {242, 274, 30, 26});
+    PokazNagranieButton = named(new QToolButton(this), "PokazNagranieButton", {213, 274, 28, 26});
     PokazNagranieButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     PokazNagranieButton->setToolTip(QStringLiteral("Pokaż ostatnie nagranie"));
     connect(PokazNagranieButton, &QToolButton::clicked, this, &VisualisationPage::lastRecordingRequested);

@@ -83,7 +83,7 @@ const Names groups[] = {
      "Label26 Label42",
      label},
     {"TranserrorLabel", {K::Label, F::DoubleSizeClass}},
-    {"NagrywanieButton NagrywanieLabel DiagnozaButton", ownFont(9)},
+    {"NagrywanieButton PokazNagranieButton NagrywanieLabel DiagnozaButton", ownFont(9)},
     // The chart's scale numbers and axis captions.
     {"WykresLambdaY1 WykresLambdaY2 WykresLambdaY3 WykresLambdaY4 WykresLambdaY5 WykresLambdaX Label28 Label48 "
      "Label49 Label50 Label51 Label52 Label53 Label67",

@@ -126,8 +126,8 @@ private slots:
     void keyTable()
     {
         const QList<int> keys = allKeys();
-        QCOMPARE(controlEntries().size(), 165);
-        QCOMPARE(keys.size(), 165 + 48 + 12 + 2 + 26 + 6 + 14);
+        QCOMPARE(controlEntries().size(), 167);
+        QCOMPARE(keys.size(), 167 + 48 + 12 + 2 + 26 + 6 + 14 + 24);
         QCOMPARE(QSet<int>(keys.begin(), keys.end()).size(), keys.size());
         for (const ControlEntry &entry : controlEntries()) {
             QVERIFY2(!isTextKey(entry.key), qPrintable(QString::number(entry.key)));
