@@ -4,7 +4,7 @@
 #include "AdaptationState.h"
 #include "LiveAverage.h"
 #include "ProtocolTables.h"
-#include "LiveSample.h"
+#include "LiveFrames.h"
 #include "ProbeCalibrationStep.h"
 #include "TemperatureStep.h"
 #include "TpsThresholdStep.h"
@@ -20,25 +20,6 @@ constexpr int At2950 = 1291; // periods at 4800
 constexpr int At3000 = 1290;
 constexpr int At1550 = 2439;
 constexpr int At1600 = 2438;
-constexpr int At2000 = 1920;
-
-LiveSample fresh(int period, int tps = 20, int probe = 0, int temperature = 0)
-{
-    LiveSample s;
-    s.period = period;
-    s.tps = tps;
-    s.probe = probe;
-    s.temperature = temperature;
-    s.fresh = true;
-    return s;
-}
-
-LiveSample stale(int period, int tps = 20, int probe = 0, int temperature = 0)
-{
-    LiveSample s = fresh(period, tps, probe, temperature);
-    s.fresh = false;
-    return s;
-}
 
 // The probe step run over readings taken in turn at 2000 rpm.
 struct Calibration
@@ -51,7 +32,7 @@ struct Calibration
     {
         step.start();
         for (int i = 0; i < ticks; ++i)
-            step.tick(fresh(At2000, 0, readings[i % readings.size()]), Rpm4800);
+            step.tick(fresh(readings[i % readings.size()], 0, 0, At2000), Rpm4800);
         return step.view();
     }
 };
@@ -79,11 +60,11 @@ private slots:
         LiveAverage average;
         TemperatureStep step(average);
         QVERIFY(!step.start(true).nextEnabled);
-        const TemperatureView &view = step.tick(fresh(0, 0, 0, reading), fresh(At2000), Rpm4800);
+        const TemperatureView &view = step.tick(fresh(0, 0, reading, 0), fresh(0, 20, 0, At2000), Rpm4800);
         QCOMPARE(view.thermometer, std::optional<int>(reading));
         QTEST(view.nextEnabled, "enabled");
         // Cooling down again never takes the button back.
-        QTEST(step.tick(fresh(0, 0, 0, 100), fresh(At2000), Rpm4800).nextEnabled, "enabled");
+        QTEST(step.tick(fresh(0, 0, 100, 0), fresh(0, 20, 0, At2000), Rpm4800).nextEnabled, "enabled");
     }
 
     void withoutSensorNextIsFreeAtOnce()
@@ -100,11 +81,11 @@ private slots:
         LiveAverage average;
         TemperatureStep step(average);
         step.start(true);
-        TemperatureView view = step.tick(stale(At2000, 0, 0, 140), fresh(At3000), Rpm4800);
+        TemperatureView view = step.tick(stale(0, 0, 140, At2000), fresh(0, 20, 0, At3000), Rpm4800);
         QVERIFY(!view.thermometer);
         QVERIFY(!view.nextEnabled);
         QCOMPARE(view.speed->shown, 3000);
-        view = step.tick(fresh(At3000, 0, 0, 120), stale(At2000), Rpm4800);
+        view = step.tick(fresh(0, 0, 120, At3000), stale(0, 20, 0, At2000), Rpm4800);
         QCOMPARE(view.thermometer, std::optional<int>(120));
         QCOMPARE(view.speed->shown, 3000);
         QCOMPARE(average.fillCount(), 1);
@@ -134,7 +115,8 @@ private slots:
             return;
         LiveAverage average;
         TemperatureStep step(average);
-        QCOMPARE(step.tick(stale(0), fresh(1920), constant).speed->rpm, qRound(constant * 800.0 / 1920));
+        QCOMPARE(step.tick(stale(0, 20, 0, 0), fresh(0, 20, 0, 1920), constant).speed->rpm,
+                 qRound(constant * 800.0 / 1920));
     }
 
     // --- step 2 ---
@@ -160,14 +142,13 @@ private slots:
     {
         QFETCH(int, idle);
         QFETCH(int, full);
-        QFETCH(QStringList, texts);
         AdaptationState state;
         LiveAverage average;
         TpsThresholdStep step(state, average);
-        step.start(fresh(0, idle));
-        const TpsStepView &view = step.tick(fresh(At3000, full), Rpm4800);
+        step.start(fresh(0, idle, 0, 0));
+        const TpsStepView &view = step.tick(fresh(0, full, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
-        QCOMPARE(QStringList({view.idleVolts, view.fullVolts, view.thresholdVolts}), texts);
+        QTEST(QStringList({view.idleVolts, view.fullVolts, view.thresholdVolts}), "texts");
         QCOMPARE(state.TpsIdle, idle);
         QCOMPARE(state.TpsFull, full);
         QTEST(state.TpsThreshold, "threshold");
@@ -180,17 +161,17 @@ private slots:
         AdaptationState state;
         LiveAverage average;
         TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(fresh(0, 20));
+        TpsStepView view = step.start(fresh(0, 20, 0, 0));
         QCOMPARE(view.idleVolts, QStringLiteral("1.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty() && !view.finished);
-        view = step.tick(fresh(At2950, 90), Rpm4800);
+        view = step.tick(fresh(0, 90, 0, At2950), Rpm4800);
         QCOMPARE(view.speed->shown, 2950);
         QVERIFY(!view.finished);
         QVERIFY(view.fullVolts.isEmpty());
-        view = step.tick(fresh(At3000, 90), Rpm4800);
+        view = step.tick(fresh(0, 90, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
         // Done: later samples change nothing.
-        step.tick(fresh(At3000, 200), Rpm4800);
+        step.tick(fresh(0, 200, 0, At3000), Rpm4800);
         QCOMPARE(state.TpsFull, 90);
     }
 
@@ -200,13 +181,13 @@ private slots:
         AdaptationState state;
         LiveAverage average;
         TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20));
-        TpsStepView view = step.tick(stale(At3000, 90), Rpm4800);
+        step.start(fresh(0, 20, 0, 0));
+        TpsStepView view = step.tick(stale(0, 90, 0, At3000), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
         QCOMPARE(average.fillCount(), 0);
-        view = step.tick(fresh(0, 90), Rpm4800);
+        view = step.tick(fresh(0, 90, 0, 0), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
-        view = step.tick(fresh(At3000, 90), 0);
+        view = step.tick(fresh(0, 90, 0, At3000), 0);
         QVERIFY(!view.finished);
         QCOMPARE(state.TpsFull, 0);
     }
@@ -219,14 +200,14 @@ private slots:
         state.TpsIdle = 77;
         LiveAverage average;
         TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(stale(0, 20));
+        TpsStepView view = step.start(stale(0, 20, 0, 0));
         QVERIFY(view.idleVolts.isEmpty());
         QCOMPARE(state.TpsIdle, 77);
-        view = step.tick(fresh(At3000, 30), Rpm4800);
+        view = step.tick(fresh(0, 30, 0, At3000), Rpm4800);
         QCOMPARE(view.idleVolts, QStringLiteral("1.50"));
         QVERIFY(!view.finished);
         QCOMPARE(state.TpsIdle, 30);
-        view = step.tick(fresh(At3000, 100), Rpm4800);
+        view = step.tick(fresh(0, 100, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
         QCOMPARE(state.TpsThreshold, 37);
     }
@@ -237,9 +218,9 @@ private slots:
         AdaptationState state;
         LiveAverage average;
         TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20));
-        step.tick(fresh(At3000, 90), Rpm4800);
-        const TpsStepView view = step.start(fresh(0, 40));
+        step.start(fresh(0, 20, 0, 0));
+        step.tick(fresh(0, 90, 0, At3000), Rpm4800);
+        const TpsStepView view = step.start(fresh(0, 40, 0, 0));
         QVERIFY(!view.finished);
         QCOMPARE(view.idleVolts, QStringLiteral("2.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty());
@@ -293,7 +274,6 @@ private slots:
     void probeResults()
     {
         QFETCH(QList<int>, readings);
-        QFETCH(QStringList, texts);
         Calibration c;
         const ProbeStepView &view = c.run(readings, 50);
         QVERIFY(view.calibrated);
@@ -302,7 +282,7 @@ private slots:
         QTEST(c.state.ProbeWideScale == 1, "wide");
         QTEST(c.state.ProbeRich, "rich");
         QTEST(c.state.ProbeThreshold, "threshold");
-        QCOMPARE(QStringList({view.leanVolts, view.richVolts, view.thresholdVolts}), texts);
+        QTEST(QStringList({view.leanVolts, view.richVolts, view.thresholdVolts}), "texts");
     }
 
     // The count runs only while the shown speed is 1600 or more.
@@ -320,7 +300,7 @@ private slots:
         Calibration c;
         c.step.start();
         for (int i = 0; i < 50; ++i)
-            c.step.tick(fresh(period, 0, i % 2 ? 10 : 45), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, period), Rpm4800);
         QTEST(c.step.view().calibrated, "calibrated");
         if (!c.step.view().calibrated)
             QCOMPARE(c.step.view().progress, 3);
@@ -332,13 +312,13 @@ private slots:
         Calibration c;
         c.step.start();
         for (int i = 0; i < 49; ++i) {
-            c.step.tick(fresh(At2000, 0, i % 2 ? 10 : 40), Rpm4800);
-            c.step.tick(stale(At2000, 0, 200), Rpm4800);
-            c.step.tick(stale(At2000, 0, 0), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 40, 0, 0, At2000), Rpm4800);
+            c.step.tick(stale(200, 0, 0, At2000), Rpm4800);
+            c.step.tick(stale(0, 0, 0, At2000), Rpm4800);
         }
         QCOMPARE(c.step.view().progress, 98);
         QVERIFY(!c.step.view().calibrated);
-        QCOMPARE(c.step.tick(fresh(At2000, 0, 20), Rpm4800).calibrated, true);
+        QCOMPARE(c.step.tick(fresh(20, 0, 0, At2000), Rpm4800).calibrated, true);
         QCOMPARE(c.state.ProbeRich, 40);
         QCOMPARE(c.state.ProbeThreshold, 25);
     }
@@ -353,7 +333,7 @@ private slots:
         int measuring = 0;
         const auto tick = [&](int period, int reading) {
             const int before = c.state.StepProgress;
-            c.step.tick(fresh(period, 0, reading), Rpm4800);
+            c.step.tick(fresh(reading, 0, 0, period), Rpm4800);
             measuring += c.state.StepProgress > before;
         };
         for (int i = 0; i < 20; ++i)
@@ -377,7 +357,7 @@ private slots:
     {
         Calibration c;
         c.run({10, 45}, 50);
-        const ProbeStepView &view = c.step.tick(fresh(At2000, 0, 200), Rpm4800);
+        const ProbeStepView &view = c.step.tick(fresh(200, 0, 0, At2000), Rpm4800);
         QVERIFY(view.calibrated);
         QVERIFY(!view.wideScale);
         QCOMPARE(c.state.ProbeRich, 45);
@@ -430,7 +410,7 @@ private slots:
         QCOMPARE(c.state.ProbeThreshold, 27);
         // Once it moves the next fifty ticks calibrate.
         for (int i = 0; i < 50; ++i)
-            c.step.tick(fresh(At2000, 0, i % 2 ? 10 : 45), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, At2000), Rpm4800);
         QVERIFY(c.step.view().calibrated);
         QCOMPARE(c.state.ProbeRich, 45);
     }

@@ -3,11 +3,11 @@
 #include "HelpWindow.h"
 #include "MakerLinks.h"
 #include "TForm3.h"
+#include "TestFiles.h"
 #include "WindowOnSimulator.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QScreen>
@@ -289,11 +289,10 @@ private slots:
     void helpFileOpensAtTheMainTopic()
     {
         QFETCH(QString, file);
-        QFETCH(QString, title);
         qx::HelpWindow help;
         help.show();
         help.showTopic(file, QStringLiteral("IDH_210"));
-        QCOMPARE(help.windowTitle(), title);
+        QTEST(help.windowTitle(), "title");
         QCOMPARE(help.browser()->source().fragment(), QStringLiteral("IDH_210"));
         QVERIFY(topicAtTop(*help.browser(), QStringLiteral("IDH_210")));
         // A topic further down is brought to the top as well.
@@ -389,11 +388,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("help.html"));
-        QFile page(file);
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><head><title>T</title></head><body><p id=\"IDH_210\">"
-                   "<a href=\"https://www.qvx.example/fitters\">WWWWWWWWWW</a></p></body></html>");
-        page.close();
+        createFile(file, "<html><head><title>T</title></head><body><p id=\"IDH_210\">"
+                         "<a href=\"https://www.qvx.example/fitters\">WWWWWWWWWW</a></p></body></html>");
         UrlRecorder system;
         qx::HelpWindow help;
         help.show();
@@ -447,8 +443,6 @@ private slots:
     void languageItemsChooseTheHelpFile()
     {
         QFETCH(QString, item);
-        QFETCH(QString, file);
-        QFETCH(QString, title);
         QVERIFY(startWindow());
         trigger("PomocButton");
         CLOCK_VERIFY(helpWindow() && helpWindow()->isVisible(), 5000);
@@ -457,8 +451,8 @@ private slots:
         CLOCK_VERIFY(QApplication::activeWindow() == form.get(), 1000);
         QTest::keyClick(form.get(), Qt::Key_F1);
         qx::HelpWindow *help = helpWindow();
-        QCOMPARE(help->browser()->source().fileName(), file);
-        QCOMPARE(help->windowTitle(), title);
+        QTEST(help->browser()->source().fileName(), "file");
+        QTEST(help->windowTitle(), "title");
         CLOCK_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")), 5000);
         // Back to Polish, and F1 follows.
         trigger("JPolski");

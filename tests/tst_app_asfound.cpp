@@ -3,8 +3,8 @@
 // controller sent it, and without a byte more on the wire.
 #include "AsFoundFolder.h"
 #include "ParameterFile.h"
-#include "ParametersPage.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 #include "WindowOnSimulator.h"
 
 #include <QDir>
@@ -37,11 +37,7 @@ class TestAppAsFound : public QObject, protected WindowOnSimulator
 
     QString folder() const { return qx::AsFoundFolder::defaultPath(); }
     QStringList copies() const { return QDir(folder()).entryList({"*.qx4"}, QDir::Files, QDir::Name); }
-    QByteArray copy(const QString &name) const
-    {
-        QFile file(QDir(folder()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray copy(const QString &name) const { return fileBytes(QDir(folder()).filePath(name)); }
     static QString hexOf(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 
     // For each byte the simulator takes from the program: was there a copy?
@@ -189,9 +185,7 @@ private slots:
     void aFailedSaveIsToldAndStartUpGoesOn()
     {
         QDir().mkpath(QFileInfo(folder()).path());
-        QFile blocker(folder());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        createFile(folder(), {});
         QVERIFY(startWindow());
         QVERIFY(form->statusPanelText(1).startsWith(QStringLiteral("Nie zapisano kopii ustawień zastanych: ")));
         QVERIFY(form->timers().TimerObr.isActive());

@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -51,12 +52,6 @@ QByteArray fileOf(const Values &values, const QByteArray &extraLines = {})
     for (auto it = values.begin(); it != values.end(); ++it)
         bytes += QByteArray::number(it.key()) + ':' + it.value() + "\r\n";
     return bytes + extraLines;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList linesOf(const QByteArray &output)
@@ -112,8 +107,8 @@ class TestAppCommandLine : public QObject
 
     Run diff(const QByteArray &left, const QByteArray &right, const QString &workingDirectory)
     {
-        if (!writeFile(filePath("a.qx4"), left) || !writeFile(filePath("b.qx4"), right))
-            return {};
+        createFile(filePath("a.qx4"), left);
+        createFile(filePath("b.qx4"), right);
         return run({QStringLiteral("--diff"), filePath("a.qx4"), filePath("b.qx4")}, workingDirectory);
     }
 
@@ -122,7 +117,7 @@ class TestAppCommandLine : public QObject
         QDir(configHome()).removeRecursively();
         QVERIFY(QDir().mkpath(configHome() + QStringLiteral("/Quorvantix")));
         if (!ini.isEmpty())
-            QVERIFY(writeFile(configHome() + QStringLiteral("/Quorvantix/Quorvantix.ini"), ini));
+            createFile(configHome() + QStringLiteral("/Quorvantix/Quorvantix.ini"), ini);
     }
 
     QByteArray storedSettings() const
@@ -140,12 +135,9 @@ class TestAppCommandLine : public QObject
         QComboBox threshold;
         qx::ParametersPage page(set, &threshold);
         if (!languageFile.isEmpty()) {
-            QFile file(QStringLiteral("lang/") + languageFile);
-            if (!file.open(QIODevice::ReadOnly))
-                return {};
             const auto controls = qx::namedControls(page);
             const QByteArray encoding = qx::findLanguageFile(languageFile)->encoding;
-            for (const qx::LanguageLine &line : qx::readLanguageLines(file.readAll(), encoding)) {
+            for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFile(QX_LANG, languageFile), encoding)) {
                 const qx::ControlEntry *entry = qx::findControlEntry(line.key);
                 for (const qx::LanguageControl &how : entry ? entry->controls : QList<qx::LanguageControl>()) {
                     for (QObject *control : controls.values(QLatin1String(how.name)))
@@ -243,13 +235,12 @@ private slots:
         QFETCH(QByteArray, left);
         QFETCH(QByteArray, right);
         QFETCH(int, status);
-        QFETCH(QStringList, lines);
         QFETCH(QString, errors);
         useSettings({});
 
         const Run result = diff(left, right, programFolder_);
         QCOMPARE(QString::fromUtf8(result.err), QString(errors).replace("%b", filePath("b.qx4")));
-        QCOMPARE(linesOf(result.out), lines);
+        QTEST(linesOf(result.out), "lines");
         QCOMPARE(result.status, status);
     }
 
@@ -283,9 +274,9 @@ private slots:
         QFETCH(QString, right);
         QFETCH(QStringList, errors);
         useSettings({});
-        QVERIFY(writeFile(filePath("good.qx4"), fileOf(Base)));
-        QVERIFY(writeFile(filePath("refused.qx4"), "100:0\r\n101:0,45\r\n102:1800\r\n#---\r\n103:x\r\n"));
-        QVERIFY(writeFile(filePath("badlist.qx4"), "#---\r\n100:5\r\n"));
+        createFile(filePath("good.qx4"), fileOf(Base));
+        createFile(filePath("refused.qx4"), "100:0\r\n101:0,45\r\n102:1800\r\n#---\r\n103:x\r\n");
+        createFile(filePath("badlist.qx4"), "#---\r\n100:5\r\n");
 
         const Run result = run({QStringLiteral("--diff"), left, right}, programFolder_);
         QCOMPARE(result.out, QByteArray());

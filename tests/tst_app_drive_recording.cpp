@@ -2,7 +2,6 @@
 // recorded drive replayed by the simulator reaches the program frame for
 // frame, the recording ends properly with the polling that feeds it, and a
 // full disk ends the recording, never the polling.
-#include "Controls.h"
 #include "DriveRecorder.h"
 #include "LivePolls.h"
 #include "VisualisationPage.h"
@@ -35,11 +34,7 @@ QVector<QByteArray> distinctFrames(int count)
 // The controller's bytes in the wire log, cut into live frames.
 QVector<QByteArray> framesFromController(const QVector<qxsim::WireEvent> &events)
 {
-    QByteArray bytes;
-    for (const qxsim::WireEvent &event : events) {
-        if (!event.fromProgram)
-            bytes.append(char(event.byte));
-    }
+    const QByteArray bytes = wire::bytes(wire::fromController(events));
     QVector<QByteArray> frames;
     for (int at = 0; at + 9 <= bytes.size(); at += 9)
         frames << bytes.mid(at, 9);
@@ -105,8 +100,7 @@ private slots:
         for (int i = 0; i < recording->polls.size(); ++i)
             QCOMPARE(recording->polls.at(i).frame, drive.at((first + i) % drive.size()));
         // Recording sent nothing of its own: every byte was a live request.
-        for (const qxsim::WireEvent &event : sim.wireLog())
-            QVERIFY(!event.fromProgram || event.byte == 2);
+        QCOMPARE(wire::liveRequests(sim.wireLog()), sentEvents().size());
 
         form->timers().TimerWiz.stop();
         sim->setReplay(*recording, false);

@@ -2,11 +2,10 @@
 // leaves, bad lines and files, the code page and help file that follow the
 // file's name, the menu with its five shipped files, and the design texts.
 #include "ControlTexts.h"
-#include "Controls.h"
 #include "LanguageChoices.h"
 #include "LanguageControls.h"
 #include "LanguageFile.h"
-#include "ParametersPage.h"
+#include "TestFiles.h"
 #include "VisualisationPage.h"
 #include "WindowOnSimulator.h"
 #include "tabled.h"
@@ -46,18 +45,6 @@ QFont fontShowing(const QObject &control, const qx::LanguageControl &how, const 
         return QToolTip::font();
     const auto *widget = qobject_cast<const QWidget *>(&control);
     return widget ? widget->font() : window.font();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray shipped(const QString &file)
-{
-    QFile f(QStringLiteral("lang/") + file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -108,7 +95,7 @@ class TestAppLanguages : public QObject, protected WindowOnSimulator
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(folder->path()).mkdir("lang"));
         for (auto it = files.begin(); it != files.end(); ++it)
-            QVERIFY(writeFile(folder->filePath("lang/" + it.key()), it.value()));
+            createFile(folder->filePath("lang/" + it.key()), it.value());
         QVERIFY(QDir::setCurrent(folder->path()));
     }
     QStringList boxes() const
@@ -248,7 +235,7 @@ private slots:
     {
         useFolder({{"test.lng", "10301 <b>Probe</b>\r\n"}});
         QVERIFY(form->languages().LoadLanguageFile("test.lng"));
-        auto *label = control<QLabel>(form->pages().ParametryTab, "Label1");
+        auto *label = onParameters<QLabel>("Label1");
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), QStringLiteral("<b>Probe</b>"));
         // Labels that show message texts as other commands want them.
@@ -258,7 +245,7 @@ private slots:
 
     void fuelIndicatorFollowsTheLanguage()
     {
-        auto *panel = control<QLabel>(form->pages().ParametryTab, "ZmiennaGazBenzyna");
+        auto *panel = onParameters<QLabel>("ZmiennaGazBenzyna");
         auto *led = control<TAbLED>(form->pages().WizualizacjaTab, "AbLED1");
         panel->setText("x");
         led->setCaption("x");
@@ -283,7 +270,7 @@ private slots:
         useFolder({{"test.lng", "10301 Probe\r\n"}});
         QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QCOMPARE(label->text(), QStringLiteral("about"));
-        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "Label1")->text(), QStringLiteral("Probe"));
+        QCOMPARE(onParameters<QLabel>("Label1")->text(), QStringLiteral("Probe"));
     }
 
     void noLanguageFile_data()
@@ -331,7 +318,7 @@ private slots:
         const char *lists[] = {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"};
         QList<int> chosen;
         for (const char *list : lists) {
-            auto *box = control<QComboBox>(form->pages().ParametryTab, list);
+            auto *box = onParameters<QComboBox>(list);
             box->setCurrentIndex(box->count() - 1);
             chosen << box->currentIndex();
         }
@@ -342,7 +329,7 @@ private slots:
 
         const Texts now = snapshot();
         const QByteArray encoding = qx::findLanguageFile(file)->encoding;
-        for (const qx::LanguageLine &line : qx::readLanguageLines(shipped(file), encoding)) {
+        for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFile(QX_LANG, file), encoding)) {
             if (line.kind != qx::LanguageLine::Text)
                 continue;
             const QString key = QString::number(line.key);
@@ -353,7 +340,7 @@ private slots:
         }
         QList<int> kept;
         for (const char *list : lists)
-            kept << control<QComboBox>(form->pages().ParametryTab, list)->currentIndex();
+            kept << onParameters<QComboBox>(list)->currentIndex();
         QCOMPARE(kept, chosen);
         QVERIFY(boxes().isEmpty());
     }

@@ -1,9 +1,7 @@
 // The live pages against the simulator: the Visualisation page's entry and
 // polls following a simulated car, the transmission-error label, the
 // version-5 checksum, and the Parameters page's live strip.
-#include "Controls.h"
 #include "LivePolls.h"
-#include "ParametersPage.h"
 #include "tab270meter.h"
 #include "tabled.h"
 #include "tabtank.h"
@@ -16,22 +14,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-
-// Program bytes that stand alone as live requests: a 2 not inside a command.
-int liveRequests(const QVector<qxsim::WireEvent> &events)
-{
-    int n = 0;
-    for (const auto &e : events)
-        n += e.fromProgram && e.byte == 2;
-    return n;
-}
-
-} // namespace
 
 class TestAppLive : public QObject, protected WindowOnSimulator
 {
@@ -40,7 +24,7 @@ class TestAppLive : public QObject, protected WindowOnSimulator
     qx::VisualisationPage *page() const { return form->pages().WizualizacjaTab; }
     // Lets the page poll until the simulator has seen that many requests; a
     // page that stalls fails here rather than hanging.
-    void pollUntil(int requests) { QVERIFY(waitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
+    void pollUntil(int requests) { QVERIFY(waitFor([&] { return wire::liveRequests(sentEvents()) >= requests; }, 10000)); }
 
 private slots:
     void init()
@@ -54,15 +38,12 @@ private slots:
         clearWire();
     }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void enteringTheVisualisationPage()
     {
         form->menu().ParButton->trigger();
-        control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->click(); // an edit: the controller no longer holds the page
+        onParameters<QCheckBox>("CheckBox15")->click(); // an edit: the controller no longer holds the page
         clearWire();
         form->menu().WizButton->trigger();
         const QByteArray bytes = sent();
@@ -77,7 +58,7 @@ private slots:
         clearWire();
         pollUntil(10);
         const auto events = sentEvents();
-        QCOMPARE(liveRequests(events), events.size());
+        QCOMPARE(wire::liveRequests(events), events.size());
         for (double gap : sentGapsMs())
             QVERIFY2(gap >= 23, qPrintable(QString("%1 ms between polls").arg(gap)));
     }
@@ -173,8 +154,8 @@ private slots:
         form->menu().ParButton->trigger();
         clearWire();
         pollUntil(5);
-        QVERIFY(qAbs(control<QLabel>(form->pages().ParametryTab, "ZmiennaObroty")->text().toInt() - 2000) <= 100);
-        QVERIFY(!control<QLabel>(form->pages().ParametryTab, "ZmiennaLambda")->text().isEmpty());
+        QVERIFY(qAbs(onParameters<QLabel>("ZmiennaObroty")->text().toInt() - 2000) <= 100);
+        QVERIFY(!onParameters<QLabel>("ZmiennaLambda")->text().isEmpty());
 
         // A read and a write run alone: no poll slips in between their bytes.
         clearWire();

@@ -91,10 +91,7 @@ class TestConnectionCheck : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        qx::SetBuiltInTexts(texts);
-    }
+    void initTestCase() { qx::SetBuiltInTexts(texts); }
 
     void cleanup()
     {

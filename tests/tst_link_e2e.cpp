@@ -56,10 +56,7 @@ class TestLinkE2E : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
-    }
+    void initTestCase() { QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString())); }
 
     void init()
     {
@@ -74,10 +71,7 @@ private slots:
         clearWire();
     }
 
-    void cleanup()
-    {
-        channel->ClosePort();
-    }
+    void cleanup() { channel->ClosePort(); }
 
     void identification_data()
     {

@@ -64,12 +64,11 @@ private slots:
         QFETCH(int, constant);
         QFETCH(int, period);
         QFETCH(int, rpm);
-        QFETCH(int, shown);
         const auto computed = qx::rpmFromPeriod(constant, period);
         QCOMPARE(computed.has_value(), rpm >= 0);
         if (computed) {
             QCOMPARE(*computed, rpm);
-            QCOMPARE(qx::rpmShown(*computed), shown);
+            QTEST(qx::rpmShown(*computed), "shown");
         }
     }
 

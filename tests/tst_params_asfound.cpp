@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParametersPage.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,19 +20,6 @@ using namespace qx;
 namespace {
 
 const QDate Today(2026, 12, 7);
-
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void createFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList entries(const QString &folder)
 {

@@ -12,6 +12,7 @@
 #include "ParametersPage.h"
 #include "ResetValues.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,12 +104,6 @@ class TestParamsCompare : public QObject
     std::unique_ptr<DialogRecorder> dialogs;
 
     QString path(const char *name) const { return dir.filePath(name); }
-    void writeRaw(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
     // What "zapisz do pliku" would write now.
     QByteArray pageFile() const
     {
@@ -230,7 +225,7 @@ private slots:
 
     void dialogShowsTheDifferences()
     {
-        writeRaw(path("three.qx4"), withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}}));
+        createFile(path("three.qx4"), withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}}));
         const QByteArray before = pageFile();
         files->CompareWithFile(path("three.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
@@ -275,7 +270,7 @@ private slots:
     void loadFromTheDialog()
     {
         const QByteArray file = withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}});
-        writeRaw(path("three.qx4"), file);
+        createFile(path("three.qx4"), file);
         files->CompareWithFile(path("three.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
         QVERIFY(shown);
@@ -289,7 +284,7 @@ private slots:
 
     void aValueTheFileLacksIsADash()
     {
-        writeRaw(path("short.qx4"), withLines(pageFile(), {{110, ""}}));
+        createFile(path("short.qx4"), withLines(pageFile(), {{110, ""}}));
         files->CompareWithFile(path("short.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
         QVERIFY(shown);
@@ -318,7 +313,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         if (!bytes.isEmpty())
-            writeRaw(dir.filePath(name), bytes);
+            createFile(dir.filePath(name), bytes);
         const QByteArray before = pageFile();
         files->CompareWithFile(dir.filePath(name));
         QCOMPARE(dialogs->entries.size(), 1);
@@ -329,7 +324,7 @@ private slots:
 
     void compareButtonAsksForTheFile()
     {
-        writeRaw(path("car.qx4"), pageFile());
+        createFile(path("car.qx4"), pageFile());
         dialogs->fileNames << path("car.qx4");
         page->findChild<QPushButton *>("PorownajButtPlik")->click();
         QCOMPARE(dialogs->fileDialogs.size(), 1);
@@ -351,7 +346,7 @@ private slots:
     void restoreShowsTheBlock()
     {
         QFETCH(QByteArray, block);
-        writeRaw(path("found.qx4"), asFoundFileBytes({block, 8, QStringLiteral("3")}));
+        createFile(path("found.qx4"), asFoundFileBytes({block, 8, QStringLiteral("3")}));
         page->setControlValue(P::SwitchTemperature, "5");
         QSignalSpy status(files.get(), &ParameterFileCommands::statusText);
         QVERIFY(files->RestoreAsFoundFile(path("found.qx4")));
@@ -365,7 +360,7 @@ private slots:
     void restoringAnUnfilledCopyChangesNothing()
     {
         const QByteArray block = blockBytes({{32, 1}, {33, 1}}, hex(TypicalBlock));
-        writeRaw(path("unfilled.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
+        createFile(path("unfilled.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
         page->setControlValue(P::SwitchTemperature, "5");
         const QByteArray before = pageFile();
         QSignalSpy status(files.get(), &ParameterFileCommands::statusText);
@@ -384,7 +379,7 @@ private slots:
     {
         const QByteArray block = hex(TypicalBlock);
         QVERIFY(QDir().mkpath(path("as-found")));
-        writeRaw(path("as-found/2026-12-07_10-41-03_v8.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
+        createFile(path("as-found/2026-12-07_10-41-03_v8.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
         dialogs->fileNames << path("as-found/2026-12-07_10-41-03_v8.qx4");
         page->findChild<QPushButton *>("PrzywrocButtPlik")->click();
         QCOMPARE(dialogs->fileDialogs.size(), 1);

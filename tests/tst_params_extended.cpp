@@ -70,10 +70,7 @@ struct Twin
     }
     Twin roundedTo40Bits() const { return {exact.roundedTo40Bits(), nativeTo40Bits(native)}; }
     bool agrees() const { return ::native(exact) == native; }
-    bool integersAgree() const
-    {
-        return exact.roundedToInteger() == static_cast<long long>(std::nearbyintl(native));
-    }
+    bool integersAgree() const { return exact.roundedToInteger() == static_cast<long long>(std::nearbyintl(native)); }
 };
 
 enum class Chain { LambdaThreshold, LambdaTicks, SwitchDelay, Products, To40Bits, ToInteger };

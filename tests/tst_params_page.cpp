@@ -3,6 +3,7 @@
 #include "FittingLabel.h"
 #include "ParameterSet.h"
 #include "FieldRules.h"
+#include "Controls.h"
 #include "ParametersPage.h"
 
 #include <QCheckBox>
@@ -54,7 +55,7 @@ class TestParamsPage : public QObject
     std::unique_ptr<ParametersPage> page;
 
     template <class T = QWidget>
-    T *control(const QString &name) { return page->findChild<T *>(name); }
+    T *control(const QString &name) const { return ::control<T>(page, name); }
 
 private slots:
     void init()

@@ -5,6 +5,7 @@
 #include "ParameterFileCommands.h"
 #include "ParametersPage.h"
 #include "ResetValues.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,12 +37,6 @@ class TestParamsPageFile : public QObject
         return out;
     }
     QString path(const char *name) const { return dir.filePath(name); }
-    void writeRaw(const char *name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
 private slots:
     void init()
@@ -105,7 +100,7 @@ private slots:
     void aBadFileChangesNothingAndNamesItsLine()
     {
         QFETCH(QByteArray, bytes);
-        writeRaw("bad.qx4", bytes);
+        createFile(path("bad.qx4"), bytes);
         const QStringList before = pageValues();
         QSignalSpy loaded(files.get(), &ParameterFileCommands::loaded);
         QVERIFY(!files->ReadParameterFile(path("bad.qx4")));
@@ -117,7 +112,7 @@ private slots:
 
     void shortLinesAreReportedAndTheRestLoads()
     {
-        writeRaw("short.qx4", "102:3100\r\n\r\n\n105:7\r\n");
+        createFile(path("short.qx4"), "102:3100\r\n\r\n\n105:7\r\n");
         QSignalSpy loaded(files.get(), &ParameterFileCommands::loaded);
         QVERIFY(files->ReadParameterFile(path("short.qx4")));
         QCOMPARE(dialogs->entries.size(), 2);

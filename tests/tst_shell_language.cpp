@@ -6,8 +6,8 @@
 #include "LanguageControls.h"
 #include "LanguageFile.h"
 #include "LanguageTable.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QtTest>
 
@@ -27,14 +27,6 @@ QStringList outcome(const QList<LanguageLine> &lines)
         }
     }
     return result;
-}
-
-QByteArray shipped(const char *file)
-{
-    QFile f(QStringLiteral(QX_LANG "/") + QLatin1String(file));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", file);
-    return f.readAll();
 }
 
 // Every key a language file may carry.
@@ -147,7 +139,7 @@ private slots:
     {
         QFETCH(QString, file);
         const LanguageChoice *choice = findLanguageFile(file);
-        const QByteArray bytes = shipped(choice->file);
+        const QByteArray bytes = ::shippedFile(QX_LANG, choice->file);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
         QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
@@ -195,7 +187,7 @@ private slots:
         LanguageTable builtIn;
         SetBuiltInTexts(builtIn);
         AssignBuiltInHelpTexts(builtIn);
-        for (const LanguageLine &line : readLanguageLines(shipped("polish.lng"), "windows-1250")) {
+        for (const LanguageLine &line : readLanguageLines(::shippedFile(QX_LANG, "polish.lng"), "windows-1250")) {
             if (line.kind == LanguageLine::Text && isTextKey(line.key))
                 QCOMPARE(line.text, builtIn.text(TextKey(line.key)));
         }

@@ -147,8 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #else
 
 #include "FileMutations.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QSet>
 #include <QtTest>
 
@@ -158,12 +158,6 @@ namespace {
 using namespace mutation;
 
 const char *const shippedNames[] = {"polish.lng", "english.lng", "russian.lng", "czech.lng", "italiano.lng"};
-
-QByteArray shipped(const char *name)
-{
-    QFile file(QStringLiteral(QX_LANG "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The five files, to take lines from.
 QList<QByteArray> shippedFiles;
@@ -220,7 +214,7 @@ private slots:
     void initTestCase()
     {
         for (const char *name : shippedNames)
-            shippedFiles << shipped(name);
+            shippedFiles << shippedFile(QX_LANG, name);
         for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFiles.at(0), encodings[0])) {
             if (line.kind == qx::LanguageLine::Text)
                 meaningfulKeys.insert(line.key);

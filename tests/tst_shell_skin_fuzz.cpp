@@ -103,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #include "FileMutations.h"
 #include "Skin.h"
 #include "SkinColour.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QSet>
 #include <QtTest>
@@ -113,12 +113,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 namespace {
 
 using namespace mutation;
-
-QByteArray shippedSkin(const char *name)
-{
-    QFile file(QStringLiteral(QX_SKINS "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The keys with a meaning are those the ordinary skin names, one line each.
 QSet<int> meaningfulKeys;
@@ -162,7 +156,7 @@ class TestShellSkinFuzz : public QObject
 private slots:
     void initTestCase()
     {
-        for (const qx::SkinLine &line : qx::readSkinLines(shippedSkin("default.skr"))) {
+        for (const qx::SkinLine &line : qx::readSkinLines(shippedFile(QX_SKINS, "default.skr"))) {
             if (line.kind == qx::SkinLine::Setting)
                 meaningfulKeys.insert(line.key);
         }
@@ -172,8 +166,8 @@ private slots:
     void readingAgreesWithTheReference_data()
     {
         QTest::addColumn<QByteArray>("skin");
-        for (const char *name : {"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"})
-            QTest::newRow(name) << shippedSkin(name);
+        for (const QString &name : ShippedSkins)
+            QTest::newRow(qPrintable(name)) << shippedFile(QX_SKINS, name);
         Rng rng(20261207);
         QByteArray random(4000, '\0');
         for (char &c : random)
@@ -207,7 +201,7 @@ private slots:
         const QColor unset(1, 2, 3);
         const QList<Mutation> mutations = skinMutations();
         Rng rng(777);
-        const QByteArray skins[] = {shippedSkin("default.skr"), shippedSkin("bezbarwn.skr")};
+        const QByteArray skins[] = {shippedFile(QX_SKINS, "default.skr"), shippedFile(QX_SKINS, "bezbarwn.skr")};
         for (int run = 0; run < 300; ++run) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, unset);

@@ -54,49 +54,35 @@ private slots:
     {
         QFETCH(int, ignition);
         QFETCH(double, rpm);
-        QFETCH(int, period);
         const QByteArray block = blockBytes({{32, ignition}}, defaultParameterBlock());
-        QCOMPARE(int(speedPeriod(rpm, ParameterBlock(block).rpmConstant())), period);
+        QTEST(int(speedPeriod(rpm, ParameterBlock(block).rpmConstant())), "period");
     }
 
-    void temperatureReading_data()
+    // The coolant's reading in °C, and the gas level's in percent: the program
+    // shows 90R readings as reading × 2.5 % and 20K readings as (250 − reading) / 2.8 %.
+    void readings_data()
     {
-        QTest::addColumn<double>("celsius");
+        QTest::addColumn<QString>("sensor");
+        QTest::addColumn<double>("value");
         QTest::addColumn<int>("reading");
-        QTest::newRow("ambient") << 20.0 << 121;
-        QTest::newRow("warm") << 80.0 << 152;
-        QTest::newRow("freezing, below the scale") << -40.0 << 96;
-        QTest::newRow("boiling, above the scale") << 100.0 << 155;
+        QTest::newRow("ambient") << "temperature" << 20.0 << 121;
+        QTest::newRow("warm") << "temperature" << 80.0 << 152;
+        QTest::newRow("freezing, below the scale") << "temperature" << -40.0 << 96;
+        QTest::newRow("boiling, above the scale") << "temperature" << 100.0 << 155;
+        QTest::newRow("90R half") << "90R" << 50.0 << 20;
+        QTest::newRow("90R empty") << "90R" << 0.0 << 0;
+        QTest::newRow("90R full") << "90R" << 100.0 << 40;
+        QTest::newRow("20K half") << "20K" << 50.0 << 110;
+        QTest::newRow("20K empty") << "20K" << 0.0 << 250;
+        QTest::newRow("20K full") << "20K" << 100.0 << 0;
     }
 
-    void temperatureReading()
+    void readings()
     {
-        QFETCH(double, celsius);
-        QFETCH(int, reading);
-        QCOMPARE(int(temperatureByte(celsius)), reading);
-    }
-
-    // The program shows 90R readings as reading × 2.5 % and 20K readings as
-    // (250 − reading) / 2.8 %.
-    void gasLevelReading_data()
-    {
-        QTest::addColumn<double>("percent");
-        QTest::addColumn<bool>("sensor20K");
-        QTest::addColumn<int>("reading");
-        QTest::newRow("90R half") << 50.0 << false << 20;
-        QTest::newRow("90R empty") << 0.0 << false << 0;
-        QTest::newRow("90R full") << 100.0 << false << 40;
-        QTest::newRow("20K half") << 50.0 << true << 110;
-        QTest::newRow("20K empty") << 0.0 << true << 250;
-        QTest::newRow("20K full") << 100.0 << true << 0;
-    }
-
-    void gasLevelReading()
-    {
-        QFETCH(double, percent);
-        QFETCH(bool, sensor20K);
-        QFETCH(int, reading);
-        QCOMPARE(int(gasLevelByte(percent, sensor20K)), reading);
+        QFETCH(QString, sensor);
+        QFETCH(double, value);
+        const int reading = sensor == "temperature" ? temperatureByte(value) : gasLevelByte(value, sensor == "20K");
+        QTEST(reading, "reading");
     }
 
     void frameLayoutPerVersion_data()
@@ -129,10 +115,7 @@ private slots:
             QCOMPARE(quint8(frame.at(7)), frameChecksum(frame));
     }
 
-    void checksumOfTheKnownFrame()
-    {
-        QCOMPARE(int(frameChecksum(QByteArray::fromHex("0a141e28323c46"))), 24);
-    }
+    void checksumOfTheKnownFrame() { QCOMPARE(int(frameChecksum(QByteArray::fromHex("0a141e28323c46"))), 24); }
 
     void changeoverToGas_data()
     {
@@ -267,16 +250,14 @@ private slots:
     void probeKinds()
     {
         QFETCH(int, kind);
-        QFETCH(int, lean);
-        QFETCH(int, rich);
         QFETCH(int, probeRange);
         const ParameterBlock parameters(blockBytes({{31, probeRange}}, defaultParameterBlock()));
         CarState car;
         car.probe = ProbeKind(kind);
         car.lambda = 0;
-        QCOMPARE(int(probeByte(car, parameters)), lean);
+        QTEST(int(probeByte(car, parameters)), "lean");
         car.lambda = 1;
-        QCOMPARE(int(probeByte(car, parameters)), rich);
+        QTEST(int(probeByte(car, parameters)), "rich");
     }
 
     void deadProbeReadsItsVolts()

@@ -4,6 +4,7 @@
 
 #include "SimParameterBlock.h"
 #include "SimReplay.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QProcess>
@@ -69,11 +70,10 @@ void SimReplayTest::requestGetsTheFrameOfItsTime()
 {
     QFETCH(bool, loop);
     QFETCH(int, afterMs);
-    QFETCH(QByteArray, expected);
     Replay replay(fourPolls(), loop);
     replay.startOnce(Start);
     replay.startOnce(Start + 30'000);  // later requests leave the clock alone
-    QCOMPARE(replay.frameAt(Start + afterMs * 1000LL), expected);
+    QTEST(replay.frameAt(Start + afterMs * 1000LL), "expected");
 }
 
 void SimReplayTest::positionForTheWindow()
@@ -112,7 +112,6 @@ void SimReplayTest::headerSetsTheBlock()
 {
     QFETCH(QString, probeVariant);
     QFETCH(int, probeRange);
-    QFETCH(bool, reversed);
     QFETCH(QString, reserveSensor);
     QFETCH(int, rpmConstant);
     // Start from a block with every flag set, so clearing is seen too.
@@ -120,7 +119,7 @@ void SimReplayTest::headerSetsTheBlock()
     start[8] = char(0xFF);
     const ParameterBlock block(blockForRecording({8, rpmConstant, probeVariant, reserveSensor, true}, start));
     QCOMPARE(block.probeRange(), probeRange);
-    QCOMPARE(block.probeReversed(), reversed);
+    QTEST(block.probeReversed(), "reversed");
     QCOMPARE(block.reserveSensor20K(), reserveSensor == QLatin1String("0"));
     QCOMPARE(block.rpmConstant(), rpmConstant);
     QVERIFY(block.tpsFalling());  // flags the header says nothing about stay
@@ -130,10 +129,7 @@ void SimReplayTest::toolRefusesBadFileBeforeThePort()
 {
     QTemporaryDir home;
     const QString path = home.filePath(QStringLiteral("bad.csv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("quorvantix drive recording,1\ncontroller_version,8\nrpm_constant,lots\n");
-    file.close();
+    createFile(path, "quorvantix drive recording,1\ncontroller_version,8\nrpm_constant,lots\n");
 
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

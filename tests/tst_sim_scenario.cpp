@@ -1,9 +1,9 @@
 // Scenario files and the command-line settings that share their commands.
+#include "PtyPort.h"
 #include "SimScenario.h"
 #include "SimScenarioRunner.h"
 #include "Simulator.h"
 
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,17 +25,6 @@ void programSends(ScenarioRunner &runner, const char *hexBytes, qint64 atMicros)
 {
     for (char byte : QByteArray::fromHex(hexBytes))
         runner.programSent(quint8(byte), atMicros);
-}
-
-QByteArray readAtLeast(QSerialPort &port, int count)
-{
-    QByteArray bytes;
-    const QDeadlineTimer deadline(5000);
-    while (bytes.size() < count && !deadline.hasExpired()) {
-        port.waitForReadyRead(10);
-        bytes += port.readAll();
-    }
-    return bytes;
 }
 
 Scenario parsed(const QString &text)
@@ -310,23 +299,19 @@ private slots:
         QTRY_COMPARE(sim.currentLiveFrame(), a);
 
         QSerialPort port;
-        port.setPortName(sim.linkPath());
-        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+        QVERIFY2(openPort(port, sim.linkPath()), qPrintable(port.errorString()));
         QByteArray replies;
         for (int i = 0; i < 3; ++i) {
-            port.write("\x02", 1);
-            port.flush();
-            replies += readAtLeast(port, 9);
+            send(port, "\x02");
+            replies += readReply(port, 9);
         }
         QCOMPARE(replies, a + b + a);
 
-        port.write(QByteArray::fromHex("1f020001"));
-        port.flush();
+        send(port, QByteArray::fromHex("1f020001"));
         QVERIFY(sim.waitForWireBytes(7, 5000));
         QVERIFY(sim.waitUntilAnswered(7, 5000));
         QCOMPARE(sim.currentLiveFrame(), b);
-        port.write(QByteArray::fromHex("1f020002"));
-        port.flush();
+        send(port, QByteArray::fromHex("1f020002"));
         QTRY_COMPARE(sim.currentLiveFrame(), QByteArray::fromHex("0c141e28323c461a00"));
     }
 };
