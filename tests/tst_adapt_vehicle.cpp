@@ -4,23 +4,13 @@
 #include "AdaptationWrites.h"
 #include "VehicleBoxes.h"
 #include "VehicleChoices.h"
+#include "WriteRecorder.h"
 
 #include <QtTest>
 
 using namespace qx;
 
 namespace {
-
-// A write whose bytes nobody reads: only the flag byte it leaves matters here.
-class Discard final : public WriteTarget
-{
-public:
-    void openPort() override {}
-    void closePort() override {}
-    void send(quint8) override {}
-    void pause(int) override {}
-    void message(const QString &, const QString &) override {}
-};
 
 const VehicleBox AllBoxes[] = {VehicleBox::Metal,  VehicleBox::Plastic,  VehicleBox::Manual,
                                VehicleBox::Automatic, VehicleBox::Glass20k, VehicleBox::Glass90R};
@@ -143,8 +133,8 @@ private slots:
         AdaptationState state;
         state.TpsRising = 1;
         quint8 flags = 0x10; // cut-off on, as a manual gearbox must not keep it
-        Discard target;
-        writeAdaptationSet(state, vehicle, {4800, 8, &flags}, target);
+        WriteRecorder written; // only the flag byte it leaves matters here
+        writeAdaptationSet(state, vehicle, {4800, 8, &flags}, written);
         QTEST(int(flags), "flags");
     }
 };

@@ -309,43 +309,41 @@ private slots:
 
         const auto none = std::optional<QSize>();
         const auto nowhere = std::optional<QPoint>();
-        const QRect large1(2, 0, 1015, 676), large2(25, 49, 960, 555);
-        const QRect larger1(2, 0, 1147, 763), larger2(25, 49, 1085, 630);
-        const QRect largest1(2, 0, 1304, 933), largest2(25, 49, 1235, 850);
         const QRect small1(2, 0, 632, 390), small2(8, 25, 609, 330);
-        const QRect medium1(2, 0, 717, 490), medium2(8, 25, 690, 420);
-
-        QTest::newRow("640 on its screen") << 0 << wholeScreen(640, 480) << 0 << 0.7 << small1 << small2 << true
-                                           << none << nowhere;
-        QTest::newRow("720 on its screen") << 1 << wholeScreen(720, 576) << 1 << 0.9 << medium1 << medium2 << true
-                                           << none << nowhere;
-        QTest::newRow("800 on its screen") << 2 << wholeScreen(800, 600) << 2 << 1.0 << pagecontrol1Design
-                                           << PageControl2Design << true << none << nowhere;
-        QTest::newRow("1024 on its screen") << 3 << wholeScreen(1024, 768) << 3 << 1.3 << large1 << large2 << true
-                                            << none << nowhere;
-        QTest::newRow("1152 on its screen") << 4 << wholeScreen(1152, 864) << 4 << 1.468 << larger1 << larger2
-                                            << true << none << nowhere;
-        QTest::newRow("1280 on its screen") << 5 << wholeScreen(1280, 1024) << 5 << 1.608 << largest1 << largest2
-                                            << true << none << nowhere;
-
-        QTest::newRow("640 elsewhere") << 0 << otherScreen << 0 << 0.7 << small1 << small2 << false
-                                       << std::optional(QSize(640, 460)) << std::optional(QPoint(363, 154));
+        const QRect largest1(2, 0, 1304, 933), largest2(25, 49, 1235, 850);
+        // Each item on a screen of its size, zoomed, and as a window on
+        // another screen; one larger than the work area at its top left, title
+        // bar and menu on the screen.
+        struct Profile
+        {
+            int height;
+            double scale;
+            QRect pages, steps;
+            QSize window;
+            QPoint place;
+        };
+        const Profile profiles[] = {
+            {480, 0.7, small1, small2, {640, 460}, {363, 154}},
+            {576, 0.9, {2, 0, 717, 490}, {8, 25, 690, 420}, {730, 560}, {318, 104}},
+            {600, 1.0, pagecontrol1Design, PageControl2Design, {800, 580}, {283, 94}},
+            {768, 1.3, {2, 0, 1015, 676}, {25, 49, 960, 555}, {1024, 745}, {0, 40}},
+            {864, 1.468, {2, 0, 1147, 763}, {25, 49, 1085, 630}, {1124, 860}, {0, 40}},
+            {1024, 1.608, largest1, largest2, {1260, 1000}, {0, 40}},
+        };
+        for (int click = 0; click < 6; ++click) {
+            const Profile &p = profiles[click];
+            const int width = QString(clickNames[click]).toInt();
+            QTest::addRow("%s on its screen", clickNames[click])
+                << click << wholeScreen(width, p.height) << click << p.scale << p.pages << p.steps << true << none
+                << nowhere;
+            QTest::addRow("%s elsewhere", clickNames[click]) << click << otherScreen << click << p.scale << p.pages
+                                                            << p.steps << false << std::optional(p.window)
+                                                            << std::optional(p.place);
+        }
         // Halves round to even: 512.5 to 512, 384.5 to 384.
         QTest::newRow("640 on an odd screen")
             << 0 << wholeScreen(1025, 769) << 0 << 0.7 << small1 << small2 << false << std::optional(QSize(640, 460))
             << std::optional(QPoint(192, 154));
-        QTest::newRow("720 elsewhere") << 1 << otherScreen << 1 << 0.9 << medium1 << medium2 << false
-                                       << std::optional(QSize(730, 560)) << std::optional(QPoint(318, 104));
-        QTest::newRow("800 elsewhere") << 2 << otherScreen << 2 << 1.0 << pagecontrol1Design << PageControl2Design
-                                       << false << std::optional(QSize(800, 580)) << std::optional(QPoint(283, 94));
-        // Larger than the work area: its top left, title bar and menu on the screen.
-        QTest::newRow("1024 elsewhere") << 3 << otherScreen << 3 << 1.3 << large1 << large2 << false
-                                        << std::optional(QSize(1024, 745)) << std::optional(QPoint(0, 40));
-        QTest::newRow("1152 elsewhere") << 4 << otherScreen << 4 << 1.468 << larger1 << larger2 << false
-                                        << std::optional(QSize(1124, 860)) << std::optional(QPoint(0, 40));
-        QTest::newRow("1280 elsewhere") << 5 << otherScreen << 5 << 1.608 << largest1 << largest2 << false
-                                        << std::optional(QSize(1260, 1000)) << std::optional(QPoint(0, 40));
-
         QTest::newRow("1600 at start-up") << -1 << wholeScreen(1600, 1200) << 5 << 1.608 << largest1 << largest2
                                           << false << std::optional(QSize(1278, 1000))
                                           << std::optional(QPoint(161, 100));

@@ -7,7 +7,7 @@
 // target for the same check, the input's first byte choosing the code page.
 #include "LanguageControls.h"
 #include "LanguageFile.h"
-#include "ReferenceInteger.h"
+#include "ReferenceReader.h"
 #include "TextKeys.h"
 
 #include <QByteArray>
@@ -86,17 +86,8 @@ Reference referenceLine(const QByteArray &beforeLf, const ByteDecoding &decoding
 QList<Reference> referenceLanguage(const QByteArray &bytes, int encoding, bool (*hasMeaning)(int))
 {
     QList<Reference> lines;
-    QByteArray line;
-    for (const char c : bytes) {
-        if (c == '\x1a')
-            break;
-        if (c == '\n') {
-            lines << referenceLine(line, byteDecoding(encoding), hasMeaning);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
+    for (const QByteArray &line : referenceLines(bytes))
+        lines << referenceLine(line, byteDecoding(encoding), hasMeaning);
     return lines;
 }
 

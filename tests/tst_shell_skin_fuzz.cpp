@@ -4,7 +4,7 @@
 // message, and nothing after the last LF applies. Seeded, so every run is the
 // same. Built with QX_LIBFUZZER it is instead a libFuzzer target for the same
 // check.
-#include "ReferenceInteger.h"
+#include "ReferenceReader.h"
 #include "SkinKeys.h"
 #include "SkinLine.h"
 
@@ -46,17 +46,8 @@ Reference referenceLine(const QByteArray &beforeLf, bool (*hasMeaning)(int))
 QList<Reference> referenceSkin(const QByteArray &bytes, bool (*hasMeaning)(int))
 {
     QList<Reference> lines;
-    QByteArray line;
-    for (const char c : bytes) {
-        if (c == '\x1a')
-            break;
-        if (c == '\n') {
-            lines << referenceLine(line, hasMeaning);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
+    for (const QByteArray &line : referenceLines(bytes))
+        lines << referenceLine(line, hasMeaning);
     return lines;
 }
 
