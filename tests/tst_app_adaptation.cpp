@@ -428,7 +428,7 @@ private slots:
         sim.setFault(qxsim::Fault::None);
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD3")->click();
-        // The port may take a moment to come back: the idle reading first.
+        // Back on step 2 the idle reading comes first.
         CLOCK_VERIFY(!text("TPSdolny").isEmpty(), 10000);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);

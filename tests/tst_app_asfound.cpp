@@ -114,9 +114,7 @@ private slots:
         QVERIFY(startWindow());
         form->menu().ParButton->trigger();
         QCOMPARE(copies().size(), 1);
-        QByteArray other = sim.startBlock();
-        other[3] = char(0x42);
-        other[9] = char(0x21);
+        const QByteArray other = blockBytes({{3, 0x42}, {9, 0x21}}, sim.startBlock());
         sim->setParameterBlock(other);
         // A read without a new identification is no new car.
         form->navigator().odczButPicClick();
@@ -169,9 +167,7 @@ private slots:
     // A block the controller never filled is kept as it came, with no values.
     void anUnfilledBlockIsKeptAsRead()
     {
-        QByteArray unfilled = sim.startBlock();
-        unfilled[32] = 1;
-        unfilled[33] = 1;
+        const QByteArray unfilled = blockBytes({{32, 1}, {33, 1}}, sim.startBlock());
         sim->setParameterBlock(unfilled);
         QVERIFY(startWindow());
         QCOMPARE(copies().size(), 1);

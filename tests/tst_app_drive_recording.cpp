@@ -3,6 +3,7 @@
 // frame, the recording ends properly with the polling that feeds it, and a
 // full disk ends the recording, never the polling.
 #include "DriveRecorder.h"
+#include "LiveFrames.h"
 #include "LivePolls.h"
 #include "VisualisationPage.h"
 #include "WindowOnSimulator.h"
@@ -17,17 +18,8 @@ namespace {
 QVector<QByteArray> distinctFrames(int count)
 {
     QVector<QByteArray> frames;
-    for (int i = 0; i < count; ++i) {
-        QByteArray frame(9, '\0');
-        const quint8 bytes[7] = {quint8(10 + i * 4), quint8(20 + i), 120, 150, quint8(i * 7), 3, quint8(250 - i * 2)};
-        int sum = 0;
-        for (int b = 0; b < 7; ++b) {
-            frame[b] = char(bytes[b]);
-            sum += bytes[b];
-        }
-        frame[7] = char(sum);
-        frames << frame;
-    }
+    for (int i = 0; i < count; ++i)
+        frames << liveFrame(10 + i * 4, 20 + i, 120, 768 + i * 7, 250 - i * 2);
     return frames;
 }
 

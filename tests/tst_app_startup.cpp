@@ -1,5 +1,6 @@
 // The main window against the simulator: the start-up exchanges, the RPM
 // page's polling and conversions, re-identification and exit.
+#include "LiveFrames.h"
 #include "MainMenu.h"
 #include "PageControl.h"
 #include "PrintingPage.h"
@@ -22,10 +23,7 @@ namespace {
 // A live frame with the given speed period and an open stepper.
 QByteArray frameWithPeriod(int period)
 {
-    QByteArray frame = QByteArray::fromHex("30a0786e0000500000");
-    frame[4] = char(period & 0xFF);
-    frame[5] = char(period >> 8);
-    return frame;
+    return liveFrame(0x30, 0xa0, 0x78, period, 0x50);
 }
 
 } // namespace
@@ -177,11 +175,7 @@ private slots:
     {
         form->FormCreate();
         sim->setAnalogThreshold(90);
-        sim->setParameterBlock([&] {
-            QByteArray block = sim.startBlock();
-            block[32] = 0; // coil per cylinder
-            return block;
-        }());
+        sim->setParameterBlock(blockBytes({{32, 0}}, sim.startBlock())); // coil per cylinder
         clearWire();
         form->navigator().OdczytUkladuButtClick();
         QCOMPARE(sent(), hex("01 aa 22 0a 01 01 09"));
