@@ -21,6 +21,14 @@ constexpr int At3000 = 1290;
 constexpr int At1550 = 2439;
 constexpr int At1600 = 2438;
 
+// The TPS step and the state it fills.
+struct Tps
+{
+    AdaptationState state;
+    LiveAverage average;
+    TpsThresholdStep step{state, average};
+};
+
 // The probe step run over readings taken in turn at 2000 rpm.
 struct Calibration
 {
@@ -142,89 +150,79 @@ private slots:
     {
         QFETCH(int, idle);
         QFETCH(int, full);
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, idle, 0, 0));
-        const TpsStepView &view = step.tick(fresh(0, full, 0, At3000), Rpm4800);
+        Tps t;
+        t.step.start(fresh(0, idle, 0, 0));
+        const TpsStepView &view = t.step.tick(fresh(0, full, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
         QTEST(QStringList({view.idleVolts, view.fullVolts, view.thresholdVolts}), "texts");
-        QCOMPARE(state.TpsIdle, idle);
-        QCOMPARE(state.TpsFull, full);
-        QTEST(state.TpsThreshold, "threshold");
-        QTEST(state.TpsRising, "rising");
-        QTEST(state.TpsParked, "parked");
+        QCOMPARE(t.state.TpsIdle, idle);
+        QCOMPARE(t.state.TpsFull, full);
+        QTEST(t.state.TpsThreshold, "threshold");
+        QTEST(t.state.TpsRising, "rising");
+        QTEST(t.state.TpsParked, "parked");
     }
 
     void tpsCompletesAtAShown3000()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(fresh(0, 20, 0, 0));
+        Tps t;
+        TpsStepView view = t.step.start(fresh(0, 20, 0, 0));
         QCOMPARE(view.idleVolts, QStringLiteral("1.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty() && !view.finished);
-        view = step.tick(fresh(0, 90, 0, At2950), Rpm4800);
+        view = t.step.tick(fresh(0, 90, 0, At2950), Rpm4800);
         QCOMPARE(view.speed->shown, 2950);
         QVERIFY(!view.finished);
         QVERIFY(view.fullVolts.isEmpty());
-        view = step.tick(fresh(0, 90, 0, At3000), Rpm4800);
+        view = t.step.tick(fresh(0, 90, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
         // Done: later samples change nothing.
-        step.tick(fresh(0, 200, 0, At3000), Rpm4800);
-        QCOMPARE(state.TpsFull, 90);
+        t.step.tick(fresh(0, 200, 0, At3000), Rpm4800);
+        QCOMPARE(t.state.TpsFull, 90);
     }
 
     // Stale frames, a missing speed and an unknown constant never complete the step.
     void tpsIgnoresWhatItCannotTrust()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20, 0, 0));
-        TpsStepView view = step.tick(stale(0, 90, 0, At3000), Rpm4800);
+        Tps t;
+        t.step.start(fresh(0, 20, 0, 0));
+        TpsStepView view = t.step.tick(stale(0, 90, 0, At3000), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
-        QCOMPARE(average.fillCount(), 0);
-        view = step.tick(fresh(0, 90, 0, 0), Rpm4800);
+        QCOMPARE(t.average.fillCount(), 0);
+        view = t.step.tick(fresh(0, 90, 0, 0), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
-        view = step.tick(fresh(0, 90, 0, At3000), 0);
+        view = t.step.tick(fresh(0, 90, 0, At3000), 0);
         QVERIFY(!view.finished);
-        QCOMPARE(state.TpsFull, 0);
+        QCOMPARE(t.state.TpsFull, 0);
     }
 
     // Without a fresh idle frame at the start the next fresh tick takes the
     // idle reading and nothing else, however fast the engine turns.
     void tpsIdleFromTheFirstFreshTick()
     {
-        AdaptationState state;
-        state.TpsIdle = 77;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(stale(0, 20, 0, 0));
+        Tps t;
+        t.state.TpsIdle = 77;
+        TpsStepView view = t.step.start(stale(0, 20, 0, 0));
         QVERIFY(view.idleVolts.isEmpty());
-        QCOMPARE(state.TpsIdle, 77);
-        view = step.tick(fresh(0, 30, 0, At3000), Rpm4800);
+        QCOMPARE(t.state.TpsIdle, 77);
+        view = t.step.tick(fresh(0, 30, 0, At3000), Rpm4800);
         QCOMPARE(view.idleVolts, QStringLiteral("1.50"));
         QVERIFY(!view.finished);
-        QCOMPARE(state.TpsIdle, 30);
-        view = step.tick(fresh(0, 100, 0, At3000), Rpm4800);
+        QCOMPARE(t.state.TpsIdle, 30);
+        view = t.step.tick(fresh(0, 100, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
-        QCOMPARE(state.TpsThreshold, 37);
+        QCOMPARE(t.state.TpsThreshold, 37);
     }
 
     // Back from step 3 starts over with a new idle reading and empty panels.
     void tpsStartsOver()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20, 0, 0));
-        step.tick(fresh(0, 90, 0, At3000), Rpm4800);
-        const TpsStepView view = step.start(fresh(0, 40, 0, 0));
+        Tps t;
+        t.step.start(fresh(0, 20, 0, 0));
+        t.step.tick(fresh(0, 90, 0, At3000), Rpm4800);
+        const TpsStepView view = t.step.start(fresh(0, 40, 0, 0));
         QVERIFY(!view.finished);
         QCOMPARE(view.idleVolts, QStringLiteral("2.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty());
-        QCOMPARE(state.TpsIdle, 40);
+        QCOMPARE(t.state.TpsIdle, 40);
     }
 
     // --- step 3 ---

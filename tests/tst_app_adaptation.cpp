@@ -21,12 +21,6 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-namespace {
-
-constexpr int Version = 8;
-
-} // namespace
-
 class TestAppAdaptation : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
@@ -69,13 +63,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        sim->setVersion(Version);
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
     void cleanup()
     {
@@ -349,10 +337,7 @@ private slots:
         QFETCH(int, key);
         // Cold, idle, on petrol: nothing completes by itself.
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->menu().AutoButton->trigger();
-        // As the steps' Next buttons would take the fitter there.
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         QCOMPARE(step(), from);
         form->pages().AutoadaptacjaTab->setFocus();
         press(key);
@@ -380,9 +365,7 @@ private slots:
     void leavingFromStep1SendsTheIgnitionType()
     {
         QFETCH(int, from);
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         clearWire();
         form->menu().ObrButton->trigger();
         QTEST(sent().startsWith(hex("1f 02 00")), "sends");

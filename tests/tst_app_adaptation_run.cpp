@@ -201,9 +201,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(QByteArray, writes);
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         QCOMPARE(step(), from);
         clearWire();
         button(qPrintable(QString("CofnijAD%1").arg(from)))->click();
@@ -266,9 +264,7 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->menu().ParButton->trigger();
         field("Edit3")->setText("3300");
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < 8; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(8);
         sim.setFault(qxsim::Fault::HangUp, 0);
         clearWire();
         emit form->pages().AutoadaptacjaTab->nextClicked(8);

@@ -87,12 +87,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
     void cleanup() { closeWindow(); }
 

@@ -68,12 +68,7 @@ class TestAppDriveRecording : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
     void cleanup() { closeWindow(); }
 

@@ -30,8 +30,7 @@ class TestAppEditor : public QObject, protected WindowOnSimulator
 private slots:
     void init()
     {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
+        QVERIFY(startWindowOnTheUsualCar());
         form->menu().ParButton->trigger();
         clearWire();
     }

@@ -37,12 +37,7 @@ class TestAppPrinting : public QObject, protected WindowOnSimulator
     QString value(int row) const { return printed(valueLabelName(row)); }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
     void cleanup() { closeWindow(); }
 

@@ -37,6 +37,14 @@ protected:
         form->show();
         return QTest::qWaitForWindowActive(form.get());
     }
+    // The same with the car as it was made, the wire clear after start-up.
+    bool startWindowOnTheUsualCar()
+    {
+        sim.restoreDefaults();
+        const bool started = startWindow();
+        clearWire();
+        return started;
+    }
     QList<qx::PollTimer *> runningTimers() const { return form->timers().running(); }
     // The adaptation steps poll at the pace of their exchanges rather than
     // every 100 ms, for tests about what the steps find, not their rate.
@@ -95,6 +103,13 @@ protected:
     }
     QPushButton *button(const char *name) const { return onAdaptation<QPushButton>(name); }
     int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
+    // Into the adaptation and on to a step, as the steps' Next buttons would take the fitter there.
+    void goToStep(int step)
+    {
+        form->menu().AutoButton->trigger();
+        for (int s = 1; s < step; ++s)
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+    }
     // A key pressed where the focus is, or on the window when nothing has it.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
