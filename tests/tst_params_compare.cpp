@@ -3,25 +3,17 @@
 // the page.
 #include "AsFoundCopy.h"
 #include "BlockOnPage.h"
-#include "BuiltInTexts.h"
-#include "DialogRecorder.h"
-#include "LanguageTable.h"
+#include "PageWithFiles.h"
 #include "ParameterCompareDialog.h"
 #include "ParameterComparison.h"
-#include "ParameterFileCommands.h"
-#include "ParametersPage.h"
-#include "ResetValues.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;
@@ -91,24 +83,10 @@ QByteArray withLines(const QByteArray &file, const QMap<int, QByteArray> &change
 
 } // namespace
 
-class TestParamsCompare : public QObject
+class TestParamsCompare : public QObject, protected PageWithFiles
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    LanguageTable texts;
-    ParameterSet set;
-    QComboBox threshold;
-    std::unique_ptr<ParametersPage> page;
-    std::unique_ptr<ParameterFileCommands> files;
-    std::unique_ptr<DialogRecorder> dialogs;
-
-    QString path(const char *name) const { return dir.filePath(name); }
-    // What "zapisz do pliku" would write now.
-    QByteArray pageFile() const
-    {
-        return writeParameterFile([this](Param param) { return page->controlValue(param); });
-    }
     ParameterCompareDialog *dialog() const
     {
         return page->findChild<ParameterCompareDialog *>(QStringLiteral("PorownanieDialog"));
@@ -137,24 +115,8 @@ class TestParamsCompare : public QObject
     }
 
 private slots:
-    void initTestCase() { SetBuiltInTexts(texts); }
-
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        set = resetParameterSet();
-        page = std::make_unique<ParametersPage>(set, &threshold);
-        files = std::make_unique<ParameterFileCommands>(
-            *page, [this](TextKey key) { return texts.text(key); }, dir.path(), dir.filePath("as-found"));
-        page->ShowParameters();
-    }
-
-    void cleanup()
-    {
-        files.reset();
-        page.reset();
-        dialogs.reset();
-    }
+    void init() { makePage(); }
+    void cleanup() { dropPage(); }
 
     void differences_data()
     {

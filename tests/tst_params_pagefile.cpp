@@ -1,31 +1,18 @@
 // The Parameters page's file buttons: a page saved and loaded back is the
 // same page; a bad file changes nothing and says where it went wrong.
-#include "DialogRecorder.h"
-#include "ParameterFile.h"
-#include "ParameterFileCommands.h"
-#include "ParametersPage.h"
-#include "ResetValues.h"
+#include "PageWithFiles.h"
 #include "TestFiles.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;
 
-class TestParamsPageFile : public QObject
+class TestParamsPageFile : public QObject, protected PageWithFiles
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    ParameterSet set;
-    QComboBox threshold;
-    std::unique_ptr<ParametersPage> page;
-    std::unique_ptr<ParameterFileCommands> files;
-    std::unique_ptr<DialogRecorder> dialogs;
 
     // Everything a file holds, as the page shows it.
     QStringList pageValues() const
@@ -36,25 +23,10 @@ class TestParamsPageFile : public QObject
                 out << QString::number(row.code) + ':' + page->controlValue(row.param);
         return out;
     }
-    QString path(const char *name) const { return dir.filePath(name); }
 
 private slots:
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        set = resetParameterSet();
-        page = std::make_unique<ParametersPage>(set, &threshold);
-        files = std::make_unique<ParameterFileCommands>(*page, [](TextKey) { return QStringLiteral("Błąd w pliku"); },
-                                                        dir.path(), dir.filePath(QStringLiteral("as-found")));
-        page->ShowParameters();
-    }
-
-    void cleanup()
-    {
-        files.reset();
-        page.reset();
-        dialogs.reset();
-    }
+    void init() { makePage(); }
+    void cleanup() { dropPage(); }
 
     void savedAndLoadedIsTheSamePage_data()
     {
