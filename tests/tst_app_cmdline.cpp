@@ -234,14 +234,13 @@ private slots:
     {
         QFETCH(QByteArray, left);
         QFETCH(QByteArray, right);
-        QFETCH(int, status);
         QFETCH(QString, errors);
         useSettings({});
 
         const Run result = diff(left, right, programFolder_);
         QCOMPARE(QString::fromUtf8(result.err), QString(errors).replace("%b", filePath("b.qx4")));
         QTEST(linesOf(result.out), "lines");
-        QCOMPARE(result.status, status);
+        QTEST(result.status, "status");
     }
 
     // A file that cannot be read or is refused: the reason on stderr in the
@@ -323,7 +322,6 @@ private slots:
     void options()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
         useSettings({});
@@ -331,7 +329,7 @@ private slots:
         const Run result = run(arguments, programFolder_);
         QVERIFY2(QRegularExpression(out).match(QString::fromUtf8(result.out)).hasMatch(), result.out.constData());
         QVERIFY2(QRegularExpression(err).match(QString::fromUtf8(result.err)).hasMatch(), result.err.constData());
-        QCOMPARE(result.status, status);
+        QTEST(result.status, "status");
     }
 };
 

@@ -53,22 +53,29 @@ class TestAppLanguages : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    // Every text a language file can reach: each control of each key as
-    // "key name", each message as "key", and the language items' captions.
-    Texts snapshot() const
+    // Every text a language file can reach, with the font it is drawn in:
+    // each control of each key as "key name", each message as "key".
+    template <class Visit>
+    void eachText(Visit visit) const
     {
-        Texts texts;
         const auto controls = qx::namedControls(*form);
         for (const qx::ControlEntry &entry : qx::controlEntries()) {
             for (const qx::LanguageControl &how : entry.controls) {
                 for (QObject *control : controls.values(QLatin1String(how.name)))
-                    texts.insert(QString::number(entry.key) + ' ' + controlName(how),
-                                 qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")));
+                    visit(QString::number(entry.key) + ' ' + controlName(how),
+                          qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")),
+                          fontShowing(*control, how, *form));
             }
         }
         for (int key = 10000; key < 50000; ++key)
             if (qx::isTextKey(key))
-                texts.insert(QString::number(key), form->texts().text(qx::TextKey(key)));
+                visit(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
+    }
+    // Every text as it stands, and the language items' captions.
+    Texts snapshot() const
+    {
+        Texts texts;
+        eachText([&](const QString &where, const QString &text, const QFont &) { texts.insert(where, text); });
         for (const QString &item : LanguageItems)
             texts.insert("item " + item, action(item)->text());
         return texts;
@@ -399,23 +406,12 @@ private slots:
         action(item)->trigger();
         QCOMPARE(tickedLanguage(), item);
         QStringList missing;
-        const auto check = [&missing](const QString &where, const QString &text, const QFont &font) {
+        eachText([&missing](const QString &where, const QString &text, const QFont &font) {
             const QFontMetrics metrics(font);
             for (const char32_t c : text.toUcs4())
                 if (c >= 0x20 && !metrics.inFontUcs4(c))
                     missing << QStringLiteral("%1: U+%2 not in %3").arg(where).arg(uint(c), 4, 16, QLatin1Char('0')).arg(font.family());
-        };
-        const auto controls = qx::namedControls(*form);
-        for (const qx::ControlEntry &entry : qx::controlEntries()) {
-            for (const qx::LanguageControl &how : entry.controls) {
-                for (QObject *control : controls.values(QLatin1String(how.name)))
-                    check(QString::number(entry.key) + ' ' + controlName(how),
-                          qx::controlText(*control, how).value_or(QString()), fontShowing(*control, how, *form));
-            }
-        }
-        for (int key = 10000; key < 50000; ++key)
-            if (qx::isTextKey(key))
-                check(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
+        });
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 

@@ -127,9 +127,6 @@ private slots:
     void findings()
     {
         QFETCH(QString, setup);
-        QFETCH(qx::PortOrigin::Kind, kind);
-        QFETCH(bool, exists);
-        QFETCH(Opening, opening);
         QFETCH(int, version);
         QFETCH(QString, cureNames);
 
@@ -147,9 +144,9 @@ private slots:
         }
 
         const qx::PortFinding f = linkedCheck().checkPort(port);
-        QCOMPARE(f.origin.kind, kind);
-        QCOMPARE(f.exists, exists);
-        QCOMPARE(f.opening, opening);
+        QTEST(f.origin.kind, "kind");
+        QTEST(f.exists, "exists");
+        QTEST(f.opening, "opening");
         QCOMPARE(f.version, version);
         QVERIFY2(cure(f).contains(cureNames), qPrintable(cure(f)));
         if (setup == QLatin1String("dangling"))

@@ -38,8 +38,6 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(bool, empty);
-        QFETCH(float, lowest);
-        QFETCH(float, highest);
 
         TAbHBar bar;
         for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -66,9 +64,9 @@ private slots:
         QCOMPARE(r.isEmpty(), empty);
         if (empty)
             return;
-        QCOMPARE(r.lowest().value, lowest);
+        QTEST(r.lowest().value, "lowest");
         QTEST(r.lowest().position, "lowestPosition");
-        QCOMPARE(r.highest().value, highest);
+        QTEST(r.highest().value, "highest");
         QTEST(r.highest().position, "highestPosition");
     }
 };
