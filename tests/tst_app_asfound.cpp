@@ -8,11 +8,8 @@
 #include "WindowOnSimulator.h"
 
 #include <QDir>
-#include <QMutex>
 #include <QStatusBar>
 #include <QtTest>
-
-#include <atomic>
 
 namespace {
 
@@ -40,25 +37,14 @@ class TestAppAsFound : public QObject, protected WindowOnSimulator
     QByteArray copy(const QString &name) const { return fileBytes(QDir(folder()).filePath(name)); }
     static QString hexOf(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 
-    // For each byte the simulator takes from the program: was there a copy?
+    // For each byte the car takes from the program: was there a copy?
     void watchCopies()
     {
-        QMutexLocker lock(&watchMutex_);
-        copyPresent_.clear();
-        sim.setReceiveHook([this](quint8) {
-            const bool present = !QDir(folder()).entryList({"*.qx4"}, QDir::Files).isEmpty();
-            QMutexLocker lock(&watchMutex_);
-            copyPresent_ << present;
-        });
-    }
-    QList<bool> copyPresent() const
-    {
-        QMutexLocker lock(&watchMutex_);
-        return copyPresent_;
+        copyPresent.clear();
+        sim.setReceiveHook([this](quint8) { copyPresent << !copies().isEmpty(); });
     }
 
-    mutable QMutex watchMutex_;
-    QList<bool> copyPresent_;
+    QList<bool> copyPresent;
 
 private slots:
     void init()
@@ -94,7 +80,7 @@ private slots:
         const qsizetype write = written.indexOf(hex("aa 1e"));
         QVERIFY2(write >= 0, "leaving the page writes the parameters");
 
-        const QList<bool> present = copyPresent();
+        const QList<bool> &present = copyPresent;
         const int startUpAndEntry = 7 + 10;
         QCOMPARE(present.size(), startUpAndEntry + int(written.size()));
         QVERIFY2(present[startUpAndEntry + write], "the copy is there when the write's first byte arrives");

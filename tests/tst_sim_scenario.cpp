@@ -53,23 +53,18 @@ private slots:
 
     void stepsInTimeOrder()
     {
-        Scenario scenario;
-        QString error;
-        const QString text = QStringLiteral("# warm start\n"
-                                            "at 5 rpm 2500 over 2   # rev up\n"
-                                            "\n"
-                                            "at 0.5 engine on\n"
-                                            "at 5 fault slow=600\n"
-                                            "at 9 loop\n");
-        QVERIFY2(scenario.parse(text, &error), qPrintable(error));
-        QStringList commands;
+        const Scenario scenario = parsed(QStringLiteral("# warm start\n"
+                                                        "at 5 rpm 2500 over 2   # rev up\n"
+                                                        "\n"
+                                                        "at 0.5 engine on\n"
+                                                        "at 5 fault slow=600\n"
+                                                        "at 9 loop\n"));
         QList<double> times;
         for (const ScenarioStep &step : scenario.steps()) {
-            commands << step.command;
             times << step.atSeconds;
             QCOMPARE(bool(step.action), !step.restarts);
         }
-        QCOMPARE(commands, QStringList({"engine on", "rpm 2500 over 2", "fault slow=600", "loop"}));
+        QCOMPARE(commandsOf(scenario.steps()), QStringList({"engine on", "rpm 2500 over 2", "fault slow=600", "loop"}));
         QCOMPARE(times, QList<double>({0.5, 5, 5, 9}));
         QVERIFY(scenario.steps().last().restarts);
     }
@@ -290,12 +285,9 @@ private slots:
         sim->setReplyPacingMicros(0);
         const QByteArray a = QByteArray::fromHex("0a141e28323c461800");
         const QByteArray b = QByteArray::fromHex("0b141e28323c461900");
-        Scenario scenario;
-        QString error;
-        QVERIFY2(scenario.parse("at 0 frames 0a141e28323c461800;0b 14 1e 28 32 3c 46 19 00\n"
-                                "on 1f 02 00 02\n"
-                                "at 0 frame 0c141e28323c461a00\n", &error), qPrintable(error));
-        sim.runScenario(scenario);
+        sim.runScenario(parsed("at 0 frames 0a141e28323c461800;0b 14 1e 28 32 3c 46 19 00\n"
+                               "on 1f 02 00 02\n"
+                               "at 0 frame 0c141e28323c461a00\n"));
         QTRY_COMPARE(sim.currentLiveFrame(), a);
 
         QSerialPort port;
