@@ -270,8 +270,7 @@ private slots:
         QTest::newRow("two of two ticks: 170, the last one counts") << QVector<int>{2, 2} << 170;
         QTest::newRow("mean 1.5: 127.5 gives 128") << QVector<int>{1, 2} << 128;
         QTest::newRow("mean 2.5: 212.5 gives 212") << QVector<int>{2, 3} << 212;
-        QTest::newRow("81 over 10: 689, where exact decimals give 688")
-            << (QVector<int>(9, 8) << 9) << 689;
+        QTest::newRow("81 over 10: 689, where exact decimals give 688") << (QVector<int>(9, 8) << 9) << 689;
         QTest::newRow("99 over 34: 247") << (QVector<int>(31, 3) + QVector<int>(3, 2)) << 247;
         QTest::newRow("57 over 34: 143") << (QVector<int>(23, 2) + QVector<int>(11, 1)) << 143;
         QTest::newRow("two of 150 ticks") << QVector<int>{150, 150} << 12750;

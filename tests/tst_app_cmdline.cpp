@@ -181,10 +181,8 @@ private slots:
 
         QTest::newRow("no settings yet: Polish") << QByteArray() << "polish.lng" << false;
         QTest::newRow("English") << settingsOf("EN", "english.lng") << "english.lng" << false;
-        QTest::newRow("English, run in the files' folder") << settingsOf("EN", "english.lng") << "english.lng"
-                                                           << true;
-        QTest::newRow("the code decides, as at start-up") << settingsOf("EN", "polish.lng") << "english.lng"
-                                                          << false;
+        QTest::newRow("English, run in the files' folder") << settingsOf("EN", "english.lng") << "english.lng" << true;
+        QTest::newRow("the code decides, as at start-up") << settingsOf("EN", "polish.lng") << "english.lng" << false;
         QTest::newRow("no code stored: built-in Polish") << settingsOf("", "english.lng") << QString() << false;
     }
 
@@ -257,8 +255,7 @@ private slots:
         const QString refused = filePath("refused.qx4");
         const QString badList = filePath("badlist.qx4");
         QTest::newRow("a missing file") << missing << good << QStringList{missing + ": No such file or directory"};
-        QTest::newRow("a folder") << good << folder
-                                  << QStringList{folder + ": Not a regular file"};
+        QTest::newRow("a folder") << good << folder << QStringList{folder + ": Not a regular file"};
         QTest::newRow("a refused line") << good << refused << QStringList{"Błąd w pliku " + refused + ":5"};
         QTest::newRow("a list entry the page has not") << badList << good
                                                        << QStringList{"Błąd w pliku " + badList + ":2"};

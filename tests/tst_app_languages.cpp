@@ -313,8 +313,7 @@ private slots:
                                        {"JRosyjski", "russian.lng"},  {"JWloski", "italiano.lng"},
                                        {"JPolski", "polish.lng"}};
         for (const auto &[item, file] : rows)
-            QTest::newRow(file) << QString(item) << QString(file)
-                                << QString(qx::findLanguageFile(file)->helpFile);
+            QTest::newRow(file) << QString(item) << QString(file) << QString(qx::findLanguageFile(file)->helpFile);
     }
     void shippedFiles()
     {

@@ -327,8 +327,7 @@ private slots:
         qx::LeaveFields several = with(3, "0");
         several.stepOpening = "0";
         several.startPosition = "250";
-        QTest::newRow("several at once") << several << QStringList{"T30009", "T30011", "T30013 [11 ... 199]"}
-                                         << false;
+        QTest::newRow("several at once") << several << QStringList{"T30009", "T30011", "T30013 [11 ... 199]"} << false;
     }
     void leaveChecksOfTheParametersPage()
     {

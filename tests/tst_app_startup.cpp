@@ -59,10 +59,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         // Gaps between the bytes as they leave, exact on the clock: each
         // request's own pause and wait, then the next exchange's opening.
-        QTest::newRow("version 3") << 3 << false << hex("01 01 01 09") << QList<double>{403, 203, 23}
-                                   << "Sterownik 3";
-        QTest::newRow("version 5") << 5 << false << hex("01 01 01 09") << QList<double>{403, 203, 23}
-                                   << "Sterownik 5";
+        QTest::newRow("version 3") << 3 << false << hex("01 01 01 09") << QList<double>{403, 203, 23} << "Sterownik 3";
+        QTest::newRow("version 5") << 5 << false << hex("01 01 01 09") << QList<double>{403, 203, 23} << "Sterownik 5";
         QTest::newRow("version 8") << 8 << false << hex("01 01 aa 22 0a 01 09")
                                    << QList<double>{403, 203, 53, 53, 3, 23} << "Sterownik 8";
         QTest::newRow("no controller") << 8 << true << hex("01 01 01 09") << QList<double>{403, 203, 23}

@@ -97,8 +97,7 @@ private slots:
             << QStringList{"com1", "move", "com1", "com1", "com1"} << "+-++" << 2;
         QTest::newRow("the program asks after the adapter moved")
             << QStringList{"com1", "move", "resolve com1", "com1", "com1"} << "+++" << 2;
-        QTest::newRow("asked before the first open")
-            << QStringList{"resolve com1", "com1", "com1"} << "++" << 1;
+        QTest::newRow("asked before the first open") << QStringList{"resolve com1", "com1", "com1"} << "++" << 1;
     }
 
     void portNameResolution()

@@ -14,8 +14,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("values");
         QTest::addColumn<QList<int>>("results");
-        QTest::newRow("first five pass through")
-            << QList<int>{10, 20, 30, 40, 50} << QList<int>{10, 20, 30, 40, 50};
+        QTest::newRow("first five pass through") << QList<int>{10, 20, 30, 40, 50} << QList<int>{10, 20, 30, 40, 50};
         QTest::newRow("sixth is the mean of the four held, not of the fifth")
             << QList<int>{10, 20, 30, 40, 999, 0} << QList<int>{10, 20, 30, 40, 999, 25};
         QTest::newRow("window slides")

@@ -203,8 +203,7 @@ private slots:
         QTest::newRow("beyond the newest 200: 29 days stays, 30 goes")
             << copiesAged(200, 0, 200) + QList<int>{29, 30} << QList<int>{201};
         QTest::newRow("200 old: none goes") << copiesAged(200, 400) << QList<int>{};
-        QTest::newRow("a copy dated in the future stays") << copiesAged(1, -3) + copiesAged(200, 40)
-                                                          << QList<int>{200};
+        QTest::newRow("a copy dated in the future stays") << copiesAged(1, -3) + copiesAged(200, 40) << QList<int>{200};
     }
     void oldCopiesGoOnlyBeyondTheNewest()
     {

@@ -135,8 +135,7 @@ private slots:
         QTest::newRow("list entries that differ") << reset << changed(reset, {{100, "3"}}) << QList<int>{100};
         QTest::newRow("a list without a selection") << reset << changed(reset, {{109, "-1"}}) << QList<int>{109};
         QTest::newRow("a code one side lacks") << reset << changed(reset, {{110, ""}}) << QList<int>{110};
-        QTest::newRow("a code both lack") << changed(reset, {{110, ""}}) << changed(reset, {{110, ""}})
-                                          << QList<int>{};
+        QTest::newRow("a code both lack") << changed(reset, {{110, ""}}) << changed(reset, {{110, ""}}) << QList<int>{};
         QTest::newRow("every parameter") << allAt("0") << allAt("3") << valueCodes();
     }
     void differences()

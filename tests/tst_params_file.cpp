@@ -223,8 +223,7 @@ private slots:
             << QByteArray("102:1000\r\n103:1\r\n102:3000") << QStringList{"102:1000", "103:1", "102:3000"} << 0;
         QTest::newRow("empty line counted, load goes on")
             << QByteArray("100:1\r\n\r\n101:0,5") << QStringList{"100:1", "101:0,5"} << 1;
-        QTest::newRow("lines under three characters")
-            << QByteArray("ab\r\n#\r\n\r\r\n1\n") << QStringList{} << 4;
+        QTest::newRow("lines under three characters") << QByteArray("ab\r\n#\r\n\r\r\n1\n") << QStringList{} << 4;
         QTest::newRow("comments of any bytes")
             << QByteArray("#\x00\xff\x1b\xa5\xb9\r\n100:2", 13) << QStringList{"100:2"} << 0;
         QTest::newRow("comment of 999 characters") << "#" + QByteArray(998, 'x') + "\r\n100:2" << QStringList{"100:2"} << 0;
@@ -270,8 +269,7 @@ private slots:
         QTest::newRow("volts negative") << QByteArray("101:-0,5") << 1;
         QTest::newRow("line of 1000 characters") << "#" + QByteArray(999, 'x') << 1;
         QTest::newRow("BOM past the start") << QByteArray("100:1\r\n\xef\xbb\xbf" "101:0,5") << 2;
-        QTest::newRow("counted after comments and short lines")
-            << QByteArray("100:1\r\n\r\n#c\r\n101:x\r\n102:y") << 4;
+        QTest::newRow("counted after comments and short lines") << QByteArray("100:1\r\n\r\n#c\r\n101:x\r\n102:y") << 4;
         QTest::newRow("counted in an LF-only file") << QByteArray("#a\n#b\n\n103:9\n") << 4;
     }
     void refused()

@@ -222,8 +222,7 @@ private slots:
         QTest::newRow("8") << 8 << QList<int>{0, 102, 164, 0, 142, 230} << QList<int>{102, 62, 194, 135, 86, 63};
         QTest::newRow("12") << 12 << QList<int>{0, 121, 195, 0, 158, 258} << QList<int>{121, 74, 227, 158, 100, 74};
         QTest::newRow("16") << 16 << QList<int>{0, 165, 273, 0, 197, 324} << QList<int>{147, 90, 276, 192, 122, 90};
-        QTest::newRow("21") << 21 << QList<int>{0, 214, 351, 0, 261, 428}
-                            << QList<int>{196, 119, 369, 256, 162, 119};
+        QTest::newRow("21") << 21 << QList<int>{0, 214, 351, 0, 261, 428} << QList<int>{196, 119, 369, 256, 162, 119};
     }
 
     void groupsStack()

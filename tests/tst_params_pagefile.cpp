@@ -64,8 +64,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a letter in a field") << QByteArray("102:2500\r\n105:3x\r\n")
-                                             << "Błąd w pliku\nbad.qx4:2";
+        QTest::newRow("a letter in a field") << QByteArray("102:2500\r\n105:3x\r\n") << "Błąd w pliku\nbad.qx4:2";
         QTest::newRow("a list entry the list has not") << QByteArray("#---\r\n\r\n100:9\r\n")
                                                        << "Błąd w pliku\nbad.qx4:3";
     }

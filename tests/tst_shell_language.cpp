@@ -77,8 +77,7 @@ private slots:
             << QByteArray("10106 a\r\n10107 b\x1A\r\n10108 c\r\n") << QStringList{"10106=a"};
         QTest::newRow("repeated key, both kept in order")
             << QByteArray("10106 a\r\n10106 b\r\n") << QStringList{"10106=a", "10106=b"};
-        QTest::newRow("CR inside a text dropped")
-            << QByteArray("10106 Po\rmoc\r\r\n") << QStringList{"10106=Pomoc"};
+        QTest::newRow("CR inside a text dropped") << QByteArray("10106 Po\rmoc\r\r\n") << QStringList{"10106=Pomoc"};
         QTest::newRow("markup kept as written") << QByteArray("10301 <b>x</b>\r\n") << QStringList{"10301=<b>x</b>"};
     }
     void lines()
