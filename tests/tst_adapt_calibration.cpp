@@ -135,7 +135,6 @@ private slots:
         QTest::newRow("period 0: no speed, no test") << fresh(0, 0, 0, 0, 254) << Rpm4800 << false;
         QTest::newRow("a stale frame") << stale(0, 0, 0, At800, 254) << Rpm4800 << false;
     }
-
     void changeover()
     {
         QFETCH(LiveSample, sample);
@@ -180,7 +179,6 @@ private slots:
         QTest::newRow("narrow, 40 fills four fifths") << 0 << 40 << 50 << true;
         QTest::newRow("wide, 40 fills less than a sixth") << 1 << 40 << 255 << true;
     }
-
     void reducer()
     {
         QFETCH(int, wideScale);
@@ -230,7 +228,6 @@ private slots:
         QTest::newRow("0 stays 0") << 0 << 0 << 0;
         QTest::newRow("255: 247") << 255 << 1000 << 247;
     }
-
     void stepperMinimum()
     {
         QFETCH(int, lowest);
@@ -250,7 +247,6 @@ private slots:
         QTest::newRow("highest below the minimum: max raised to it") << 20 << 58 << 58 << 58;
         QTest::newRow("nothing above 0") << 0 << 0 << 0 << 0;
     }
-
     void stepperUpper()
     {
         QFETCH(int, highest);
@@ -275,7 +271,6 @@ private slots:
         QTest::newRow("57 over 34: 143") << (QVector<int>(23, 2) + QVector<int>(11, 1)) << 143;
         QTest::newRow("two of 150 ticks") << QVector<int>{150, 150} << 12750;
     }
-
     void lambdaTimes()
     {
         QFETCH(QVector<int>, stretches);
@@ -343,7 +338,6 @@ private slots:
         QTest::newRow("high at 2050 counts") << true << At2050 << 2050 << true;
         QTest::newRow("high at 800 pauses") << true << At800 << 800 << false;
     }
-
     void phaseSpeeds()
     {
         QFETCH(bool, highPhase);
@@ -421,7 +415,6 @@ private slots:
         QTest::newRow("the middle reading 36 is rich, 35 lean")
             << repeated(QList<int>({35, 36, 36, 35, 35, 35, 36, 36, 36, 36}), 30) << 59 << 60 << 254 << 170;
     }
-
     void stretches()
     {
         QFETCH(QList<int>, readings);

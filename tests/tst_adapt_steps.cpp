@@ -61,7 +61,6 @@ private slots:
         QTest::newRow("130 is not warm") << 130 << false;
         QTest::newRow("131 is") << 131 << true;
     }
-
     void warmEnoughAbove130()
     {
         QFETCH(int, reading);
@@ -113,7 +112,6 @@ private slots:
         QTest::newRow("no selection") << -1 << 0;
         QTest::newRow("past the list") << 6 << 0;
     }
-
     void ignitionTypeSetsTheConstant()
     {
         QFETCH(int, index);
@@ -145,7 +143,6 @@ private slots:
         QTest::newRow("equal counts as rising") << 50 << 50 << 50 << 1 << 250 << QStringList{"2.50", "2.50", "2.50"};
         QTest::newRow("full travel") << 0 << 255 << 26 << 1 << 250 << QStringList{"0.00", "12.75", "1.30"};
     }
-
     void tpsThreshold()
     {
         QFETCH(int, idle);
@@ -268,7 +265,6 @@ private slots:
         QTest::newRow("threshold at least 5 (0.10 V)")
             << QList<int>{0, 1} << false << 1 << 5 << QStringList{"0.00", "0.01", "0.09"};
     }
-
     void probeResults()
     {
         QFETCH(QList<int>, readings);
@@ -291,7 +287,6 @@ private slots:
         QTest::newRow("1550 waits") << At1550 << false;
         QTest::newRow("1600 counts") << At1600 << true;
     }
-
     void probeMeasuresFrom1600()
     {
         QFETCH(int, period);
@@ -391,7 +386,6 @@ private slots:
         QTest::newRow("stuck at 0.45 V") << 23;
         QTest::newRow("stuck high, on the wide scale") << 200;
     }
-
     void deadProbeStartsOver()
     {
         QFETCH(int, reading);

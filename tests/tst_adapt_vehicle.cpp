@@ -47,7 +47,6 @@ private slots:
         QTest::newRow("2 - 3 L") << EngineCapacity::From2To3L << 7 << 9;
         QTest::newRow("> 3 L") << EngineCapacity::Above3L << 9 << 11;
     }
-
     void stepperOpening()
     {
         QFETCH(EngineCapacity, capacity);
@@ -77,7 +76,6 @@ private slots:
         QTest::newRow("clicking the ticked 20k keeps it") << "Mm2" << VehicleBox::Glass20k << false << "Mm2";
         QTest::newRow("clicking the ticked 90R keeps it") << "Pa9" << VehicleBox::Glass90R << false << "Pa9";
     }
-
     void clicks()
     {
         QFETCH(QString, before);
@@ -123,7 +121,6 @@ private slots:
         QTest::newRow("Automatyczna, 90R, then Ręczna")
             << QList<VehicleBox>{VehicleBox::Automatic, VehicleBox::Glass90R, VehicleBox::Manual} << 0x00;
     }
-
     void clickedChoicesInTheWrite()
     {
         QFETCH(QList<VehicleBox>, clicked);

@@ -185,7 +185,6 @@ private slots:
         QTest::newRow("the code decides, as at start-up") << settingsOf("EN", "polish.lng") << "english.lng" << false;
         QTest::newRow("no code stored: built-in Polish") << settingsOf("", "english.lng") << QString() << false;
     }
-
     void everyParameterDiffers()
     {
         QFETCH(QByteArray, settings);
@@ -227,7 +226,6 @@ private slots:
             << fileOf(Base) << fileOf(changed(Base, 110, "120"), "x\r\n") << 1
             << QStringList{"110 Delta obrotów: 100 -> 120"} << "quorvantix: Błąd w pliku %b\n";
     }
-
     void comparisons()
     {
         QFETCH(QByteArray, left);
@@ -263,7 +261,6 @@ private slots:
                                        << QStringList{missing + ": No such file or directory",
                                                       "Błąd w pliku " + refused + ":5"};
     }
-
     void unreadableFile()
     {
         QFETCH(QString, left);
@@ -315,7 +312,6 @@ private slots:
         QTest::newRow("Qt's options beside an unknown one") << QStringList{"-style", "Fusion", "-frobnicate"} << 2
                                                             << "^$" << "^quorvantix: unknown option '-frobnicate'" + tryHelp;
     }
-
     void options()
     {
         QFETCH(QStringList, arguments);

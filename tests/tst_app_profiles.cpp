@@ -354,7 +354,6 @@ private slots:
         QTest::newRow("any other width at start-up") << -1 << otherScreen << 2 << 1.0 << pagecontrol1Design
                                                      << PageControl2Design << true << none << nowhere;
     }
-
     void profiles()
     {
         QFETCH(int, click);
@@ -453,7 +452,6 @@ private slots:
         QTest::newRow("own 20 LED at 640") << 0 << "AbLED1" << 14 << false;
         QTest::newRow("own 18 at 1024") << 3 << "Label11" << 23 << false;
     }
-
     void fontsFollowTheirRule()
     {
         QFETCH(int, click);
@@ -485,7 +483,6 @@ private slots:
         for (int click = 0; click < 6; ++click)
             QTest::newRow(clickNames[click]) << click << (click != 0);
     }
-
     void captionsRegularOnlyAt640()
     {
         QFETCH(int, click);
@@ -528,7 +525,6 @@ private slots:
             }
         }
     }
-
     void pagesFitEveryProfile()
     {
         QFETCH(QString, language);

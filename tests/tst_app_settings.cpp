@@ -183,7 +183,6 @@ private slots:
             << Values{{"Lang", "PL"}, {"Port", "COM3"}}
             << QStringList{"CzcionkaDuza", "JPolski", "PCOM3", "skorkaZwy"} << false << write({{"Port", "COM3"}});
     }
-
     void storedValuesAreTickedAndWrittenBack()
     {
         QFETCH(Values, stored);

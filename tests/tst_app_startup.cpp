@@ -66,7 +66,6 @@ private slots:
         QTest::newRow("no controller") << 8 << true << hex("01 01 01 09") << QList<double>{403, 203, 23}
                                        << "Brak sterownika";
     }
-
     void startupSequence()
     {
         QFETCH(int, version);
@@ -115,7 +114,6 @@ private slots:
         QTest::newRow("299 counts as standing") << 2 << 12843 << 0 << "0";
         QTest::newRow("8 cylinders") << 5 << 960 << 2000 << "2000";
     }
-
     void engineSpeed()
     {
         QFETCH(int, ignitionIndex);

@@ -89,7 +89,6 @@ private slots:
         QTest::newRow("frame not hex") << Header + "0,6432501400059BE8ZZ,,,,,,,\n" << 8 << "bad frame";
         QTest::newRow("unclosed quote") << Header + "0,,\"0,5,,,,,,\n" << 8 << "unclosed quote";
     }
-
     void badFileNamesItsFirstBadLine()
     {
         QFETCH(QByteArray, text);

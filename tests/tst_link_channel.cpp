@@ -99,7 +99,6 @@ private slots:
             << QStringList{"com1", "move", "resolve com1", "com1", "com1"} << "+++" << 2;
         QTest::newRow("asked before the first open") << QStringList{"resolve com1", "com1", "com1"} << "++" << 1;
     }
-
     void portNameResolution()
     {
         QFETCH(QStringList, steps);
@@ -140,7 +139,6 @@ private slots:
                                                         << bytes({1, 2, 3, 4, 5, 4, 3, 2}) << false;
         QTest::newRow("one byte") << previous << bytes({0xAA}) << bytes({0xAA, 8, 7, 6, 5, 4, 3, 2}) << false;
     }
-
     void reads()
     {
         QFETCH(QByteArray, previous);

@@ -123,7 +123,6 @@ private slots:
         QTest::newRow("no port") << "none" << qx::PortOrigin::None << false << Opening::NotTried << 0
                                  << "podłącz adapter";
     }
-
     void findings()
     {
         QFETCH(QString, setup);

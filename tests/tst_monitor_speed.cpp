@@ -22,7 +22,6 @@ private slots:
         QTest::newRow("halves go to even") << QList<int>{1, 1, 1, 3, 0, 0} << QList<int>{1, 1, 1, 3, 0, 2};
         QTest::newRow("2.5 rounds to 2") << QList<int>{1, 2, 3, 4, 0, 0} << QList<int>{1, 2, 3, 4, 0, 2};
     }
-
     void average()
     {
         QFETCH(QList<int>, values);
@@ -57,7 +56,6 @@ private slots:
         QTest::newRow("58.5 fifties round to 58") << 19200 << 5251 << 2925 << 2900;
         QTest::newRow("shortest period") << 19200 << 1 << 15360000 << 15360000;
     }
-
     void rpm()
     {
         QFETCH(int, constant);

@@ -81,7 +81,6 @@ private slots:
         row("AbGradient6", "TAbGradient");
         row("AbGradient7", "TAbGradient");
     }
-
     void controls()
     {
         QFETCH(QString, name);
@@ -161,7 +160,6 @@ private slots:
         QTest::newRow("C RPM") << "CheckBox41" << "Panel3" << int(TScope::ChannelC) << false;
         QTest::newRow("D stepper") << "CheckBox42" << "Panel8" << int(TScope::ChannelD) << false;
     }
-
     void traceSelectors()
     {
         QFETCH(QString, selector);
@@ -192,7 +190,6 @@ private slots:
         QTest::newRow("3") << 3 << "1,5 s / dz" << 15 << "-7,5";
         QTest::newRow("4") << 4 << "2,0 s / dz" << 20 << "-10";
     }
-
     void timeBase()
     {
         QFETCH(int, position);

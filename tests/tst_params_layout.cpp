@@ -224,7 +224,6 @@ private slots:
         QTest::newRow("16") << 16 << QList<int>{0, 165, 273, 0, 197, 324} << QList<int>{147, 90, 276, 192, 122, 90};
         QTest::newRow("21") << 21 << QList<int>{0, 214, 351, 0, 261, 428} << QList<int>{196, 119, 369, 256, 162, 119};
     }
-
     void groupsStack()
     {
         QFETCH(int, sizeClass);

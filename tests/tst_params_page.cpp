@@ -85,7 +85,6 @@ private slots:
                            "750", "1250", "1", "1", "0", "1", "500", "2", "100", "0", "1", "0", "0", "10"}
             << false;
     }
-
     void roundTrip()
     {
         QFETCH(QStringList, texts);
@@ -114,7 +113,6 @@ private slots:
         // Ticks follow "not 0"; the cut-off fields only "1".
         QTest::newRow("cut-off 2") << "1" << "2" << "2" << "2" << true << false << true << false << true;
     }
-
     void showEnables()
     {
         QFETCH(QString, rpmKind);
@@ -212,7 +210,6 @@ private slots:
                                                    {"ZmiennaTemperaturaLabel.visible", false}}
                                     << -1 << 0 << "" << 0;
     }
-
     void boxEffects()
     {
         QFETCH(QString, box);
@@ -294,7 +291,6 @@ private slots:
         add("QGroupBox", {"GroupBox20", "GroupBox9", "GroupBox14", "GroupBox22", "GroupBox8", "GroupBox21"});
         add("TLEDMeter", {"LEDMeter2"});
     }
-
     void controlsByName()
     {
         QFETCH(QString, name);
@@ -333,7 +329,6 @@ private slots:
         QTest::newRow("wrapped onto too many lines") << help + ' ' + help << 300 << threeLines << true << true;
         QTest::newRow("a word wider than the box") << QString(60, 'W') << 400 << threeLines << true << true;
     }
-
     void fittedFont()
     {
         QFETCH(QString, text);

@@ -320,7 +320,6 @@ private slots:
         QTest::newRow("A4 landscape") << QPageSize(QPageSize::A4) << QPageLayout::Landscape << true;
         QTest::newRow("A5 portrait") << QPageSize(QPageSize::A5) << QPageLayout::Portrait << true;
     }
-
     void sheetKeepsItsProportions()
     {
         QFETCH(QPageSize, paper);
@@ -477,7 +476,6 @@ private slots:
         QTest::newRow("a value with room keeps 16 pt")
             << 22 << "Podwójna cewka na cylinder" << true << A4Printable << false << false;
     }
-
     void textsEndBeforeWhatFollows()
     {
         QFETCH(int, row);

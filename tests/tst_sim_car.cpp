@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("engine stands: the counter runs out") << 2 << 0.0 << 65535;
         QTest::newRow("too slow to count") << 0 << 100.0 << 65535;
     }
-
     void speedPeriodPerIgnitionType()
     {
         QFETCH(int, ignition);
@@ -76,7 +75,6 @@ private slots:
         QTest::newRow("20K empty") << "20K" << 0.0 << 250;
         QTest::newRow("20K full") << "20K" << 100.0 << 0;
     }
-
     void readings()
     {
         QFETCH(QString, sensor);
@@ -95,7 +93,6 @@ private slots:
         QTest::newRow("version 5") << 5 << 9 << 3;
         QTest::newRow("version 8") << 8 << 9 << 3;
     }
-
     void frameLayoutPerVersion()
     {
         QFETCH(int, version);
@@ -129,7 +126,6 @@ private slots:
         QTest::newRow("sensor on, cold") << 2500.0 << true << 20.0 << false;
         QTest::newRow("sensor on, warm") << 2500.0 << true << 80.0 << true;
     }
-
     void changeoverToGas()
     {
         QFETCH(double, rpm);
@@ -201,7 +197,6 @@ private slots:
         QTest::newRow("60 per1000 30, at 2800") << 60.0 << 30.0 << 2800.0 << 0 << 120.0;
         QTest::newRow("90, screw 20 richer, idle") << 90.0 << 20.0 << 800.0 << 20 << 78.0;
     }
-
     void mixtureSetsWhereTheStepperSettles()
     {
         QFETCH(double, idlePosition);
@@ -246,7 +241,6 @@ private slots:
         QTest::newRow("auto, set to 0-1 V") << int(ProbeKind::Auto) << 1 << 5 << 43;
         QTest::newRow("auto, set to 0-5 V") << int(ProbeKind::Auto) << 0 << 26 << 230;
     }
-
     void probeKinds()
     {
         QFETCH(int, kind);
@@ -281,7 +275,6 @@ private slots:
         QTest::newRow("rising") << false << 10 << 230;
         QTest::newRow("falling") << true << 230 << 10;
     }
-
     void tpsDirection()
     {
         QFETCH(bool, falling);

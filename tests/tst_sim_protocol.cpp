@@ -58,7 +58,6 @@ private slots:
         QTest::newRow("31 ignition type") << bytes({31, 0x05, 0x00}) << 32 << false;
         QTest::newRow("32 speed above TPS") << bytes({32, 0x0A, 0xAA}) << 34 << true;
     }
-
     void parameterWritesLandInTheBlock()
     {
         QFETCH(QByteArray, request);
@@ -108,7 +107,6 @@ private slots:
             QTest::newRow("version " + v + ", threshold") << version << 0x22 << 2;
         }
     }
-
     void replyLengths()
     {
         QFETCH(int, version);
@@ -173,7 +171,6 @@ private slots:
         QTest::newRow("slow") << "slow" << true << 9 << 9 << 500 << false;
         QTest::newRow("hang-up leaves replies alone") << "hangup=3" << true << 9 << 9 << 0 << false;
     }
-
     void faultShapes()
     {
         QFETCH(QString, fault);
@@ -207,7 +204,6 @@ private slots:
         QTest::newRow("not a number") << "long=many" << false << 0 << 0;
         QTest::newRow("argument to a fault without one") << "silence=3" << false << 0 << 0;
     }
-
     void faultNamesParse()
     {
         QFETCH(QString, text);

@@ -58,7 +58,6 @@ private slots:
         QTest::newRow("loop: second round") << true << 260 << frame(2);
         QTest::newRow("loop: many rounds on") << true << 200 * 7 + 155 << frame(4);
     }
-
     void requestGetsTheFrameOfItsTime()
     {
         QFETCH(bool, loop);
@@ -100,7 +99,6 @@ private slots:
         QTest::newRow("band") << "3" << 2 << false << "0" << 2400;
         QTest::newRow("1-0 V") << "4" << 1 << true << "1" << 4000;
     }
-
     void headerSetsTheBlock()
     {
         QFETCH(QString, probeVariant);

@@ -122,7 +122,6 @@ private slots:
         QTest::newRow("frames with odd hex") << "frames 0a14;0b1" << false;
         QTest::newRow("on is a line, not a command") << "on 1f 02 00" << false;
     }
-
     void commands()
     {
         QFETCH(QString, command);
@@ -158,7 +157,6 @@ private slots:
         QTest::newRow("bad command after comments") << "# a\n# b\nat 2 rpm fast\n" << "line 3:";
         QTest::newRow("on without bytes") << "at 1 engine on\non zz\n" << "line 2:";
     }
-
     void errorsNameTheLine()
     {
         QFETCH(QString, text);
@@ -254,7 +252,6 @@ private slots:
         QTest::newRow("probe dies after step 7")
             << "adaptation-probe-dies-after-reducer.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
     }
-
     void adaptationScenarios()
     {
         QFETCH(QString, file);

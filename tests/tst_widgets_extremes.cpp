@@ -33,7 +33,6 @@ private slots:
         QTest::newRow("restart at zero") << "r255 d50 d0 restart d20" << false << 0.0f << 0 << 20.0f << 78;
         QTest::newRow("value written") << "r60 v15 v45" << false << 15.0f << 250 << 45.0f << 750;
     }
-
     void record()
     {
         QFETCH(QString, script);

@@ -60,7 +60,6 @@ private slots:
         QTest::newRow("1 Hz") << FlashClock::ff1Hz << 8;
         QTest::newRow("0.5 Hz") << FlashClock::ff05Hz << 16;
     }
-
     void lampsOfOneFrequencyTogether()
     {
         QFETCH(FlashClock::Frequency, frequency);

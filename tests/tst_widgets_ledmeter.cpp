@@ -52,7 +52,6 @@ private slots:
         QTest::newRow("0.6 segment lights one") << 0 << 100 << 6 << 10 << true << 50 << 75 << "1.........";
         QTest::newRow("no segments") << 0 << 100 << 50 << 0 << false << 50 << 75 << "";
     }
-
     void segments()
     {
         QFETCH(int, min);

@@ -32,7 +32,6 @@ private slots:
         QTest::newRow("value span negative") << 0 << 100 << 50.0f << 0.0f << 10 << 55.0f;
         QTest::newRow("both positive: recomputed") << 0 << 10 << 0.0f << 50.0f << 10 << 50.0f;
     }
-
     void valueOfDigit()
     {
         QFETCH(int, digitalFrom);
@@ -60,7 +59,6 @@ private slots:
         QTest::newRow("negative half") << -3.0f << -2;
         QTest::newRow("beyond the range") << 30.0f << 15;
     }
-
     void digitOfValue()
     {
         QFETCH(float, value);
@@ -87,7 +85,6 @@ private slots:
         QTest::newRow("stepper 230 of 255") << 255 << 230 << 230000.0 / 255 << 902;
         QTest::newRow("full scale") << 255 << 255 << 1000.0 << 1000;
     }
-
     void positions()
     {
         QFETCH(int, digitalTo);
@@ -127,7 +124,6 @@ private slots:
         QTest::newRow("negative zero has no sign") << "##0.0" << -0.04 << "0.0";
         QTest::newRow("empty picture") << "" << 2.5 << "2.5";
     }
-
     void format()
     {
         QFETCH(QString, picture);

@@ -63,7 +63,6 @@ private slots:
         QTest::newRow("lambda on 600: middle") << preset(Presets::lambdaBar) << 36 << 36.0f << 1;
         QTest::newRow("lambda rich") << preset(Presets::lambdaBar) << 37 << 37.0f << 2;
     }
-
     void digitShownAs()
     {
         QFETCH(Make, make);

@@ -102,7 +102,6 @@ private slots:
         QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)
                                                  << writes("Checked", true) << 0;
     }
-
     void repaintsOnlyOnChange()
     {
         QFETCH(Make, make);
@@ -137,7 +136,6 @@ private slots:
         QTest::newRow("dark and flashing") << false << true << 0;
         QTest::newRow("lit, not flashing") << true << false << 0;
     }
-
     void repaintsOnFlash()
     {
         QFETCH(bool, checked);

@@ -35,7 +35,6 @@ private slots:
         QTest::newRow("past the end") << 1000.5 << -1;
         QTest::newRow("before the start") << -0.5 << -1;
     }
-
     void sectorOfPosition()
     {
         QFETCH(double, position);
@@ -60,7 +59,6 @@ private slots:
         QTest::newRow("top") << 60 << 2;
         QTest::newRow("off the scale") << 61 << -1;
     }
-
     void sectorOfValue()
     {
         QFETCH(int, value);
