@@ -7,7 +7,7 @@
 #include "ChangeoverStep.h"
 #include "LambdaTime.h"
 #include "LiveAverage.h"
-#include "LiveSample.h"
+#include "LiveFrames.h"
 #include "ReducerStep.h"
 #include "StepperCalibration.h"
 
@@ -22,28 +22,10 @@ constexpr int Rpm4800 = 4800;
 constexpr int At800 = 4800;
 constexpr int At1250 = 3072;
 constexpr int At1300 = 2954;
-constexpr int At2000 = 1920;
 constexpr int At2050 = 1873;
 constexpr int At2500 = 1536;
 constexpr int Stalled = 65535; // the controller's counter runs out: shown 0
 constexpr int OnPetrol = 255;
-
-LiveSample fresh(int period, int stepper, int probe = 0)
-{
-    LiveSample s;
-    s.period = period;
-    s.stepper = stepper;
-    s.probe = probe;
-    s.fresh = true;
-    return s;
-}
-
-LiveSample stale(int period, int stepper, int probe = 0)
-{
-    LiveSample s = fresh(period, stepper, probe);
-    s.fresh = false;
-    return s;
-}
 
 // Step 8 after a 0-1 V calibration (rich 45, threshold 27: the probe's
 // middle is 36).
@@ -64,7 +46,7 @@ struct Calibration
     void run(int ticks, int period, const QList<int> &stepperBytes)
     {
         for (int i = 0; i < ticks; ++i)
-            step.tick(fresh(period, stepperBytes[i % stepperBytes.size()]), Rpm4800);
+            step.tick(fresh(0, 0, 0, period, stepperBytes[i % stepperBytes.size()]), Rpm4800);
     }
 
     // The speed average shared with the live pages lags four ticks behind a
@@ -84,7 +66,7 @@ struct Calibration
     void probeReadings(const QList<int> &readings)
     {
         for (int reading : readings)
-            step.tick(fresh(At2500, 150, reading), Rpm4800);
+            step.tick(fresh(reading, 0, 0, At2500, 150), Rpm4800);
     }
 };
 
@@ -147,13 +129,12 @@ private slots:
         QTest::addColumn<LiveSample>("sample");
         QTest::addColumn<int>("rpmConstant");
         QTest::addColumn<bool>("changedOver");
-        QTest::newRow("254: on gas") << fresh(At800, 254) << Rpm4800 << true;
-        QTest::newRow("255: still on petrol") << fresh(At800, OnPetrol) << Rpm4800 << false;
-        QTest::newRow("RPM constant 0: no speed, no test") << fresh(At800, 254) << 0 << false;
-        QTest::newRow("period 0: no speed, no test") << fresh(0, 254) << Rpm4800 << false;
-        QTest::newRow("a stale frame") << stale(At800, 254) << Rpm4800 << false;
+        QTest::newRow("254: on gas") << fresh(0, 0, 0, At800, 254) << Rpm4800 << true;
+        QTest::newRow("255: still on petrol") << fresh(0, 0, 0, At800, OnPetrol) << Rpm4800 << false;
+        QTest::newRow("RPM constant 0: no speed, no test") << fresh(0, 0, 0, At800, 254) << 0 << false;
+        QTest::newRow("period 0: no speed, no test") << fresh(0, 0, 0, 0, 254) << Rpm4800 << false;
+        QTest::newRow("a stale frame") << stale(0, 0, 0, At800, 254) << Rpm4800 << false;
     }
-
     void changeover()
     {
         QFETCH(LiveSample, sample);
@@ -174,13 +155,13 @@ private slots:
         LiveAverage average;
         ChangeoverStep step(state, average);
         step.start();
-        QVERIFY(step.tick(fresh(At2500, 175), Rpm4800).changedOver);
+        QVERIFY(step.tick(fresh(0, 0, 0, At2500, 175), Rpm4800).changedOver);
         QCOMPARE(step.view().speed->shown, 2500);
-        const ChangeoverView &view = step.tick(fresh(At800, OnPetrol), Rpm4800);
+        const ChangeoverView &view = step.tick(fresh(0, 0, 0, At800, OnPetrol), Rpm4800);
         QVERIFY(view.changedOver);
         QCOMPARE(view.speed->shown, 2500);
         QVERIFY(!step.start().changedOver);
-        QVERIFY(!step.tick(fresh(At800, OnPetrol), Rpm4800).changedOver);
+        QVERIFY(!step.tick(fresh(0, 0, 0, At800, OnPetrol), Rpm4800).changedOver);
     }
 
     // --- step 7 ---
@@ -198,7 +179,6 @@ private slots:
         QTest::newRow("narrow, 40 fills four fifths") << 0 << 40 << 50 << true;
         QTest::newRow("wide, 40 fills less than a sixth") << 1 << 40 << 255 << true;
     }
-
     void reducer()
     {
         QFETCH(int, wideScale);
@@ -211,7 +191,7 @@ private slots:
         QCOMPARE(view.reading, 0);
         QVERIFY(!view.rich);
         QTEST(view.barTop, "top");
-        step.tick(fresh(At800, 175, reading));
+        step.tick(fresh(reading, 0, 0, At800, 175));
         QCOMPARE(view.reading, reading);
         QTEST(view.rich, "rich");
         if (reading == 40)
@@ -225,10 +205,10 @@ private slots:
         AdaptationState state;
         ReducerStep step(state);
         step.start();
-        QVERIFY(!step.tick(stale(At800, 175, 45)).rich);
+        QVERIFY(!step.tick(stale(45, 0, 0, At800, 175)).rich);
         QCOMPARE(step.view().reading, 0);
-        QVERIFY(step.tick(fresh(At800, 175, 45)).rich);
-        const ReducerView &view = step.tick(fresh(At800, 175, 5));
+        QVERIFY(step.tick(fresh(45, 0, 0, At800, 175)).rich);
+        const ReducerView &view = step.tick(fresh(5, 0, 0, At800, 175));
         QVERIFY(view.rich);
         QCOMPARE(view.reading, 5);
         QVERIFY(!step.start().rich);
@@ -248,7 +228,6 @@ private slots:
         QTest::newRow("0 stays 0") << 0 << 0 << 0;
         QTest::newRow("255: 247") << 255 << 1000 << 247;
     }
-
     void stepperMinimum()
     {
         QFETCH(int, lowest);
@@ -268,7 +247,6 @@ private slots:
         QTest::newRow("highest below the minimum: max raised to it") << 20 << 58 << 58 << 58;
         QTest::newRow("nothing above 0") << 0 << 0 << 0 << 0;
     }
-
     void stepperUpper()
     {
         QFETCH(int, highest);
@@ -288,13 +266,11 @@ private slots:
         QTest::newRow("two of two ticks: 170, the last one counts") << QVector<int>{2, 2} << 170;
         QTest::newRow("mean 1.5: 127.5 gives 128") << QVector<int>{1, 2} << 128;
         QTest::newRow("mean 2.5: 212.5 gives 212") << QVector<int>{2, 3} << 212;
-        QTest::newRow("81 over 10: 689, where exact decimals give 688")
-            << (QVector<int>(9, 8) << 9) << 689;
+        QTest::newRow("81 over 10: 689, where exact decimals give 688") << (QVector<int>(9, 8) << 9) << 689;
         QTest::newRow("99 over 34: 247") << (QVector<int>(31, 3) + QVector<int>(3, 2)) << 247;
         QTest::newRow("57 over 34: 143") << (QVector<int>(23, 2) + QVector<int>(11, 1)) << 143;
         QTest::newRow("two of 150 ticks") << QVector<int>{150, 150} << 12750;
     }
-
     void lambdaTimes()
     {
         QFETCH(QVector<int>, stretches);
@@ -315,7 +291,7 @@ private slots:
         QCOMPARE(c.step.view().phase, StepperPhase::Idle);
         QVERIFY(!c.step.view().minFound);
         QCOMPARE(c.state.StepperMin, 10);
-        const StepperView &view = c.step.tick(fresh(At800, 254), Rpm4800);
+        const StepperView &view = c.step.tick(fresh(0, 0, 0, At800, 254), Rpm4800);
         QCOMPARE(view.phase, StepperPhase::High);
         QVERIFY(view.minFound);
         QCOMPARE(c.state.StepperMin, 58);
@@ -336,7 +312,7 @@ private slots:
         c.run(1, At2500, {130});
         QCOMPARE(c.step.view().progress, 100);
         QCOMPARE(c.step.view().phase, StepperPhase::High);
-        const StepperView &view = c.step.tick(fresh(At2500, 254), Rpm4800);
+        const StepperView &view = c.step.tick(fresh(0, 0, 0, At2500, 254), Rpm4800);
         QCOMPARE(view.phase, StepperPhase::Finished);
         QCOMPARE(QList<int>({c.state.StepperMin, c.state.StepperMax, c.state.StepperStart}), QList<int>({58, 180, 131}));
         QCOMPARE(QStringList({view.minText, view.maxText, view.startText}), QStringList({"58", "180", "131"}));
@@ -362,7 +338,6 @@ private slots:
         QTest::newRow("high at 2050 counts") << true << At2050 << 2050 << true;
         QTest::newRow("high at 800 pauses") << true << At800 << 800 << false;
     }
-
     void phaseSpeeds()
     {
         QFETCH(bool, highPhase);
@@ -385,11 +360,11 @@ private slots:
     {
         QTest::addColumn<bool>("highPhase");
         QTest::addColumn<LiveSample>("sample");
-        QTest::newRow("idle, stalled") << false << fresh(Stalled, OnPetrol);
-        QTest::newRow("idle, running on petrol") << false << fresh(At800, OnPetrol);
-        QTest::newRow("idle, stale frame") << false << stale(At800, 250);
-        QTest::newRow("high, back on petrol") << true << fresh(At2500, OnPetrol);
-        QTest::newRow("high, stale frame") << true << stale(At2500, 0);
+        QTest::newRow("idle, stalled") << false << fresh(0, 0, 0, Stalled, OnPetrol);
+        QTest::newRow("idle, running on petrol") << false << fresh(0, 0, 0, At800, OnPetrol);
+        QTest::newRow("idle, stale frame") << false << stale(0, 0, 0, At800, 250);
+        QTest::newRow("high, back on petrol") << true << fresh(0, 0, 0, At2500, OnPetrol);
+        QTest::newRow("high, stale frame") << true << stale(0, 0, 0, At2500, 0);
     }
 
     // Each bad sample, were it measured, would move the result: the closed
@@ -440,7 +415,6 @@ private slots:
         QTest::newRow("the middle reading 36 is rich, 35 lean")
             << repeated(QList<int>({35, 36, 36, 35, 35, 35, 36, 36, 36, 36}), 30) << 59 << 60 << 254 << 170;
     }
-
     void stretches()
     {
         QFETCH(QList<int>, readings);

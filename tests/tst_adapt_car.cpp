@@ -76,7 +76,6 @@ private slots:
         QTest::newRow("0-5 V probe") << int(qxsim::ProbeKind::Wide) << 1 << 8 << true << 0;
         QTest::newRow("0-5 V probe, version 5 checksums") << int(qxsim::ProbeKind::Wide) << 1 << 5 << true << 0;
     }
-
     void calibrationOfTheCarsProbe()
     {
         QFETCH(int, probe);

@@ -62,7 +62,6 @@ private slots:
         QTest::newRow("version 8 has no checksum to check") << 8 << hex(BadChecksum) << 9 << true;
         QTest::newRow("version 8, 8 bytes are short") << 8 << hex(GoodFrame) << 8 << false;
     }
-
     void freshness()
     {
         QFETCH(int, version);
@@ -118,7 +117,6 @@ private slots:
         QTest::newRow("period 0") << 4800 << 0 << -1 << -1;
         QTest::newRow("below 300 stands") << 4800 << 12900 << 0 << 0;
     }
-
     void shownSpeed()
     {
         QFETCH(int, constant);

@@ -4,7 +4,7 @@
 #include "AdaptationState.h"
 #include "LiveAverage.h"
 #include "ProtocolTables.h"
-#include "LiveSample.h"
+#include "LiveFrames.h"
 #include "ProbeCalibrationStep.h"
 #include "TemperatureStep.h"
 #include "TpsThresholdStep.h"
@@ -20,25 +20,14 @@ constexpr int At2950 = 1291; // periods at 4800
 constexpr int At3000 = 1290;
 constexpr int At1550 = 2439;
 constexpr int At1600 = 2438;
-constexpr int At2000 = 1920;
 
-LiveSample fresh(int period, int tps = 20, int probe = 0, int temperature = 0)
+// The TPS step and the state it fills.
+struct Tps
 {
-    LiveSample s;
-    s.period = period;
-    s.tps = tps;
-    s.probe = probe;
-    s.temperature = temperature;
-    s.fresh = true;
-    return s;
-}
-
-LiveSample stale(int period, int tps = 20, int probe = 0, int temperature = 0)
-{
-    LiveSample s = fresh(period, tps, probe, temperature);
-    s.fresh = false;
-    return s;
-}
+    AdaptationState state;
+    LiveAverage average;
+    TpsThresholdStep step{state, average};
+};
 
 // The probe step run over readings taken in turn at 2000 rpm.
 struct Calibration
@@ -51,7 +40,7 @@ struct Calibration
     {
         step.start();
         for (int i = 0; i < ticks; ++i)
-            step.tick(fresh(At2000, 0, readings[i % readings.size()]), Rpm4800);
+            step.tick(fresh(readings[i % readings.size()], 0, 0, At2000), Rpm4800);
         return step.view();
     }
 };
@@ -72,18 +61,17 @@ private slots:
         QTest::newRow("130 is not warm") << 130 << false;
         QTest::newRow("131 is") << 131 << true;
     }
-
     void warmEnoughAbove130()
     {
         QFETCH(int, reading);
         LiveAverage average;
         TemperatureStep step(average);
         QVERIFY(!step.start(true).nextEnabled);
-        const TemperatureView &view = step.tick(fresh(0, 0, 0, reading), fresh(At2000), Rpm4800);
+        const TemperatureView &view = step.tick(fresh(0, 0, reading, 0), fresh(0, 20, 0, At2000), Rpm4800);
         QCOMPARE(view.thermometer, std::optional<int>(reading));
         QTEST(view.nextEnabled, "enabled");
         // Cooling down again never takes the button back.
-        QTEST(step.tick(fresh(0, 0, 0, 100), fresh(At2000), Rpm4800).nextEnabled, "enabled");
+        QTEST(step.tick(fresh(0, 0, 100, 0), fresh(0, 20, 0, At2000), Rpm4800).nextEnabled, "enabled");
     }
 
     void withoutSensorNextIsFreeAtOnce()
@@ -100,11 +88,11 @@ private slots:
         LiveAverage average;
         TemperatureStep step(average);
         step.start(true);
-        TemperatureView view = step.tick(stale(At2000, 0, 0, 140), fresh(At3000), Rpm4800);
+        TemperatureView view = step.tick(stale(0, 0, 140, At2000), fresh(0, 20, 0, At3000), Rpm4800);
         QVERIFY(!view.thermometer);
         QVERIFY(!view.nextEnabled);
         QCOMPARE(view.speed->shown, 3000);
-        view = step.tick(fresh(At3000, 0, 0, 120), stale(At2000), Rpm4800);
+        view = step.tick(fresh(0, 0, 120, At3000), stale(0, 20, 0, At2000), Rpm4800);
         QCOMPARE(view.thermometer, std::optional<int>(120));
         QCOMPARE(view.speed->shown, 3000);
         QCOMPARE(average.fillCount(), 1);
@@ -124,7 +112,6 @@ private slots:
         QTest::newRow("no selection") << -1 << 0;
         QTest::newRow("past the list") << 6 << 0;
     }
-
     void ignitionTypeSetsTheConstant()
     {
         QFETCH(int, index);
@@ -134,7 +121,8 @@ private slots:
             return;
         LiveAverage average;
         TemperatureStep step(average);
-        QCOMPARE(step.tick(stale(0), fresh(1920), constant).speed->rpm, qRound(constant * 800.0 / 1920));
+        QCOMPARE(step.tick(stale(0, 20, 0, 0), fresh(0, 20, 0, 1920), constant).speed->rpm,
+                 qRound(constant * 800.0 / 1920));
     }
 
     // --- step 2 ---
@@ -155,95 +143,83 @@ private slots:
         QTest::newRow("equal counts as rising") << 50 << 50 << 50 << 1 << 250 << QStringList{"2.50", "2.50", "2.50"};
         QTest::newRow("full travel") << 0 << 255 << 26 << 1 << 250 << QStringList{"0.00", "12.75", "1.30"};
     }
-
     void tpsThreshold()
     {
         QFETCH(int, idle);
         QFETCH(int, full);
-        QFETCH(QStringList, texts);
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, idle));
-        const TpsStepView &view = step.tick(fresh(At3000, full), Rpm4800);
+        Tps t;
+        t.step.start(fresh(0, idle, 0, 0));
+        const TpsStepView &view = t.step.tick(fresh(0, full, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
-        QCOMPARE(QStringList({view.idleVolts, view.fullVolts, view.thresholdVolts}), texts);
-        QCOMPARE(state.TpsIdle, idle);
-        QCOMPARE(state.TpsFull, full);
-        QTEST(state.TpsThreshold, "threshold");
-        QTEST(state.TpsRising, "rising");
-        QTEST(state.TpsParked, "parked");
+        QTEST(QStringList({view.idleVolts, view.fullVolts, view.thresholdVolts}), "texts");
+        QCOMPARE(t.state.TpsIdle, idle);
+        QCOMPARE(t.state.TpsFull, full);
+        QTEST(t.state.TpsThreshold, "threshold");
+        QTEST(t.state.TpsRising, "rising");
+        QTEST(t.state.TpsParked, "parked");
     }
 
     void tpsCompletesAtAShown3000()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(fresh(0, 20));
+        Tps t;
+        TpsStepView view = t.step.start(fresh(0, 20, 0, 0));
         QCOMPARE(view.idleVolts, QStringLiteral("1.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty() && !view.finished);
-        view = step.tick(fresh(At2950, 90), Rpm4800);
+        view = t.step.tick(fresh(0, 90, 0, At2950), Rpm4800);
         QCOMPARE(view.speed->shown, 2950);
         QVERIFY(!view.finished);
         QVERIFY(view.fullVolts.isEmpty());
-        view = step.tick(fresh(At3000, 90), Rpm4800);
+        view = t.step.tick(fresh(0, 90, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
         // Done: later samples change nothing.
-        step.tick(fresh(At3000, 200), Rpm4800);
-        QCOMPARE(state.TpsFull, 90);
+        t.step.tick(fresh(0, 200, 0, At3000), Rpm4800);
+        QCOMPARE(t.state.TpsFull, 90);
     }
 
     // Stale frames, a missing speed and an unknown constant never complete the step.
     void tpsIgnoresWhatItCannotTrust()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20));
-        TpsStepView view = step.tick(stale(At3000, 90), Rpm4800);
+        Tps t;
+        t.step.start(fresh(0, 20, 0, 0));
+        TpsStepView view = t.step.tick(stale(0, 90, 0, At3000), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
-        QCOMPARE(average.fillCount(), 0);
-        view = step.tick(fresh(0, 90), Rpm4800);
+        QCOMPARE(t.average.fillCount(), 0);
+        view = t.step.tick(fresh(0, 90, 0, 0), Rpm4800);
         QVERIFY(!view.finished && !view.speed);
-        view = step.tick(fresh(At3000, 90), 0);
+        view = t.step.tick(fresh(0, 90, 0, At3000), 0);
         QVERIFY(!view.finished);
-        QCOMPARE(state.TpsFull, 0);
+        QCOMPARE(t.state.TpsFull, 0);
     }
 
     // Without a fresh idle frame at the start the next fresh tick takes the
     // idle reading and nothing else, however fast the engine turns.
     void tpsIdleFromTheFirstFreshTick()
     {
-        AdaptationState state;
-        state.TpsIdle = 77;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        TpsStepView view = step.start(stale(0, 20));
+        Tps t;
+        t.state.TpsIdle = 77;
+        TpsStepView view = t.step.start(stale(0, 20, 0, 0));
         QVERIFY(view.idleVolts.isEmpty());
-        QCOMPARE(state.TpsIdle, 77);
-        view = step.tick(fresh(At3000, 30), Rpm4800);
+        QCOMPARE(t.state.TpsIdle, 77);
+        view = t.step.tick(fresh(0, 30, 0, At3000), Rpm4800);
         QCOMPARE(view.idleVolts, QStringLiteral("1.50"));
         QVERIFY(!view.finished);
-        QCOMPARE(state.TpsIdle, 30);
-        view = step.tick(fresh(At3000, 100), Rpm4800);
+        QCOMPARE(t.state.TpsIdle, 30);
+        view = t.step.tick(fresh(0, 100, 0, At3000), Rpm4800);
         QVERIFY(view.finished);
-        QCOMPARE(state.TpsThreshold, 37);
+        QCOMPARE(t.state.TpsThreshold, 37);
     }
 
     // Back from step 3 starts over with a new idle reading and empty panels.
     void tpsStartsOver()
     {
-        AdaptationState state;
-        LiveAverage average;
-        TpsThresholdStep step(state, average);
-        step.start(fresh(0, 20));
-        step.tick(fresh(At3000, 90), Rpm4800);
-        const TpsStepView view = step.start(fresh(0, 40));
+        Tps t;
+        t.step.start(fresh(0, 20, 0, 0));
+        t.step.tick(fresh(0, 90, 0, At3000), Rpm4800);
+        const TpsStepView view = t.step.start(fresh(0, 40, 0, 0));
         QVERIFY(!view.finished);
         QCOMPARE(view.idleVolts, QStringLiteral("2.00"));
         QVERIFY(view.fullVolts.isEmpty() && view.thresholdVolts.isEmpty());
-        QCOMPARE(state.TpsIdle, 40);
+        QCOMPARE(t.state.TpsIdle, 40);
     }
 
     // --- step 3 ---
@@ -289,11 +265,9 @@ private slots:
         QTest::newRow("threshold at least 5 (0.10 V)")
             << QList<int>{0, 1} << false << 1 << 5 << QStringList{"0.00", "0.01", "0.09"};
     }
-
     void probeResults()
     {
         QFETCH(QList<int>, readings);
-        QFETCH(QStringList, texts);
         Calibration c;
         const ProbeStepView &view = c.run(readings, 50);
         QVERIFY(view.calibrated);
@@ -302,7 +276,7 @@ private slots:
         QTEST(c.state.ProbeWideScale == 1, "wide");
         QTEST(c.state.ProbeRich, "rich");
         QTEST(c.state.ProbeThreshold, "threshold");
-        QCOMPARE(QStringList({view.leanVolts, view.richVolts, view.thresholdVolts}), texts);
+        QTEST(QStringList({view.leanVolts, view.richVolts, view.thresholdVolts}), "texts");
     }
 
     // The count runs only while the shown speed is 1600 or more.
@@ -313,14 +287,13 @@ private slots:
         QTest::newRow("1550 waits") << At1550 << false;
         QTest::newRow("1600 counts") << At1600 << true;
     }
-
     void probeMeasuresFrom1600()
     {
         QFETCH(int, period);
         Calibration c;
         c.step.start();
         for (int i = 0; i < 50; ++i)
-            c.step.tick(fresh(period, 0, i % 2 ? 10 : 45), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, period), Rpm4800);
         QTEST(c.step.view().calibrated, "calibrated");
         if (!c.step.view().calibrated)
             QCOMPARE(c.step.view().progress, 3);
@@ -332,13 +305,13 @@ private slots:
         Calibration c;
         c.step.start();
         for (int i = 0; i < 49; ++i) {
-            c.step.tick(fresh(At2000, 0, i % 2 ? 10 : 40), Rpm4800);
-            c.step.tick(stale(At2000, 0, 200), Rpm4800);
-            c.step.tick(stale(At2000, 0, 0), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 40, 0, 0, At2000), Rpm4800);
+            c.step.tick(stale(200, 0, 0, At2000), Rpm4800);
+            c.step.tick(stale(0, 0, 0, At2000), Rpm4800);
         }
         QCOMPARE(c.step.view().progress, 98);
         QVERIFY(!c.step.view().calibrated);
-        QCOMPARE(c.step.tick(fresh(At2000, 0, 20), Rpm4800).calibrated, true);
+        QCOMPARE(c.step.tick(fresh(20, 0, 0, At2000), Rpm4800).calibrated, true);
         QCOMPARE(c.state.ProbeRich, 40);
         QCOMPARE(c.state.ProbeThreshold, 25);
     }
@@ -353,7 +326,7 @@ private slots:
         int measuring = 0;
         const auto tick = [&](int period, int reading) {
             const int before = c.state.StepProgress;
-            c.step.tick(fresh(period, 0, reading), Rpm4800);
+            c.step.tick(fresh(reading, 0, 0, period), Rpm4800);
             measuring += c.state.StepProgress > before;
         };
         for (int i = 0; i < 20; ++i)
@@ -377,7 +350,7 @@ private slots:
     {
         Calibration c;
         c.run({10, 45}, 50);
-        const ProbeStepView &view = c.step.tick(fresh(At2000, 0, 200), Rpm4800);
+        const ProbeStepView &view = c.step.tick(fresh(200, 0, 0, At2000), Rpm4800);
         QVERIFY(view.calibrated);
         QVERIFY(!view.wideScale);
         QCOMPARE(c.state.ProbeRich, 45);
@@ -413,7 +386,6 @@ private slots:
         QTest::newRow("stuck at 0.45 V") << 23;
         QTest::newRow("stuck high, on the wide scale") << 200;
     }
-
     void deadProbeStartsOver()
     {
         QFETCH(int, reading);
@@ -430,7 +402,7 @@ private slots:
         QCOMPARE(c.state.ProbeThreshold, 27);
         // Once it moves the next fifty ticks calibrate.
         for (int i = 0; i < 50; ++i)
-            c.step.tick(fresh(At2000, 0, i % 2 ? 10 : 45), Rpm4800);
+            c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, At2000), Rpm4800);
         QVERIFY(c.step.view().calibrated);
         QCOMPARE(c.state.ProbeRich, 45);
     }

@@ -4,23 +4,13 @@
 #include "AdaptationWrites.h"
 #include "VehicleBoxes.h"
 #include "VehicleChoices.h"
+#include "WriteRecorder.h"
 
 #include <QtTest>
 
 using namespace qx;
 
 namespace {
-
-// A write whose bytes nobody reads: only the flag byte it leaves matters here.
-class Discard final : public WriteTarget
-{
-public:
-    void openPort() override {}
-    void closePort() override {}
-    void send(quint8) override {}
-    void pause(int) override {}
-    void message(const QString &, const QString &) override {}
-};
 
 const VehicleBox AllBoxes[] = {VehicleBox::Metal,  VehicleBox::Plastic,  VehicleBox::Manual,
                                VehicleBox::Automatic, VehicleBox::Glass20k, VehicleBox::Glass90R};
@@ -57,7 +47,6 @@ private slots:
         QTest::newRow("2 - 3 L") << EngineCapacity::From2To3L << 7 << 9;
         QTest::newRow("> 3 L") << EngineCapacity::Above3L << 9 << 11;
     }
-
     void stepperOpening()
     {
         QFETCH(EngineCapacity, capacity);
@@ -87,7 +76,6 @@ private slots:
         QTest::newRow("clicking the ticked 20k keeps it") << "Mm2" << VehicleBox::Glass20k << false << "Mm2";
         QTest::newRow("clicking the ticked 90R keeps it") << "Pa9" << VehicleBox::Glass90R << false << "Pa9";
     }
-
     void clicks()
     {
         QFETCH(QString, before);
@@ -133,7 +121,6 @@ private slots:
         QTest::newRow("Automatyczna, 90R, then Ręczna")
             << QList<VehicleBox>{VehicleBox::Automatic, VehicleBox::Glass90R, VehicleBox::Manual} << 0x00;
     }
-
     void clickedChoicesInTheWrite()
     {
         QFETCH(QList<VehicleBox>, clicked);
@@ -143,8 +130,8 @@ private slots:
         AdaptationState state;
         state.TpsRising = 1;
         quint8 flags = 0x10; // cut-off on, as a manual gearbox must not keep it
-        Discard target;
-        writeAdaptationSet(state, vehicle, {4800, 8, &flags}, target);
+        WriteRecorder written; // only the flag byte it leaves matters here
+        writeAdaptationSet(state, vehicle, {4800, 8, &flags}, written);
         QTEST(int(flags), "flags");
     }
 };

@@ -7,11 +7,11 @@
 #include "ParameterCaptions.h"
 #include "ParameterCatalogue.h"
 #include "TForm3.h"
+#include "TestFiles.h"
 #include "WindowOnSimulator.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QScreen>
@@ -301,11 +301,10 @@ private slots:
     void helpFileOpensAtTheMainTopic()
     {
         QFETCH(QString, file);
-        QFETCH(QString, title);
         qx::HelpWindow help;
         help.show();
         help.showTopic(file, QStringLiteral("IDH_210"));
-        QCOMPARE(help.windowTitle(), title);
+        QTEST(help.windowTitle(), "title");
         QCOMPARE(help.browser()->source().fragment(), QStringLiteral("IDH_210"));
         QVERIFY(topicAtTop(*help.browser(), QStringLiteral("IDH_210")));
         // A topic further down is brought to the top as well.
@@ -314,8 +313,10 @@ private slots:
         QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
     }
 
-    void everyInternalLinkReachesAnAnchor_data() { addHelpFiles(); }
-    void everyInternalLinkReachesAnAnchor()
+    // Every internal link reaches an anchor, and every field of the
+    // Parameters page and every step sheet of the adaptation has its topic.
+    void everyLinkAndTopicHasItsAnchor_data() { addHelpFiles(); }
+    void everyLinkAndTopicHasItsAnchor()
     {
         QFETCH(QString, file);
         const Anchors anchors = anchorsOfFile(file);
@@ -325,20 +326,12 @@ private slots:
             if (!anchors.names.contains(target))
                 dangling << target;
         QCOMPARE(dangling, QStringList());
-    }
-
-    void everyParameterAndStepHasItsTopic_data() { addHelpFiles(); }
-    void everyParameterAndStepHasItsTopic()
-    {
-        QFETCH(QString, file);
-        // The Parameters page's fields, then the adaptation's step sheets.
         static const QStringList topics = {
             "IDH_210",   "ComboBox1", "ComboBox4",  "ComboBox9", "ComboBox20", "ComboBox21",      "Edit2",
             "Edit3",     "Edit5",     "Edit6",      "Edit7",     "Edit8_1",    "Edit10",          "Edit11_1",
             "Edit11_2",  "Edit12",    "Edit13_1",   "Edit13_2",  "Edit14",     "Edit16",          "Edit17",
             "Edit18",    "Edit19",    "Edit22_1",   "adaptterm", "AdaptTps",   "adaptsonda",      "adapt5",
             "adapt6",    "przedreduktorem", "Regulacjareduktora", "MinMaxTab"};
-        const Anchors anchors = anchorsOfFile(file);
         QStringList missing;
         for (const QString &topic : topics)
             if (!anchors.names.contains(topic))
@@ -428,11 +421,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("help.html"));
-        QFile page(file);
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><head><title>T</title></head><body><p id=\"IDH_210\">"
-                   "<a href=\"https://www.qvx.example/fitters\">WWWWWWWWWW</a></p></body></html>");
-        page.close();
+        createFile(file, "<html><head><title>T</title></head><body><p id=\"IDH_210\">"
+                         "<a href=\"https://www.qvx.example/fitters\">WWWWWWWWWW</a></p></body></html>");
         UrlRecorder system;
         qx::HelpWindow help;
         help.show();
@@ -486,8 +476,6 @@ private slots:
     void languageItemsChooseTheHelpFile()
     {
         QFETCH(QString, item);
-        QFETCH(QString, file);
-        QFETCH(QString, title);
         QVERIFY(startWindow());
         trigger("PomocButton");
         CLOCK_VERIFY(helpWindow() && helpWindow()->isVisible(), 5000);
@@ -496,8 +484,8 @@ private slots:
         CLOCK_VERIFY(QApplication::activeWindow() == form.get(), 1000);
         QTest::keyClick(form.get(), Qt::Key_F1);
         qx::HelpWindow *help = helpWindow();
-        QCOMPARE(help->browser()->source().fileName(), file);
-        QCOMPARE(help->windowTitle(), title);
+        QTEST(help->browser()->source().fileName(), "file");
+        QTEST(help->windowTitle(), "title");
         CLOCK_VERIFY(topicAtTop(*help->browser(), QStringLiteral("IDH_210")), 5000);
         // Back to Polish, and F1 follows.
         trigger("JPolski");

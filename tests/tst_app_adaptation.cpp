@@ -1,12 +1,9 @@
 // Auto-adaptation steps 1 to 3 in the real window against the simulator:
 // what goes over the wire entering and moving between the steps, the
 // keyboard, and the steps completing (or not) on scripted and simulated cars.
-#include "AdaptationPage.h"
 #include "AdaptationState.h"
-#include "Controls.h"
 #include "LiveFrames.h"
 #include "PageControl.h"
-#include "ParametersPage.h"
 #include "RpmPage.h"
 #include "TestBytes.h"
 #include "WindowOnSimulator.h"
@@ -19,31 +16,17 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
 #include <QtTest>
 
-namespace {
-
-constexpr int Version = 8;
-
-} // namespace
-
 class TestAppAdaptation : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    template <class T>
-    T *on(const char *name) const
-    {
-        return control<T>(form->pages().AutoadaptacjaTab, name);
-    }
-    QString text(const char *name) const { return on<QLabel>(name)->text(); }
-    QPushButton *button(const char *name) const { return on<QPushButton>(name); }
-    int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
-    QTabWidget *steps() const { return on<QTabWidget>("PageControl2"); }
+    QString text(const char *name) const { return onAdaptation<QLabel>(name)->text(); }
+    QTabWidget *steps() const { return onAdaptation<QTabWidget>("PageControl2"); }
     QStringList visibleTabs() const
     {
         QStringList tabs;
@@ -51,16 +34,6 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
             if (steps()->isTabVisible(i))
                 tabs << steps()->widget(i)->objectName();
         return tabs;
-    }
-    void press(int key)
-    {
-        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
-        QTest::keyClick(focus, Qt::Key(key));
-    }
-    void waitTicks(qx::PollTimer *timer, int ticks)
-    {
-        QSignalSpy spy(timer, &qx::PollTimer::timeout);
-        CLOCK_VERIFY(spy.count() >= ticks, 10000);
     }
     // Step 1 on a warm engine at idle, its Next button free.
     [[nodiscard]] bool enterWarmStep1()
@@ -90,13 +63,7 @@ class TestAppAdaptation : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        sim->setVersion(Version);
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
     void cleanup()
     {
@@ -106,18 +73,15 @@ private slots:
 
     void f5FromTheRpmPage()
     {
-        QSignalSpy ticks(&form->timers().TimerAdaptTerm, &qx::PollTimer::timeout);
         form->menu().AutoButton->trigger();
-        CLOCK_VERIFY(ticks.count() >= 3, 10000);
-        const QByteArray wire = sent();
+        waitTicks(form->timers().TimerAdaptTerm, 3);
         // The RPM page's ignition choice and the version as it is left, the
         // ignition type for the step, then two live requests a tick.
-        QCOMPARE(wire.left(5), hex("1f 02 00 01 09"));
-        QCOMPARE(wire.mid(5), QByteArray(2 * ticks.count(), '\x02'));
+        QCOMPARE(sent(), hex("1f 02 00 01 09") + QByteArray(2 * 3, '\x02'));
         QCOMPARE(visibleTabs(), QStringList{"adaptterm"});
         QCOMPARE(text("Label11"), QStringLiteral("Ad2 - termometr"));
         QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerAdaptTerm});
-        QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
+        QCOMPARE(QApplication::focusWidget(), onAdaptation<QComboBox>("ComboTerm"));
         QVERIFY(!form->navigator().parametersInSync());
     }
 
@@ -135,11 +99,10 @@ private slots:
     {
         QVERIFY(enterWarmStep1());
         clearWire();
-        QSignalSpy ticks(&form->timers().TimerUstTpsProg, &qx::PollTimer::timeout);
         button("termbutton")->click();
-        CLOCK_VERIFY(ticks.count() >= 3, 10000);
+        waitTicks(form->timers().TimerUstTpsProg, 3);
         // The idle reading of the step's start, then one request a tick.
-        QCOMPARE(sent(), hex("1f 02 00") + QByteArray(1 + ticks.count(), '\x02'));
+        QCOMPARE(sent(), hex("1f 02 00") + QByteArray(1 + 3, '\x02'));
         QCOMPARE(visibleTabs(), QStringList{"AdaptTps"});
         QCOMPARE(text("Label11"), QStringLiteral("Ad2 - ustalenie progu TPS"));
         QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerUstTpsProg});
@@ -151,7 +114,7 @@ private slots:
         form->menu().AutoButton->trigger();
         CLOCK_COMPARE(text("PanelTerm"), QStringLiteral("2000"), 10000);
         clearWire();
-        on<QComboBox>("ComboTerm")->setCurrentIndex(3); // 5 cylinders: 4000 per turn
+        onAdaptation<QComboBox>("ComboTerm")->setCurrentIndex(3); // 5 cylinders: 4000 per turn
         CLOCK_COMPARE(text("PanelTerm"), QStringLiteral("1650"), 10000);
         QVERIFY2(!sent().contains('\x1f'), "the ignition type goes out only with Next");
         button("termbutton")->click();
@@ -171,9 +134,9 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, temperature, Idle800));
         form->menu().AutoButton->trigger();
         QVERIFY2(!button("termbutton")->isEnabled(), "a controller with a temperature input waits for a warm engine");
-        waitTicks(&form->timers().TimerAdaptTerm, 3);
+        waitTicks(form->timers().TimerAdaptTerm, 3);
         QTEST(button("termbutton")->isEnabled(), "free");
-        QCOMPARE(on<TAbThermometer>("AdaptTherm")->digit(), temperature);
+        QCOMPARE(onAdaptation<TAbThermometer>("AdaptTherm")->digit(), temperature);
     }
 
     void enterInTheIgnitionListMovesOnEvenWhileNextWaits()
@@ -181,7 +144,7 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800)); // cold
         form->menu().AutoButton->trigger();
         QVERIFY(!button("termbutton")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), on<QComboBox>("ComboTerm"));
+        QCOMPARE(QApplication::focusWidget(), onAdaptation<QComboBox>("ComboTerm"));
         clearWire();
         press(Qt::Key_Return);
         QCOMPARE(step(), 2);
@@ -191,9 +154,9 @@ private slots:
     void sensorBoxIsTheParametersPagesBox()
     {
         form->menu().AutoButton->trigger();
-        auto *box = on<QCheckBox>("WlCzujtTempCheckAd");
+        auto *box = onAdaptation<QCheckBox>("WlCzujtTempCheckAd");
         QVERIFY(box->isVisible());
-        auto *pageBox = control<QCheckBox>(form->pages().ParametryTab, "CheckBox22_2");
+        auto *pageBox = onParameters<QCheckBox>("CheckBox22_2");
         QVERIFY(!pageBox->isChecked());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8));
         QVERIFY(pageBox->isChecked());
@@ -213,8 +176,8 @@ private slots:
         CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
         QCOMPARE(text("TPSgorny"), QStringLiteral("4.50"));
         QCOMPARE(text("TPSprog"), QStringLiteral("1.35"));
-        QVERIFY(on<QLabel>("Label56")->isVisible());
-        QVERIFY(on<TAbLED>("AbDBLED4")->isChecked());
+        QVERIFY(onAdaptation<QLabel>("Label56")->isVisible());
+        QVERIFY(onAdaptation<TAbLED>("AbDBLED4")->isChecked());
         QCOMPARE(runningTimers(), QList<qx::PollTimer *>());
         QCOMPARE(form->adaptationState().TpsThreshold, 27);
         QCOMPARE(form->adaptationState().TpsParked, 250);
@@ -237,14 +200,14 @@ private slots:
         QFETCH(int, highest);
         QVERIFY(enterStep3());
         QCOMPARE(text("PUboga"), QStringLiteral("......."));
-        QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
+        QCOMPARE(onAdaptation<TAbHBar>("miernik")->digit(), 3);
         sim->setLiveFrames({liveFrame(lowest, 20, 140, At2000), liveFrame(highest, 20, 140, At2000)});
         CLOCK_VERIFY(button("SondButton")->isEnabled(), 20000);
         QTEST(text("Ad4LabelV"), "scaleEnd");
         QTEST(QStringList({text("PUboga"), text("PBogata"), text("PProg")}), "volts");
-        QVERIFY(on<QLabel>("Label87")->isVisible());
-        QVERIFY(on<TAbLED>("LED1")->isChecked());
-        QCOMPARE(on<TAbHBar>("miernik")->digit(), 0);
+        QVERIFY(onAdaptation<QLabel>("Label87")->isVisible());
+        QVERIFY(onAdaptation<TAbLED>("LED1")->isChecked());
+        QCOMPARE(onAdaptation<TAbHBar>("miernik")->digit(), 0);
         // The timer goes on; the result stands.
         QCOMPARE(runningTimers(), QList<qx::PollTimer *>{&form->timers().TimerKalibSonda});
     }
@@ -332,7 +295,7 @@ private slots:
     void enterInTheOpenIgnitionListTakesItsEntryFirst()
     {
         QVERIFY(enterWarmStep1());
-        auto *list = on<QComboBox>("ComboTerm");
+        auto *list = onAdaptation<QComboBox>("ComboTerm");
         list->showPopup();
         CLOCK_VERIFY(list->view()->isVisible(), 5000);
         list->view()->setCurrentIndex(list->model()->index(3, 0)); // "5 cylindry"
@@ -370,10 +333,7 @@ private slots:
         QFETCH(int, key);
         // Cold, idle, on petrol: nothing completes by itself.
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->menu().AutoButton->trigger();
-        // As the steps' Next buttons would take the fitter there.
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         QCOMPARE(step(), from);
         form->pages().AutoadaptacjaTab->setFocus();
         press(key);
@@ -401,9 +361,7 @@ private slots:
     void leavingFromStep1SendsTheIgnitionType()
     {
         QFETCH(int, from);
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         clearWire();
         form->menu().ObrButton->trigger();
         QTEST(sent().startsWith(hex("1f 02 00")), "sends");
@@ -419,7 +377,7 @@ private slots:
         QVERIFY(enterStep2());
         sim.setFault(qxsim::Fault::HangUp, 0);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        waitTicks(&form->timers().TimerUstTpsProg, 10);
+        waitTicks(form->timers().TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSgorny"), QString());
 
@@ -442,14 +400,14 @@ private slots:
         QVERIFY(enterStep3());
         sim.setFault(qxsim::Fault::HangUp, 0);
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
-        waitTicks(&form->timers().TimerKalibSonda, 20);
+        waitTicks(form->timers().TimerKalibSonda, 20);
         QVERIFY(!button("SondButton")->isEnabled());
-        QCOMPARE(on<TAbHBar>("miernik")->digit(), 3);
+        QCOMPARE(onAdaptation<TAbHBar>("miernik")->digit(), 3);
 
         sim.setFault(qxsim::Fault::None);
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800));
         button("CofnijAD3")->click();
-        // The port may take a moment to come back: the idle reading first.
+        // Back on step 2 the idle reading comes first.
         CLOCK_VERIFY(!text("TPSdolny").isEmpty(), 10000);
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
         CLOCK_VERIFY(button("tpsbutton")->isEnabled(), 10000);
@@ -466,7 +424,7 @@ private slots:
         QCOMPARE(step(), 2);
         QCOMPARE(text("TPSdolny"), QString());
         sim->setLiveFrame(liveFrame(20, 90, 140, At3200));
-        waitTicks(&form->timers().TimerUstTpsProg, 10);
+        waitTicks(form->timers().TimerUstTpsProg, 10);
         QVERIFY(!button("tpsbutton")->isEnabled());
         QCOMPARE(text("TPSdolny"), QString());
 
@@ -486,11 +444,11 @@ private slots:
         sim->setLiveFrame(liveFrame(23, 20, 140, At2000));
         QSignalSpy ticks(&form->timers().TimerKalibSonda, &qx::PollTimer::timeout);
         int highest = 0;
-        CLOCK_VERIFY((highest = std::max(highest, on<TAbHBar>("miernik")->digit()), ticks.count() >= 60), 20000);
+        CLOCK_VERIFY((highest = std::max(highest, onAdaptation<TAbHBar>("miernik")->digit()), ticks.count() >= 60), 20000);
         QVERIFY2(highest >= 90, "the measurement ran");
         QVERIFY(!button("SondButton")->isEnabled());
         QCOMPARE(text("PProg"), QStringLiteral("......."));
-        QVERIFY(on<TAbHBar>("miernik")->digit() < 30);
+        QVERIFY(onAdaptation<TAbHBar>("miernik")->digit() < 30);
     }
 
     void stalledEnginePausesTheCalibration()
@@ -498,12 +456,12 @@ private slots:
         hurryAdaptationSteps();
         QVERIFY(enterStep3());
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
-        CLOCK_VERIFY(on<TAbHBar>("miernik")->digit() >= 40, 10000);
+        CLOCK_VERIFY(onAdaptation<TAbHBar>("miernik")->digit() >= 40, 10000);
         sim->setLiveFrame(liveFrame(10, 20, 140, Idle800));
-        waitTicks(&form->timers().TimerKalibSonda, 10); // the average follows the idle speed
-        const int paused = on<TAbHBar>("miernik")->digit();
-        waitTicks(&form->timers().TimerKalibSonda, 10);
-        QCOMPARE(on<TAbHBar>("miernik")->digit(), paused);
+        waitTicks(form->timers().TimerKalibSonda, 10); // the average follows the idle speed
+        const int paused = onAdaptation<TAbHBar>("miernik")->digit();
+        waitTicks(form->timers().TimerKalibSonda, 10);
+        QCOMPARE(onAdaptation<TAbHBar>("miernik")->digit(), paused);
         QVERIFY(paused < 100);
         sim->setLiveFrames({liveFrame(10, 20, 140, At2000), liveFrame(45, 20, 140, At2000)});
         CLOCK_VERIFY(button("SondButton")->isEnabled(), 20000);

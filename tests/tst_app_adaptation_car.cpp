@@ -1,17 +1,13 @@
 // The whole auto-adaptation against the simulated car of the ready-made
 // scenarios, the fitter pressing Enter as soon as each step lets him: the
 // results must lie where the car was driven.
-#include "AdaptationPage.h"
 #include "AdaptationState.h"
-#include "Controls.h"
 #include "PageControl.h"
-#include "ParametersPage.h"
 #include "SimScenario.h"
 #include "WindowOnSimulator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -19,11 +15,10 @@ class TestAppAdaptationCar : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QString field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name)->text(); }
-    int listIndex(const char *name) const { return control<QComboBox>(form->pages().ParametryTab, name)->currentIndex(); }
+    int listIndex(const char *name) const { return onParameters<QComboBox>(name)->currentIndex(); }
     void click(const char *name) const
     {
-        QTest::mouseClick(control<QAbstractButton>(form->pages().AutoadaptacjaTab, name), Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseClick(onAdaptation<QAbstractButton>(name), Qt::LeftButton, {}, QPoint(8, 8));
     }
 
 private slots:
@@ -95,14 +90,14 @@ private slots:
         QVERIFY2(state.StepperMax >= maxBand[0] && state.StepperMax <= maxBand[1],
                  qPrintable(QString::number(state.StepperMax)));
         QVERIFY(state.StepperStart > state.StepperMin && state.StepperStart < state.StepperMax);
-        QCOMPARE(field("Edit11_1"), QString::number(state.StepperMin));
-        QCOMPARE(field("Edit11_2"), QString::number(state.StepperMax));
-        QCOMPARE(field("Edit12"), QString::number(state.StepperStart));
-        QTEST(field("Edit18"), "opening");
+        QCOMPARE(field("Edit11_1")->text(), QString::number(state.StepperMin));
+        QCOMPARE(field("Edit11_2")->text(), QString::number(state.StepperMax));
+        QCOMPARE(field("Edit12")->text(), QString::number(state.StepperStart));
+        QTEST(field("Edit18")->text(), "opening");
         QTEST(listIndex("ComboBox1"), "probeList");
         QTEST(listIndex("ComboBox4"), "tpsList");
         QTEST(listIndex("ComboBox21"), "glassList");
-        QTEST(control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->isChecked(), "cutoff");
+        QTEST(onParameters<QCheckBox>("CheckBox15")->isChecked(), "cutoff");
     }
 };
 

@@ -2,12 +2,9 @@
 // scripted live frames: the adaptation sets of steps 6 and 8, the final
 // write, the Parameters page read back and saved; Back from the later
 // steps; and the faults of the later steps.
-#include "AdaptationPage.h"
 #include "AdaptationState.h"
-#include "Controls.h"
 #include "LiveFrames.h"
 #include "PageControl.h"
-#include "ParametersPage.h"
 #include "TestBytes.h"
 #include "WindowOnSimulator.h"
 #include "tabhbar.h"
@@ -16,8 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -39,19 +34,6 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    template <class T>
-    T *on(const char *name) const
-    {
-        return control<T>(form->pages().AutoadaptacjaTab, name);
-    }
-    QPushButton *button(const char *name) const { return on<QPushButton>(name); }
-    QString field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name)->text(); }
-    int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
-    void press(int key)
-    {
-        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
-        QTest::keyClick(focus, Qt::Key(key));
-    }
     // Steps 1 to 3 on scripted frames: warm, idle TPS 20 then 90 at 3200 rpm,
     // the probe between 10 and 45 at 2000 rpm; Enter moves on each time.
     [[nodiscard]] bool throughProbeStep()
@@ -133,10 +115,10 @@ private slots:
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         QVERIFY(sim.now() - shownAt >= 2000 * 1000);
         QVERIFY(!form->timers().TimerPrzedRed.isActive());
-        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isVisible());
+        QVERIFY(onAdaptation<QLabel>("NastapiloPrzejscieBGLABEL")->isVisible());
         QVERIFY(!form->timers().TimerPrzedRed.isActive());
         press(Qt::Key_Return);
-        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
+        QVERIFY(onAdaptation<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
         // Nothing went over the wire while the changeover was shown: the
         // step's polls stopped, and step 7's first comes after the pause.
         waitForSent(sent().size() + 1);
@@ -145,12 +127,11 @@ private slots:
 
         // Step 7: 30 is not rich yet, 31 is.
         sim->setLiveFrame(liveFrame(30, 20, 140, Idle800, 185));
-        QSignalSpy reducerTicks(&form->timers().TimerRR, &qx::PollTimer::timeout);
-        CLOCK_VERIFY(reducerTicks.count() >= 5, 10000);
+        waitTicks(form->timers().TimerRR, 5);
         QVERIFY(!button("RRbutton")->isEnabled());
         sim->setLiveFrame(liveFrame(31, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("RRbutton")->isEnabled(); }));
-        QVERIFY(on<TAbLED>("LedRR")->isChecked());
+        QVERIFY(onAdaptation<TAbLED>("LedRR")->isChecked());
 
         // Step 8: the second set, idle between stepper bytes 175 and 195, then
         // above 2000 rpm up to bar 150, the probe rich and lean a tick each.
@@ -160,15 +141,15 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(step(), 8);
         QCOMPARE(sent().left(hex(StepperSet).size()), hex(StepperSet));
-        QVERIFY(on<QLabel>("Label70")->isVisible());
-        QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
-        QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
-        QVERIFY(on<QLabel>("Label76")->isVisible());
+        QVERIFY(onAdaptation<QLabel>("Label70")->isVisible());
+        QVERIFY(waitFor([&] { return onAdaptation<TAbLED>("LedMin")->isChecked(); }, 60000));
+        QCOMPARE(onAdaptation<QLabel>("PanelMin")->text(), QStringLiteral("58"));
+        QVERIFY(onAdaptation<QLabel>("Label76")->isVisible());
         sim->setLiveFrames({liveFrame(10, 20, 140, At2400, 105), liveFrame(45, 20, 140, At2400, 120)});
         QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
-        QCOMPARE(on<QLabel>("PanelMax")->text(), QStringLiteral("180"));
-        QCOMPARE(on<QLabel>("PanelStart")->text(), QStringLiteral("131"));
-        QVERIFY(on<QLabel>("KomunikatKoncowy")->isVisible());
+        QCOMPARE(onAdaptation<QLabel>("PanelMax")->text(), QStringLiteral("180"));
+        QCOMPARE(onAdaptation<QLabel>("PanelStart")->text(), QStringLiteral("131"));
+        QVERIFY(onAdaptation<QLabel>("KomunikatKoncowy")->isVisible());
         QCOMPARE(form->adaptationState().LambdaTimeRich, 85);
         QCOMPARE(form->adaptationState().LambdaTimeLean, 85);
 
@@ -187,11 +168,11 @@ private slots:
             {"Edit17", "1500"}, {"Edit19", "100"},   {"Edit6", "2"},    {"Edit7", "5"},
         };
         for (const auto &[name, text] : expected)
-            QVERIFY2(field(name) == QLatin1String(text),
-                     qPrintable(QString("%1 shows %2, not %3").arg(name, field(name), text)));
+            QVERIFY2(field(name)->text() == QLatin1String(text),
+                     qPrintable(QString("%1 shows %2, not %3").arg(name, field(name)->text(), text)));
         for (const char *list : {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"})
-            QVERIFY2(control<QComboBox>(form->pages().ParametryTab, list)->currentIndex() == 0, list);
-        QVERIFY(!control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->isChecked());
+            QVERIFY2(onParameters<QComboBox>(list)->currentIndex() == 0, list);
+        QVERIFY(!onParameters<QCheckBox>("CheckBox15")->isChecked());
 
         // What the page shows is what the controller holds.
         QStringList shownBefore;
@@ -220,16 +201,14 @@ private slots:
         QFETCH(int, from);
         QFETCH(QByteArray, writes);
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < from; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        goToStep(from);
         QCOMPARE(step(), from);
         clearWire();
         button(qPrintable(QString("CofnijAD%1").arg(from)))->click();
         QCOMPARE(step(), from - 1);
         if (!writes.isEmpty())
             QVERIFY(sent().startsWith(writes));
-        QVERIFY(on<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
+        QVERIFY(onAdaptation<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
         QVERIFY(form->pages().AutoadaptacjaTab->nextVisible(from - 1));
     }
 
@@ -240,19 +219,18 @@ private slots:
         QVERIFY(throughReducerStep());
         sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
         press(Qt::Key_Return);
-        auto *progress = on<TAbHBar>("LambdaBarObr2");
+        auto *progress = onAdaptation<TAbHBar>("LambdaBarObr2");
         QVERIFY(waitFor([&] { return progress->digit() >= 30; }));
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 255)); // stalled: back on petrol, stepper closed
-        QSignalSpy ticks(&form->timers().TimerMinMax1, &qx::PollTimer::timeout);
-        CLOCK_VERIFY(ticks.count() >= 3, 10000);
+        waitTicks(form->timers().TimerMinMax1, 3);
         const int paused = progress->digit();
-        CLOCK_VERIFY(ticks.count() >= 20, 10000);
+        waitTicks(form->timers().TimerMinMax1, 17);
         QCOMPARE(progress->digit(), paused);
-        QVERIFY(!on<TAbLED>("LedMin")->isChecked());
+        QVERIFY(!onAdaptation<TAbLED>("LedMin")->isChecked());
 
         sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
-        QVERIFY(waitFor([&] { return on<TAbLED>("LedMin")->isChecked(); }, 60000));
-        QCOMPARE(on<QLabel>("PanelMin")->text(), QStringLiteral("58"));
+        QVERIFY(waitFor([&] { return onAdaptation<TAbLED>("LedMin")->isChecked(); }, 60000));
+        QCOMPARE(onAdaptation<QLabel>("PanelMin")->text(), QStringLiteral("58"));
         sim->setLiveFrame(liveFrame(23, 20, 140, At2400, 105)); // the probe stuck
         QVERIFY(waitFor([&] { return button("MinMaxButton")->isEnabled(); }, 60000));
         QCOMPARE(form->adaptationState().LambdaTimeRich, 800);
@@ -270,14 +248,13 @@ private slots:
         sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
         QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
         press(Qt::Key_Return);
-        QSignalSpy ticks(&form->timers().TimerRR, &qx::PollTimer::timeout);
-        CLOCK_VERIFY(ticks.count() >= 20, 10000);
+        waitTicks(form->timers().TimerRR, 20);
         QVERIFY(!button("RRbutton")->isEnabled());
-        QVERIFY(!on<TAbLED>("LedRR")->isChecked());
-        QCOMPARE(on<TAbHBar>("LambdabarRR")->digit(), 20);
+        QVERIFY(!onAdaptation<TAbLED>("LedRR")->isChecked());
+        QCOMPARE(onAdaptation<TAbHBar>("LambdabarRR")->digit(), 20);
         // The bars of steps 7 and 8 show no number and no unit.
-        QCOMPARE(on<TAbHBar>("LambdabarRR")->barSettings().options, BarSettings::Options(BarSettings::opUseSectorCol));
-        QCOMPARE(on<TAbHBar>("LambdaBarObr1")->barSettings().options, BarSettings::Options());
+        QCOMPARE(onAdaptation<TAbHBar>("LambdabarRR")->barSettings().options, BarSettings::Options(BarSettings::opUseSectorCol));
+        QCOMPARE(onAdaptation<TAbHBar>("LambdaBarObr1")->barSettings().options, BarSettings::Options());
     }
 
     // Without a read-back nothing is saved: the page keeps its texts, and no
@@ -286,15 +263,13 @@ private slots:
     {
         sim->setLiveFrame(liveFrame(20, 20, 100, Idle800, 255));
         form->menu().ParButton->trigger();
-        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300");
-        form->menu().AutoButton->trigger();
-        for (int s = 1; s < 8; ++s)
-            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+        field("Edit3")->setText("3300");
+        goToStep(8);
         sim.setFault(qxsim::Fault::HangUp, 0);
         clearWire();
         emit form->pages().AutoadaptacjaTab->nextClicked(8);
         QCOMPARE(form->pages().pagecontrol1->currentWidget(), form->pages().ParametryTab);
-        QCOMPARE(field("Edit3"), QStringLiteral("3300"));
+        QCOMPARE(field("Edit3")->text(), QStringLiteral("3300"));
         QCOMPARE(form->statusPanelText(0), QStringLiteral("Brak łączności"));
         QCOMPARE(form->statusPanelText(1), QString());
         QVERIFY(form->timers().TimerParamOdcz.isActive());

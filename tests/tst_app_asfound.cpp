@@ -3,16 +3,13 @@
 // controller sent it, and without a byte more on the wire.
 #include "AsFoundFolder.h"
 #include "ParameterFile.h"
-#include "ParametersPage.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 #include "WindowOnSimulator.h"
 
 #include <QDir>
-#include <QMutex>
 #include <QStatusBar>
 #include <QtTest>
-
-#include <atomic>
 
 namespace {
 
@@ -37,32 +34,17 @@ class TestAppAsFound : public QObject, protected WindowOnSimulator
 
     QString folder() const { return qx::AsFoundFolder::defaultPath(); }
     QStringList copies() const { return QDir(folder()).entryList({"*.qx4"}, QDir::Files, QDir::Name); }
-    QByteArray copy(const QString &name) const
-    {
-        QFile file(QDir(folder()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray copy(const QString &name) const { return fileBytes(QDir(folder()).filePath(name)); }
     static QString hexOf(const QByteArray &bytes) { return QString::fromLatin1(bytes.toHex(' ')); }
 
-    // For each byte the simulator takes from the program: was there a copy?
+    // For each byte the car takes from the program: was there a copy?
     void watchCopies()
     {
-        QMutexLocker lock(&watchMutex_);
-        copyPresent_.clear();
-        sim.setReceiveHook([this](quint8) {
-            const bool present = !QDir(folder()).entryList({"*.qx4"}, QDir::Files).isEmpty();
-            QMutexLocker lock(&watchMutex_);
-            copyPresent_ << present;
-        });
-    }
-    QList<bool> copyPresent() const
-    {
-        QMutexLocker lock(&watchMutex_);
-        return copyPresent_;
+        copyPresent.clear();
+        sim.setReceiveHook([this](quint8) { copyPresent << !copies().isEmpty(); });
     }
 
-    mutable QMutex watchMutex_;
-    QList<bool> copyPresent_;
+    QList<bool> copyPresent;
 
 private slots:
     void init()
@@ -98,7 +80,7 @@ private slots:
         const qsizetype write = written.indexOf(hex("aa 1e"));
         QVERIFY2(write >= 0, "leaving the page writes the parameters");
 
-        const QList<bool> present = copyPresent();
+        const QList<bool> &present = copyPresent;
         const int startUpAndEntry = 7 + 10;
         QCOMPARE(present.size(), startUpAndEntry + int(written.size()));
         QVERIFY2(present[startUpAndEntry + write], "the copy is there when the write's first byte arrives");
@@ -118,9 +100,7 @@ private slots:
         QVERIFY(startWindow());
         form->menu().ParButton->trigger();
         QCOMPARE(copies().size(), 1);
-        QByteArray other = sim.startBlock();
-        other[3] = char(0x42);
-        other[9] = char(0x21);
+        const QByteArray other = blockBytes({{3, 0x42}, {9, 0x21}}, sim.startBlock());
         sim->setParameterBlock(other);
         // A read without a new identification is no new car.
         form->navigator().odczButPicClick();
@@ -173,9 +153,7 @@ private slots:
     // A block the controller never filled is kept as it came, with no values.
     void anUnfilledBlockIsKeptAsRead()
     {
-        QByteArray unfilled = sim.startBlock();
-        unfilled[32] = 1;
-        unfilled[33] = 1;
+        const QByteArray unfilled = blockBytes({{32, 1}, {33, 1}}, sim.startBlock());
         sim->setParameterBlock(unfilled);
         QVERIFY(startWindow());
         QCOMPARE(copies().size(), 1);
@@ -189,9 +167,7 @@ private slots:
     void aFailedSaveIsToldAndStartUpGoesOn()
     {
         QDir().mkpath(QFileInfo(folder()).path());
-        QFile blocker(folder());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        createFile(folder(), {});
         QVERIFY(startWindow());
         QVERIFY(form->statusPanelText(1).startsWith(QStringLiteral("Nie zapisano kopii ustawień zastanych: ")));
         QVERIFY(form->timers().TimerObr.isActive());

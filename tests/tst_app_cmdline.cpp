@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -51,12 +52,6 @@ QByteArray fileOf(const Values &values, const QByteArray &extraLines = {})
     for (auto it = values.begin(); it != values.end(); ++it)
         bytes += QByteArray::number(it.key()) + ':' + it.value() + "\r\n";
     return bytes + extraLines;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList linesOf(const QByteArray &output)
@@ -112,8 +107,8 @@ class TestAppCommandLine : public QObject
 
     Run diff(const QByteArray &left, const QByteArray &right, const QString &workingDirectory)
     {
-        if (!writeFile(filePath("a.qx4"), left) || !writeFile(filePath("b.qx4"), right))
-            return {};
+        createFile(filePath("a.qx4"), left);
+        createFile(filePath("b.qx4"), right);
         return run({QStringLiteral("--diff"), filePath("a.qx4"), filePath("b.qx4")}, workingDirectory);
     }
 
@@ -122,7 +117,7 @@ class TestAppCommandLine : public QObject
         QDir(configHome()).removeRecursively();
         QVERIFY(QDir().mkpath(configHome() + QStringLiteral("/Quorvantix")));
         if (!ini.isEmpty())
-            QVERIFY(writeFile(configHome() + QStringLiteral("/Quorvantix/Quorvantix.ini"), ini));
+            createFile(configHome() + QStringLiteral("/Quorvantix/Quorvantix.ini"), ini);
     }
 
     QByteArray storedSettings() const
@@ -140,12 +135,9 @@ class TestAppCommandLine : public QObject
         QComboBox threshold;
         qx::ParametersPage page(set, &threshold);
         if (!languageFile.isEmpty()) {
-            QFile file(QStringLiteral("lang/") + languageFile);
-            if (!file.open(QIODevice::ReadOnly))
-                return {};
             const auto controls = qx::namedControls(page);
             const QByteArray encoding = qx::findLanguageFile(languageFile)->encoding;
-            for (const qx::LanguageLine &line : qx::readLanguageLines(file.readAll(), encoding)) {
+            for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFile(QX_LANG, languageFile), encoding)) {
                 const qx::ControlEntry *entry = qx::findControlEntry(line.key);
                 for (const qx::LanguageControl &how : entry ? entry->controls : QList<qx::LanguageControl>()) {
                     for (QObject *control : controls.values(QLatin1String(how.name)))
@@ -189,13 +181,10 @@ private slots:
 
         QTest::newRow("no settings yet: Polish") << QByteArray() << "polish.lng" << false;
         QTest::newRow("English") << settingsOf("EN", "english.lng") << "english.lng" << false;
-        QTest::newRow("English, run in the files' folder") << settingsOf("EN", "english.lng") << "english.lng"
-                                                           << true;
-        QTest::newRow("the code decides, as at start-up") << settingsOf("EN", "polish.lng") << "english.lng"
-                                                          << false;
+        QTest::newRow("English, run in the files' folder") << settingsOf("EN", "english.lng") << "english.lng" << true;
+        QTest::newRow("the code decides, as at start-up") << settingsOf("EN", "polish.lng") << "english.lng" << false;
         QTest::newRow("no code stored: built-in Polish") << settingsOf("", "english.lng") << QString() << false;
     }
-
     void everyParameterDiffers()
     {
         QFETCH(QByteArray, settings);
@@ -237,20 +226,17 @@ private slots:
             << fileOf(Base) << fileOf(changed(Base, 110, "120"), "x\r\n") << 1
             << QStringList{"110 Delta obrotów: 100 -> 120"} << "quorvantix: Błąd w pliku %b\n";
     }
-
     void comparisons()
     {
         QFETCH(QByteArray, left);
         QFETCH(QByteArray, right);
-        QFETCH(int, status);
-        QFETCH(QStringList, lines);
         QFETCH(QString, errors);
         useSettings({});
 
         const Run result = diff(left, right, programFolder_);
         QCOMPARE(QString::fromUtf8(result.err), QString(errors).replace("%b", filePath("b.qx4")));
-        QCOMPARE(linesOf(result.out), lines);
-        QCOMPARE(result.status, status);
+        QTEST(linesOf(result.out), "lines");
+        QTEST(result.status, "status");
     }
 
     // A file that cannot be read or is refused: the reason on stderr in the
@@ -267,8 +253,7 @@ private slots:
         const QString refused = filePath("refused.qx4");
         const QString badList = filePath("badlist.qx4");
         QTest::newRow("a missing file") << missing << good << QStringList{missing + ": No such file or directory"};
-        QTest::newRow("a folder") << good << folder
-                                  << QStringList{folder + ": Not a regular file"};
+        QTest::newRow("a folder") << good << folder << QStringList{folder + ": Not a regular file"};
         QTest::newRow("a refused line") << good << refused << QStringList{"Błąd w pliku " + refused + ":5"};
         QTest::newRow("a list entry the page has not") << badList << good
                                                        << QStringList{"Błąd w pliku " + badList + ":2"};
@@ -276,16 +261,15 @@ private slots:
                                        << QStringList{missing + ": No such file or directory",
                                                       "Błąd w pliku " + refused + ":5"};
     }
-
     void unreadableFile()
     {
         QFETCH(QString, left);
         QFETCH(QString, right);
         QFETCH(QStringList, errors);
         useSettings({});
-        QVERIFY(writeFile(filePath("good.qx4"), fileOf(Base)));
-        QVERIFY(writeFile(filePath("refused.qx4"), "100:0\r\n101:0,45\r\n102:1800\r\n#---\r\n103:x\r\n"));
-        QVERIFY(writeFile(filePath("badlist.qx4"), "#---\r\n100:5\r\n"));
+        createFile(filePath("good.qx4"), fileOf(Base));
+        createFile(filePath("refused.qx4"), "100:0\r\n101:0,45\r\n102:1800\r\n#---\r\n103:x\r\n");
+        createFile(filePath("badlist.qx4"), "#---\r\n100:5\r\n");
 
         const Run result = run({QStringLiteral("--diff"), left, right}, programFolder_);
         QCOMPARE(result.out, QByteArray());
@@ -328,11 +312,9 @@ private slots:
         QTest::newRow("Qt's options beside an unknown one") << QStringList{"-style", "Fusion", "-frobnicate"} << 2
                                                             << "^$" << "^quorvantix: unknown option '-frobnicate'" + tryHelp;
     }
-
     void options()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
         useSettings({});
@@ -340,7 +322,7 @@ private slots:
         const Run result = run(arguments, programFolder_);
         QVERIFY2(QRegularExpression(out).match(QString::fromUtf8(result.out)).hasMatch(), result.out.constData());
         QVERIFY2(QRegularExpression(err).match(QString::fromUtf8(result.err)).hasMatch(), result.err.constData());
-        QCOMPARE(result.status, status);
+        QTEST(result.status, "status");
     }
 };
 

@@ -1,17 +1,13 @@
 // "Reset parametrów" and "Domyślne ustawienia" in the real window against the
 // simulator: what the page ends with, what goes over the wire and when a
 // write may be called done.
-#include "Controls.h"
-#include "ParametersPage.h"
 #include "TestBytes.h"
 #include "WindowOnSimulator.h"
 #include "tledmeter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -47,14 +43,7 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    template <class T>
-    T *on(const char *name) const
-    {
-        return control<T>(form->pages().ParametryTab, name);
-    }
-    QLineEdit *field(const char *name) const { return on<QLineEdit>(name); }
-
-    void pressReset() { QTest::mouseClick(on<QPushButton>("ResButt"), Qt::LeftButton); }
+    void pressReset() { QTest::mouseClick(onParameters<QPushButton>("ResButt"), Qt::LeftButton); }
 
     // The page shows the controller set up as everythingOnBlock() says.
     void enterPageWithEverythingOn()
@@ -62,8 +51,8 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
         sim->setParameterBlock(everythingOnBlock());
         form->menu().ParButton->trigger();
         for (const char *box : {"CheckBox8_2", "CheckBox13_3", "CheckBox15", "CheckBox22_2"})
-            QVERIFY2(on<QCheckBox>(box)->isChecked(), box);
-        QCOMPARE(on<QComboBox>("ComboBox9")->currentIndex(), 1);
+            QVERIFY2(onParameters<QCheckBox>(box)->isChecked(), box);
+        QCOMPARE(onParameters<QComboBox>("ComboBox9")->currentIndex(), 1);
         QVERIFY(field("Edit10")->isEnabled());
         // A few polls, so the write follows a controller that answers.
         CLOCK_VERIFY(sim->bytesReceivedInAll() > 0 && !form->channel().lastReadEmpty(), 5000);
@@ -98,17 +87,9 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
     }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void resetWritesTheDefaultsAtOnce()
     {
@@ -125,7 +106,7 @@ private slots:
         form->navigator().odczButPicClick();
         QCOMPARE(field("Edit8_1")->text(), QStringLiteral("7000"));
         QCOMPARE(field("Edit13_1")->text(), QStringLiteral("500"));
-        QCOMPARE(on<QComboBox>("ComboBox21")->currentIndex(), 1);
+        QCOMPARE(onParameters<QComboBox>("ComboBox21")->currentIndex(), 1);
     }
 
     // Every control as the program's default parameters have it, whatever the
@@ -214,7 +195,7 @@ private slots:
         sim->setParameterBlock(blockBytes({{31, 2}, {32, 2}})); // 0-1.6 V
         form->menu().ParButton->trigger();
         QCOMPARE(form->pages().ParametryTab->lambdaBar().max(), 96);
-        on<QComboBox>("ComboBox1")->setCurrentIndex(1); // 0-5 V
+        onParameters<QComboBox>("ComboBox1")->setCurrentIndex(1); // 0-5 V
         form->navigator().ZapButPicClick();
         QCOMPARE(form->protocol().state().ProbeVariant, QStringLiteral("1"));
         QCOMPARE(form->pages().ParametryTab->lambdaBar().max(), 290);

@@ -1,8 +1,6 @@
 // The Parameters page edited from the keyboard, in the real window against
 // the simulator: filters, leave checks, help texts, PageUp and PageDown,
 // Enter and Backspace.
-#include "Controls.h"
-#include "ParametersPage.h"
 #include "TestBytes.h"
 #include "WindowOnSimulator.h"
 
@@ -11,8 +9,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -20,36 +16,26 @@ class TestAppEditor : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QWidget *widget(const char *name) const { return form->pages().ParametryTab->findChild<QWidget *>(name); }
-    QLineEdit *field(const char *name) const { return control<QLineEdit>(form->pages().ParametryTab, name); }
-    QComboBox *list(const char *name) const { return control<QComboBox>(form->pages().ParametryTab, name); }
+    QComboBox *list(const char *name) const { return onParameters<QComboBox>(name); }
     QString focusName() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QStringLiteral("(none)");
     }
     void focus(const char *name)
     {
-        widget(name)->setFocus(Qt::TabFocusReason);
+        onParameters<QWidget>(name)->setFocus(Qt::TabFocusReason);
         CLOCK_COMPARE(focusName(), QString(name), 5000);
-    }
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
 
 private slots:
     void init()
     {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
+        QVERIFY(startWindowOnTheUsualCar());
         form->menu().ParButton->trigger();
         clearWire();
     }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void typingIsFilteredAndLeavingChecks_data()
     {
@@ -96,18 +82,18 @@ private slots:
     void focusShowsHelpAndLightsTheCaption()
     {
         focus("Edit2");
-        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "info")->text(), QStringLiteral("Próg sondy Lambda [0;5 V]"));
+        QCOMPARE(onParameters<QLabel>("info")->text(), QStringLiteral("Próg sondy Lambda [0;5 V]"));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg sondy Lambda [0;5 V]"));
-        QVERIFY(control<QLabel>(form->pages().ParametryTab, "Label2")->autoFillBackground());
-        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "Label2")->palette().color(QPalette::Window), QColor(0xEEEEEE));
+        QVERIFY(onParameters<QLabel>("Label2")->autoFillBackground());
+        QCOMPARE(onParameters<QLabel>("Label2")->palette().color(QPalette::Window), QColor(0xEEEEEE));
         focus("Edit3");
-        QVERIFY(!control<QLabel>(form->pages().ParametryTab, "Label2")->autoFillBackground());
-        QVERIFY(control<QLabel>(form->pages().ParametryTab, "Label3")->autoFillBackground());
+        QVERIFY(!onParameters<QLabel>("Label2")->autoFillBackground());
+        QVERIFY(onParameters<QLabel>("Label3")->autoFillBackground());
 
         // Comments off: the comment line stays empty, the status bar still helps.
-        control<QCheckBox>(form->pages().ParametryTab, "WylaczkomentarzeCheck")->setChecked(true);
+        onParameters<QCheckBox>("WylaczkomentarzeCheck")->setChecked(true);
         focus("Edit5");
-        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "info")->text(), QString());
+        QCOMPARE(onParameters<QLabel>("info")->text(), QString());
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Próg czujnika TPS [0; 9.9 V]"));
     }
 
@@ -179,7 +165,7 @@ private slots:
     {
         QFETCH(QString, label);
         focus("Edit2");
-        QTest::mouseClick(control<QLabel>(form->pages().ParametryTab, qPrintable(label)), Qt::LeftButton);
+        QTest::mouseClick(onParameters<QLabel>(qPrintable(label)), Qt::LeftButton);
         QFETCH(QString, focused);
         CLOCK_COMPARE(focusName(), focused, 5000);
     }
@@ -269,7 +255,7 @@ private slots:
         QVERIFY(form->navigator().parametersInSync());
         focus("CheckBox8_2");
         press(Qt::Key_Space);
-        QVERIFY(control<QCheckBox>(form->pages().ParametryTab, "CheckBox8_2")->isChecked());
+        QVERIFY(onParameters<QCheckBox>("CheckBox8_2")->isChecked());
         QVERIFY(!form->navigator().parametersInSync());
     }
 

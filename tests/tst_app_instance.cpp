@@ -4,6 +4,7 @@
 #include "ProgramEntry.h"
 #include "SingleInstance.h"
 #include "Simulator.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "WireLog.h"
 
@@ -52,10 +53,7 @@ class TestAppInstance : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString()));
-    }
+    void initTestCase() { QVERIFY2(sim.start(QStringLiteral("com1")), qPrintable(sim.errorString())); }
 
     void secondCopyOnlySaysSo()
     {
@@ -76,10 +74,8 @@ private slots:
     void aFolderThatCannotHoldTheGuardDoesNotStopTheProgram()
     {
         QTemporaryDir dir;
-        QFile plainFile(dir.filePath("not-a-folder"));
-        QVERIFY(plainFile.open(QIODevice::WriteOnly));
-        plainFile.close();
-        const qx::SingleInstance guard(plainFile.fileName() + "/Quorvantix", QStringLiteral("plik_unikatowy"));
+        createFile(dir.filePath("not-a-folder"), {});
+        const qx::SingleInstance guard(dir.filePath("not-a-folder/Quorvantix"), QStringLiteral("plik_unikatowy"));
         QVERIFY(!guard.alreadyRunning());
         QVERIFY(guard.unguarded());
     }

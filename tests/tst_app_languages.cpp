@@ -2,11 +2,10 @@
 // leaves, bad lines and files, the code page and help file that follow the
 // file's name, the menu with its five shipped files, and the design texts.
 #include "ControlTexts.h"
-#include "Controls.h"
 #include "LanguageChoices.h"
 #include "LanguageControls.h"
 #include "LanguageFile.h"
-#include "ParametersPage.h"
+#include "TestFiles.h"
 #include "VisualisationPage.h"
 #include "WindowOnSimulator.h"
 #include "tabled.h"
@@ -48,40 +47,35 @@ QFont fontShowing(const QObject &control, const qx::LanguageControl &how, const 
     return widget ? widget->font() : window.font();
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray shipped(const QString &file)
-{
-    QFile f(QStringLiteral("lang/") + file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestAppLanguages : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    // Every text a language file can reach: each control of each key as
-    // "key name", each message as "key", and the language items' captions.
-    Texts snapshot() const
+    // Every text a language file can reach, with the font it is drawn in:
+    // each control of each key as "key name", each message as "key".
+    template <class Visit>
+    void eachText(Visit visit) const
     {
-        Texts texts;
         const auto controls = qx::namedControls(*form);
         for (const qx::ControlEntry &entry : qx::controlEntries()) {
             for (const qx::LanguageControl &how : entry.controls) {
                 for (QObject *control : controls.values(QLatin1String(how.name)))
-                    texts.insert(QString::number(entry.key) + ' ' + controlName(how),
-                                 qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")));
+                    visit(QString::number(entry.key) + ' ' + controlName(how),
+                          qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")),
+                          fontShowing(*control, how, *form));
             }
         }
         for (int key = 10000; key < 50000; ++key)
             if (qx::isTextKey(key))
-                texts.insert(QString::number(key), form->texts().text(qx::TextKey(key)));
+                visit(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
+    }
+    // Every text as it stands, and the language items' captions.
+    Texts snapshot() const
+    {
+        Texts texts;
+        eachText([&](const QString &where, const QString &text, const QFont &) { texts.insert(where, text); });
         for (const QString &item : LanguageItems)
             texts.insert("item " + item, action(item)->text());
         return texts;
@@ -108,7 +102,7 @@ class TestAppLanguages : public QObject, protected WindowOnSimulator
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir(folder->path()).mkdir("lang"));
         for (auto it = files.begin(); it != files.end(); ++it)
-            QVERIFY(writeFile(folder->filePath("lang/" + it.key()), it.value()));
+            createFile(folder->filePath("lang/" + it.key()), it.value());
         QVERIFY(QDir::setCurrent(folder->path()));
     }
     QStringList boxes() const
@@ -248,7 +242,7 @@ private slots:
     {
         useFolder({{"test.lng", "10301 <b>Probe</b>\r\n"}});
         QVERIFY(form->languages().LoadLanguageFile("test.lng"));
-        auto *label = control<QLabel>(form->pages().ParametryTab, "Label1");
+        auto *label = onParameters<QLabel>("Label1");
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->text(), QStringLiteral("<b>Probe</b>"));
         // Labels that show message texts as other commands want them.
@@ -258,7 +252,7 @@ private slots:
 
     void fuelIndicatorFollowsTheLanguage()
     {
-        auto *panel = control<QLabel>(form->pages().ParametryTab, "ZmiennaGazBenzyna");
+        auto *panel = onParameters<QLabel>("ZmiennaGazBenzyna");
         auto *led = control<TAbLED>(form->pages().WizualizacjaTab, "AbLED1");
         panel->setText("x");
         led->setCaption("x");
@@ -283,7 +277,7 @@ private slots:
         useFolder({{"test.lng", "10301 Probe\r\n"}});
         QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QCOMPARE(label->text(), QStringLiteral("about"));
-        QCOMPARE(control<QLabel>(form->pages().ParametryTab, "Label1")->text(), QStringLiteral("Probe"));
+        QCOMPARE(onParameters<QLabel>("Label1")->text(), QStringLiteral("Probe"));
     }
 
     void noLanguageFile_data()
@@ -319,8 +313,7 @@ private slots:
                                        {"JRosyjski", "russian.lng"},  {"JWloski", "italiano.lng"},
                                        {"JPolski", "polish.lng"}};
         for (const auto &[item, file] : rows)
-            QTest::newRow(file) << QString(item) << QString(file)
-                                << QString(qx::findLanguageFile(file)->helpFile);
+            QTest::newRow(file) << QString(item) << QString(file) << QString(qx::findLanguageFile(file)->helpFile);
     }
     void shippedFiles()
     {
@@ -331,7 +324,7 @@ private slots:
         const char *lists[] = {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21"};
         QList<int> chosen;
         for (const char *list : lists) {
-            auto *box = control<QComboBox>(form->pages().ParametryTab, list);
+            auto *box = onParameters<QComboBox>(list);
             box->setCurrentIndex(box->count() - 1);
             chosen << box->currentIndex();
         }
@@ -342,7 +335,7 @@ private slots:
 
         const Texts now = snapshot();
         const QByteArray encoding = qx::findLanguageFile(file)->encoding;
-        for (const qx::LanguageLine &line : qx::readLanguageLines(shipped(file), encoding)) {
+        for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFile(QX_LANG, file), encoding)) {
             if (line.kind != qx::LanguageLine::Text)
                 continue;
             const QString key = QString::number(line.key);
@@ -353,7 +346,7 @@ private slots:
         }
         QList<int> kept;
         for (const char *list : lists)
-            kept << control<QComboBox>(form->pages().ParametryTab, list)->currentIndex();
+            kept << onParameters<QComboBox>(list)->currentIndex();
         QCOMPARE(kept, chosen);
         QVERIFY(boxes().isEmpty());
     }
@@ -412,23 +405,12 @@ private slots:
         action(item)->trigger();
         QCOMPARE(tickedLanguage(), item);
         QStringList missing;
-        const auto check = [&missing](const QString &where, const QString &text, const QFont &font) {
+        eachText([&missing](const QString &where, const QString &text, const QFont &font) {
             const QFontMetrics metrics(font);
             for (const char32_t c : text.toUcs4())
                 if (c >= 0x20 && !metrics.inFontUcs4(c))
                     missing << QStringLiteral("%1: U+%2 not in %3").arg(where).arg(uint(c), 4, 16, QLatin1Char('0')).arg(font.family());
-        };
-        const auto controls = qx::namedControls(*form);
-        for (const qx::ControlEntry &entry : qx::controlEntries()) {
-            for (const qx::LanguageControl &how : entry.controls) {
-                for (QObject *control : controls.values(QLatin1String(how.name)))
-                    check(QString::number(entry.key) + ' ' + controlName(how),
-                          qx::controlText(*control, how).value_or(QString()), fontShowing(*control, how, *form));
-            }
-        }
-        for (int key = 10000; key < 50000; ++key)
-            if (qx::isTextKey(key))
-                check(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
+        });
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 

@@ -1,9 +1,7 @@
 // The live pages against the simulator: the Visualisation page's entry and
 // polls following a simulated car, the transmission-error label, the
 // version-5 checksum, and the Parameters page's live strip.
-#include "Controls.h"
 #include "LivePolls.h"
-#include "ParametersPage.h"
 #include "tab270meter.h"
 #include "tabled.h"
 #include "tabtank.h"
@@ -16,22 +14,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-
-// Program bytes that stand alone as live requests: a 2 not inside a command.
-int liveRequests(const QVector<qxsim::WireEvent> &events)
-{
-    int n = 0;
-    for (const auto &e : events)
-        n += e.fromProgram && e.byte == 2;
-    return n;
-}
-
-} // namespace
 
 class TestAppLive : public QObject, protected WindowOnSimulator
 {
@@ -40,7 +24,7 @@ class TestAppLive : public QObject, protected WindowOnSimulator
     qx::VisualisationPage *page() const { return form->pages().WizualizacjaTab; }
     // Lets the page poll until the simulator has seen that many requests; a
     // page that stalls fails here rather than hanging.
-    void pollUntil(int requests) { QVERIFY(waitFor([&] { return liveRequests(sentEvents()) >= requests; }, 10000)); }
+    void pollUntil(int requests) { QVERIFY(waitFor([&] { return wire::liveRequests(sentEvents()) >= requests; }, 10000)); }
 
 private slots:
     void init()
@@ -54,15 +38,12 @@ private slots:
         clearWire();
     }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void enteringTheVisualisationPage()
     {
         form->menu().ParButton->trigger();
-        control<QCheckBox>(form->pages().ParametryTab, "CheckBox15")->click(); // an edit: the controller no longer holds the page
+        onParameters<QCheckBox>("CheckBox15")->click(); // an edit: the controller no longer holds the page
         clearWire();
         form->menu().WizButton->trigger();
         const QByteArray bytes = sent();
@@ -77,24 +58,21 @@ private slots:
         clearWire();
         pollUntil(10);
         const auto events = sentEvents();
-        QCOMPARE(liveRequests(events), events.size());
+        QCOMPARE(wire::liveRequests(events), events.size());
         for (double gap : sentGapsMs())
             QVERIFY2(gap >= 23, qPrintable(QString("%1 ms between polls").arg(gap)));
     }
 
     void instrumentsFollowTheCar()
     {
-        QByteArray block = sim.startBlock();
-        block[8] = char(block[8] | 0x08); // temperature sensor on
-        sim->setParameterBlock(block);
+        sim->setParameterBlock(blockBytes({{8, sim.startBlock()[8] | 0x08}}, sim.startBlock())); // temperature sensor on
         sim->car().setEngineRunning(true);
         sim->car().setTargetRpm(3000, 0.1);
         sim->car().setCoolant(80);
         sim->car().setGasLevel(50);
         form->menu().WizButton->trigger();
         QVERIFY(!control<TAbThermometer>(page(), "AbThermometer1")->isHidden());
-        // The car reaches its speed and the probe swings; the page follows
-        // within a generous deadline.
+        // The car reaches its speed and the probe swings; the page follows.
         CLOCK_VERIFY(qAbs(control<TAb270Meter>(page(), "obrotomierz")->digit() - 3000) <= 150, 10000);
         CLOCK_VERIFY(qAbs(control<QLabel>(page(), "Panel1")->text().toInt() - 3000) <= 150, 10000);
         CLOCK_VERIFY(qAbs(control<QLabel>(page(), "paneltemp")->text().toInt() - 80) <= 1, 10000);
@@ -155,10 +133,7 @@ private slots:
 
     void probeVariantTwoSetsUpTheBar()
     {
-        QByteArray block = sim.startBlock();
-        block[31] = 0;
-        block[8] = char(block[8] | 0x02);
-        sim->setParameterBlock(block);
+        sim->setParameterBlock(blockBytes({{31, 0}, {8, sim.startBlock()[8] | 0x02}}, sim.startBlock()));
         form->menu().WizButton->trigger();
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->max(), 290);
         QCOMPARE(control<TLEDMeter>(page(), "LEDMeter1")->colorLed1(), QColor(0xFF, 0, 0));
@@ -173,8 +148,8 @@ private slots:
         form->menu().ParButton->trigger();
         clearWire();
         pollUntil(5);
-        QVERIFY(qAbs(control<QLabel>(form->pages().ParametryTab, "ZmiennaObroty")->text().toInt() - 2000) <= 100);
-        QVERIFY(!control<QLabel>(form->pages().ParametryTab, "ZmiennaLambda")->text().isEmpty());
+        QVERIFY(qAbs(onParameters<QLabel>("ZmiennaObroty")->text().toInt() - 2000) <= 100);
+        QVERIFY(!onParameters<QLabel>("ZmiennaLambda")->text().isEmpty());
 
         // A read and a write run alone: no poll slips in between their bytes.
         clearWire();
@@ -184,8 +159,7 @@ private slots:
         form->navigator().ZapButPicClick();
         QVERIFY(sent().startsWith(hex("aa 1e")));
         QVERIFY(sent().endsWith(hex("aa 23 01 0a")));
-        for (const auto &e : sim.wireLog())
-            QVERIFY2(e.fromProgram, "no live frame came back during the write");
+        QVERIFY2(wire::fromController(sim.wireLog()).isEmpty(), "no live frame came back during the write");
         QVERIFY(form->timers().TimerParamOdcz.isActive());
     }
 };

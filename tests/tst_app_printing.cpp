@@ -1,8 +1,6 @@
 // The Printing page in the real window against the simulator: where its
 // captions and values come from, when values are there at all, and what
 // Enter does on it.
-#include "Controls.h"
-#include "ParametersPage.h"
 #include "PdfChoice.h"
 #include "PrintingPage.h"
 #include "RpmPage.h"
@@ -11,8 +9,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,21 +33,13 @@ class TestAppPrinting : public QObject, protected WindowOnSimulator
 {
     Q_OBJECT
 
-    QString printed(const QString &name) const { return control<QLabel>(form->pages().DrukowanieTab, qPrintable(name))->text(); }
+    QString printed(const QString &name) const { return control<QLabel>(form->pages().DrukowanieTab, name)->text(); }
     QString value(int row) const { return printed(valueLabelName(row)); }
 
 private slots:
-    void init()
-    {
-        sim.restoreDefaults();
-        QVERIFY(startWindow());
-        clearWire();
-    }
+    void init() { QVERIFY(startWindowOnTheUsualCar()); }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void beforeAnyVisitOnlyTheCaptionsAreFilled()
     {
@@ -83,16 +71,16 @@ private slots:
         // Cut-off on, 0-5 V probe, 2500 rpm at 4800 per turn.
         sim->setParameterBlock(blockBytes({{8, 0x10}, {6, 0x00}, {7, 0x06}, {31, 0}, {32, 2}}));
         form->menu().ParButton->trigger();
-        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300"); // not saved
+        field("Edit3")->setText("3300"); // not saved
         form->menu().DruButton->trigger();
         const qx::ParameterSet &set = form->parameters();
         QCOMPARE(value(3), QStringLiteral("2500"));
-        QCOMPARE(value(1), control<QComboBox>(form->pages().ParametryTab, "ComboBox1")->itemText(1));
+        QCOMPARE(value(1), onParameters<QComboBox>("ComboBox1")->itemText(1));
         QCOMPARE(value(11), set.text(qx::P::StepMin));
         QCOMPARE(printed("Par11_2"), set.text(qx::P::StepMax));
         QCOMPARE(printed("Par13_2"), set.text(qx::P::LambdaHighTime));
         QCOMPARE(value(15), QStringLiteral("1"));
-        QCOMPARE(value(21), control<QComboBox>(form->pages().ParametryTab, "ComboBox21")->currentText());
+        QCOMPARE(value(21), onParameters<QComboBox>("ComboBox21")->currentText());
         QCOMPARE(value(22), control<QComboBox>(form->pages().ObrotyTab, "ComboBox2")->currentText());
         QCOMPARE(value(23), set.text(qx::P::SwitchTemperature));
     }
@@ -101,7 +89,7 @@ private slots:
     {
         sim.setFault(qxsim::Fault::Silence);
         form->menu().ParButton->trigger();
-        QTest::mouseClick(control<QPushButton>(form->pages().ParametryTab, "ResButt"), Qt::LeftButton);
+        QTest::mouseClick(onParameters<QPushButton>("ResButt"), Qt::LeftButton);
         form->menu().DruButton->trigger();
         QCOMPARE(value(8), QStringLiteral("7000"));
         QCOMPARE(value(15), QStringLiteral("0"));
@@ -114,11 +102,11 @@ private slots:
         PdfChoice choice;
         choice.path = dir.filePath("sheet.pdf");
         form->menu().ParButton->trigger();
-        control<QLineEdit>(form->pages().ParametryTab, "Edit3")->setText("3300"); // an edit not written
+        field("Edit3")->setText("3300"); // an edit not written
         form->menu().DruButton->trigger();
         clearWire();
         control<QPushButton>(form->pages().DrukowanieTab, "DrukujButt")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        press(Qt::Key_Return);
         QCOMPARE(choice.printers.size(), 1);
         QVERIFY(QFile::exists(choice.path));
         QCOMPARE(sent(), QByteArray());

@@ -1,19 +1,19 @@
 // Skins on the real window: every control a skin key names is there and takes
 // what the key sets, the design look is the ordinary skin's, and after each
 // shipped skin the screen shows its gradients, meter and trace colours.
-#include "Controls.h"
+#include "Colours.h"
 #include "PageControl.h"
 #include "RpmPage.h"
 #include "Skin.h"
 #include "SkinColour.h"
 #include "SkinKeys.h"
+#include "TestFiles.h"
 #include "VisualisationPage.h"
 #include "WindowOnSimulator.h"
 #include "tabgradient.h"
 #include "tscope.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QtTest>
 
 #include <algorithm>
@@ -25,13 +25,6 @@ namespace {
 
 using SP = SkinProperty;
 
-const QStringList shippedSkins{"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"};
-
-QByteArray shippedSkin(const QString &name)
-{
-    QFile file(QStringLiteral(QX_SKINS "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What a skin file sets, key by key; a later line wins.
 QHash<int, qint32> skinValues(const QByteArray &bytes)
@@ -85,12 +78,6 @@ QWidget *topmostAt(QWidget *parent, QPoint at)
     return parent;
 }
 
-// Each channel within a few steps of the wanted one, for blended pixels.
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 && qAbs(a.blue() - b.blue()) <= 4;
-}
-
 } // namespace
 
 class TestAppSkinControls : public QObject, protected WindowOnSimulator
@@ -135,10 +122,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     // A key whose control is missing, or lacks the property the key writes,
     // would change nothing without a word.
@@ -169,7 +153,7 @@ private slots:
     // and the adaptation page's gradients.
     void designIsTheOrdinarySkin()
     {
-        const QHash<int, qint32> ordinary = skinValues(shippedSkin(QStringLiteral("default.skr")));
+        const QHash<int, qint32> ordinary = skinValues(shippedFile(QX_SKINS, "default.skr"));
         const QList<QWidget *> pages{form->pages().ObrotyTab, form->pages().WizualizacjaTab};
         QStringList differ;
         int compared = 0;
@@ -215,7 +199,7 @@ private slots:
     {
         QTest::addColumn<QString>("skin");
         QTest::addColumn<QString>("gradient");
-        for (const QString &skin : shippedSkins) {
+        for (const QString &skin : ShippedSkins) {
             for (const char *gradient : {"AbGradient1", "AbGradient5", "AbGradient6", "AbGradient7", "AbGradient23",
                                          "AbGradient16", "AbGradient25", "AbGradientParS2", "AbGradientKoniec"})
                 QTest::addRow("%s %s", qPrintable(skin), gradient) << skin << QString::fromLatin1(gradient);
@@ -225,10 +209,10 @@ private slots:
     {
         QFETCH(QString, skin);
         QFETCH(QString, gradient);
-        const QByteArray bytes = shippedSkin(skin);
+        const QByteArray bytes = shippedFile(QX_SKINS, skin);
         const QHash<int, qint32> values = skinValues(bytes);
         WindowSkin(*form).applySkin(bytes);
-        auto *shown = control<TAbGradient>(form, qPrintable(gradient));
+        auto *shown = control<TAbGradient>(form, gradient);
         showPageOf(shown);
 
         const bool painted = values.value(keyOf(gradient, SP::GradientShown)) != 0;
@@ -254,8 +238,8 @@ private slots:
         QTest::addColumn<QByteArray>("skin");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
-        for (const QString &skin : shippedSkins) {
-            const QByteArray bytes = shippedSkin(skin);
+        for (const QString &skin : ShippedSkins) {
+            const QByteArray bytes = shippedFile(QX_SKINS, skin);
             QTest::addRow("%s tachometer scale", qPrintable(skin)) << bytes << "obrotomierz" << 18217;
             QTest::addRow("%s throttle unit", qPrintable(skin)) << bytes << "Gauge4" << 18211;
             QTest::addRow("%s adaptation meter scale", qPrintable(skin)) << bytes << "ObrSondy" << 18238;
@@ -277,7 +261,7 @@ private slots:
         QFETCH(int, key);
         WindowSkin windowSkin(*form);
         windowSkin.applySkin(skin);
-        QWidget *shown = ::control<QWidget>(form, qPrintable(control));
+        QWidget *shown = ::control(form, control);
         auto *scope = qobject_cast<TScope *>(shown);
         if (scope) {
             QCheckBox *traceD = ::control<QCheckBox>(form, "CheckBox42");

@@ -91,10 +91,7 @@ class TestConnectionCheck : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        qx::SetBuiltInTexts(texts);
-    }
+    void initTestCase() { qx::SetBuiltInTexts(texts); }
 
     void cleanup()
     {
@@ -126,13 +123,9 @@ private slots:
         QTest::newRow("no port") << "none" << qx::PortOrigin::None << false << Opening::NotTried << 0
                                  << "podłącz adapter";
     }
-
     void findings()
     {
         QFETCH(QString, setup);
-        QFETCH(qx::PortOrigin::Kind, kind);
-        QFETCH(bool, exists);
-        QFETCH(Opening, opening);
         QFETCH(int, version);
         QFETCH(QString, cureNames);
 
@@ -150,9 +143,9 @@ private slots:
         }
 
         const qx::PortFinding f = linkedCheck().checkPort(port);
-        QCOMPARE(f.origin.kind, kind);
-        QCOMPARE(f.exists, exists);
-        QCOMPARE(f.opening, opening);
+        QTEST(f.origin.kind, "kind");
+        QTEST(f.exists, "exists");
+        QTEST(f.opening, "opening");
         QCOMPARE(f.version, version);
         QVERIFY2(cure(f).contains(cureNames), qPrintable(cure(f)));
         if (setup == QLatin1String("dangling"))

@@ -56,10 +56,7 @@ class TestLinkE2E : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
-    }
+    void initTestCase() { QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString())); }
 
     void init()
     {
@@ -74,10 +71,7 @@ private slots:
         clearWire();
     }
 
-    void cleanup()
-    {
-        channel->ClosePort();
-    }
+    void cleanup() { channel->ClosePort(); }
 
     void identification_data()
     {
@@ -93,7 +87,6 @@ private slots:
         QTest::newRow("version 8") << 8 << false << hex("01 01 aa 22 0a 01 09") << true << true;
         QTest::newRow("no controller") << 8 << true << hex("01 01 01 09") << false << false;
     }
-
     void identification()
     {
         QFETCH(int, version);
@@ -141,7 +134,6 @@ private slots:
         QTest::newRow("threshold read") << "threshold" << 109.0 << hex("aa 22 0a");
         QTest::newRow("live data") << "live" << 23.0 << hex("02");
     }
-
     void waits()
     {
         QFETCH(QString, operation);
@@ -239,7 +231,6 @@ private slots:
         QTest::newRow("unknown range") << blockBytes({{31, 7}, {8, 0x02}, {32, 2}, {33, 0}})
                                        << 2 << 4800 << 2 << "0" << 0x02;
     }
-
     void ignitionFromBlock()
     {
         QFETCH(QByteArray, block);
@@ -265,7 +256,6 @@ private slots:
         QTest::newRow("version 5, bad sum") << 5 << hex("0a141e28323c4619ff") << false << 9;
         QTest::newRow("version 6, sum not checked") << 6 << hex("0a141e28323c4619ff") << true << 9;
     }
-
     void liveData()
     {
         QFETCH(int, version);

@@ -65,10 +65,7 @@ class TestLinkFaults : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString()));
-    }
+    void initTestCase() { QVERIFY2(sim.startOn(QStringLiteral("com1")), qPrintable(sim.errorString())); }
 
     void init()
     {

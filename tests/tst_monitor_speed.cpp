@@ -14,8 +14,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("values");
         QTest::addColumn<QList<int>>("results");
-        QTest::newRow("first five pass through")
-            << QList<int>{10, 20, 30, 40, 50} << QList<int>{10, 20, 30, 40, 50};
+        QTest::newRow("first five pass through") << QList<int>{10, 20, 30, 40, 50} << QList<int>{10, 20, 30, 40, 50};
         QTest::newRow("sixth is the mean of the four held, not of the fifth")
             << QList<int>{10, 20, 30, 40, 999, 0} << QList<int>{10, 20, 30, 40, 999, 25};
         QTest::newRow("window slides")
@@ -23,7 +22,6 @@ private slots:
         QTest::newRow("halves go to even") << QList<int>{1, 1, 1, 3, 0, 0} << QList<int>{1, 1, 1, 3, 0, 2};
         QTest::newRow("2.5 rounds to 2") << QList<int>{1, 2, 3, 4, 0, 0} << QList<int>{1, 2, 3, 4, 0, 2};
     }
-
     void average()
     {
         QFETCH(QList<int>, values);
@@ -58,18 +56,16 @@ private slots:
         QTest::newRow("58.5 fifties round to 58") << 19200 << 5251 << 2925 << 2900;
         QTest::newRow("shortest period") << 19200 << 1 << 15360000 << 15360000;
     }
-
     void rpm()
     {
         QFETCH(int, constant);
         QFETCH(int, period);
         QFETCH(int, rpm);
-        QFETCH(int, shown);
         const auto computed = qx::rpmFromPeriod(constant, period);
         QCOMPARE(computed.has_value(), rpm >= 0);
         if (computed) {
             QCOMPARE(*computed, rpm);
-            QCOMPARE(qx::rpmShown(*computed), shown);
+            QTEST(qx::rpmShown(*computed), "shown");
         }
     }
 

@@ -8,6 +8,7 @@
 #include "ParameterFile.h"
 #include "ParametersPage.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,19 +20,6 @@ using namespace qx;
 namespace {
 
 const QDate Today(2026, 12, 7);
-
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void createFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList entries(const QString &folder)
 {
@@ -72,47 +60,35 @@ private slots:
 
     void copyIsThePageFileAndNotes_data()
     {
-        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QByteArray>("block");
         QTest::addColumn<QString>("threshold"); // empty: a controller without one
         QTest::addColumn<bool>("filled");
         QTest::addColumn<QByteArray>("notes"); // after the "#raw:" line
 
-        QTest::newRow("typical") << TypicalBlock << "" << true
-                                 << QByteArray("#ignition:2\r\n#switch-temperature:38\r\n");
+        const QByteArray typical = hex(TypicalBlock);
+        QTest::newRow("typical") << typical << "" << true << QByteArray("#ignition:2\r\n#switch-temperature:38\r\n");
         QTest::newRow("typical with the analog threshold")
-            << TypicalBlock << "3" << true << QByteArray("#ignition:2\r\n#threshold:3\r\n#switch-temperature:38\r\n");
-        QTest::newRow("lambda times zero: Bosch")
-            << "82 00 00 00 00 19 80 07 00 19 f5 37 9b 25 02 18 00 80 02 "
-               "00 0a e1 05 7a 00 f4 00 1e ae c4 00 01 02 00 bc e3 00"
-            << "" << true << QByteArray("#ignition:2\r\n#switch-temperature:38\r\n");
+            << typical << "3" << true << QByteArray("#ignition:2\r\n#threshold:3\r\n#switch-temperature:38\r\n");
+        QTest::newRow("lambda times zero: Bosch") << blockBytes({{1, 0}, {3, 0}}, typical) << "" << true
+                                                  << QByteArray("#ignition:2\r\n#switch-temperature:38\r\n");
         QTest::newRow("flags 0x88: sensor on, reserve type 0")
-            << "82 7a 00 f4 00 19 80 07 88 19 f5 37 9b 25 02 18 00 80 02 "
-               "00 0a e1 05 7a 00 f4 00 1e ae c4 00 01 02 00 bc e3 00"
-            << "12" << true << QByteArray("#ignition:2\r\n#threshold:12\r\n#switch-temperature:38\r\n");
-        QTest::newRow("unknown ignition 7")
-            << "6f 7a 00 f4 00 19 80 07 00 19 f5 37 9b 25 02 18 00 80 02 "
-               "00 0a e1 05 7a 00 f4 00 1e ae c4 00 01 07 00 bc e3 00"
-            << "" << true << QByteArray("#ignition:7\r\n#switch-temperature:0\r\n");
-        QTest::newRow("ignition 258 is a filled block")
-            << "82 7a 00 f4 00 19 80 07 00 19 f5 37 9b 25 02 18 00 80 02 "
-               "00 0a e1 05 7a 00 f4 00 1e ae c4 00 01 02 01 bc e3 00"
-            << "" << true << QByteArray("#ignition:258\r\n#switch-temperature:38\r\n");
+            << blockBytes({{8, 0x88}}, typical) << "12" << true
+            << QByteArray("#ignition:2\r\n#threshold:12\r\n#switch-temperature:38\r\n");
+        QTest::newRow("unknown ignition 7") << blockBytes({{0, 0x6f}, {32, 7}}, typical) << "" << true
+                                            << QByteArray("#ignition:7\r\n#switch-temperature:0\r\n");
+        QTest::newRow("ignition 258 is a filled block") << blockBytes({{33, 1}}, typical) << "" << true
+                                                        << QByteArray("#ignition:258\r\n#switch-temperature:38\r\n");
         QTest::newRow("ignition 257: never configured")
-            << "82 7a 00 f4 00 19 80 07 00 19 f5 37 9b 25 02 18 00 80 02 "
-               "00 0a e1 05 7a 00 f4 00 1e ae c4 00 01 01 01 bc e3 00"
-            << "" << false << QByteArray("#ignition:257\r\n");
+            << blockBytes({{32, 1}, {33, 1}}, typical) << "" << false << QByteArray("#ignition:257\r\n");
         QTest::newRow("ignition 257 with the analog threshold")
-            << "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-               "00 00 00 00 00 00 00 00 00 00 00 00 00 01 01 00 00 00"
-            << "3" << false << QByteArray("#ignition:257\r\n#threshold:3\r\n");
+            << blockBytes({{32, 1}, {33, 1}}) << "3" << false << QByteArray("#ignition:257\r\n#threshold:3\r\n");
     }
     void copyIsThePageFileAndNotes()
     {
-        QFETCH(QString, raw);
+        QFETCH(QByteArray, block);
         QFETCH(QString, threshold);
         QFETCH(bool, filled);
         QFETCH(QByteArray, notes);
-        const QByteArray block = QByteArray::fromHex(raw.toLatin1());
         QCOMPARE(block.size(), 37);
 
         AsFoundBlock found{block, 8, std::nullopt};
@@ -121,7 +97,7 @@ private slots:
         const QByteArray copy = asFoundFileBytes(found);
         const PageAfterRead read = pageAfterRead(block);
         const QByteArray values = filled ? read.file : QByteArray();
-        QCOMPARE(copy, values + "#raw:" + raw.toLatin1() + "\r\n" + notes);
+        QCOMPARE(copy, values + "#raw:" + block.toHex(' ') + "\r\n" + notes);
 
         // Any loader takes it: nothing refused, no stray short lines.
         const ParameterFileReading reading =
@@ -227,8 +203,7 @@ private slots:
         QTest::newRow("beyond the newest 200: 29 days stays, 30 goes")
             << copiesAged(200, 0, 200) + QList<int>{29, 30} << QList<int>{201};
         QTest::newRow("200 old: none goes") << copiesAged(200, 400) << QList<int>{};
-        QTest::newRow("a copy dated in the future stays") << copiesAged(1, -3) + copiesAged(200, 40)
-                                                          << QList<int>{200};
+        QTest::newRow("a copy dated in the future stays") << copiesAged(1, -3) + copiesAged(200, 40) << QList<int>{200};
     }
     void oldCopiesGoOnlyBeyondTheNewest()
     {

@@ -5,6 +5,7 @@
 #include "ProtocolTables.h"
 #include "ReplyBuffer.h"
 #include "ResetValues.h"
+#include "TestBytes.h"
 
 #include <QtTest>
 
@@ -12,16 +13,18 @@ using namespace qx;
 
 namespace {
 
-ReplyBuffer blockWith(std::initializer_list<std::pair<int, int>> bytes, int ignition = 2)
+ReplyBuffer replyOf(const QByteArray &block)
 {
-    QByteArray block(37, '\0');
-    block[32] = char(ignition);
-    for (const auto &[position, value] : bytes)
-        block[position] = char(value);
     ReplyBuffer reply;
     reply.store(block);
     reply.DecodeReply(37);
     return reply;
+}
+
+// A zero block of "4 cylindry" with the bytes given.
+ReplyBuffer blockWith(std::initializer_list<std::pair<int, int>> bytes)
+{
+    return replyOf(blockBytes(bytes, blockBytes({{32, 2}})));
 }
 
 } // namespace
@@ -48,9 +51,8 @@ private slots:
     void volts()
     {
         QFETCH(QString, text);
-        QFETCH(int, hundredths);
         const auto h = codec::hundredthsFromVolts(text);
-        QCOMPARE(h.value_or(-1), hundredths);
+        QTEST(h.value_or(-1), "hundredths");
     }
 
     void voltsTexts()
@@ -213,24 +215,36 @@ private slots:
         QCOMPARE(codec::decodeStepSpeed(65535), QStringLiteral("3"));
     }
 
-    void lambdaTicks_data()
+    // Milliseconds in the controller's units: the lambda times' ticks and the
+    // switch delay's units.
+    void timeUnits_data()
     {
+        QTest::addColumn<bool>("lambda"); // else the switch delay
         QTest::addColumn<int>("milliseconds");
-        QTest::addColumn<int>("ticks");
-        const int halfway[][2] = {{125, 30},   {375, 91},   {625, 152},  {875, 213},  {1125, 274}, {1375, 335},
-                                  {1625, 396}, {1875, 457}, {2125, 518}, {2375, 580}, {2625, 640}, {2875, 701},
-                                  {3125, 762}, {3375, 823}, {3625, 884}, {3875, 945}};
-        for (const auto &row : halfway)
-            QTest::addRow("halfway %d ms", row[0]) << row[0] << row[1];
-        QTest::newRow("500") << 500 << 122;
-        QTest::newRow("1000") << 1000 << 244;
-        QTest::newRow("700") << 700 << 171;
-        QTest::newRow("1400") << 1400 << 342;
+        QTest::addColumn<int>("units");
+        const int lambdaHalfway[][2] = {{125, 30},   {375, 91},   {625, 152},  {875, 213},  {1125, 274}, {1375, 335},
+                                        {1625, 396}, {1875, 457}, {2125, 518}, {2375, 580}, {2625, 640}, {2875, 701},
+                                        {3125, 762}, {3375, 823}, {3625, 884}, {3875, 945}};
+        for (const auto &row : lambdaHalfway)
+            QTest::addRow("lambda halfway %d ms", row[0]) << true << row[0] << row[1];
+        QTest::newRow("lambda 500") << true << 500 << 122;
+        QTest::newRow("lambda 1000") << true << 1000 << 244;
+        QTest::newRow("lambda 700") << true << 700 << 171;
+        QTest::newRow("lambda 1400") << true << 1400 << 342;
+        const int delayHalfway[][2] = {{256, 62},    {768, 188},   {1280, 313},  {1792, 437},  {2304, 563},
+                                       {2816, 687},  {3328, 813},  {3840, 938},  {4352, 1062}, {4864, 1188},
+                                       {5376, 1312}, {5888, 1437}, {6400, 1563}, {6912, 1687}, {7424, 1812},
+                                       {7936, 1938}, {8448, 2063}, {8960, 2188}, {9472, 2312}, {9984, 2437}};
+        for (const auto &row : delayHalfway)
+            QTest::addRow("switch delay halfway %d ms", row[0]) << false << row[0] << row[1];
+        QTest::newRow("switch delay 100 ms") << false << 100 << 24;
+        QTest::newRow("switch delay 10000 ms") << false << 10000 << 2441;
     }
-    void lambdaTicks()
+    void timeUnits()
     {
+        QFETCH(bool, lambda);
         QFETCH(int, milliseconds);
-        QTEST(codec::lambdaTicks(milliseconds), "ticks");
+        QTEST(lambda ? codec::lambdaTicks(milliseconds) : codec::switchDelayUnits(milliseconds), "units");
     }
 
     void lambdaTimesDecode_data()
@@ -251,25 +265,6 @@ private slots:
         const auto times = codec::decodeLambdaTimes(lowEnd, highEnd);
         QTEST(times.low, "low");
         QTEST(times.high, "high");
-    }
-
-    void switchDelay_data()
-    {
-        QTest::addColumn<int>("milliseconds");
-        QTest::addColumn<int>("units");
-        const int halfway[][2] = {{256, 62},    {768, 188},   {1280, 313},  {1792, 437},  {2304, 563},
-                                  {2816, 687},  {3328, 813},  {3840, 938},  {4352, 1062}, {4864, 1188},
-                                  {5376, 1312}, {5888, 1437}, {6400, 1563}, {6912, 1687}, {7424, 1812},
-                                  {7936, 1938}, {8448, 2063}, {8960, 2188}, {9472, 2312}, {9984, 2437}};
-        for (const auto &row : halfway)
-            QTest::addRow("halfway %d ms", row[0]) << row[0] << row[1];
-        QTest::newRow("100 ms") << 100 << 24;
-        QTest::newRow("10000 ms") << 10000 << 2441;
-    }
-    void switchDelay()
-    {
-        QFETCH(int, milliseconds);
-        QTEST(codec::switchDelayUnits(milliseconds), "units");
     }
 
     void switchDelayDecode()
@@ -375,11 +370,8 @@ private slots:
     void defaultBlockReadsAsTheDefaults()
     {
         // The reset values as the controller keeps them.
-        const QByteArray bytes = QByteArray::fromHex(
-            "6f7a00f400198007001" "9f5379b250218008002000ae1057a00f4001eaec4000102" "00bce300");
-        ReplyBuffer reply;
-        reply.store(bytes);
-        reply.DecodeReply(37);
+        const ReplyBuffer reply =
+            replyOf(hex("6f7a00f400198007001" "9f5379b250218008002000ae1057a00f4001eaec4000102" "00bce300"));
         ParameterSet parameters;
         BlockFacts facts;
         QVERIFY(decodeParameterBlock(reply, parameters, &facts));

@@ -3,24 +3,17 @@
 // the page.
 #include "AsFoundCopy.h"
 #include "BlockOnPage.h"
-#include "BuiltInTexts.h"
-#include "DialogRecorder.h"
-#include "LanguageTable.h"
+#include "PageWithFiles.h"
 #include "ParameterCompareDialog.h"
 #include "ParameterComparison.h"
-#include "ParameterFileCommands.h"
-#include "ParametersPage.h"
-#include "ResetValues.h"
 #include "TestBytes.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;
@@ -90,30 +83,10 @@ QByteArray withLines(const QByteArray &file, const QMap<int, QByteArray> &change
 
 } // namespace
 
-class TestParamsCompare : public QObject
+class TestParamsCompare : public QObject, protected PageWithFiles
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    LanguageTable texts;
-    ParameterSet set;
-    QComboBox threshold;
-    std::unique_ptr<ParametersPage> page;
-    std::unique_ptr<ParameterFileCommands> files;
-    std::unique_ptr<DialogRecorder> dialogs;
-
-    QString path(const char *name) const { return dir.filePath(name); }
-    void writeRaw(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-    // What "zapisz do pliku" would write now.
-    QByteArray pageFile() const
-    {
-        return writeParameterFile([this](Param param) { return page->controlValue(param); });
-    }
     ParameterCompareDialog *dialog() const
     {
         return page->findChild<ParameterCompareDialog *>(QStringLiteral("PorownanieDialog"));
@@ -142,24 +115,8 @@ class TestParamsCompare : public QObject
     }
 
 private slots:
-    void initTestCase() { SetBuiltInTexts(texts); }
-
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        set = resetParameterSet();
-        page = std::make_unique<ParametersPage>(set, &threshold);
-        files = std::make_unique<ParameterFileCommands>(
-            *page, [this](TextKey key) { return texts.text(key); }, dir.path(), dir.filePath("as-found"));
-        page->ShowParameters();
-    }
-
-    void cleanup()
-    {
-        files.reset();
-        page.reset();
-        dialogs.reset();
-    }
+    void init() { makePage(); }
+    void cleanup() { dropPage(); }
 
     void differences_data()
     {
@@ -178,8 +135,7 @@ private slots:
         QTest::newRow("list entries that differ") << reset << changed(reset, {{100, "3"}}) << QList<int>{100};
         QTest::newRow("a list without a selection") << reset << changed(reset, {{109, "-1"}}) << QList<int>{109};
         QTest::newRow("a code one side lacks") << reset << changed(reset, {{110, ""}}) << QList<int>{110};
-        QTest::newRow("a code both lack") << changed(reset, {{110, ""}}) << changed(reset, {{110, ""}})
-                                          << QList<int>{};
+        QTest::newRow("a code both lack") << changed(reset, {{110, ""}}) << changed(reset, {{110, ""}}) << QList<int>{};
         QTest::newRow("every parameter") << allAt("0") << allAt("3") << valueCodes();
     }
     void differences()
@@ -230,7 +186,7 @@ private slots:
 
     void dialogShowsTheDifferences()
     {
-        writeRaw(path("three.qx4"), withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}}));
+        createFile(path("three.qx4"), withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}}));
         const QByteArray before = pageFile();
         files->CompareWithFile(path("three.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
@@ -275,7 +231,7 @@ private slots:
     void loadFromTheDialog()
     {
         const QByteArray file = withLines(pageFile(), {{102, "3100"}, {118, "1"}, {100, "3"}});
-        writeRaw(path("three.qx4"), file);
+        createFile(path("three.qx4"), file);
         files->CompareWithFile(path("three.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
         QVERIFY(shown);
@@ -289,7 +245,7 @@ private slots:
 
     void aValueTheFileLacksIsADash()
     {
-        writeRaw(path("short.qx4"), withLines(pageFile(), {{110, ""}}));
+        createFile(path("short.qx4"), withLines(pageFile(), {{110, ""}}));
         files->CompareWithFile(path("short.qx4"));
         QPointer<ParameterCompareDialog> shown = dialog();
         QVERIFY(shown);
@@ -318,7 +274,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         if (!bytes.isEmpty())
-            writeRaw(dir.filePath(name), bytes);
+            createFile(dir.filePath(name), bytes);
         const QByteArray before = pageFile();
         files->CompareWithFile(dir.filePath(name));
         QCOMPARE(dialogs->entries.size(), 1);
@@ -329,7 +285,7 @@ private slots:
 
     void compareButtonAsksForTheFile()
     {
-        writeRaw(path("car.qx4"), pageFile());
+        createFile(path("car.qx4"), pageFile());
         dialogs->fileNames << path("car.qx4");
         page->findChild<QPushButton *>("PorownajButtPlik")->click();
         QCOMPARE(dialogs->fileDialogs.size(), 1);
@@ -351,7 +307,7 @@ private slots:
     void restoreShowsTheBlock()
     {
         QFETCH(QByteArray, block);
-        writeRaw(path("found.qx4"), asFoundFileBytes({block, 8, QStringLiteral("3")}));
+        createFile(path("found.qx4"), asFoundFileBytes({block, 8, QStringLiteral("3")}));
         page->setControlValue(P::SwitchTemperature, "5");
         QSignalSpy status(files.get(), &ParameterFileCommands::statusText);
         QVERIFY(files->RestoreAsFoundFile(path("found.qx4")));
@@ -365,7 +321,7 @@ private slots:
     void restoringAnUnfilledCopyChangesNothing()
     {
         const QByteArray block = blockBytes({{32, 1}, {33, 1}}, hex(TypicalBlock));
-        writeRaw(path("unfilled.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
+        createFile(path("unfilled.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
         page->setControlValue(P::SwitchTemperature, "5");
         const QByteArray before = pageFile();
         QSignalSpy status(files.get(), &ParameterFileCommands::statusText);
@@ -384,7 +340,7 @@ private slots:
     {
         const QByteArray block = hex(TypicalBlock);
         QVERIFY(QDir().mkpath(path("as-found")));
-        writeRaw(path("as-found/2026-12-07_10-41-03_v8.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
+        createFile(path("as-found/2026-12-07_10-41-03_v8.qx4"), asFoundFileBytes({block, 8, std::nullopt}));
         dialogs->fileNames << path("as-found/2026-12-07_10-41-03_v8.qx4");
         page->findChild<QPushButton *>("PrzywrocButtPlik")->click();
         QCOMPARE(dialogs->fileDialogs.size(), 1);

@@ -70,10 +70,7 @@ struct Twin
     }
     Twin roundedTo40Bits() const { return {exact.roundedTo40Bits(), nativeTo40Bits(native)}; }
     bool agrees() const { return ::native(exact) == native; }
-    bool integersAgree() const
-    {
-        return exact.roundedToInteger() == static_cast<long long>(std::nearbyintl(native));
-    }
+    bool integersAgree() const { return exact.roundedToInteger() == static_cast<long long>(std::nearbyintl(native)); }
 };
 
 enum class Chain { LambdaThreshold, LambdaTicks, SwitchDelay, Products, To40Bits, ToInteger };
@@ -204,8 +201,7 @@ private slots:
         QTest::newRow("0.75 to 1") << ExtendedReal(3).dividedByPowerOfTwo(2) << 1LL;
         QTest::newRow("2^-70 to 0") << ExtendedReal(1).dividedByPowerOfTwo(70) << 0LL;
         QTest::newRow("integers stay") << ExtendedReal(-123456789) << -123456789LL;
-        QTest::newRow("2^62 + 0.5 to the even 2^62")
-            << ExtendedReal(0x8000000000000001_m, -1) << (1LL << 62);
+        QTest::newRow("2^62 + 0.5 to the even 2^62") << ExtendedReal(0x8000000000000001_m, -1) << (1LL << 62);
         QTest::newRow("zero") << ExtendedReal(0) << 0LL;
         QTest::newRow("0,50 V: just below 25.5 to 25") << ExtendedReal(0xCBFFFFFFFFFFFFFF_m, -59) << 25LL;
         QTest::newRow("375 ms: just below 91.5 to 91") << ExtendedReal(0xB6FFFFFFFFFFFFFF_m, -57) << 91LL;

@@ -1,9 +1,11 @@
 // Parameter files: the bytes written, what a read gives or refuses, saving and
 // loading on disk, and the dialogs that pick the file.
+#include "BlockOnPage.h"
 #include "DialogRecorder.h"
 #include "MessageBoxService.h"
 #include "ParameterFile.h"
 #include "ResetValues.h"
+#include "TestFiles.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -16,12 +18,6 @@ using namespace qx;
 namespace {
 
 using Overrides = QList<QPair<Param, QString>>;
-
-// The entry counts of the page's lists.
-int pageLists(Param param)
-{
-    return param == P::ProbeVariant ? 5 : 2;
-}
 
 QByteArray writeSet(const ParameterSet &set)
 {
@@ -40,19 +36,6 @@ QStringList valueLines(const ParameterFileReading &reading)
     for (const ParameterFileValue &v : reading.values)
         lines << QString::number(v.code) + ':' + v.value;
     return lines;
-}
-
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void createFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // A file as a fitter's editor leaves it: CR LF, Polish comments in cp1250.
@@ -211,33 +194,21 @@ private slots:
         QCOMPARE(read(bytes).refusedLine.value_or(0), 6); // such a value is not loaded unnoticed
     }
 
-    void lineEndsReadAlike_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QByteArray lfOnly = HandWritten;
-        lfOnly.replace("\r\n", "\n");
-        QTest::newRow("CR LF") << HandWritten;
-        QTest::newRow("LF only") << lfOnly;
-        QTest::newRow("CR LF, no final line end") << HandWritten.chopped(2);
-        QTest::newRow("LF only, no final line end") << lfOnly.chopped(1);
-        QTest::newRow("UTF-8 BOM") << "\xef\xbb\xbf" + HandWritten;
-        QTest::newRow("Ctrl+Z and junk after the end") << HandWritten + "\x1a" "999:bad\r\n";
-        QTest::newRow("Ctrl+Z right after the last value") << HandWritten.chopped(2) + "\x1a";
-    }
-    void lineEndsReadAlike()
-    {
-        QFETCH(QByteArray, bytes);
-        const ParameterFileReading reading = read(bytes);
-        QVERIFY(!reading.refusedLine);
-        QCOMPARE(valueLines(reading), HandWrittenValues);
-        QCOMPARE(reading.shortLines, 0);
-    }
-
     void accepted_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<int>("shortLines");
+        // Line ends, a BOM and an end-of-file mark read alike.
+        QByteArray lfOnly = HandWritten;
+        lfOnly.replace("\r\n", "\n");
+        QTest::newRow("CR LF") << HandWritten << HandWrittenValues << 0;
+        QTest::newRow("LF only") << lfOnly << HandWrittenValues << 0;
+        QTest::newRow("CR LF, no final line end") << HandWritten.chopped(2) << HandWrittenValues << 0;
+        QTest::newRow("LF only, no final line end") << lfOnly.chopped(1) << HandWrittenValues << 0;
+        QTest::newRow("UTF-8 BOM") << "\xef\xbb\xbf" + HandWritten << HandWrittenValues << 0;
+        QTest::newRow("Ctrl+Z and junk after the end") << HandWritten + "\x1a" "999:bad\r\n" << HandWrittenValues << 0;
+        QTest::newRow("Ctrl+Z right after the last value") << HandWritten.chopped(2) + "\x1a" << HandWrittenValues << 0;
         QTest::newRow("any number ticks") << QByteArray("108:2") << QStringList{"108:1"} << 0;
         QTest::newRow("a negative number ticks") << QByteArray("117:-3") << QStringList{"117:1"} << 0;
         QTest::newRow("minus zero does not tick") << QByteArray("118:-0") << QStringList{"118:0"} << 0;
@@ -252,8 +223,7 @@ private slots:
             << QByteArray("102:1000\r\n103:1\r\n102:3000") << QStringList{"102:1000", "103:1", "102:3000"} << 0;
         QTest::newRow("empty line counted, load goes on")
             << QByteArray("100:1\r\n\r\n101:0,5") << QStringList{"100:1", "101:0,5"} << 1;
-        QTest::newRow("lines under three characters")
-            << QByteArray("ab\r\n#\r\n\r\r\n1\n") << QStringList{} << 4;
+        QTest::newRow("lines under three characters") << QByteArray("ab\r\n#\r\n\r\r\n1\n") << QStringList{} << 4;
         QTest::newRow("comments of any bytes")
             << QByteArray("#\x00\xff\x1b\xa5\xb9\r\n100:2", 13) << QStringList{"100:2"} << 0;
         QTest::newRow("comment of 999 characters") << "#" + QByteArray(998, 'x') + "\r\n100:2" << QStringList{"100:2"} << 0;
@@ -299,8 +269,7 @@ private slots:
         QTest::newRow("volts negative") << QByteArray("101:-0,5") << 1;
         QTest::newRow("line of 1000 characters") << "#" + QByteArray(999, 'x') << 1;
         QTest::newRow("BOM past the start") << QByteArray("100:1\r\n\xef\xbb\xbf" "101:0,5") << 2;
-        QTest::newRow("counted after comments and short lines")
-            << QByteArray("100:1\r\n\r\n#c\r\n101:x\r\n102:y") << 4;
+        QTest::newRow("counted after comments and short lines") << QByteArray("100:1\r\n\r\n#c\r\n101:x\r\n102:y") << 4;
         QTest::newRow("counted in an LF-only file") << QByteArray("#a\n#b\n\n103:9\n") << 4;
     }
     void refused()

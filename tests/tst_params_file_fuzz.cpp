@@ -1,6 +1,8 @@
 // Parameter-file reading against random and damaged files: nothing crashes, a
 // file is either refused whole or gives only well-formed values, and what it
 // gives writes out and reads back unchanged. Seeded, so every run is the same.
+#include "BlockOnPage.h"
+#include "FileMutations.h"
 #include "ParameterFile.h"
 #include "ResetValues.h"
 
@@ -8,24 +10,14 @@
 #include <QtTest>
 
 #include <functional>
-#include <random>
 
 using namespace qx;
 
 namespace {
 
-using Rng = std::mt19937;
+using mutation::between;
+using mutation::Rng;
 using Mutation = std::function<void(QByteArray &, Rng &)>;
-
-int pageLists(Param param)
-{
-    return param == P::ProbeVariant ? 5 : 2;
-}
-
-int between(Rng &rng, int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(rng);
-}
 
 const QByteArray FileCharacters = "0123456789:,-#\r\n\x1a";
 

@@ -1,6 +1,7 @@
 // The Parameters and Printing pages in every size class: the fixed numbers of
 // each class, and at every profile's page nothing outside its parent, no two
 // controls over each other, no caption cut; and the design back exactly.
+#include "Controls.h"
 #include "PageSizeClass.h"
 #include "ParameterSet.h"
 #include "ParametersPage.h"
@@ -82,23 +83,13 @@ bool isBackground(const QWidget *widget)
     return qobject_cast<const TAbGradient *>(widget) != nullptr;
 }
 
-QList<QWidget *> namedDescendants(const QWidget *root)
-{
-    QList<QWidget *> named;
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
-            named << widget;
-    }
-    return named;
-}
-
 // Every control inside its parent and the page, none over a sibling but the
 // backgrounds, no text wider than its label or button (of the named controls
 // only, when the fonts of the others are left to the profiles).
 void verifyFits(QWidget *page, const QSize &area, const QStringList &textsOf = {})
 {
     const QRect pageBox(QPoint(0, 0), area);
-    for (QWidget *widget : namedDescendants(page)) {
+    for (QWidget *widget : namedChildren(*page, Qt::FindChildrenRecursively)) {
         // A hidden control covers nothing.
         if (widget->isHidden())
             continue;
@@ -136,7 +127,7 @@ void verifyFits(QWidget *page, const QSize &area, const QStringList &textsOf = {
 Boxes boxesOf(const QWidget *page)
 {
     Boxes boxes;
-    for (const QWidget *widget : namedDescendants(page))
+    for (const QWidget *widget : namedChildren(*page, Qt::FindChildrenRecursively))
         boxes.append({widget->objectName(), widget->geometry()});
     return boxes;
 }
@@ -144,7 +135,7 @@ Boxes boxesOf(const QWidget *page)
 QStringList fontsOf(const QWidget *page)
 {
     QStringList fonts;
-    for (const QWidget *widget : namedDescendants(page))
+    for (const QWidget *widget : namedChildren(*page, Qt::FindChildrenRecursively))
         fonts << widget->objectName() + ' ' + widget->font().toString();
     return fonts;
 }
@@ -152,7 +143,7 @@ QStringList fontsOf(const QWidget *page)
 QStringList namesOf(const QWidget *page)
 {
     QStringList names;
-    for (const QWidget *widget : namedDescendants(page))
+    for (const QWidget *widget : namedChildren(*page, Qt::FindChildrenRecursively))
         names << widget->objectName();
     names.sort();
     return names;
@@ -176,13 +167,7 @@ class TestParamsLayout : public QObject
     std::unique_ptr<PrintingPage> printing;
 
     template <class T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *found = page->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T *control(const QString &name) const { return ::control<T>(page, name); }
 
     void layOut(const Profile &p, bool bold)
     {
@@ -237,10 +222,8 @@ private slots:
         QTest::newRow("8") << 8 << QList<int>{0, 102, 164, 0, 142, 230} << QList<int>{102, 62, 194, 135, 86, 63};
         QTest::newRow("12") << 12 << QList<int>{0, 121, 195, 0, 158, 258} << QList<int>{121, 74, 227, 158, 100, 74};
         QTest::newRow("16") << 16 << QList<int>{0, 165, 273, 0, 197, 324} << QList<int>{147, 90, 276, 192, 122, 90};
-        QTest::newRow("21") << 21 << QList<int>{0, 214, 351, 0, 261, 428}
-                            << QList<int>{196, 119, 369, 256, 162, 119};
+        QTest::newRow("21") << 21 << QList<int>{0, 214, 351, 0, 261, 428} << QList<int>{196, 119, 369, 256, 162, 119};
     }
-
     void groupsStack()
     {
         QFETCH(int, sizeClass);

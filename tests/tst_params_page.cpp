@@ -3,6 +3,7 @@
 #include "FittingLabel.h"
 #include "ParameterSet.h"
 #include "FieldRules.h"
+#include "Controls.h"
 #include "ParametersPage.h"
 
 #include <QCheckBox>
@@ -54,7 +55,7 @@ class TestParamsPage : public QObject
     std::unique_ptr<ParametersPage> page;
 
     template <class T = QWidget>
-    T *control(const QString &name) { return page->findChild<T *>(name); }
+    T *control(const QString &name) const { return ::control<T>(page, name); }
 
 private slots:
     void init()
@@ -84,7 +85,6 @@ private slots:
                            "750", "1250", "1", "1", "0", "1", "500", "2", "100", "0", "1", "0", "0", "10"}
             << false;
     }
-
     void roundTrip()
     {
         QFETCH(QStringList, texts);
@@ -113,7 +113,6 @@ private slots:
         // Ticks follow "not 0"; the cut-off fields only "1".
         QTest::newRow("cut-off 2") << "1" << "2" << "2" << "2" << true << false << true << false << true;
     }
-
     void showEnables()
     {
         QFETCH(QString, rpmKind);
@@ -211,7 +210,6 @@ private slots:
                                                    {"ZmiennaTemperaturaLabel.visible", false}}
                                     << -1 << 0 << "" << 0;
     }
-
     void boxEffects()
     {
         QFETCH(QString, box);
@@ -293,7 +291,6 @@ private slots:
         add("QGroupBox", {"GroupBox20", "GroupBox9", "GroupBox14", "GroupBox22", "GroupBox8", "GroupBox21"});
         add("TLEDMeter", {"LEDMeter2"});
     }
-
     void controlsByName()
     {
         QFETCH(QString, name);
@@ -332,7 +329,6 @@ private slots:
         QTest::newRow("wrapped onto too many lines") << help + ' ' + help << 300 << threeLines << true << true;
         QTest::newRow("a word wider than the box") << QString(60, 'W') << 400 << threeLines << true << true;
     }
-
     void fittedFont()
     {
         QFETCH(QString, text);

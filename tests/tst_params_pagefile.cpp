@@ -1,30 +1,18 @@
 // The Parameters page's file buttons: a page saved and loaded back is the
 // same page; a bad file changes nothing and says where it went wrong.
-#include "DialogRecorder.h"
-#include "ParameterFile.h"
-#include "ParameterFileCommands.h"
-#include "ParametersPage.h"
-#include "ResetValues.h"
+#include "PageWithFiles.h"
+#include "TestFiles.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;
 
-class TestParamsPageFile : public QObject
+class TestParamsPageFile : public QObject, protected PageWithFiles
 {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    ParameterSet set;
-    QComboBox threshold;
-    std::unique_ptr<ParametersPage> page;
-    std::unique_ptr<ParameterFileCommands> files;
-    std::unique_ptr<DialogRecorder> dialogs;
 
     // Everything a file holds, as the page shows it.
     QStringList pageValues() const
@@ -35,31 +23,10 @@ class TestParamsPageFile : public QObject
                 out << QString::number(row.code) + ':' + page->controlValue(row.param);
         return out;
     }
-    QString path(const char *name) const { return dir.filePath(name); }
-    void writeRaw(const char *name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
 private slots:
-    void init()
-    {
-        dialogs = std::make_unique<DialogRecorder>();
-        set = resetParameterSet();
-        page = std::make_unique<ParametersPage>(set, &threshold);
-        files = std::make_unique<ParameterFileCommands>(*page, [](TextKey) { return QStringLiteral("Błąd w pliku"); },
-                                                        dir.path(), dir.filePath(QStringLiteral("as-found")));
-        page->ShowParameters();
-    }
-
-    void cleanup()
-    {
-        files.reset();
-        page.reset();
-        dialogs.reset();
-    }
+    void init() { makePage(); }
+    void cleanup() { dropPage(); }
 
     void savedAndLoadedIsTheSamePage_data()
     {
@@ -97,15 +64,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a letter in a field") << QByteArray("102:2500\r\n105:3x\r\n")
-                                             << "Błąd w pliku\nbad.qx4:2";
+        QTest::newRow("a letter in a field") << QByteArray("102:2500\r\n105:3x\r\n") << "Błąd w pliku\nbad.qx4:2";
         QTest::newRow("a list entry the list has not") << QByteArray("#---\r\n\r\n100:9\r\n")
                                                        << "Błąd w pliku\nbad.qx4:3";
     }
     void aBadFileChangesNothingAndNamesItsLine()
     {
         QFETCH(QByteArray, bytes);
-        writeRaw("bad.qx4", bytes);
+        createFile(path("bad.qx4"), bytes);
         const QStringList before = pageValues();
         QSignalSpy loaded(files.get(), &ParameterFileCommands::loaded);
         QVERIFY(!files->ReadParameterFile(path("bad.qx4")));
@@ -117,7 +83,7 @@ private slots:
 
     void shortLinesAreReportedAndTheRestLoads()
     {
-        writeRaw("short.qx4", "102:3100\r\n\r\n\n105:7\r\n");
+        createFile(path("short.qx4"), "102:3100\r\n\r\n\n105:7\r\n");
         QSignalSpy loaded(files.get(), &ParameterFileCommands::loaded);
         QVERIFY(files->ReadParameterFile(path("short.qx4")));
         QCOMPARE(dialogs->entries.size(), 2);

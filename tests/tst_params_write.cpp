@@ -12,11 +12,6 @@ using namespace qx;
 
 namespace {
 
-ParameterSet defaults()
-{
-    return resetParameterSet();
-}
-
 QString write(ParameterSet &p, quint8 *flags, int version = 8, WriteRecorder *recorder = nullptr)
 {
     WriteRecorder local;
@@ -34,7 +29,7 @@ class TestParamsWrite : public QObject
 private slots:
     void defaultsGoOutAsTheControllerExpects()
     {
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         quint8 flags = 0x20; // a bit nobody owns survives
         WriteRecorder r;
         write(p, &flags, 8, &r);
@@ -56,7 +51,7 @@ private slots:
 
     void flagBytesFollowEachFlag()
     {
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         p.setText(P::ProbeVariant, "4");
         p.setText(P::RpmKind, "1");
         p.setText(P::CutoffOn, "1");
@@ -93,7 +88,7 @@ private slots:
     {
         QFETCH(QString, variant);
         QFETCH(QString, start);
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         p.setText(P::ProbeVariant, variant);
         quint8 flags = 0x02;
         const QString bytes = write(p, &flags);
@@ -117,13 +112,15 @@ private slots:
         QTest::newRow("threshold volts malformed") << P::LambdaThreshold << "0.5" << QStringList{wrong} << "0f 19";
         QTest::newRow("analog threshold free text") << P::AnalogThreshold << "ab" << QStringList{wrong} << "23 ";
         QTest::newRow("empty start position, quietly") << P::StepStart << "" << QStringList{} << "13 9b";
+        QTest::newRow("lambda time not a number sends no zeros")
+            << P::LambdaHighTime << "5oo" << QStringList{"[Błąd: Niepoprawne dane]"} << " 06 ";
     }
     void checksWhileSending()
     {
         QFETCH(Param, param);
         QFETCH(QString, value);
         QFETCH(QString, missing);
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         p.setText(param, value);
         quint8 flags = 0;
         WriteRecorder r;
@@ -136,7 +133,7 @@ private slots:
 
     void lambdaTimesAboveTheLimit()
     {
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         p.setText(P::LambdaLowTime, "3000");
         p.setText(P::LambdaHighTime, "1500");
         quint8 flags = 0;
@@ -148,54 +145,36 @@ private slots:
         QVERIFY(bytes.contains("9b 1a 7a 00 f4 00")); // command 26 still follows the start position
     }
 
-    void lambdaTimeNotANumberSendsNoZeros()
+    // What one value puts into the write or keeps out of it.
+    void valueInTheWrite_data()
     {
-        ParameterSet p = defaults();
-        p.setText(P::LambdaHighTime, "5oo");
-        quint8 flags = 0;
-        WriteRecorder r;
-        const QString bytes = write(p, &flags, 8, &r);
-        QCOMPARE(r.messages(), QStringList{"[Błąd: Niepoprawne dane]"});
-        QVERIFY(!bytes.contains(" 06 "));
-    }
-
-    void deltaOfTheExample()
-    {
-        ParameterSet p = defaults();
-        quint8 flags = 0;
-        QVERIFY(write(p, &flags).contains("16 80 02"));
-    }
-
-    void maxGasLimitOff()
-    {
-        ParameterSet p = defaults();
-        p.setText(P::MaxGasRpmOff, "1");
-        quint8 flags = 0;
-        QVERIFY(write(p, &flags).contains("14 01 00"));
-    }
-
-    void openingOutsideItsRangeIsLeftOut_data()
-    {
-        QTest::addColumn<QString>("opening");
+        QTest::addColumn<Param>("param");
+        QTest::addColumn<QString>("value"); // empty: the reset value
+        QTest::addColumn<QString>("bytes");
         QTest::addColumn<bool>("sent");
-        QTest::newRow("2") << "2" << true;
-        QTest::newRow("50") << "50" << true;
-        QTest::newRow("1") << "1" << false;
-        QTest::newRow("51") << "51" << false;
-        QTest::newRow("258 is 2 modulo 256") << "258" << true;
+        QTest::newRow("the delta of the example") << P::RpmDelta << "" << "16 80 02" << true;
+        QTest::newRow("gas limit off") << P::MaxGasRpmOff << "1" << "14 01 00" << true;
+        QTest::newRow("opening 2") << P::StepOpening << "2" << " 1b " << true;
+        QTest::newRow("opening 50") << P::StepOpening << "50" << " 1b " << true;
+        QTest::newRow("opening 1 is left out") << P::StepOpening << "1" << " 1b " << false;
+        QTest::newRow("opening 51 is left out") << P::StepOpening << "51" << " 1b " << false;
+        QTest::newRow("opening 258 is 2 modulo 256") << P::StepOpening << "258" << " 1b " << true;
     }
-    void openingOutsideItsRangeIsLeftOut()
+    void valueInTheWrite()
     {
-        QFETCH(QString, opening);
-        ParameterSet p = defaults();
-        p.setText(P::StepOpening, opening);
+        QFETCH(Param, param);
+        QFETCH(QString, value);
+        QFETCH(QString, bytes);
+        ParameterSet p = resetParameterSet();
+        if (!value.isEmpty())
+            p.setText(param, value);
         quint8 flags = 0;
-        QTEST(write(p, &flags).contains(" 1b "), "sent");
+        QTEST(write(p, &flags).contains(bytes), "sent");
     }
 
     void versionThreeHasNoTemperatureSensor()
     {
-        ParameterSet p = defaults();
+        ParameterSet p = resetParameterSet();
         p.TempSensorOn = 1;
         quint8 flags = 0;
         QVERIFY(write(p, &flags, 3).contains("00 0b 00 0b 00 0b 00 05 6f"));

@@ -1,4 +1,5 @@
 #include "DataFolders.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,8 +28,7 @@ struct Layout
             if (!holding.contains(letter))
                 continue;
             QDir().mkpath(folder + "/lang");
-            QFile file(folder + "/lang/polish.lng");
-            file.open(QIODevice::WriteOnly);
+            createFile(folder + "/lang/polish.lng", {});
         }
     }
 };
@@ -78,8 +78,7 @@ private slots:
         const DataFolders &f = layout.folders;
         QVERIFY(QDir().mkpath(f.working + "/skins"));
         QVERIFY(QDir().mkpath(f.installed + "/skins"));
-        QFile skin(f.installed + "/skins/default.skr");
-        QVERIFY(skin.open(QIODevice::WriteOnly));
+        createFile(f.installed + "/skins/default.skr", {});
         QCOMPARE(dataFilePath(f, "skins/default.skr"), f.working + "/skins/default.skr");
         QCOMPARE(dataFilePath(f, "lang/polish.lng"), f.program + "/lang/polish.lng");
         QVERIFY(QFile::remove(f.program + "/lang/polish.lng"));

@@ -6,8 +6,8 @@
 #include "LanguageControls.h"
 #include "LanguageFile.h"
 #include "LanguageTable.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QtTest>
 
@@ -27,14 +27,6 @@ QStringList outcome(const QList<LanguageLine> &lines)
         }
     }
     return result;
-}
-
-QByteArray shipped(const char *file)
-{
-    QFile f(QStringLiteral(QX_LANG "/") + QLatin1String(file));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", file);
-    return f.readAll();
 }
 
 // Every key a language file may carry.
@@ -85,8 +77,7 @@ private slots:
             << QByteArray("10106 a\r\n10107 b\x1A\r\n10108 c\r\n") << QStringList{"10106=a"};
         QTest::newRow("repeated key, both kept in order")
             << QByteArray("10106 a\r\n10106 b\r\n") << QStringList{"10106=a", "10106=b"};
-        QTest::newRow("CR inside a text dropped")
-            << QByteArray("10106 Po\rmoc\r\r\n") << QStringList{"10106=Pomoc"};
+        QTest::newRow("CR inside a text dropped") << QByteArray("10106 Po\rmoc\r\r\n") << QStringList{"10106=Pomoc"};
         QTest::newRow("markup kept as written") << QByteArray("10301 <b>x</b>\r\n") << QStringList{"10301=<b>x</b>"};
     }
     void lines()
@@ -147,7 +138,7 @@ private slots:
     {
         QFETCH(QString, file);
         const LanguageChoice *choice = findLanguageFile(file);
-        const QByteArray bytes = shipped(choice->file);
+        const QByteArray bytes = ::shippedFile(QX_LANG, choice->file);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
         QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
@@ -195,7 +186,7 @@ private slots:
         LanguageTable builtIn;
         SetBuiltInTexts(builtIn);
         AssignBuiltInHelpTexts(builtIn);
-        for (const LanguageLine &line : readLanguageLines(shipped("polish.lng"), "windows-1250")) {
+        for (const LanguageLine &line : readLanguageLines(::shippedFile(QX_LANG, "polish.lng"), "windows-1250")) {
             if (line.kind == LanguageLine::Text && isTextKey(line.key))
                 QCOMPARE(line.text, builtIn.text(TextKey(line.key)));
         }

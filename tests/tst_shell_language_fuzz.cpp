@@ -7,7 +7,7 @@
 // target for the same check, the input's first byte choosing the code page.
 #include "LanguageControls.h"
 #include "LanguageFile.h"
-#include "ReferenceInteger.h"
+#include "ReferenceReader.h"
 #include "TextKeys.h"
 
 #include <QByteArray>
@@ -86,17 +86,8 @@ Reference referenceLine(const QByteArray &beforeLf, const ByteDecoding &decoding
 QList<Reference> referenceLanguage(const QByteArray &bytes, int encoding, bool (*hasMeaning)(int))
 {
     QList<Reference> lines;
-    QByteArray line;
-    for (const char c : bytes) {
-        if (c == '\x1a')
-            break;
-        if (c == '\n') {
-            lines << referenceLine(line, byteDecoding(encoding), hasMeaning);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
+    for (const QByteArray &line : referenceLines(bytes))
+        lines << referenceLine(line, byteDecoding(encoding), hasMeaning);
     return lines;
 }
 
@@ -147,8 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #else
 
 #include "FileMutations.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QSet>
 #include <QtTest>
 
@@ -158,12 +149,6 @@ namespace {
 using namespace mutation;
 
 const char *const shippedNames[] = {"polish.lng", "english.lng", "russian.lng", "czech.lng", "italiano.lng"};
-
-QByteArray shipped(const char *name)
-{
-    QFile file(QStringLiteral(QX_LANG "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The five files, to take lines from.
 QList<QByteArray> shippedFiles;
@@ -220,7 +205,7 @@ private slots:
     void initTestCase()
     {
         for (const char *name : shippedNames)
-            shippedFiles << shipped(name);
+            shippedFiles << shippedFile(QX_LANG, name);
         for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFiles.at(0), encodings[0])) {
             if (line.kind == qx::LanguageLine::Text)
                 meaningfulKeys.insert(line.key);

@@ -2,10 +2,10 @@
 // value and what it writes back, round trips, and stores that are malformed
 // or cannot be read.
 #include "AppSettings.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
@@ -41,19 +41,11 @@ AppSettings nothing()
     return {std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
 }
 
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 void createStore(const QByteArray &bytes)
 {
     const QString name = appSettingsLocation();
     QVERIFY(QDir().mkpath(QFileInfo(name).path()));
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    createFile(name, bytes);
 }
 
 // The group's values as "name=value", sorted, as a fresh reader sees them.

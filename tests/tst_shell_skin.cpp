@@ -3,10 +3,12 @@
 // bad lines and unreadable files, and any skin after any other looks as that
 // skin alone.
 #include "ApplicationSheet.h"
+#include "Colours.h"
 #include "DialogRecorder.h"
 #include "Skin.h"
 #include "SkinStyle.h"
 #include "SkinKeys.h"
+#include "TestFiles.h"
 #include "tabgradient.h"
 
 #include <QCheckBox>
@@ -46,15 +48,8 @@ namespace {
 
 using P = SkinProperty;
 
-const QStringList shippedSkins{"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"};
 const QString readoutLook = QStringLiteral("QLabel[qxLook=\"readout\"] { color: #7fff7f; background: #10202a; }");
 const QColor pageColour(0xd0, 0xd4, 0xd8);
-
-QByteArray shippedSkin(const QString &name)
-{
-    QFile file(QStringLiteral(QX_SKINS "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QColor textColour(const QWidget *control)
 {
@@ -135,12 +130,6 @@ QStringList stateOf(QWidget &root)
     }
     state.sort();
     return state;
-}
-
-// Each channel within a step of the wanted one, for blended pixels.
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 && qAbs(a.blue() - b.blue()) <= 4;
 }
 
 } // namespace
@@ -382,10 +371,7 @@ private slots:
     {
         QTemporaryDir work;
         QVERIFY(QDir(work.path()).mkpath(QStringLiteral("skins")));
-        QFile file(QDir(work.path()).filePath(QStringLiteral("skins/mine.skr")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("# mine\r\n10009=255\r\n");
-        file.close();
+        createFile(QDir(work.path()).filePath(QStringLiteral("skins/mine.skr")), "# mine\r\n10009=255\r\n");
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(work.path()));
         DialogRecorder dialogs;
@@ -401,8 +387,8 @@ private slots:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        for (const QString &first : shippedSkins) {
-            for (const QString &second : shippedSkins)
+        for (const QString &first : ShippedSkins) {
+            for (const QString &second : ShippedSkins)
                 QTest::addRow("%s then %s", qPrintable(first), qPrintable(second)) << first << second;
         }
     }
@@ -411,12 +397,12 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         DialogRecorder dialogs;
-        skin_->applySkin(shippedSkin(first));
-        skin_->applySkin(shippedSkin(second));
+        skin_->applySkin(shippedFile(QX_SKINS, first));
+        skin_->applySkin(shippedFile(QX_SKINS, second));
 
         const auto alone = everyControl();
         WindowSkin aloneSkin(*alone);
-        aloneSkin.applySkin(shippedSkin(second));
+        aloneSkin.applySkin(shippedFile(QX_SKINS, second));
         QCOMPARE(stateOf(*root_), stateOf(*alone));
         QCOMPARE(skin_->CaptionBackground(), aloneSkin.CaptionBackground());
         QVERIFY(dialogs.entries.isEmpty());

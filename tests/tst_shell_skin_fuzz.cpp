@@ -4,7 +4,7 @@
 // message, and nothing after the last LF applies. Seeded, so every run is the
 // same. Built with QX_LIBFUZZER it is instead a libFuzzer target for the same
 // check.
-#include "ReferenceInteger.h"
+#include "ReferenceReader.h"
 #include "SkinKeys.h"
 #include "SkinLine.h"
 
@@ -46,17 +46,8 @@ Reference referenceLine(const QByteArray &beforeLf, bool (*hasMeaning)(int))
 QList<Reference> referenceSkin(const QByteArray &bytes, bool (*hasMeaning)(int))
 {
     QList<Reference> lines;
-    QByteArray line;
-    for (const char c : bytes) {
-        if (c == '\x1a')
-            break;
-        if (c == '\n') {
-            lines << referenceLine(line, hasMeaning);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
+    for (const QByteArray &line : referenceLines(bytes))
+        lines << referenceLine(line, hasMeaning);
     return lines;
 }
 
@@ -103,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #include "FileMutations.h"
 #include "Skin.h"
 #include "SkinColour.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QSet>
 #include <QtTest>
@@ -113,12 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 namespace {
 
 using namespace mutation;
-
-QByteArray shippedSkin(const char *name)
-{
-    QFile file(QStringLiteral(QX_SKINS "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The keys with a meaning are those the ordinary skin names, one line each.
 QSet<int> meaningfulKeys;
@@ -162,7 +147,7 @@ class TestShellSkinFuzz : public QObject
 private slots:
     void initTestCase()
     {
-        for (const qx::SkinLine &line : qx::readSkinLines(shippedSkin("default.skr"))) {
+        for (const qx::SkinLine &line : qx::readSkinLines(shippedFile(QX_SKINS, "default.skr"))) {
             if (line.kind == qx::SkinLine::Setting)
                 meaningfulKeys.insert(line.key);
         }
@@ -172,8 +157,8 @@ private slots:
     void readingAgreesWithTheReference_data()
     {
         QTest::addColumn<QByteArray>("skin");
-        for (const char *name : {"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"})
-            QTest::newRow(name) << shippedSkin(name);
+        for (const QString &name : ShippedSkins)
+            QTest::newRow(qPrintable(name)) << shippedFile(QX_SKINS, name);
         Rng rng(20261207);
         QByteArray random(4000, '\0');
         for (char &c : random)
@@ -207,7 +192,7 @@ private slots:
         const QColor unset(1, 2, 3);
         const QList<Mutation> mutations = skinMutations();
         Rng rng(777);
-        const QByteArray skins[] = {shippedSkin("default.skr"), shippedSkin("bezbarwn.skr")};
+        const QByteArray skins[] = {shippedFile(QX_SKINS, "default.skr"), shippedFile(QX_SKINS, "bezbarwn.skr")};
         for (int run = 0; run < 300; ++run) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, unset);

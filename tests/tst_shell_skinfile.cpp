@@ -5,8 +5,8 @@
 #include "SkinColour.h"
 #include "SkinKeys.h"
 #include "SkinLine.h"
+#include "TestFiles.h"
 
-#include <QFile>
 #include <QSet>
 #include <QtTest>
 
@@ -25,12 +25,6 @@ Lines described(const QList<FileLine> &lines)
     for (const FileLine &line : lines)
         out << (line.isShort() ? "short:" + line.text : line.text);
     return out;
-}
-
-QByteArray shippedSkin(const char *name)
-{
-    QFile file(QStringLiteral(QX_SKINS "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A colour of its own for each role of each group of a desktop palette.
@@ -253,8 +247,8 @@ private slots:
     void shippedSkins_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        for (const char *name : {"default.skr", "kolorowa_niebieski.skr", "silver.skr", "bezbarwn.skr"})
-            QTest::newRow(name) << shippedSkin(name);
+        for (const QString &name : ShippedSkins)
+            QTest::newRow(qPrintable(name)) << shippedFile(QX_SKINS, name);
     }
     void shippedSkins()
     {

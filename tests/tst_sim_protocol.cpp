@@ -2,6 +2,7 @@
 #include "SimControllerEngine.h"
 #include "SimFault.h"
 #include "SimParameterBlock.h"
+#include "TestBytes.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -9,14 +10,6 @@
 using namespace qxsim;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int value : values)
-        result.append(char(value));
-    return result;
-}
 
 // Feeds the bytes and collects every reply they bring.
 QByteArray feed(ControllerEngine &engine, const QByteArray &input)
@@ -65,7 +58,6 @@ private slots:
         QTest::newRow("31 ignition type") << bytes({31, 0x05, 0x00}) << 32 << false;
         QTest::newRow("32 speed above TPS") << bytes({32, 0x0A, 0xAA}) << 34 << true;
     }
-
     void parameterWritesLandInTheBlock()
     {
         QFETCH(QByteArray, request);
@@ -115,16 +107,14 @@ private slots:
             QTest::newRow("version " + v + ", threshold") << version << 0x22 << 2;
         }
     }
-
     void replyLengths()
     {
         QFETCH(int, version);
         QFETCH(int, command);
-        QFETCH(int, length);
         ControllerEngine engine;
         engine.setVersion(version);
         const QByteArray reply = feed(engine, bytes({command}));
-        QCOMPARE(reply.size(), length);
+        QTEST(int(reply.size()), "length");
         if (command == 1)
             QCOMPARE(int(reply.at(0)), version);
     }
@@ -181,23 +171,19 @@ private slots:
         QTest::newRow("slow") << "slow" << true << 9 << 9 << 500 << false;
         QTest::newRow("hang-up leaves replies alone") << "hangup=3" << true << 9 << 9 << 0 << false;
     }
-
     void faultShapes()
     {
         QFETCH(QString, fault);
         QFETCH(bool, live);
-        QFETCH(int, length);
         QFETCH(int, unchangedPrefix);
-        QFETCH(int, delayMs);
-        QFETCH(bool, unpaced);
         FaultSetting setting;
         QVERIFY(parseFault(fault, &setting));
         QRandomGenerator random(7);
         const ShapedReply shaped = shapeReply(fixedFrame, live, setting, random);
-        QCOMPARE(shaped.bytes.size(), length);
+        QTEST(int(shaped.bytes.size()), "length");
         QCOMPARE(shaped.bytes.left(unchangedPrefix), fixedFrame.left(unchangedPrefix));
-        QCOMPARE(shaped.delayMs, delayMs);
-        QCOMPARE(shaped.unpaced, unpaced);
+        QTEST(shaped.delayMs, "delayMs");
+        QTEST(shaped.unpaced, "unpaced");
         if (fault == QLatin1String("checksum") && live)
             QCOMPARE(quint8(shaped.bytes.at(7)), quint8(fixedFrame.at(7) + 1));
         if (fault == QLatin1String("garbage"))
@@ -218,18 +204,15 @@ private slots:
         QTest::newRow("not a number") << "long=many" << false << 0 << 0;
         QTest::newRow("argument to a fault without one") << "silence=3" << false << 0 << 0;
     }
-
     void faultNamesParse()
     {
         QFETCH(QString, text);
         QFETCH(bool, valid);
-        QFETCH(int, fault);
-        QFETCH(int, argument);
         FaultSetting setting;
         QCOMPARE(parseFault(text, &setting), valid);
         if (valid) {
-            QCOMPARE(int(setting.fault), fault);
-            QCOMPARE(setting.argument, argument);
+            QTEST(int(setting.fault), "fault");
+            QTEST(setting.argument, "argument");
         }
     }
 };

@@ -1,9 +1,9 @@
 // The simulator on a real pseudo-terminal, opened the way the program opens it.
+#include "PtyPort.h"
 #include "SimScenario.h"
 #include "Simulator.h"
 
 #include <QFileInfo>
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,33 +14,6 @@ namespace {
 constexpr int PacingMicros = 1040;
 // Above a nominal figure only a gross stall is a fault; a busy machine may run late.
 constexpr int StallMicros = 250000;
-
-QByteArray readReply(QSerialPort &port, int expected, int timeoutMs = 5000)
-{
-    QByteArray reply;
-    QElapsedTimer timer;
-    timer.start();
-    while (reply.size() < expected && timer.elapsed() < timeoutMs) {
-        port.waitForReadyRead(10);
-        reply += port.readAll();
-    }
-    return reply;
-}
-
-bool openPort(QSerialPort &port, const QString &name)
-{
-    port.setPortName(name);
-    if (!port.open(QIODevice::ReadWrite))
-        return false;
-    port.clear();
-    return true;
-}
-
-void send(QSerialPort &port, const QByteArray &bytes)
-{
-    port.write(bytes);
-    port.flush();
-}
 
 } // namespace
 

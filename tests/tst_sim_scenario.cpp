@@ -1,9 +1,9 @@
 // Scenario files and the command-line settings that share their commands.
+#include "PtyPort.h"
 #include "SimScenario.h"
 #include "SimScenarioRunner.h"
 #include "Simulator.h"
 
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,17 +25,6 @@ void programSends(ScenarioRunner &runner, const char *hexBytes, qint64 atMicros)
 {
     for (char byte : QByteArray::fromHex(hexBytes))
         runner.programSent(quint8(byte), atMicros);
-}
-
-QByteArray readAtLeast(QSerialPort &port, int count)
-{
-    QByteArray bytes;
-    const QDeadlineTimer deadline(5000);
-    while (bytes.size() < count && !deadline.hasExpired()) {
-        port.waitForReadyRead(10);
-        bytes += port.readAll();
-    }
-    return bytes;
 }
 
 Scenario parsed(const QString &text)
@@ -64,23 +53,18 @@ private slots:
 
     void stepsInTimeOrder()
     {
-        Scenario scenario;
-        QString error;
-        const QString text = QStringLiteral("# warm start\n"
-                                            "at 5 rpm 2500 over 2   # rev up\n"
-                                            "\n"
-                                            "at 0.5 engine on\n"
-                                            "at 5 fault slow=600\n"
-                                            "at 9 loop\n");
-        QVERIFY2(scenario.parse(text, &error), qPrintable(error));
-        QStringList commands;
+        const Scenario scenario = parsed(QStringLiteral("# warm start\n"
+                                                        "at 5 rpm 2500 over 2   # rev up\n"
+                                                        "\n"
+                                                        "at 0.5 engine on\n"
+                                                        "at 5 fault slow=600\n"
+                                                        "at 9 loop\n"));
         QList<double> times;
         for (const ScenarioStep &step : scenario.steps()) {
-            commands << step.command;
             times << step.atSeconds;
             QCOMPARE(bool(step.action), !step.restarts);
         }
-        QCOMPARE(commands, QStringList({"engine on", "rpm 2500 over 2", "fault slow=600", "loop"}));
+        QCOMPARE(commandsOf(scenario.steps()), QStringList({"engine on", "rpm 2500 over 2", "fault slow=600", "loop"}));
         QCOMPARE(times, QList<double>({0.5, 5, 5, 9}));
         QVERIFY(scenario.steps().last().restarts);
     }
@@ -138,7 +122,6 @@ private slots:
         QTest::newRow("frames with odd hex") << "frames 0a14;0b1" << false;
         QTest::newRow("on is a line, not a command") << "on 1f 02 00" << false;
     }
-
     void commands()
     {
         QFETCH(QString, command);
@@ -174,7 +157,6 @@ private slots:
         QTest::newRow("bad command after comments") << "# a\n# b\nat 2 rpm fast\n" << "line 3:";
         QTest::newRow("on without bytes") << "at 1 engine on\non zz\n" << "line 2:";
     }
-
     void errorsNameTheLine()
     {
         QFETCH(QString, text);
@@ -270,7 +252,6 @@ private slots:
         QTest::newRow("probe dies after step 7")
             << "adaptation-probe-dies-after-reducer.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
     }
-
     void adaptationScenarios()
     {
         QFETCH(QString, file);
@@ -301,32 +282,25 @@ private slots:
         sim->setReplyPacingMicros(0);
         const QByteArray a = QByteArray::fromHex("0a141e28323c461800");
         const QByteArray b = QByteArray::fromHex("0b141e28323c461900");
-        Scenario scenario;
-        QString error;
-        QVERIFY2(scenario.parse("at 0 frames 0a141e28323c461800;0b 14 1e 28 32 3c 46 19 00\n"
-                                "on 1f 02 00 02\n"
-                                "at 0 frame 0c141e28323c461a00\n", &error), qPrintable(error));
-        sim.runScenario(scenario);
+        sim.runScenario(parsed("at 0 frames 0a141e28323c461800;0b 14 1e 28 32 3c 46 19 00\n"
+                               "on 1f 02 00 02\n"
+                               "at 0 frame 0c141e28323c461a00\n"));
         QTRY_COMPARE(sim.currentLiveFrame(), a);
 
         QSerialPort port;
-        port.setPortName(sim.linkPath());
-        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+        QVERIFY2(openPort(port, sim.linkPath()), qPrintable(port.errorString()));
         QByteArray replies;
         for (int i = 0; i < 3; ++i) {
-            port.write("\x02", 1);
-            port.flush();
-            replies += readAtLeast(port, 9);
+            send(port, "\x02");
+            replies += readReply(port, 9);
         }
         QCOMPARE(replies, a + b + a);
 
-        port.write(QByteArray::fromHex("1f020001"));
-        port.flush();
+        send(port, QByteArray::fromHex("1f020001"));
         QVERIFY(sim.waitForWireBytes(7, 5000));
         QVERIFY(sim.waitUntilAnswered(7, 5000));
         QCOMPARE(sim.currentLiveFrame(), b);
-        port.write(QByteArray::fromHex("1f020002"));
-        port.flush();
+        send(port, QByteArray::fromHex("1f020002"));
         QTRY_COMPARE(sim.currentLiveFrame(), QByteArray::fromHex("0c141e28323c461a00"));
     }
 };

@@ -67,108 +67,99 @@ class TestWidgetsRepaint : public QObject
 {
     Q_OBJECT
 private slots:
-    void repaintsOnlyOnChange_data();
-    void repaintsOnlyOnChange();
-    void repaintsOnFlash_data();
-    void repaintsOnFlash();
+    void repaintsOnlyOnChange_data()
+    {
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<Write>("first");
+        QTest::addColumn<Write>("second");
+        QTest::addColumn<int>("secondPaints");
+
+        const Write digit = writes("Digit", 42);
+        QTest::newRow("270 meter, same Digit twice") << make<TAb270Meter>() << digit << digit << 0;
+        QTest::newRow("180 meter, same Digit twice") << make<TAb180Meter>() << digit << digit << 0;
+        QTest::newRow("bar, same Digit twice") << make<TAbHBar>() << digit << digit << 0;
+        QTest::newRow("thermometer, same Digit twice") << make<TAbThermometer>() << digit << digit << 0;
+        QTest::newRow("tank, same Digit twice") << make<TAbTank>() << digit << digit << 0;
+        QTest::newRow("270 meter, Value of the same Digit") << make<TAb270Meter>() << digit << writes("Value", 42.0f) << 0;
+        QTest::newRow("270 meter, another Digit") << make<TAb270Meter>() << digit << writes("Digit", 43) << 1;
+        QTest::newRow("LED bar, same Position twice") << make<TLEDMeter>() << writes("Position", 45)
+                                                      << writes("Position", 45) << 0;
+        // 10 segments over 0..100: 44 and 45 both light 4 segments (4.5 rounds to even).
+        QTest::newRow("LED bar, Position within a segment") << make<TLEDMeter>() << writes("Position", 44)
+                                                            << writes("Position", 45) << 0;
+        QTest::newRow("LED bar, Position into the next segment") << make<TLEDMeter>() << writes("Position", 44)
+                                                                 << writes("Position", 46) << 1;
+        QTest::newRow("270 meter, same ScaleColor twice") << make<TAb270Meter>() << writes("ScaleColor", QColor(Qt::red))
+                                                          << writes("ScaleColor", QColor(Qt::red)) << 0;
+        QTest::newRow("180 meter, another ScaleColor") << make<TAb180Meter>() << writes("ScaleColor", QColor(Qt::red))
+                                                       << writes("ScaleColor", QColor(Qt::blue)) << 1;
+        QTest::newRow("180 meter, same UnitColor twice") << make<TAb180Meter>() << writes("UnitColor", QColor(Qt::red))
+                                                         << writes("UnitColor", QColor(Qt::red)) << 0;
+        QTest::newRow("270 meter, another UnitColor") << make<TAb270Meter>() << writes("UnitColor", QColor(Qt::red))
+                                                      << writes("UnitColor", QColor(Qt::blue)) << 1;
+        QTest::newRow("gauge, same Progress twice") << make<TGauge>() << writes("Progress", 40)
+                                                    << writes("Progress", 40) << 0;
+        QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)
+                                                 << writes("Checked", true) << 0;
+    }
+    void repaintsOnlyOnChange()
+    {
+        QFETCH(Make, make);
+        QFETCH(Write, first);
+        QFETCH(Write, second);
+
+        std::unique_ptr<QWidget> widget(make());
+        widget->resize(160, 160);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        deliverQueuedEvents();
+
+        PaintCounter counter;
+        widget->installEventFilter(&counter);
+        first(widget.get());
+        deliverQueuedEvents();
+        QCOMPARE(counter.paints, 1);
+
+        counter.paints = 0;
+        second(widget.get());
+        deliverQueuedEvents();
+        QTEST(counter.paints, "secondPaints");
+    }
+
+    void repaintsOnFlash_data()
+    {
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("flashing");
+        QTest::addColumn<int>("paints");
+
+        QTest::newRow("lit and flashing") << true << true << 1;
+        QTest::newRow("dark and flashing") << false << true << 0;
+        QTest::newRow("lit, not flashing") << true << false << 0;
+    }
+    void repaintsOnFlash()
+    {
+        QFETCH(bool, checked);
+        QFETCH(bool, flashing);
+
+        // Half a second between changes at 1 Hz: the clock's own ticks cannot
+        // toggle it again while the test delivers its events.
+        TAbLED led;
+        led.setFrequency(FlashClock::ff1Hz);
+        led.setChecked(checked);
+        led.setFlashing(flashing);
+        led.resize(40, 40);
+        led.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&led));
+        advanceToToggle(FlashClock::ff1Hz);
+        deliverQueuedEvents();
+
+        PaintCounter counter;
+        led.installEventFilter(&counter);
+        advanceToToggle(FlashClock::ff1Hz);
+        deliverQueuedEvents();
+        QTEST(counter.paints, "paints");
+    }
 };
-
-void TestWidgetsRepaint::repaintsOnlyOnChange_data()
-{
-    QTest::addColumn<Make>("make");
-    QTest::addColumn<Write>("first");
-    QTest::addColumn<Write>("second");
-    QTest::addColumn<int>("secondPaints");
-
-    const Write digit = writes("Digit", 42);
-    QTest::newRow("270 meter, same Digit twice") << make<TAb270Meter>() << digit << digit << 0;
-    QTest::newRow("180 meter, same Digit twice") << make<TAb180Meter>() << digit << digit << 0;
-    QTest::newRow("bar, same Digit twice") << make<TAbHBar>() << digit << digit << 0;
-    QTest::newRow("thermometer, same Digit twice") << make<TAbThermometer>() << digit << digit << 0;
-    QTest::newRow("tank, same Digit twice") << make<TAbTank>() << digit << digit << 0;
-    QTest::newRow("270 meter, Value of the same Digit") << make<TAb270Meter>() << digit << writes("Value", 42.0f) << 0;
-    QTest::newRow("270 meter, another Digit") << make<TAb270Meter>() << digit << writes("Digit", 43) << 1;
-    QTest::newRow("LED bar, same Position twice") << make<TLEDMeter>() << writes("Position", 45)
-                                                  << writes("Position", 45) << 0;
-    // 10 segments over 0..100: 44 and 45 both light 4 segments (4.5 rounds to even).
-    QTest::newRow("LED bar, Position within a segment") << make<TLEDMeter>() << writes("Position", 44)
-                                                        << writes("Position", 45) << 0;
-    QTest::newRow("LED bar, Position into the next segment") << make<TLEDMeter>() << writes("Position", 44)
-                                                             << writes("Position", 46) << 1;
-    QTest::newRow("270 meter, same ScaleColor twice") << make<TAb270Meter>() << writes("ScaleColor", QColor(Qt::red))
-                                                      << writes("ScaleColor", QColor(Qt::red)) << 0;
-    QTest::newRow("180 meter, another ScaleColor") << make<TAb180Meter>() << writes("ScaleColor", QColor(Qt::red))
-                                                   << writes("ScaleColor", QColor(Qt::blue)) << 1;
-    QTest::newRow("180 meter, same UnitColor twice") << make<TAb180Meter>() << writes("UnitColor", QColor(Qt::red))
-                                                     << writes("UnitColor", QColor(Qt::red)) << 0;
-    QTest::newRow("270 meter, another UnitColor") << make<TAb270Meter>() << writes("UnitColor", QColor(Qt::red))
-                                                  << writes("UnitColor", QColor(Qt::blue)) << 1;
-    QTest::newRow("gauge, same Progress twice") << make<TGauge>() << writes("Progress", 40)
-                                                << writes("Progress", 40) << 0;
-    QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)
-                                             << writes("Checked", true) << 0;
-}
-
-void TestWidgetsRepaint::repaintsOnlyOnChange()
-{
-    QFETCH(Make, make);
-    QFETCH(Write, first);
-    QFETCH(Write, second);
-    QFETCH(int, secondPaints);
-
-    std::unique_ptr<QWidget> widget(make());
-    widget->resize(160, 160);
-    widget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
-    deliverQueuedEvents();
-
-    PaintCounter counter;
-    widget->installEventFilter(&counter);
-    first(widget.get());
-    deliverQueuedEvents();
-    QCOMPARE(counter.paints, 1);
-
-    counter.paints = 0;
-    second(widget.get());
-    deliverQueuedEvents();
-    QCOMPARE(counter.paints, secondPaints);
-}
-
-void TestWidgetsRepaint::repaintsOnFlash_data()
-{
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("flashing");
-    QTest::addColumn<int>("paints");
-
-    QTest::newRow("lit and flashing") << true << true << 1;
-    QTest::newRow("dark and flashing") << false << true << 0;
-    QTest::newRow("lit, not flashing") << true << false << 0;
-}
-
-void TestWidgetsRepaint::repaintsOnFlash()
-{
-    QFETCH(bool, checked);
-    QFETCH(bool, flashing);
-    QFETCH(int, paints);
-
-    // Half a second between changes at 1 Hz: the clock's own ticks cannot
-    // toggle it again while the test delivers its events.
-    TAbLED led;
-    led.setFrequency(FlashClock::ff1Hz);
-    led.setChecked(checked);
-    led.setFlashing(flashing);
-    led.resize(40, 40);
-    led.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&led));
-    advanceToToggle(FlashClock::ff1Hz);
-    deliverQueuedEvents();
-
-    PaintCounter counter;
-    led.installEventFilter(&counter);
-    advanceToToggle(FlashClock::ff1Hz);
-    deliverQueuedEvents();
-    QCOMPARE(counter.paints, paints);
-}
 
 QTEST_MAIN(TestWidgetsRepaint)
 #include "tst_widgets_repaint.moc"

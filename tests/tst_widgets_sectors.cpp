@@ -19,71 +19,62 @@ class TestWidgetsSectors : public QObject
 {
     Q_OBJECT
 private slots:
-    void sectorOfPosition_data();
-    void sectorOfPosition();
-    void sectorOfValue_data();
-    void sectorOfValue();
-    void colourlessSectorIsUnused();
+    void sectorOfPosition_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::addColumn<int>("sector");
+
+        // The engine speed meter's sectors 0-80, 80-820, 820-1000.
+        QTest::newRow("start of scale") << 0.0 << 0;
+        QTest::newRow("inside first") << 79.0 << 0;
+        QTest::newRow("first/second boundary is first") << 80.0 << 0;
+        QTest::newRow("an eighth past the boundary") << 80.125 << 1;
+        QTest::newRow("second/third boundary is second") << 820.0 << 1;
+        QTest::newRow("inside third") << 821.0 << 2;
+        QTest::newRow("end of scale") << 1000.0 << 2;
+        QTest::newRow("past the end") << 1000.5 << -1;
+        QTest::newRow("before the start") << -0.5 << -1;
+    }
+    void sectorOfPosition()
+    {
+        QFETCH(double, position);
+        QFETCH(int, sector);
+        const SectorSettings s = sectors(0, 80, 80, 820, 820, 1000);
+        QCOMPARE(sectorAt(s, position), sector);
+        const QColor plain(Qt::gray);
+        QCOMPARE(sectorColor(s, position, plain), sector < 0 ? plain : s.sectors[size_t(sector)].color);
+    }
+
+    void sectorOfValue_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("sector");
+
+        // The lambda bar: 0..60 with sectors 0-400, 400-600, 600-1000.
+        QTest::newRow("lean") << 10 << 0;
+        QTest::newRow("value exactly on 400 is lower") << 24 << 0;
+        QTest::newRow("just above 400") << 25 << 1;
+        QTest::newRow("value exactly on 600 is lower") << 36 << 1;
+        QTest::newRow("rich") << 37 << 2;
+        QTest::newRow("top") << 60 << 2;
+        QTest::newRow("off the scale") << 61 << -1;
+    }
+    void sectorOfValue()
+    {
+        QFETCH(int, value);
+        ValueMapping m;
+        m.setRange(0, 60, 0, 60);
+        QTEST(sectorAt(sectors(0, 400, 400, 600, 600, 1000), m.valuePosition(m.valueOf(value))), "sector");
+    }
+
+    void colourlessSectorIsUnused()
+    {
+        SectorSettings s = sectors(0, 500, 0, 1000, 2000, 3000);
+        s.sectors[0].color = QColor();
+        QCOMPARE(sectorAt(s, 100), 1);
+        QCOMPARE(sectorAt(SectorSettings(), 0), -1);
+    }
 };
-
-void TestWidgetsSectors::sectorOfPosition_data()
-{
-    QTest::addColumn<double>("position");
-    QTest::addColumn<int>("sector");
-
-    // The engine speed meter's sectors 0-80, 80-820, 820-1000.
-    QTest::newRow("start of scale") << 0.0 << 0;
-    QTest::newRow("inside first") << 79.0 << 0;
-    QTest::newRow("first/second boundary is first") << 80.0 << 0;
-    QTest::newRow("an eighth past the boundary") << 80.125 << 1;
-    QTest::newRow("second/third boundary is second") << 820.0 << 1;
-    QTest::newRow("inside third") << 821.0 << 2;
-    QTest::newRow("end of scale") << 1000.0 << 2;
-    QTest::newRow("past the end") << 1000.5 << -1;
-    QTest::newRow("before the start") << -0.5 << -1;
-}
-
-void TestWidgetsSectors::sectorOfPosition()
-{
-    QFETCH(double, position);
-    QFETCH(int, sector);
-    const SectorSettings s = sectors(0, 80, 80, 820, 820, 1000);
-    QCOMPARE(sectorAt(s, position), sector);
-    const QColor plain(Qt::gray);
-    QCOMPARE(sectorColor(s, position, plain), sector < 0 ? plain : s.sectors[size_t(sector)].color);
-}
-
-void TestWidgetsSectors::sectorOfValue_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("sector");
-
-    // The lambda bar: 0..60 with sectors 0-400, 400-600, 600-1000.
-    QTest::newRow("lean") << 10 << 0;
-    QTest::newRow("value exactly on 400 is lower") << 24 << 0;
-    QTest::newRow("just above 400") << 25 << 1;
-    QTest::newRow("value exactly on 600 is lower") << 36 << 1;
-    QTest::newRow("rich") << 37 << 2;
-    QTest::newRow("top") << 60 << 2;
-    QTest::newRow("off the scale") << 61 << -1;
-}
-
-void TestWidgetsSectors::sectorOfValue()
-{
-    QFETCH(int, value);
-    QFETCH(int, sector);
-    ValueMapping m;
-    m.setRange(0, 60, 0, 60);
-    QCOMPARE(sectorAt(sectors(0, 400, 400, 600, 600, 1000), m.valuePosition(m.valueOf(value))), sector);
-}
-
-void TestWidgetsSectors::colourlessSectorIsUnused()
-{
-    SectorSettings s = sectors(0, 500, 0, 1000, 2000, 3000);
-    s.sectors[0].color = QColor();
-    QCOMPARE(sectorAt(s, 100), 1);
-    QCOMPARE(sectorAt(SectorSettings(), 0), -1);
-}
 
 QTEST_APPLESS_MAIN(TestWidgetsSectors)
 #include "tst_widgets_sectors.moc"

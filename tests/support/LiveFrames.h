@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LiveSample.h"
+
 #include <QByteArray>
 
 // Live frames as a version-8 controller sends them: probe, TPS, temperature,
@@ -20,6 +22,26 @@ inline QByteArray liveFrame(int probe, int tps, int temperature, int period, int
         sum += quint8(f[i]);
     f[7] = char(sum & 0xFF);
     return f;
+}
+
+// The same values as the adaptation steps take them from a decoded frame;
+// a stale sample is one they must not measure.
+inline qx::LiveSample fresh(int probe, int tps, int temperature, int period, int stepper = 0)
+{
+    qx::LiveSample s;
+    s.probe = probe;
+    s.tps = tps;
+    s.temperature = temperature;
+    s.period = period;
+    s.stepper = stepper;
+    s.fresh = true;
+    return s;
+}
+inline qx::LiveSample stale(int probe, int tps, int temperature, int period, int stepper = 0)
+{
+    qx::LiveSample s = fresh(probe, tps, temperature, period, stepper);
+    s.fresh = false;
+    return s;
 }
 
 // Periods at "4 cylindry" (4800 per turn).

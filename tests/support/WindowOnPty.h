@@ -7,7 +7,6 @@
 #include "TForm1.h"
 #include "TestController.h"
 #include "TestSettings.h"
-#include "WireLog.h"
 
 #include <QTest>
 
@@ -36,17 +35,6 @@ protected:
         form->show();
         return QTest::qWaitForWindowActive(form.get());
     }
-    // The window's polling timers now running.
-    QList<qx::PollTimer *> runningTimers() const { return form->timers().running(); }
-    // The adaptation steps poll at the pace of their exchanges rather than
-    // every 100 ms, for tests about what the steps find, not their rate.
-    void hurryAdaptationSteps()
-    {
-        qx::WindowTimers &t = form->timers();
-        for (qx::PollTimer *timer : {&t.TimerAdaptTerm, &t.TimerUstTpsProg, &t.TimerKalibSonda, &t.TimerPrzedRed,
-                                     &t.TimerRR, &t.TimerMinMax1, &t.TimerMinMax2})
-            timer->setInterval(0);
-    }
     void closeWindow()
     {
         form.reset();
@@ -58,15 +46,6 @@ protected:
         sim.clearWireLog();
         sentBytes.restart();
     }
-    // What the program sent since the last clear, once the simulator has it all.
-    QVector<qxsim::WireEvent> sentEvents() const
-    {
-        sim.waitForWireBytes(sentBytes.sinceRestart(), 5000);
-        return wire::fromProgram(sim.wireLog());
-    }
-    QByteArray sent() const { return wire::bytes(sentEvents()); }
-    // Waits until the program has sent at least count bytes since the clear.
-    void waitForSent(int count) { QTRY_VERIFY_WITH_TIMEOUT(sentBytes.sinceRestart() >= count, 10000); }
 
     TestSettings settings;
     TestController sim;

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "AdaptationPage.h"
+#include "Controls.h"
 #include "DialogRecorder.h"
+#include "ParametersPage.h"
 #include "TForm1.h"
 #include "TestSettings.h"
 #include "VirtualCar.h"
 #include "WireLog.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -29,6 +36,14 @@ protected:
         form->FormCreate();
         form->show();
         return QTest::qWaitForWindowActive(form.get());
+    }
+    // The same with the car as it was made, the wire clear after start-up.
+    bool startWindowOnTheUsualCar()
+    {
+        sim.restoreDefaults();
+        const bool started = startWindow();
+        clearWire();
+        return started;
     }
     QList<qx::PollTimer *> runningTimers() const { return form->timers().running(); }
     // The adaptation steps poll at the pace of their exchanges rather than
@@ -66,6 +81,41 @@ protected:
     }
     // Runs the clock until the program has sent at least count bytes since the clear.
     void waitForSent(int count) { QVERIFY(waitFor([&] { return sent().size() >= count; })); }
+    // Runs the clock until the timer has fired that many times more.
+    void waitTicks(qx::PollTimer &timer, int ticks)
+    {
+        QSignalSpy fired(&timer, &qx::PollTimer::timeout);
+        QVERIFY(waitFor([&] { return fired.count() >= ticks; }));
+    }
+
+    // Controls by object name: the Parameters page's, its text fields, the
+    // Adaptation page's and its buttons; and that page's step.
+    template <class T>
+    T *onParameters(const char *name) const
+    {
+        return control<T>(form->pages().ParametryTab, name);
+    }
+    QLineEdit *field(const char *name) const { return onParameters<QLineEdit>(name); }
+    template <class T>
+    T *onAdaptation(const char *name) const
+    {
+        return control<T>(form->pages().AutoadaptacjaTab, name);
+    }
+    QPushButton *button(const char *name) const { return onAdaptation<QPushButton>(name); }
+    int step() const { return form->pages().AutoadaptacjaTab->currentStep(); }
+    // Into the adaptation and on to a step, as the steps' Next buttons would take the fitter there.
+    void goToStep(int step)
+    {
+        form->menu().AutoButton->trigger();
+        for (int s = 1; s < step; ++s)
+            emit form->pages().AutoadaptacjaTab->nextClicked(s);
+    }
+    // A key pressed where the focus is, or on the window when nothing has it.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+    }
 
     TestSettings settings;
     VirtualCar sim;

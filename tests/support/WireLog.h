@@ -27,6 +27,17 @@ inline QVector<qxsim::WireEvent> fromController(const QVector<qxsim::WireEvent> 
     return sentBy(false, log);
 }
 
+// How many bytes 02, the live-data request, the program sent in the log. A
+// 02 inside a longer command counts as well, so tests count the requests of
+// stretches where the program polls and sends nothing else.
+inline int liveRequests(const QVector<qxsim::WireEvent> &log)
+{
+    int requests = 0;
+    for (const auto &e : log)
+        requests += e.fromProgram && e.byte == 2;
+    return requests;
+}
+
 inline QByteArray bytes(const QVector<qxsim::WireEvent> &events)
 {
     QByteArray out;

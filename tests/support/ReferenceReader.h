@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 
 #include <cstdlib>
@@ -33,4 +34,23 @@ inline std::optional<qint32> referenceInteger(const QByteArray &text)
         return std::nullopt;
     const long long wide = hex ? qint32(quint32(magnitude)) : (long long)(magnitude);
     return qint32(negative ? -wide : wide);
+}
+
+// The lines of a language or skin file as the reference readers split it:
+// each ends at an LF, nothing after the last LF counts, byte 26 ends the file.
+inline QList<QByteArray> referenceLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    QByteArray line;
+    for (const char c : bytes) {
+        if (c == '\x1a')
+            break;
+        if (c == '\n') {
+            lines << line;
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    return lines;
 }
