@@ -117,8 +117,7 @@ private slots:
         ChangeoverStep step(state, average);
         QVERIFY(!step.start().changedOver);
         QCOMPARE(QList<int>({state.StepperMin, state.StepperMax, state.StepperStart}), QList<int>({79, 80, 81}));
-        QCOMPARE(state.LambdaTimeRich, 800);
-        QCOMPARE(state.LambdaTimeLean, 800);
+        QCOMPARE(QList<int>({state.LambdaTimeRich, state.LambdaTimeLean}), QList<int>({800, 800}));
         QCOMPARE(state.TpsThresholdToWrite, parked);
         const LambdaTickPair ticks = adaptationLambdaTicks(state.LambdaTimeRich, state.LambdaTimeLean);
         QCOMPARE(QList<int>({ticks.rich, ticks.sum}), QList<int>({195, 390}));

@@ -8,7 +8,6 @@
 #include "SerialChannel.h"
 #include "TestBytes.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;

@@ -29,18 +29,18 @@ struct Tps
     TpsThresholdStep step{state, average};
 };
 
-// The probe step run over readings taken in turn at 2000 rpm.
+// The probe step run over readings taken in turn, at 2000 rpm unless told.
 struct Calibration
 {
     AdaptationState state;
     LiveAverage average;
     ProbeCalibrationStep step{state, average};
 
-    const ProbeStepView &run(const QList<int> &readings, int ticks)
+    const ProbeStepView &run(const QList<int> &readings, int ticks, int period = At2000)
     {
         step.start();
         for (int i = 0; i < ticks; ++i)
-            step.tick(fresh(readings[i % readings.size()], 0, 0, At2000), Rpm4800);
+            step.tick(fresh(readings[i % readings.size()], 0, 0, period), Rpm4800);
         return step.view();
     }
 };
@@ -246,24 +246,19 @@ private slots:
         QTest::addColumn<int>("rich");
         QTest::addColumn<int>("threshold");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("10 and 45 on the narrow scale")
-            << QList<int>{10, 45} << false << 45 << 27 << QStringList{"0.19", "0.88", "0.52"};
-        QTest::newRow("above 60 is recorded at the scale's end")
-            << QList<int>{10, 70} << false << 60 << 35 << QStringList{"0.19", "1.17", "0.68"};
-        QTest::newRow("79 keeps the narrow scale") << QList<int>{10, 79} << false << 60 << 35
-                                                   << QStringList{"0.19", "1.17", "0.68"};
-        QTest::newRow("80 switches to the wide scale")
-            << QList<int>{10, 80} << true << 81 << 45 << QStringList{"0.19", "1.58", "0.88"};
-        QTest::newRow("lean before rich on a 5 V probe")
-            << QList<int>{26, 230} << true << 231 << 129 << QStringList{"0.50", "4.52", "2.52"};
-        QTest::newRow("rich before lean on a 5 V probe")
-            << QList<int>{230, 26} << true << 231 << 129 << QStringList{"0.50", "4.52", "2.52"};
-        QTest::newRow("255 gives a rich level of 255, not 256")
-            << QList<int>{0, 255} << true << 255 << 128 << QStringList{"0.00", "5.00", "2.50"};
-        QTest::newRow("threshold at most 250 (4.90 V)")
-            << QList<int>{250, 255} << true << 255 << 250 << QStringList{"4.92", "5.00", "4.90"};
-        QTest::newRow("threshold at least 5 (0.10 V)")
-            << QList<int>{0, 1} << false << 1 << 5 << QStringList{"0.00", "0.01", "0.09"};
+        const auto row = [](const char *name, const QList<int> &readings, bool wide, int rich, int threshold,
+                            const QStringList &texts) {
+            QTest::newRow(name) << readings << wide << rich << threshold << texts;
+        };
+        row("10 and 45 on the narrow scale", {10, 45}, false, 45, 27, {"0.19", "0.88", "0.52"});
+        row("above 60 is recorded at the scale's end", {10, 70}, false, 60, 35, {"0.19", "1.17", "0.68"});
+        row("79 keeps the narrow scale", {10, 79}, false, 60, 35, {"0.19", "1.17", "0.68"});
+        row("80 switches to the wide scale", {10, 80}, true, 81, 45, {"0.19", "1.58", "0.88"});
+        row("lean before rich on a 5 V probe", {26, 230}, true, 231, 129, {"0.50", "4.52", "2.52"});
+        row("rich before lean on a 5 V probe", {230, 26}, true, 231, 129, {"0.50", "4.52", "2.52"});
+        row("255 gives a rich level of 255, not 256", {0, 255}, true, 255, 128, {"0.00", "5.00", "2.50"});
+        row("threshold at most 250 (4.90 V)", {250, 255}, true, 255, 250, {"4.92", "5.00", "4.90"});
+        row("threshold at least 5 (0.10 V)", {0, 1}, false, 1, 5, {"0.00", "0.01", "0.09"});
     }
     void probeResults()
     {
@@ -291,9 +286,7 @@ private slots:
     {
         QFETCH(int, period);
         Calibration c;
-        c.step.start();
-        for (int i = 0; i < 50; ++i)
-            c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, period), Rpm4800);
+        c.run({45, 10}, 50, period);
         QTEST(c.step.view().calibrated, "calibrated");
         if (!c.step.view().calibrated)
             QCOMPARE(c.step.view().progress, 3);
@@ -312,8 +305,7 @@ private slots:
         QCOMPARE(c.step.view().progress, 98);
         QVERIFY(!c.step.view().calibrated);
         QCOMPARE(c.step.tick(fresh(20, 0, 0, At2000), Rpm4800).calibrated, true);
-        QCOMPARE(c.state.ProbeRich, 40);
-        QCOMPARE(c.state.ProbeThreshold, 25);
+        QCOMPARE(QList<int>({c.state.ProbeRich, c.state.ProbeThreshold}), QList<int>({40, 25}));
     }
 
     // An engine that stalls mid-calibration pauses the count, which goes on
@@ -374,8 +366,7 @@ private slots:
         c.run({230, 26}, 50);
         const ProbeStepView &view = c.run({20, 30}, 50);
         QVERIFY(!view.wideScale);
-        QCOMPARE(c.state.ProbeRich, 30);
-        QCOMPARE(c.state.ProbeThreshold, 25);
+        QCOMPARE(QList<int>({c.state.ProbeRich, c.state.ProbeThreshold}), QList<int>({30, 25}));
     }
 
     // A probe that never moves is not calibrated: the step starts over.
@@ -397,9 +388,8 @@ private slots:
         QCOMPARE(view.progress, 3);
         QVERIFY(!view.wideScale);
         QCOMPARE(view.thresholdVolts, QStringLiteral("......."));
-        QCOMPARE(c.state.StepProgress, 0);
-        QCOMPARE(c.state.ProbeRich, 45);
-        QCOMPARE(c.state.ProbeThreshold, 27);
+        QCOMPARE(QList<int>({c.state.StepProgress, c.state.ProbeRich, c.state.ProbeThreshold}),
+                 QList<int>({0, 45, 27}));
         // Once it moves the next fifty ticks calibrate.
         for (int i = 0; i < 50; ++i)
             c.step.tick(fresh(i % 2 ? 10 : 45, 0, 0, At2000), Rpm4800);

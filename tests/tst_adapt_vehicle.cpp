@@ -100,12 +100,11 @@ private slots:
     {
         VehicleChoices vehicle;
         vehicle.capacity = EngineCapacity::From2To3L;
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 3; ++round)
             for (VehicleBox box : AllBoxes) {
                 clickVehicleBox(vehicle, box, !isTicked(vehicle, box));
                 QVERIFY2(!pairs(vehicle).contains('?'), qPrintable(pairs(vehicle)));
             }
-        }
         QCOMPARE(vehicle.capacity, EngineCapacity::From2To3L);
     }
 

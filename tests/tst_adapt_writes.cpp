@@ -3,7 +3,6 @@
 #include "AdaptationWrites.h"
 #include "ParameterCodec.h"
 #include "VehicleChoices.h"
-
 #include "WriteRecorder.h"
 
 #include <QtTest>
@@ -30,8 +29,7 @@ AdaptationState measured()
     return state;
 }
 
-QString writeSet(const AdaptationState &state, const VehicleChoices &vehicle, quint8 *flags,
-                      int rpmConstant = 4800)
+QString writeSet(const AdaptationState &state, const VehicleChoices &vehicle, quint8 *flags, int rpmConstant = 4800)
 {
     WriteRecorder r;
     writeAdaptationSet(state, vehicle, {rpmConstant, 8, flags}, r);
@@ -67,7 +65,6 @@ private slots:
         neitherGearboxBothGlasses.glass90R = true;
         VehicleChoices noGlass;
         noGlass.glass20k = false;
-
         QTest::newRow("rising TPS, manual, 20k; bit 5 carried")
             << true << defaults << 0x7F << QStringList{"7d", "79", "78", "70", "30", "0b 20", "0b a0"} << 0xA0;
         QTest::newRow("falling TPS, automatic, 90R")
@@ -198,7 +195,6 @@ private slots:
         metalSmall.capacity = EngineCapacity::Below1L;
         VehicleChoices noIntake;
         noIntake.metalIntake = false;
-
         QTest::newRow("metal 1.5 - 2 L, sensor on") << 8 << 1 << metal << 0x81 << "05" << "89" << 1;
         QTest::newRow("sensor off clears bit 3") << 8 << 0 << metal << 0xFF << "05" << "f7" << 0;
         QTest::newRow("version 3 has no sensor") << 3 << 1 << metal << 0x08 << "05" << "00" << 0;

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -56,7 +55,7 @@ struct Anchors
 Anchors anchorsOf(const QTextDocument &document)
 {
     Anchors anchors;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             for (const QString &name : format.anchorNames())
@@ -64,7 +63,6 @@ Anchors anchorsOf(const QTextDocument &document)
             if (format.anchorHref().startsWith(QLatin1Char('#')))
                 anchors.internalLinks << format.anchorHref().mid(1);
         }
-    }
     return anchors;
 }
 
@@ -79,12 +77,10 @@ Anchors anchorsOfFile(const QString &file)
 int anchorTop(const QTextBrowser &browser, const QString &name)
 {
     const QTextDocument &document = *browser.document();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().anchorNames().contains(name))
                 return int(document.documentLayout()->blockBoundingRect(block).top());
-        }
-    }
     return -1;
 }
 
@@ -137,7 +133,6 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("box"); // an empty size: only the position is fixed
-
         QTest::newRow("gradient over the client") << "AbGradient16" << QRect(0, 0, 314, 254);
         QTest::newRow("logo") << "Image2" << QRect(24, 8, 265, 113);
         QTest::newRow("version group") << "GroupBox1" << QRect(24, 128, 145, 81);
@@ -327,11 +322,10 @@ private slots:
                 dangling << target;
         QCOMPARE(dangling, QStringList());
         static const QStringList topics = {
-            "IDH_210",   "ComboBox1", "ComboBox4",  "ComboBox9", "ComboBox20", "ComboBox21",      "Edit2",
-            "Edit3",     "Edit5",     "Edit6",      "Edit7",     "Edit8_1",    "Edit10",          "Edit11_1",
-            "Edit11_2",  "Edit12",    "Edit13_1",   "Edit13_2",  "Edit14",     "Edit16",          "Edit17",
-            "Edit18",    "Edit19",    "Edit22_1",   "adaptterm", "AdaptTps",   "adaptsonda",      "adapt5",
-            "adapt6",    "przedreduktorem", "Regulacjareduktora", "MinMaxTab"};
+            "IDH_210", "ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20", "ComboBox21", "Edit2", "Edit3", "Edit5",
+            "Edit6", "Edit7", "Edit8_1", "Edit10", "Edit11_1", "Edit11_2", "Edit12", "Edit13_1", "Edit13_2", "Edit14",
+            "Edit16", "Edit17", "Edit18", "Edit19", "Edit22_1", "adaptterm", "AdaptTps", "adaptsonda", "adapt5",
+            "adapt6", "przedreduktorem", "Regulacjareduktora", "MinMaxTab"};
         QStringList missing;
         for (const QString &topic : topics)
             if (!anchors.names.contains(topic))
@@ -359,14 +353,13 @@ private slots:
         qx::HelpWindow help;
         help.showTopic(QLatin1String(choice.helpFile), QStringLiteral("IDH_210"));
         QStringList astray;
-        for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next())
             for (const QString &name : block.begin().fragment().charFormat().anchorNames()) {
                 const qx::ParameterEntry *entry = qx::catalogueEntryOfControl(name);
                 const QString caption = entry ? shown.caption(entry->param).remove(QLatin1Char('&')).trimmed() : QString();
                 if (!caption.isEmpty() && !block.text().startsWith(caption))
                     astray << name + QStringLiteral(": ") + block.text() + QStringLiteral(" / ") + caption;
             }
-        }
         QVERIFY2(astray.isEmpty(), qPrintable(astray.join(QLatin1Char('\n'))));
     }
 

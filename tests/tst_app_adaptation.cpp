@@ -312,20 +312,14 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("to");
+        for (int from = 1; from <= 8; ++from)
+            QTest::addRow("%d Backspace", from) << from << int(Qt::Key_Backspace) << std::max(from - 1, 1);
         QTest::newRow("1 Enter") << 1 << int(Qt::Key_Return) << 2;
-        QTest::newRow("1 Backspace") << 1 << int(Qt::Key_Backspace) << 1;
         QTest::newRow("2 Enter waits") << 2 << int(Qt::Key_Return) << 2;
-        QTest::newRow("2 Backspace") << 2 << int(Qt::Key_Backspace) << 1;
         QTest::newRow("3 Enter waits") << 3 << int(Qt::Key_Enter) << 3;
-        QTest::newRow("3 Backspace") << 3 << int(Qt::Key_Backspace) << 2;
         QTest::newRow("4 Enter") << 4 << int(Qt::Key_Return) << 5;
-        QTest::newRow("4 Backspace") << 4 << int(Qt::Key_Backspace) << 3;
         QTest::newRow("5 Enter") << 5 << int(Qt::Key_Return) << 6;
-        QTest::newRow("5 Backspace") << 5 << int(Qt::Key_Backspace) << 4;
         QTest::newRow("6 Enter waits") << 6 << int(Qt::Key_Return) << 6;
-        QTest::newRow("6 Backspace") << 6 << int(Qt::Key_Backspace) << 5;
-        QTest::newRow("7 Backspace") << 7 << int(Qt::Key_Backspace) << 6;
-        QTest::newRow("8 Backspace") << 8 << int(Qt::Key_Backspace) << 7;
     }
     void keyboard()
     {

@@ -56,7 +56,6 @@ private slots:
         QFETCH(QStringList, boxes);
         QFETCH(QList<int>, minBand);
         QFETCH(QList<int>, maxBand);
-
         sim.restoreDefaults();
         qxsim::Scenario script;
         QString error;

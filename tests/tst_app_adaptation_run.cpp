@@ -55,8 +55,8 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
         return step() == 4;
     }
 
-    // Steps 4 to 7: the car changes over to gas, the reducer is turned rich.
-    [[nodiscard]] bool throughReducerStep()
+    // Steps 4 to 6: the car changes over to gas, and on to the reducer's step.
+    [[nodiscard]] bool throughChangeoverStep()
     {
         if (!throughProbeStep())
             return false;
@@ -68,10 +68,7 @@ class TestAppAdaptationRun : public QObject, protected WindowOnSimulator
         if (!waitFor([&] { return button("przedreduktbutton")->isEnabled(); }))
             return false;
         press(Qt::Key_Return);
-        sim->setLiveFrame(liveFrame(40, 20, 140, Idle800, 185)); // rich
-        if (!waitFor([&] { return button("RRbutton")->isEnabled(); }))
-            return false;
-        return true;
+        return step() == 7;
     }
 
 private slots:
@@ -116,7 +113,6 @@ private slots:
         QVERIFY(sim.now() - shownAt >= 2000 * 1000);
         QVERIFY(!form->timers().TimerPrzedRed.isActive());
         QVERIFY(onAdaptation<QLabel>("NastapiloPrzejscieBGLABEL")->isVisible());
-        QVERIFY(!form->timers().TimerPrzedRed.isActive());
         press(Qt::Key_Return);
         QVERIFY(onAdaptation<QLabel>("NastapiloPrzejscieBGLABEL")->isHidden());
         // Nothing went over the wire while the changeover was shown: the
@@ -175,14 +171,15 @@ private slots:
         QVERIFY(!onParameters<QCheckBox>("CheckBox15")->isChecked());
 
         // What the page shows is what the controller holds.
-        QStringList shownBefore;
-        for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
-            shownBefore << edit->objectName() + "=" + edit->text();
+        const auto shown = [&] {
+            QStringList fields;
+            for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
+                fields << edit->objectName() + "=" + edit->text();
+            return fields;
+        };
+        const QStringList before = shown();
         form->navigator().odczButPicClick();
-        QStringList shownAfter;
-        for (QLineEdit *edit : form->pages().ParametryTab->findChildren<QLineEdit *>())
-            shownAfter << edit->objectName() + "=" + edit->text();
-        QCOMPARE(shownAfter, shownBefore);
+        QCOMPARE(shown(), before);
     }
 
     // Back from each later step enters the step before it from its start.
@@ -216,7 +213,9 @@ private slots:
     // phase leaves the lambda times at 800 ms.
     void stallAndDeadProbeInTheStepperCalibration()
     {
-        QVERIFY(throughReducerStep());
+        QVERIFY(throughChangeoverStep());
+        sim->setLiveFrame(liveFrame(40, 20, 140, Idle800, 185)); // the reducer turned rich
+        QVERIFY(waitFor([&] { return button("RRbutton")->isEnabled(); }));
         sim->setLiveFrames({liveFrame(20, 20, 140, Idle800, 175), liveFrame(20, 20, 140, Idle800, 195)});
         press(Qt::Key_Return);
         auto *progress = onAdaptation<TAbHBar>("LambdaBarObr2");
@@ -242,12 +241,7 @@ private slots:
 
     void deadProbeNeverFinishesTheReducerStep()
     {
-        QVERIFY(throughProbeStep());
-        press(Qt::Key_Return);
-        press(Qt::Key_Return);
-        sim->setLiveFrame(liveFrame(20, 20, 140, Idle800, 185));
-        QVERIFY(waitFor([&] { return button("przedreduktbutton")->isEnabled(); }));
-        press(Qt::Key_Return);
+        QVERIFY(throughChangeoverStep());
         waitTicks(form->timers().TimerRR, 20);
         QVERIFY(!button("RRbutton")->isEnabled());
         QVERIFY(!onAdaptation<TAbLED>("LedRR")->isChecked());

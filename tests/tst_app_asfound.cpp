@@ -7,7 +7,6 @@
 #include "TestFiles.h"
 #include "WindowOnSimulator.h"
 
-#include <QDir>
 #include <QStatusBar>
 #include <QtTest>
 

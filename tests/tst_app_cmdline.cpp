@@ -11,10 +11,6 @@
 #include "TestFiles.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using qx::ParameterFileKind;
@@ -25,16 +21,14 @@ using Values = QMap<int, QByteArray>;
 
 // A plausible car, and the same car with every parameter changed.
 const Values Base = {
-    {100, "0"},   {101, "0,45"}, {102, "1800"}, {103, "0"},   {104, "0,8"},  {105, "10"}, {106, "10"},
-    {107, "5000"}, {108, "0"},   {109, "0"},    {110, "100"}, {111, "0"},    {112, "200"}, {113, "50"},
-    {114, "5"},   {115, "500"},  {116, "500"},  {117, "0"},   {118, "1"},    {119, "30"}, {120, "1500"},
-    {121, "20"},  {122, "3"},    {123, "0"},    {124, "0"},   {126, "0"},
+    {100, "0"}, {101, "0,45"}, {102, "1800"}, {103, "0"}, {104, "0,8"}, {105, "10"}, {106, "10"}, {107, "5000"},
+    {108, "0"}, {109, "0"}, {110, "100"}, {111, "0"}, {112, "200"}, {113, "50"}, {114, "5"}, {115, "500"}, {116, "500"},
+    {117, "0"}, {118, "1"}, {119, "30"}, {120, "1500"}, {121, "20"}, {122, "3"}, {123, "0"}, {124, "0"}, {126, "0"},
 };
 const Values Other = {
-    {100, "3"},   {101, "0,50"}, {102, "2000"}, {103, "1"},   {104, "1,2"},  {105, "11"}, {106, "12"},
-    {107, "5500"}, {108, "1"},   {109, "1"},    {110, "150"}, {111, "5"},    {112, "190"}, {113, "60"},
-    {114, "6"},   {115, "400"},  {116, "450"},  {117, "1"},   {118, "0"},    {119, "35"}, {120, "1600"},
-    {121, "25"},  {122, "4"},    {123, "1"},    {124, "1"},   {126, "1"},
+    {100, "3"}, {101, "0,50"}, {102, "2000"}, {103, "1"}, {104, "1,2"}, {105, "11"}, {106, "12"}, {107, "5500"},
+    {108, "1"}, {109, "1"}, {110, "150"}, {111, "5"}, {112, "190"}, {113, "60"}, {114, "6"}, {115, "400"}, {116, "450"},
+    {117, "1"}, {118, "0"}, {119, "35"}, {120, "1600"}, {121, "25"}, {122, "4"}, {123, "1"}, {124, "1"}, {126, "1"},
 };
 
 Values changed(Values values, int code, const QByteArray &value)
@@ -139,10 +133,9 @@ class TestAppCommandLine : public QObject
             const QByteArray encoding = qx::findLanguageFile(languageFile)->encoding;
             for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFile(QX_LANG, languageFile), encoding)) {
                 const qx::ControlEntry *entry = qx::findControlEntry(line.key);
-                for (const qx::LanguageControl &how : entry ? entry->controls : QList<qx::LanguageControl>()) {
+                for (const qx::LanguageControl &how : entry ? entry->controls : QList<qx::LanguageControl>())
                     for (QObject *control : controls.values(QLatin1String(how.name)))
                         qx::setControlText(*control, how, line.text);
-                }
             }
         }
         const auto shown = [&](const qx::ParameterFileRow &row, const QByteArray &value) {
@@ -153,13 +146,11 @@ class TestAppCommandLine : public QObject
             return QString::fromLatin1(value);
         };
         QStringList lines;
-        for (const qx::ParameterFileRow &row : qx::parameterFileRows()) {
+        for (const qx::ParameterFileRow &row : qx::parameterFileRows())
             if (row.kind != ParameterFileKind::Comment)
                 lines << QStringLiteral("%1 %2: %3 -> %4")
                              .arg(row.code)
-                             .arg(page.captionText(row.param), shown(row, Base[row.code]),
-                                  shown(row, Other[row.code]));
-        }
+                             .arg(page.captionText(row.param), shown(row, Base[row.code]), shown(row, Other[row.code]));
         return lines;
     }
 
@@ -178,7 +169,6 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("shownLanguage");
         QTest::addColumn<bool>("inFilesFolder");
-
         QTest::newRow("no settings yet: Polish") << QByteArray() << "polish.lng" << false;
         QTest::newRow("English") << settingsOf("EN", "english.lng") << "english.lng" << false;
         QTest::newRow("English, run in the files' folder") << settingsOf("EN", "english.lng") << "english.lng" << true;
@@ -191,7 +181,6 @@ private slots:
         QFETCH(QString, shownLanguage);
         QFETCH(bool, inFilesFolder);
         useSettings(settings);
-
         const Run result = diff(fileOf(Base), fileOf(Other), inFilesFolder ? filePath(QString()) : programFolder_);
         QCOMPARE(result.err, QByteArray());
         QCOMPARE(result.status, 1);
@@ -209,7 +198,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("errors");
-
         QTest::newRow("equal sets") << fileOf(Base) << fileOf(Base) << 0 << QStringList() << QString();
         QTest::newRow("a list by its entry") << fileOf(Base) << fileOf(changed(Base, 100, "1")) << 1
                                              << QStringList{"100 Rodzaj sondy lambda: 0 - 1 [V] -> 0 - 5 [V]"}
@@ -232,7 +220,6 @@ private slots:
         QFETCH(QByteArray, right);
         QFETCH(QString, errors);
         useSettings({});
-
         const Run result = diff(left, right, programFolder_);
         QCOMPARE(QString::fromUtf8(result.err), QString(errors).replace("%b", filePath("b.qx4")));
         QTEST(linesOf(result.out), "lines");
@@ -246,7 +233,6 @@ private slots:
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("right");
         QTest::addColumn<QStringList>("errors");
-
         const QString good = filePath("good.qx4");
         const QString missing = filePath("missing.qx4");
         const QString folder = home_.filePath(QStringLiteral("files"));
@@ -270,7 +256,6 @@ private slots:
         createFile(filePath("good.qx4"), fileOf(Base));
         createFile(filePath("refused.qx4"), "100:0\r\n101:0,45\r\n102:1800\r\n#---\r\n103:x\r\n");
         createFile(filePath("badlist.qx4"), "#---\r\n100:5\r\n");
-
         const Run result = run({QStringLiteral("--diff"), left, right}, programFolder_);
         QCOMPARE(result.out, QByteArray());
         QStringList expected;
@@ -286,31 +271,30 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-
         const QString usage = QStringLiteral("^Usage: quorvantix \\[OPTION\\]\n(.*\n)*  --diff FILE1 FILE2 (.*\n)+$");
         const QString tryHelp = QStringLiteral("\nTry 'quorvantix --help' for more information.\n$");
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << "^$";
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << "^$";
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "^quorvantix " QX_PROGRAM_VERSION "\n$" << "^$";
-        QTest::newRow("-v") << QStringList{"-v"} << 0 << "^quorvantix " QX_PROGRAM_VERSION "\n$" << "^$";
-        QTest::newRow("an unknown option") << QStringList{"--frobnicate"} << 2 << "^$"
-                                           << "^quorvantix: unknown option '--frobnicate'" + tryHelp;
-        QTest::newRow("--diff with one file") << QStringList{"--diff", "a.qx4"} << 2 << "^$"
-                                              << "^quorvantix: --diff takes two parameter files" + tryHelp;
-        QTest::newRow("--diff with three files") << QStringList{"--diff", "a.qx4", "b.qx4", "c.qx4"} << 2 << "^$"
-                                                 << "^quorvantix: --diff takes two parameter files" + tryHelp;
-        QTest::newRow("--help with more") << QStringList{"--help", "me"} << 2 << "^$"
-                                          << "^quorvantix: unexpected argument 'me'" + tryHelp;
-        QTest::newRow("a file without an option") << QStringList{"a.qx4"} << 2 << "^$"
-                                                  << "^quorvantix: unexpected argument 'a.qx4'" + tryHelp;
+        const auto prints = [](const char *name, const QStringList &arguments, const QString &out) {
+            QTest::newRow(name) << arguments << 0 << out << "^$";
+        };
+        const auto refuses = [&](const char *name, const QStringList &arguments, const QString &message) {
+            QTest::newRow(name) << arguments << 2 << "^$" << "^quorvantix: " + message + tryHelp;
+        };
+        const QString version = QStringLiteral("^quorvantix " QX_PROGRAM_VERSION "\n$");
+        prints("--help", {"--help"}, usage);
+        prints("-h", {"-h"}, usage);
+        prints("--version", {"--version"}, version);
+        prints("-v", {"-v"}, version);
+        refuses("an unknown option", {"--frobnicate"}, "unknown option '--frobnicate'");
+        refuses("--diff with one file", {"--diff", "a.qx4"}, "--diff takes two parameter files");
+        refuses("--diff with three files", {"--diff", "a.qx4", "b.qx4", "c.qx4"}, "--diff takes two parameter files");
+        refuses("--help with more", {"--help", "me"}, "unexpected argument 'me'");
+        refuses("a file without an option", {"a.qx4"}, "unexpected argument 'a.qx4'");
         // Qt's own options are left to QApplication, with or without their values.
-        QTest::newRow("Qt's options beside --version")
-            << QStringList{"-style", "Fusion", "--stylesheet=a.qss", "-reverse", "-platform", "xcb", "--version"} << 0
-            << "^quorvantix " QX_PROGRAM_VERSION "\n$" << "^$";
-        QTest::newRow("a Qt option's value is no file") << QStringList{"-qwindowtitle", "a.qx4", "-h"} << 0 << usage
-                                                        << "^$";
-        QTest::newRow("Qt's options beside an unknown one") << QStringList{"-style", "Fusion", "-frobnicate"} << 2
-                                                            << "^$" << "^quorvantix: unknown option '-frobnicate'" + tryHelp;
+        prints("Qt's options beside --version",
+               {"-style", "Fusion", "--stylesheet=a.qss", "-reverse", "-platform", "xcb", "--version"}, version);
+        prints("a Qt option's value is no file", {"-qwindowtitle", "a.qx4", "-h"}, usage);
+        refuses("Qt's options beside an unknown one", {"-style", "Fusion", "-frobnicate"},
+                "unknown option '-frobnicate'");
     }
     void options()
     {
@@ -318,7 +302,6 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         useSettings({});
-
         const Run result = run(arguments, programFolder_);
         QVERIFY2(QRegularExpression(out).match(QString::fromUtf8(result.out)).hasMatch(), result.out.constData());
         QVERIFY2(QRegularExpression(err).match(QString::fromUtf8(result.err)).hasMatch(), result.err.constData());

@@ -78,10 +78,9 @@ class TestAppDefaults : public QObject, protected WindowOnSimulator
                 if (index == 0)
                     continue;
                 const double least = i == 0 ? group.pauseBefore : 3.0;
-                QVERIFY2(gaps[index - 1] >= least, qPrintable(QString("byte %1 (%2): %3 ms after the one before, "
-                                                                      "at least %4 due")
-                                                                  .arg(index).arg(group.bytes)
-                                                                  .arg(gaps[index - 1]).arg(least)));
+                QVERIFY2(gaps[index - 1] >= least,
+                         qPrintable(QString("byte %1 (%2): %3 ms after the one before, at least %4 due")
+                                        .arg(index).arg(group.bytes).arg(gaps[index - 1]).arg(least)));
             }
         }
     }
@@ -115,13 +114,12 @@ private slots:
     {
         // A field's text, a list's index, a box's tick as 0/1.
         const char *rows[][2] = {
-            {"ComboBox1", "0"},  {"Edit2", "0,50"},   {"Edit3", "2000"},    {"ComboBox4", "0"},
-            {"Edit5", "1,25"},   {"Edit6", "3"},      {"Edit7", "6"},       {"Edit8_1", "7000"},
-            {"CheckBox8_2", "0"}, {"ComboBox9", "0"}, {"Edit10", "500"},    {"Edit11_1", "10"},
-            {"Edit11_2", "200"}, {"Edit12", "100"},   {"Edit13_1", "500"},  {"Edit13_2", "500"},
-            {"CheckBox13_3", "0"}, {"Edit14", "1"},   {"CheckBox15", "0"},  {"Edit16", "30"},
-            {"Edit17", "1500"},  {"Edit18", "30"},    {"Edit19", "100"},    {"ComboBox20", "0"},
-            {"ComboBox21", "1"}, {"Edit22_1", "0"},   {"CheckBox22_2", "0"}, {"Edit23", "1"},
+            {"ComboBox1", "0"}, {"Edit2", "0,50"}, {"Edit3", "2000"}, {"ComboBox4", "0"}, {"Edit5", "1,25"},
+            {"Edit6", "3"}, {"Edit7", "6"}, {"Edit8_1", "7000"}, {"CheckBox8_2", "0"}, {"ComboBox9", "0"},
+            {"Edit10", "500"}, {"Edit11_1", "10"}, {"Edit11_2", "200"}, {"Edit12", "100"}, {"Edit13_1", "500"},
+            {"Edit13_2", "500"}, {"CheckBox13_3", "0"}, {"Edit14", "1"}, {"CheckBox15", "0"}, {"Edit16", "30"},
+            {"Edit17", "1500"}, {"Edit18", "30"}, {"Edit19", "100"}, {"ComboBox20", "0"}, {"ComboBox21", "1"},
+            {"Edit22_1", "0"}, {"CheckBox22_2", "0"}, {"Edit23", "1"},
         };
         enterPageWithEverythingOn();
         pressReset();

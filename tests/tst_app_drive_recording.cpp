@@ -51,9 +51,7 @@ class TestAppDriveRecording : public QObject, protected WindowOnSimulator
         form->menu().WizButton->trigger();
         clearWire();  // the page's entry, before the recording
         recordButton()->click();
-        if (!recorder().isRecording())
-            return std::nullopt;
-        if (!waitFor([&] { return recorder().elapsedMs() >= 1500; }, 20000))
+        if (!recorder().isRecording() || !waitFor([&] { return recorder().elapsedMs() >= 1500; }, 20000))
             return std::nullopt;
         // The shortcut presses the button as a click would be seen, a moment
         // later in real time; the car's clock stands still meanwhile.
@@ -101,10 +99,9 @@ private slots:
         // the next frame is due), is the whole recording in its order: on the
         // clock no poll comes late and passes a frame over.
         QVector<QByteArray> received;
-        for (const QByteArray &frame : framesFromController(sim.wireLog())) {
+        for (const QByteArray &frame : framesFromController(sim.wireLog()))
             if (received.isEmpty() || received.constLast() != frame)
                 received << frame;
-        }
         QVector<QByteArray> recorded;
         for (const qxrec::RecordedPoll &poll : recording->polls)
             recorded << poll.frame;

@@ -99,11 +99,10 @@ private slots:
 
     void pageDownGoesThroughEveryFieldAndTheListsCloseTheRound()
     {
-        const QStringList order = {"ComboBox1", "Edit2",   "Edit13_1", "Edit13_2", "CheckBox13_3", "ComboBox4",
-                                   "Edit5",     "Edit6",   "Edit7",    "Edit11_1", "Edit11_2",     "Edit12",
-                                   "Edit18",    "CheckBox15", "Edit3", "Edit19",   "Edit14",       "Edit22_1",
-                                   "CheckBox22_2", "ComboBox9", "Edit8_1", "CheckBox8_2", "ComboBox20",
-                                   "ComboBox21"};
+        const QStringList order = {"ComboBox1", "Edit2", "Edit13_1", "Edit13_2", "CheckBox13_3", "ComboBox4", "Edit5",
+                                   "Edit6", "Edit7", "Edit11_1", "Edit11_2", "Edit12", "Edit18", "CheckBox15", "Edit3",
+                                   "Edit19", "Edit14", "Edit22_1", "CheckBox22_2", "ComboBox9", "Edit8_1",
+                                   "CheckBox8_2", "ComboBox20", "ComboBox21"};
         focus("ComboBox1");
         QStringList seen{focusName()};
         for (int i = 1; i < order.size(); ++i) {

@@ -9,8 +9,6 @@
 #include "WireLog.h"
 
 #include <QApplication>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -13,8 +13,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QToolTip>
@@ -59,14 +57,12 @@ class TestAppLanguages : public QObject, protected WindowOnSimulator
     void eachText(Visit visit) const
     {
         const auto controls = qx::namedControls(*form);
-        for (const qx::ControlEntry &entry : qx::controlEntries()) {
-            for (const qx::LanguageControl &how : entry.controls) {
+        for (const qx::ControlEntry &entry : qx::controlEntries())
+            for (const qx::LanguageControl &how : entry.controls)
                 for (QObject *control : controls.values(QLatin1String(how.name)))
                     visit(QString::number(entry.key) + ' ' + controlName(how),
                           qx::controlText(*control, how).value_or(QStringLiteral("<wrong kind>")),
                           fontShowing(*control, how, *form));
-            }
-        }
         for (int key = 10000; key < 50000; ++key)
             if (qx::isTextKey(key))
                 visit(QString::number(key), form->texts().text(qx::TextKey(key)), form->font());
@@ -105,13 +101,6 @@ class TestAppLanguages : public QObject, protected WindowOnSimulator
             createFile(folder->filePath("lang/" + it.key()), it.value());
         QVERIFY(QDir::setCurrent(folder->path()));
     }
-    QStringList boxes() const
-    {
-        QStringList texts;
-        for (const auto &e : dialogs->entries)
-            texts << e.text;
-        return texts;
-    }
 
     QString dataFolder;
     std::unique_ptr<QTemporaryDir> folder;
@@ -141,13 +130,12 @@ private slots:
     void everyNamedControlIsThere()
     {
         const auto controls = qx::namedControls(*form);
-        for (const qx::ControlEntry &entry : qx::controlEntries()) {
+        for (const qx::ControlEntry &entry : qx::controlEntries())
             for (const qx::LanguageControl &how : entry.controls) {
                 const QList<QObject *> found = controls.values(QLatin1String(how.name));
                 QVERIFY2(found.size() == 1, how.name);
                 QVERIFY2(qx::controlText(*found[0], how), how.name);
             }
-        }
     }
 
     // Each row: a file, the texts it changes, and how many lines were bad.
@@ -157,38 +145,34 @@ private slots:
         QTest::addColumn<Texts>("changed");
         QTest::addColumn<int>("badLines");
         const Texts help = {{"10106 PomocButton", "Help"}};
-        QTest::newRow("one line") << QByteArray("10106 Help\r\n") << help << 0;
-        QTest::newRow("bare LF") << QByteArray("10106 Help\n") << Texts{{"10106 PomocButton", "Hel"}} << 0;
-        QTest::newRow("last line without LF") << QByteArray("10106 Help") << Texts{} << 0;
-        QTest::newRow("empty file") << QByteArray() << Texts{} << 0;
-        QTest::newRow("key and space") << QByteArray("10106 \r\n") << Texts{{"10106 PomocButton", ""}} << 0;
-        QTest::newRow("four digits") << QByteArray("1010\r\n") << Texts{} << 1;
-        QTest::newRow("comment") << QByteArray("#10106 Help\r\n") << Texts{} << 0;
-        QTest::newRow("key without meaning") << QByteArray("10705 x\r\n") << Texts{} << 0;
-        QTest::newRow("two controls of one key")
-            << QByteArray("10401 Gas\r\n") << Texts{{"10401 Label26", "Gas"}, {"10401 ZmiennaPoziomGazuLabel", "Gas"}}
-            << 0;
-        QTest::newRow("key not an integer, the rest applies") << QByteArray("1010a x\r\n10106 Help\r\n") << help << 1;
-        QTest::newRow("line too long, the rest applies")
-            << QByteArray("10107 " + QByteArray(1000, 'x') + "\r\n10106 Help\r\n") << help << 1;
-        QTest::newRow("last of a repeated key") << QByteArray("10106 a\r\n10106 Help\r\n") << help << 0;
-        QTest::newRow("list entry") << QByteArray("10331 0-5 V\r\n") << Texts{{"10331 ComboBox1[1]", "0-5 V"}} << 0;
-        QTest::newRow("meter title") << QByteArray("10405 RPM\r\n")
-                                     << Texts{{"10405 obrotomierz", "RPM"}, {"10405 ZmiennaObrotyLabel", "RPM"}} << 0;
-        QTest::newRow("tab") << QByteArray("10300 Settings\r\n") << Texts{{"10300 ParametryTab", "Settings"}} << 0;
-        QTest::newRow("sheet") << QByteArray("11600 Gauge\r\n") << Texts{{"11600 adapt6", "Gauge"}} << 0;
-        QTest::newRow("tab and menu item")
-            << QByteArray("10700 Print\r\n") << Texts{{"10700 DrukowanieTab", "Print"}, {"10700 DruButton", "Print"}}
-            << 0;
-        QTest::newRow("menu") << QByteArray("10201 Language\r\n") << Texts{{"10201 Jezyki", "Language"}} << 0;
-        QTest::newRow("menu item and a picture button's tip")
-            << QByteArray("40004 Compare\r\n")
-            << Texts{{"40004 PorownajButton", "Compare"}, {"40004 PorownajButtPlik tip", "Compare"}} << 0;
-        QTest::newRow("message") << QByteArray("30005 Quit?\r\n") << Texts{{"30005", "Quit?"}} << 0;
-        QTest::newRow("language name captions its item")
-            << QByteArray("20004 Russian\r\n") << Texts{{"20004", "Russian"}, {"item JRosyjski", "Russian"}} << 0;
-        QTest::newRow("bad-line box in the new language")
-            << QByteArray("1010\r\n30003 Bad line\r\n") << Texts{{"30003", "Bad line"}} << 1;
+        const auto row = [](const char *name, const QByteArray &bytes, const Texts &changed, int badLines = 0) {
+            QTest::newRow(name) << bytes << changed << badLines;
+        };
+        row("one line", "10106 Help\r\n", help);
+        row("bare LF", "10106 Help\n", {{"10106 PomocButton", "Hel"}});
+        row("last line without LF", "10106 Help", {});
+        row("empty file", QByteArray(), {});
+        row("key and space", "10106 \r\n", {{"10106 PomocButton", ""}});
+        row("four digits", "1010\r\n", {}, 1);
+        row("comment", "#10106 Help\r\n", {});
+        row("key without meaning", "10705 x\r\n", {});
+        row("two controls of one key", "10401 Gas\r\n",
+            {{"10401 Label26", "Gas"}, {"10401 ZmiennaPoziomGazuLabel", "Gas"}});
+        row("key not an integer, the rest applies", "1010a x\r\n10106 Help\r\n", help, 1);
+        row("line too long, the rest applies", "10107 " + QByteArray(1000, 'x') + "\r\n10106 Help\r\n", help, 1);
+        row("last of a repeated key", "10106 a\r\n10106 Help\r\n", help);
+        row("list entry", "10331 0-5 V\r\n", {{"10331 ComboBox1[1]", "0-5 V"}});
+        row("meter title", "10405 RPM\r\n", {{"10405 obrotomierz", "RPM"}, {"10405 ZmiennaObrotyLabel", "RPM"}});
+        row("tab", "10300 Settings\r\n", {{"10300 ParametryTab", "Settings"}});
+        row("sheet", "11600 Gauge\r\n", {{"11600 adapt6", "Gauge"}});
+        row("tab and menu item", "10700 Print\r\n", {{"10700 DrukowanieTab", "Print"}, {"10700 DruButton", "Print"}});
+        row("menu", "10201 Language\r\n", {{"10201 Jezyki", "Language"}});
+        row("menu item and a picture button's tip", "40004 Compare\r\n",
+            {{"40004 PorownajButton", "Compare"}, {"40004 PorownajButtPlik tip", "Compare"}});
+        row("message", "30005 Quit?\r\n", {{"30005", "Quit?"}});
+        row("language name captions its item", "20004 Russian\r\n",
+            {{"20004", "Russian"}, {"item JRosyjski", "Russian"}});
+        row("bad-line box in the new language", "1010\r\n30003 Bad line\r\n", {{"30003", "Bad line"}}, 1);
     }
     void load()
     {
@@ -198,9 +182,8 @@ private slots:
         const Texts before = snapshot();
         QVERIFY(form->languages().LoadLanguageFile("test.lng"));
         QTEST(changes(before, snapshot()), "changed");
-        QCOMPARE(boxes(), QStringList(badLines, form->texts().text(qx::TextKey::LanguageFileError)));
-        for (const auto &e : dialogs->entries)
-            QCOMPARE(e.icon, qx::DialogIcon::None);
+        QCOMPARE(dialogs->texts(qx::DialogIcon::None),
+                 QStringList(badLines, form->texts().text(qx::TextKey::LanguageFileError)));
     }
 
     void missingFileChangesNothing()
@@ -298,8 +281,8 @@ private slots:
         useFolder(contents);
         form->languages().CheckLanguageFiles();
         QFETCH(bool, message);
-        QCOMPARE(boxes(), message ? QStringList{QStringLiteral("Brak plików z językami, proszę przeinstalować program")}
-                                  : QStringList{});
+        QCOMPARE(dialogs->texts(),
+                 message ? QStringList{"Brak plików z językami, proszę przeinstalować program"} : QStringList{});
     }
 
     // After each shipped file every control of every key shows that file's text.
@@ -348,7 +331,7 @@ private slots:
         for (const char *list : lists)
             kept << onParameters<QComboBox>(list)->currentIndex();
         QCOMPARE(kept, chosen);
-        QVERIFY(boxes().isEmpty());
+        QVERIFY(dialogs->entries.isEmpty());
     }
 
     // The tick goes back to the language shown, whether the item ran from

@@ -210,7 +210,7 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<int>("rpmList");
         QTest::addColumn<QByteArray>("expected");
-        for (const QString &from : AllPages) {
+        for (const QString &from : AllPages)
             for (const QString &to : AllPages) {
                 if (from == to)
                     continue;
@@ -218,7 +218,6 @@ private slots:
                 QTest::addRow("%s to %s", qPrintable(from), qPrintable(to))
                     << from << to << 4 << (sends ? QByteArray::fromHex("1f0400") : QByteArray());
             }
-        }
         QTest::newRow("rpm, empty list") << "rpm" << "printing" << -1 << QByteArray();
         QTest::newRow("adaptation, empty lists") << "adaptation" << "printing" << -1 << QByteArray();
     }
@@ -337,12 +336,7 @@ private slots:
         host.fields = fields;
         port->log.clear();
         const bool allowed = navigator->pagecontrol1Changing();
-        QStringList messages;
-        for (const auto &e : dialogs->entries) {
-            QCOMPARE(e.icon, qx::DialogIcon::Error);
-            messages << e.text;
-        }
-        QTEST(messages, "messages");
+        QTEST(dialogs->texts(qx::DialogIcon::Error), "messages");
         QTEST(allowed, "allowed");
         QVERIFY2(port->log.isEmpty(), "the checks of the Parameters page send nothing");
     }
@@ -586,12 +580,11 @@ private slots:
         }
         if (!bytes.isEmpty())
             QCOMPARE(port->bytes(), bytes);
-        for (const auto &[device, carBlock, threshold] : cars) {
-            if (bytes.isEmpty()) {
+        else
+            for (const auto &[device, carBlock, threshold] : cars) {
                 QCOMPARE(port->car(device).parameterBlock().toHex(' '), carBlock.toHex(' '));
                 QCOMPARE(port->car(device).analogThreshold(), quint8(threshold));
             }
-        }
     }
 };
 

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QToolBar>
 #include <QtTest>
@@ -49,12 +48,10 @@ QSet<QString> shownTexts(const QList<QWidget *> &windows)
                     texts << tabs->tabText(i);
         }
         // Menu and tool bar items; a window's own shortcut commands show nothing.
-        for (QAction *action : window->findChildren<QAction *>()) {
-            const QList<QObject *> shownIn = action->associatedObjects();
-            if (std::any_of(shownIn.begin(), shownIn.end(),
-                            [](QObject *o) { return qobject_cast<QMenu *>(o) || qobject_cast<QToolBar *>(o); }))
-                texts << action->text() << action->toolTip();
-        }
+        for (QAction *action : window->findChildren<QAction *>())
+            for (QObject *shownIn : action->associatedObjects())
+                if (qobject_cast<QMenu *>(shownIn) || qobject_cast<QToolBar *>(shownIn))
+                    texts << action->text() << action->toolTip();
     }
     // Units, signal names, port names and addresses are the same in every
     // language: a text counts once it has a word of three small letters.
@@ -98,8 +95,8 @@ class TestAppNoPolish : public QObject, protected WindowOnSimulator
         form->menu().oprogramiebutton->trigger();
         texts += shownTexts(QApplication::topLevelWidgets());
         form->menu().ParButton->trigger();
-        for (const char *field : {"Edit6", "Edit13_1", "Edit19"}) {
-            auto *edit = form->pages().ParametryTab->findChild<QLineEdit *>(QLatin1String(field));
+        for (const char *name : {"Edit6", "Edit13_1", "Edit19"}) {
+            QLineEdit *edit = field(name);
             const QString kept = edit->text();
             edit->setText(QStringLiteral("99999"));
             form->navigator().ZapButPicClick();

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QTabBar>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -38,17 +37,13 @@ class TestAppPages : public QObject, protected WindowOnSimulator
     // Fills the page with the reset values by hand, as a fitter would.
     void typeDefaults()
     {
-        onParameters<QComboBox>("ComboBox1")->setCurrentIndex(0);
-        onParameters<QComboBox>("ComboBox4")->setCurrentIndex(0);
-        onParameters<QComboBox>("ComboBox9")->setCurrentIndex(0);
-        onParameters<QComboBox>("ComboBox20")->setCurrentIndex(0);
+        for (const char *list : {"ComboBox1", "ComboBox4", "ComboBox9", "ComboBox20"})
+            onParameters<QComboBox>(list)->setCurrentIndex(0);
         onParameters<QComboBox>("ComboBox21")->setCurrentIndex(1);
         for (const auto &[name, text] : DefaultFields)
             field(name)->setText(text);
-        onParameters<QCheckBox>("CheckBox8_2")->setChecked(false);
-        onParameters<QCheckBox>("CheckBox15")->setChecked(false);
-        onParameters<QCheckBox>("CheckBox22_2")->setChecked(false);
-        onParameters<QCheckBox>("CheckBox13_3")->setChecked(false);
+        for (const char *box : {"CheckBox8_2", "CheckBox15", "CheckBox22_2", "CheckBox13_3"})
+            onParameters<QCheckBox>(box)->setChecked(false);
         field("Edit13_1")->setText("500");
         field("Edit13_2")->setText("500");
         control<QComboBox>(form->pages().ObrotyTab, "Edit23")->setCurrentText("1");
@@ -133,12 +128,7 @@ private slots:
         field(qPrintable(fieldName))->setText(value);
         clearWire();
         form->navigator().ZapButPicClick();
-        QStringList texts;
-        for (const auto &e : dialogs->entries) {
-            QCOMPARE(e.icon, qx::DialogIcon::None);
-            texts << e.text;
-        }
-        QTEST(texts, "texts");
+        QTEST(dialogs->texts(qx::DialogIcon::None), "texts");
         // A set with a wrong value never goes out in part.
         QVERIFY(!sent().contains(char(qx::Cmd::OpenBlock)));
         QCOMPARE(form->statusPanelText(1), QStringLiteral("Nie zapisano parametrów: popraw błędne dane i zapisz ponownie"));
@@ -248,12 +238,7 @@ private slots:
         for (const QString &v : values)
             field(qPrintable(v.section('=', 0, 0)))->setText(v.section('=', 1));
         clickTab(form->pages().ObrotyTab);
-        QStringList messages;
-        for (const auto &e : dialogs->entries) {
-            QCOMPARE(e.icon, qx::DialogIcon::Error);
-            messages << e.text;
-        }
-        QTEST(messages, "messages");
+        QTEST(dialogs->texts(qx::DialogIcon::Error), "messages");
         QCOMPARE(form->pages().pagecontrol1->currentWidget() == form->pages().ObrotyTab, allowed);
         QCOMPARE(form->timers().TimerObr.isActive(), allowed);
         QCOMPARE(form->timers().TimerParamOdcz.isActive(), !allowed);
@@ -270,7 +255,6 @@ private slots:
         QCOMPARE(sim->analogThreshold(), quint8(70));
         QCOMPARE(form->pages().pagecontrol1->currentWidget(), static_cast<QWidget *>(form->pages().ParametryTab));
     }
-
 };
 
 QTEST_MAIN(TestAppPages)

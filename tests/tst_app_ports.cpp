@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
 
 class TestAppPorts : public QObject

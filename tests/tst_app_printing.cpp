@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

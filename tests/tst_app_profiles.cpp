@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QtTest>
 
 #include <optional>
@@ -64,12 +63,8 @@ bool backdrop(const QString &name)
 QString describe(const QWidget &control)
 {
     const QRect box = control.geometry();
-    return QStringLiteral("%1 %2,%3 %4x%5")
-        .arg(control.objectName())
-        .arg(box.x())
-        .arg(box.y())
-        .arg(box.width())
-        .arg(box.height());
+    return QStringLiteral("%1 %2,%3 %4x%5").arg(control.objectName()).arg(box.x()).arg(box.y())
+        .arg(box.width()).arg(box.height());
 }
 
 // A text that shrinks to fit its box is still read at arm's length from a
@@ -111,10 +106,9 @@ struct PageFit
             if (!control->isHidden())
                 shown << control;
         }
-        for (int i = 0; i < shown.size(); ++i) {
+        for (int i = 0; i < shown.size(); ++i)
             for (int j = i + 1; j < shown.size(); ++j)
                 checkPair(*shown[i], *shown[j]);
-        }
     }
 
     void checkPair(const QWidget &a, const QWidget &b)
@@ -145,8 +139,7 @@ struct PageFit
             room = label->size();
             const auto *fitting = qobject_cast<const qx::FittingLabel *>(label);
             if (fitting && fitting->drawnFont().pointSizeF() < ReadableFloor)
-                clipped << QStringLiteral("unreadable: %1 at %2 pt")
-                               .arg(describe(control))
+                clipped << QStringLiteral("unreadable: %1 at %2 pt").arg(describe(control))
                                .arg(fitting->drawnFont().pointSizeF());
             need = fitting ? drawnNeeds(*fitting) : labelNeeds(*label);
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(&control)) {
@@ -163,12 +156,8 @@ struct PageFit
             return;
         }
         if (need.width() > room.width() || need.height() > room.height())
-            clipped << QStringLiteral("clipped: %1 needs %2x%3 has %4x%5")
-                           .arg(describe(control))
-                           .arg(need.width())
-                           .arg(need.height())
-                           .arg(room.width())
-                           .arg(room.height());
+            clipped << QStringLiteral("clipped: %1 needs %2x%3 has %4x%5").arg(describe(control)).arg(need.width())
+                           .arg(need.height()).arg(room.width()).arg(room.height());
     }
 
     // What a label itself asks for: wrapped, the height at its width.
@@ -306,7 +295,6 @@ private slots:
         QTest::addColumn<bool>("zoomed");
         QTest::addColumn<std::optional<QSize>>("size"); // none: as before
         QTest::addColumn<std::optional<QPoint>>("place");
-
         const auto none = std::optional<QSize>();
         const auto nowhere = std::optional<QPoint>();
         const QRect small1(2, 0, 632, 390), small2(8, 25, 609, 330);
@@ -363,7 +351,6 @@ private slots:
         QFETCH(bool, zoomed);
         QFETCH(std::optional<QSize>, size);
         QFETCH(std::optional<QPoint>, place);
-
         const QSize before = form->size();
         const Qt::WindowFlags flagsBefore = form->windowFlags();
         form->appearance().setScreenArea(screen);
@@ -605,10 +592,9 @@ private:
         showSheet(pages, index);
         QWidget &sheet = *pages.widget(index);
         for (QWidget *control : namedChildren(sheet)) {
-            if (auto *inner = qobject_cast<QTabWidget *>(control)) {
+            if (auto *inner = qobject_cast<QTabWidget *>(control))
                 for (int i = 0; i < inner->count(); ++i)
                     showAndCheck(*inner, i, fit);
-            }
         }
         fit.checkChildren(sheet);
     }

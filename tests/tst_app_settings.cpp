@@ -7,9 +7,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -69,10 +66,9 @@ class TestAppSettings : public QObject, protected WindowOnSimulator
     QStringList tickedItems() const
     {
         QStringList items;
-        for (QAction *action : form->findChildren<QAction *>()) {
+        for (QAction *action : form->findChildren<QAction *>())
             if (action->isCheckable() && action->isChecked())
                 items << action->objectName();
-        }
         items.sort();
         return items;
     }
@@ -109,7 +105,6 @@ private slots:
         QTest::addColumn<QStringList>("tickedItems");
         QTest::addColumn<bool>("commentsTicked");
         QTest::addColumn<Written>("written");
-
         const auto write = [](const QMap<QString, QString> &changes) {
             // The offscreen screen is 800 wide: its profile is the third.
             QMap<QString, QString> values = {{"Lang", "PL"},   {"LangNazw", "polish.lng"}, {"Port", "COM1"},
@@ -254,10 +249,9 @@ private slots:
         DialogRecorder recorder;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
+            for (QWidget *w : QApplication::topLevelWidgets())
                 if (w->objectName() == QLatin1String("Form1") && w->isVisible())
                     w->close();
-            }
         });
         closer.start(200);
         QCOMPARE(qx::runProgram(*qApp), 0);

@@ -25,15 +25,13 @@ namespace {
 
 using SP = SkinProperty;
 
-
 // What a skin file sets, key by key; a later line wins.
 QHash<int, qint32> skinValues(const QByteArray &bytes)
 {
     QHash<int, qint32> values;
-    for (const SkinLine &line : readSkinLines(bytes)) {
+    for (const SkinLine &line : readSkinLines(bytes))
         if (line.kind == SkinLine::Setting)
             values.insert(line.key, line.value);
-    }
     return values;
 }
 
@@ -45,10 +43,9 @@ QColor colourOf(qint32 value)
 // The key that sets a property of a control.
 int keyOf(const QString &control, SkinProperty property)
 {
-    for (const SkinKey &key : skinKeyTable()) {
+    for (const SkinKey &key : skinKeyTable())
         if (key.property == property && key.controls.contains(control))
             return key.key;
-    }
     return 0;
 }
 
@@ -107,10 +104,9 @@ class TestAppSkinControls : public QObject, protected WindowOnSimulator
     // Shows a page of the window, and a step's sheet on the adaptation page.
     void showPageOf(QWidget *control)
     {
-        for (QWidget *w = control; w && w != form.get(); w = w->parentWidget()) {
+        for (QWidget *w = control; w && w != form.get(); w = w->parentWidget())
             if (auto *pages = qobject_cast<QTabWidget *>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr))
                 pages->setCurrentWidget(w);
-        }
         CLOCK_VERIFY(control->isVisible(), 5000);
     }
 
@@ -130,7 +126,7 @@ private slots:
     {
         QStringList missing;
         QStringList wrong;
-        for (const SkinKey &key : skinKeyTable()) {
+        for (const SkinKey &key : skinKeyTable())
             for (const QString &name : key.controls) {
                 const QList<QWidget *> found = form->findChildren<QWidget *>(name);
                 if (found.isEmpty()) {
@@ -143,7 +139,6 @@ private slots:
                 if (property && found[0]->metaObject()->indexOfProperty(property) < 0)
                     wrong << name + QStringLiteral(" without ") + QLatin1String(property);
             }
-        }
         missing.removeDuplicates();
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u' ')));
@@ -157,7 +152,7 @@ private slots:
         const QList<QWidget *> pages{form->pages().ObrotyTab, form->pages().WizualizacjaTab};
         QStringList differ;
         int compared = 0;
-        for (const SkinKey &key : skinKeyTable()) {
+        for (const SkinKey &key : skinKeyTable())
             for (const QString &name : key.controls) {
                 QWidget *control = form->findChild<QWidget *>(name);
                 if (!control || !ordinary.contains(key.key))
@@ -168,27 +163,22 @@ private slots:
                     continue;
                 const qint32 value = ordinary.value(key.key);
                 QVariant design;
-                QVariant skin;
-                if (key.property == SP::GradientShown) {
+                if (key.property == SP::GradientShown)
                     design = control->property("Painting");
-                    skin = value != 0;
-                } else if (const char *property = instrumentProperty(key.property)) {
+                else if (const char *property = instrumentProperty(key.property))
                     design = control->property(property);
-                    skin = colourOf(value);
-                } else if (key.property == SP::TextColour) {
+                else if (key.property == SP::TextColour)
                     design = control->palette().color(QPalette::Active, QPalette::WindowText);
-                    skin = colourOf(value);
-                } else if (key.property == SP::Background) {
+                else if (key.property == SP::Background)
                     design = control->palette().color(QPalette::Active, QPalette::Window);
-                    skin = colourOf(value);
-                } else {
+                else
                     continue;
-                }
+                const QVariant skin =
+                    key.property == SP::GradientShown ? QVariant(value != 0) : QVariant::fromValue(colourOf(value));
                 ++compared;
                 if (design != skin)
                     differ << QStringLiteral("%1 %2: %3 / %4").arg(key.key).arg(name, design.toString(), skin.toString());
             }
-        }
         QVERIFY(compared > 100);
         QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
     }
@@ -199,11 +189,10 @@ private slots:
     {
         QTest::addColumn<QString>("skin");
         QTest::addColumn<QString>("gradient");
-        for (const QString &skin : ShippedSkins) {
+        for (const QString &skin : ShippedSkins)
             for (const char *gradient : {"AbGradient1", "AbGradient5", "AbGradient6", "AbGradient7", "AbGradient23",
                                          "AbGradient16", "AbGradient25", "AbGradientParS2", "AbGradientKoniec"})
                 QTest::addRow("%s %s", qPrintable(skin), gradient) << skin << QString::fromLatin1(gradient);
-        }
     }
     void gradientsAsShown()
     {
@@ -295,7 +284,7 @@ private slots:
                 scope->setActive(true);
             int strongest = 0;
             std::array<double, 3> shares{};
-            for (int y = 0; y < inColour.height(); ++y) {
+            for (int y = 0; y < inColour.height(); ++y)
                 for (int x = 0; x < inColour.width(); ++x) {
                     const QColor a = inColour.pixelColor(x, y);
                     const QColor b = inFar.pixelColor(x, y);
@@ -307,7 +296,6 @@ private slots:
                                   double(a.blue() - b.blue()) / (wanted.blue() - far.blue())};
                     }
                 }
-            }
             const auto [low, high] = std::minmax_element(shares.begin(), shares.end());
             found = QStringLiteral("shares %1 %2 %3").arg(shares[0]).arg(shares[1]).arg(shares[2]);
             return *low > 0.3 && *high - *low < 0.1;

@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
 
 namespace {

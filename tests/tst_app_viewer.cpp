@@ -5,12 +5,11 @@
 #include "Controls.h"
 #include "DriveViewer.h"
 #include "SimScenario.h"
+#include "TestFiles.h"
 #include "VisualisationPage.h"
 #include "WindowOnSimulator.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -64,7 +63,7 @@ private slots:
         QVERIFY(viewer->windowTitle().endsWith(QFileInfo(recording).fileName()));
         // Six channels, the sensor's temperature among them, and the fuel band.
         QCOMPARE(viewer->plot()->axisRectCount(), 7);
-        QVERIFY2(!viewer->summaryText().contains(QStringLiteral("Czas na gazie\n    00:00")), qPrintable(viewer->summaryText()));
+        QVERIFY2(!viewer->summaryText().contains("Czas na gazie\n    00:00"), qPrintable(viewer->summaryText()));
         const QString shots = qEnvironmentVariable("QX_SHOT_DIR");
         if (!shots.isEmpty()) {
             viewer->resize(1280, 860);
@@ -89,26 +88,21 @@ private slots:
     {
         QFETCH(QString, name);
         QVERIFY(form->recording().viewer()->plot()->exportView(dir.filePath(name)));
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QTEST(file.read(4), "start");
+        QTEST(fileBytes(dir.filePath(name)).left(4), "start");
     }
 
     void damagedRecordingChangesNothing()
     {
-        QFile damaged(dir.filePath("damaged.csv"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        QFile good(recording);
-        QVERIFY(good.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = good.readAll().split('\n');
+        QList<QByteArray> lines = fileBytes(recording).split('\n');
+        QVERIFY(lines.size() > 10);
         lines[10] = "100,zz";
-        damaged.write(lines.join('\n'));
-        damaged.close();
+        const QString damaged = dir.filePath("damaged.csv");
+        createFile(damaged, lines.join('\n'));
         qx::DriveViewer *viewer = form->recording().viewer();
         const QString before = viewer->summaryText();
-        QVERIFY(!viewer->openRecording(damaged.fileName()));
+        QVERIFY(!viewer->openRecording(damaged));
         QCOMPARE(viewer->summaryText(), before);
-        QVERIFY(dialogs->entries.last().text.contains(damaged.fileName() + ":11:"));
+        QVERIFY(dialogs->entries.last().text.contains(damaged + ":11:"));
     }
 
     void plotCommand_data()

@@ -1,23 +1,17 @@
 // The drive-recording file: what is written reads back the same, a file
 // that is not a recording names its first bad line, and a failing disk ends
 // the recording with a reason.
-
 #include "DriveRecording.h"
 #include "TestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qxrec;
 
 namespace {
 
-const QByteArray Header = "quorvantix drive recording,1\n"
-                          "controller_version,8\n"
-                          "rpm_constant,4800\n"
-                          "probe_variant,0\n"
-                          "reserve_sensor,1\n"
-                          "temperature_sensor,1\n"
+const QByteArray Header = "quorvantix drive recording,1\ncontroller_version,8\nrpm_constant,4800\nprobe_variant,0\n"
+                          "reserve_sensor,1\ntemperature_sensor,1\n"
                           "ms,frame,speed,lambda_volts,tps_volts,stepper,temperature,gas_level,fuel\n";
 const QByteArray GoodPoll = "0,6432501400059BE800,850,\"0,50\",\"1,00\",100,45,75,Gaz\n";
 
@@ -61,7 +55,6 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("reason");
-
         QByteArray otherFirstLine = Header;
         otherFirstLine.replace("recording,1", "recording,2");
         QByteArray badVersion = Header;
@@ -72,7 +65,6 @@ private slots:
         badSensor.replace("temperature_sensor,1", "temperature_sensor,yes");
         QByteArray badColumns = Header;
         badColumns.replace("fuel\n", "\n");
-
         QTest::newRow("empty file") << QByteArray() << 1 << "ends inside its header";
         QTest::newRow("a parameter file") << QByteArray("[Parametry]\r\n100=0\r\n") << 1 << "not a drive recording";
         QTest::newRow("newer format") << otherFirstLine << 1 << "not a drive recording";

@@ -5,8 +5,6 @@
 #include "SerialChannel.h"
 #include "TestBytes.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -86,7 +84,6 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("opens"); // + opened, - failed
         QTest::addColumn<int>("expectedListings");
-
         QTest::newRow("one name opened five times")
             << QStringList{"com1", "com1", "com1", "com1", "com1"} << "+++++" << 1;
         QTest::newRow("a changed name is looked up anew")
@@ -132,7 +129,6 @@ private slots:
         QTest::addColumn<QByteArray>("queued");
         QTest::addColumn<QByteArray>("expectedHead");
         QTest::addColumn<bool>("noReply");
-
         const QByteArray previous = bytes({9, 8, 7, 6, 5, 4, 3, 2});
         QTest::newRow("nothing queued keeps the old reply") << previous << QByteArray() << previous << true;
         QTest::newRow("five bytes overwrite only five") << previous << bytes({1, 2, 3, 4, 5})
@@ -144,7 +140,6 @@ private slots:
         QFETCH(QByteArray, previous);
         QFETCH(QByteArray, queued);
         QFETCH(QByteArray, expectedHead);
-
         QVERIFY(channel->OpenPort(QStringLiteral("com1")));
         port->incoming = previous;
         QVERIFY(channel->ReadReply());

@@ -16,12 +16,7 @@
 #include "WireLog.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -82,8 +77,7 @@ class TestConnectionCheck : public QObject
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         holder.setProcessEnvironment(env);
-        holder.start(QStringLiteral(QX_SIMULATOR), {QStringLiteral("--port"), portName, QStringLiteral("--fault"),
-                                                    QStringLiteral("busy"), QStringLiteral("--no-window")});
+        holder.start(QStringLiteral(QX_SIMULATOR), {"--port", portName, "--fault", "busy", "--no-window"});
         QVERIFY(holder.waitForStarted());
         const QString link = portsFolder() + QLatin1Char('/') + portName;
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 10000);
@@ -111,7 +105,6 @@ private slots:
         QTest::addColumn<Opening>("opening");
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("cureNames");
-
         QTest::newRow("working simulator") << "working" << qx::PortOrigin::Link << true << Opening::Opened << 8
                                            << "Połączenie działa";
         QTest::newRow("silent simulator") << "silent" << qx::PortOrigin::Link << true << Opening::Opened << 0
@@ -128,7 +121,6 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(int, version);
         QFETCH(QString, cureNames);
-
         const QString port = QStringLiteral("com3");
         if (setup == QLatin1String("working") || setup == QLatin1String("silent")) {
             QVERIFY(sim.startOn(port));

@@ -13,7 +13,6 @@
 #include "TestSettings.h"
 #include "WireLog.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -80,7 +79,6 @@ private slots:
         QTest::addColumn<QByteArray>("expectedBytes");
         QTest::addColumn<bool>("tempControls");
         QTest::addColumn<bool>("analog");
-
         QTest::newRow("version 3") << 3 << false << hex("01 01 01 09") << false << false;
         QTest::newRow("version 4") << 4 << false << hex("01 01 01 09") << true << false;
         QTest::newRow("version 5") << 5 << false << hex("01 01 01 09") << true << false;

@@ -15,9 +15,6 @@
 #include "TestSettings.h"
 #include "WireLog.h"
 
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QProcess>
 #include <QLabel>
 #include <QtTest>
 
@@ -121,9 +118,7 @@ private slots:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         holder.setProcessEnvironment(env);
-        holder.start(QStringLiteral(QX_SIMULATOR),
-                     {QStringLiteral("--port"), QStringLiteral("com2"), QStringLiteral("--fault"),
-                      QStringLiteral("busy"), QStringLiteral("--no-window")});
+        holder.start(QStringLiteral(QX_SIMULATOR), {"--port", "com2", "--fault", "busy", "--no-window"});
         QVERIFY(holder.waitForStarted());
         const QString link = settings.path() + QStringLiteral("/Quorvantix/ports/com2");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).isSymLink(), 5000);

@@ -4,9 +4,6 @@
 #include "ReplyBuffer.h"
 #include "SimControllerEngine.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestLinkTables : public QObject
@@ -109,12 +106,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("number");
-        QTest::newRow("com1") << "com1" << 1;
-        QTest::newRow("COM8") << "COM8" << 8;
-        QTest::newRow("com9") << "com9" << 0;
-        QTest::newRow("com0") << "com0" << 0;
-        QTest::newRow("com10") << "com10" << 0;
-        QTest::newRow("path") << "/dev/ttyS0" << 0;
+        for (const auto &[name, number] :
+             {std::pair{"com1", 1}, {"COM8", 8}, {"com9", 0}, {"com0", 0}, {"com10", 0}, {"/dev/ttyS0", 0}})
+            QTest::newRow(name) << name << number;
     }
     void portNumbers()
     {

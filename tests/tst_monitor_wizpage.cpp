@@ -29,57 +29,40 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("text"); // the built-in text; empty for instruments without one
-
         const auto row = [](const char *name, const char *className, const QString &text = QString()) {
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className) << text;
         };
-        row("LEDMeter1", "TLEDMeter");
-        row("Gauge4", "TAb180Meter");
-        row("obrotomierz", "TAb270Meter");
-        row("Gauge2", "TAbTank");
-        row("Gauge3", "TGauge");
-        row("AbThermometer1", "TAbThermometer");
-        row("Scope1", "TScope");
-        row("AbLED1", "TAbLED");
+        const char *const instruments[][2] = {
+            {"LEDMeter1", "TLEDMeter"}, {"Gauge4", "TAb180Meter"}, {"obrotomierz", "TAb270Meter"},
+            {"Gauge2", "TAbTank"}, {"Gauge3", "TGauge"}, {"AbThermometer1", "TAbThermometer"}, {"Scope1", "TScope"},
+            {"AbLED1", "TAbLED"}, {"UpDown1", "QSpinBox"}, {"GroupBox11", "QGroupBox"}, {"GroupBox10", "QGroupBox"},
+            {"AbGradient6", "TAbGradient"}, {"AbGradient7", "TAbGradient"},
+        };
+        for (const auto &[name, className] : instruments)
+            row(name, className);
         for (const char *panel : {"Panel1", "Panel4", "paneltemp", "Label43", "Label44"})
             row(panel, "QLabel", QStringLiteral("0"));
         for (const char *panel : {"Panel5", "Panel6"})
             row(panel, "QLabel", QStringLiteral("0.00"));
-        for (const char *panel : {"Panel2", "Panel7", "Panel3", "Panel8"})
-            row(panel, "QLabel");
-        row("CzasTHLabel", "QLabel", QStringLiteral("TH: "));
-        row("CzasTLLabel", "QLabel", QStringLiteral("TL: "));
-        row("PodpisWykresLambda", "QLabel", QStringLiteral("CZASY LAMBDA:"));
-        row("TranserrorLabel", "QLabel", QStringLiteral("BladTransmisji"));
-        row("Label30", "QLabel", QStringLiteral("Bogata"));
-        row("Label71", "QLabel", QStringLiteral("Uboga"));
-        row("Label26", "QLabel", QStringLiteral("Poziom gazu w zbiorniku"));
-        row("Label25", "QLabel", QStringLiteral("Silnik krokowy"));
-        row("Label47", "QLabel", QStringLiteral("Otwarty"));
-        row("Label27", "QLabel", QStringLiteral("Zamknięty"));
-        row("Label75", "QLabel", QStringLiteral("Lambda"));
-        row("Label42", "QLabel", QStringLiteral("Temperatura reduktora"));
-        row("WykresLambdaY1", "QLabel", QStringLiteral("0,0"));
-        row("WykresLambdaY2", "QLabel", QStringLiteral("0,2"));
-        row("WykresLambdaY3", "QLabel", QStringLiteral("0,5"));
-        row("WykresLambdaY4", "QLabel", QStringLiteral("0,8"));
-        row("WykresLambdaY5", "QLabel", QStringLiteral("1,0"));
-        row("WykresLambdaX", "QLabel", QStringLiteral("0,5 s / dz"));
+        for (const char *label : {"Panel2", "Panel7", "Panel3", "Panel8", "Label48", "Label49", "Label50", "Label51",
+                                  "Label52", "Label53"})
+            row(label, "QLabel");
+        const char *const labels[][2] = {
+            {"CzasTHLabel", "TH: "}, {"CzasTLLabel", "TL: "}, {"PodpisWykresLambda", "CZASY LAMBDA:"},
+            {"TranserrorLabel", "BladTransmisji"}, {"Label30", "Bogata"}, {"Label71", "Uboga"},
+            {"Label26", "Poziom gazu w zbiorniku"}, {"Label25", "Silnik krokowy"}, {"Label47", "Otwarty"},
+            {"Label27", "Zamknięty"}, {"Label75", "Lambda"}, {"Label42", "Temperatura reduktora"},
+            {"WykresLambdaY1", "0,0"}, {"WykresLambdaY2", "0,2"}, {"WykresLambdaY3", "0,5"}, {"WykresLambdaY4", "0,8"},
+            {"WykresLambdaY5", "1,0"}, {"WykresLambdaX", "0,5 s / dz"}, {"Label28", "λ [V]"}, {"Label67", "t [s]"},
+        };
+        for (const auto &[name, text] : labels)
+            row(name, "QLabel", QString::fromUtf8(text));
         row("CheckBox39", "QCheckBox", QStringLiteral("&LAMBDA"));
         row("CheckBox40", "QCheckBox", QStringLiteral("&TPS"));
         row("CheckBox41", "QCheckBox", QStringLiteral("&RPM"));
         row("CheckBox42", "QCheckBox", QStringLiteral("&STEP"));
         row("CheckBox10", "QCheckBox", QStringLiteral("S&IATKA"));
         row("SpeedButton4", "QToolButton", QStringLiteral("&PAUZA"));
-        row("UpDown1", "QSpinBox");
-        row("GroupBox11", "QGroupBox");
-        row("GroupBox10", "QGroupBox");
-        row("Label28", "QLabel", QStringLiteral("λ [V]"));
-        row("Label67", "QLabel", QStringLiteral("t [s]"));
-        for (const char *label : {"Label48", "Label49", "Label50", "Label51", "Label52", "Label53"})
-            row(label, "QLabel");
-        row("AbGradient6", "TAbGradient");
-        row("AbGradient7", "TAbGradient");
     }
     void controls()
     {

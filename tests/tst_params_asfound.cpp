@@ -11,8 +11,6 @@
 #include "TestFiles.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;
@@ -64,7 +62,6 @@ private slots:
         QTest::addColumn<QString>("threshold"); // empty: a controller without one
         QTest::addColumn<bool>("filled");
         QTest::addColumn<QByteArray>("notes"); // after the "#raw:" line
-
         const QByteArray typical = hex(TypicalBlock);
         QTest::newRow("typical") << typical << "" << true << QByteArray("#ignition:2\r\n#switch-temperature:38\r\n");
         QTest::newRow("typical with the analog threshold")
@@ -185,8 +182,7 @@ private slots:
         QTemporaryDir dir;
         createFile(dir.filePath(blocker), "mine");
         QString error;
-        QCOMPARE(AsFoundFolder(dir.filePath(folder)).save("copy", QDateTime(Today, QTime(9, 0)), 8, &error),
-                 QString());
+        QCOMPARE(AsFoundFolder(dir.filePath(folder)).save("copy", QDateTime(Today, QTime(9, 0)), 8, &error), QString());
         QVERIFY2(error.startsWith(QDir::toNativeSeparators(dir.filePath(folder)) + ": "), qPrintable(error));
         QCOMPARE(entries(dir.path()), QStringList{blocker});
         QCOMPARE(fileBytes(dir.filePath(blocker)), QByteArray("mine"));

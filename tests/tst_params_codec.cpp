@@ -38,15 +38,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("hundredths"); // -1: not a volts text
-        QTest::newRow("0,50") << "0,50" << 50;
-        QTest::newRow("9,9") << "9,9" << 990;
-        QTest::newRow("1,25") << "1,25" << 125;
-        QTest::newRow("0,05") << "0,05" << 5;
-        QTest::newRow("point") << "1.25" << -1;
-        QTest::newRow("no comma") << "12" << -1;
-        QTest::newRow("empty") << "" << -1;
-        QTest::newRow("three decimals") << "1,255" << -1;
-        QTest::newRow("letters") << "a,bc" << -1;
+        for (const auto &[text, hundredths] : {std::pair{"0,50", 50}, {"9,9", 990}, {"1,25", 125}, {"0,05", 5}})
+            QTest::newRow(text) << text << hundredths;
+        // A point, no comma, nothing, three decimals, letters.
+        for (const char *text : {"1.25", "12", "", "1,255", "a,bc"})
+            QTest::addRow("not volts: \"%s\"", text) << text << -1;
     }
     void volts()
     {
@@ -67,14 +63,10 @@ private slots:
     {
         QTest::addColumn<QString>("volts");
         QTest::addColumn<int>("byte");
-        QTest::newRow("0,50 halfway") << "0,50" << 25;
-        QTest::newRow("1,50 halfway") << "1,50" << 76;
-        QTest::newRow("2,50 halfway") << "2,50" << 127;
-        QTest::newRow("3,50 halfway") << "3,50" << 178;
-        QTest::newRow("4,50 halfway") << "4,50" << 230;
-        QTest::newRow("0,10") << "0,10" << 5;
-        QTest::newRow("4,90") << "4,90" << 250;
-        QTest::newRow("1,00") << "1,00" << 51;
+        // Halfway between two bytes first.
+        for (const auto &[volts, byte] : {std::pair{"0,50", 25}, {"1,50", 76}, {"2,50", 127}, {"3,50", 178},
+                                          {"4,50", 230}, {"0,10", 5}, {"4,90", 250}, {"1,00", 51}})
+            QTest::newRow(volts) << volts << byte;
     }
     void lambdaThreshold()
     {
@@ -193,12 +185,9 @@ private slots:
     {
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("value");
-        QTest::newRow("6") << 6 << 50350;
-        QTest::newRow("3") << 3 << 58300;
-        QTest::newRow("1") << 1 << 63600;
-        QTest::newRow("24") << 24 << 2650;
-        QTest::newRow("25 is too fast") << 25 << -1;
-        QTest::newRow("0") << 0 << -1;
+        // -1: out of range, 25 too fast.
+        for (const auto &[speed, value] : {std::pair{6, 50350}, {3, 58300}, {1, 63600}, {24, 2650}, {25, -1}, {0, -1}})
+            QTest::addRow("%d", speed) << speed << value;
     }
     void stepSpeed()
     {
@@ -222,23 +211,20 @@ private slots:
         QTest::addColumn<bool>("lambda"); // else the switch delay
         QTest::addColumn<int>("milliseconds");
         QTest::addColumn<int>("units");
-        const int lambdaHalfway[][2] = {{125, 30},   {375, 91},   {625, 152},  {875, 213},  {1125, 274}, {1375, 335},
-                                        {1625, 396}, {1875, 457}, {2125, 518}, {2375, 580}, {2625, 640}, {2875, 701},
-                                        {3125, 762}, {3375, 823}, {3625, 884}, {3875, 945}};
-        for (const auto &row : lambdaHalfway)
-            QTest::addRow("lambda halfway %d ms", row[0]) << true << row[0] << row[1];
-        QTest::newRow("lambda 500") << true << 500 << 122;
-        QTest::newRow("lambda 1000") << true << 1000 << 244;
-        QTest::newRow("lambda 700") << true << 700 << 171;
-        QTest::newRow("lambda 1400") << true << 1400 << 342;
-        const int delayHalfway[][2] = {{256, 62},    {768, 188},   {1280, 313},  {1792, 437},  {2304, 563},
-                                       {2816, 687},  {3328, 813},  {3840, 938},  {4352, 1062}, {4864, 1188},
-                                       {5376, 1312}, {5888, 1437}, {6400, 1563}, {6912, 1687}, {7424, 1812},
-                                       {7936, 1938}, {8448, 2063}, {8960, 2188}, {9472, 2312}, {9984, 2437}};
-        for (const auto &row : delayHalfway)
-            QTest::addRow("switch delay halfway %d ms", row[0]) << false << row[0] << row[1];
-        QTest::newRow("switch delay 100 ms") << false << 100 << 24;
-        QTest::newRow("switch delay 10000 ms") << false << 10000 << 2441;
+        // Halfway between two units first: every 250 ms from 125 for the lambda
+        // times, every 512 ms from 256 for the switch delay.
+        const int lambda[][2] = {{125, 30}, {375, 91}, {625, 152}, {875, 213}, {1125, 274}, {1375, 335}, {1625, 396},
+                                 {1875, 457}, {2125, 518}, {2375, 580}, {2625, 640}, {2875, 701}, {3125, 762},
+                                 {3375, 823}, {3625, 884}, {3875, 945}, {500, 122}, {1000, 244}, {700, 171},
+                                 {1400, 342}};
+        for (const auto &row : lambda)
+            QTest::addRow("lambda %d ms", row[0]) << true << row[0] << row[1];
+        const int delay[][2] = {{256, 62}, {768, 188}, {1280, 313}, {1792, 437}, {2304, 563}, {2816, 687}, {3328, 813},
+                                {3840, 938}, {4352, 1062}, {4864, 1188}, {5376, 1312}, {5888, 1437}, {6400, 1563},
+                                {6912, 1687}, {7424, 1812}, {7936, 1938}, {8448, 2063}, {8960, 2188}, {9472, 2312},
+                                {9984, 2437}, {100, 24}, {10000, 2441}};
+        for (const auto &row : delay)
+            QTest::addRow("switch delay %d ms", row[0]) << false << row[0] << row[1];
     }
     void timeUnits()
     {
@@ -387,10 +373,9 @@ private slots:
     void catalogueAgreesWithTheProtocol()
     {
         for (const ParameterEntry &entry : parameterCatalogue()) {
-            for (const WriteStep &step : entry.write.steps) {
+            for (const WriteStep &step : entry.write.steps)
                 if (step.kind == WriteStep::Value)
                     QCOMPARE(commandArgumentCount(step.command), step.bytes);
-            }
             const BlockPlace &place = entry.block;
             const int end = place.position + place.size;
             QVERIFY(place.position < 0 || (end <= 37 && (end <= 32 || place.position >= 34)));

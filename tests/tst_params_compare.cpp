@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -328,8 +327,7 @@ private slots:
         QSignalSpy loaded(files.get(), &ParameterFileCommands::loaded);
         QVERIFY(files->RestoreAsFoundFile(path("unfilled.qx4")));
         QCOMPARE(status.size(), 1);
-        QCOMPARE(status.first().first().toString(),
-                 QStringLiteral("Sterownik nie był skonfigurowany: kopia nie zawiera parametrów"));
+        QCOMPARE(status.first().first().toString(), "Sterownik nie był skonfigurowany: kopia nie zawiera parametrów");
         QCOMPARE(pageFile(), before);
         QCOMPARE(page->fieldText(P::SwitchTemperature), QStringLiteral("5"));
         QCOMPARE(loaded.size(), 0);

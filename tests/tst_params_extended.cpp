@@ -16,9 +16,7 @@ namespace {
 // A figure as its sign, mantissa and exponent, for failure messages.
 QString describe(const ExtendedReal &x)
 {
-    return QStringLiteral("%1%2 x 2^%3")
-        .arg(x.isNegative() ? "-" : "")
-        .arg(x.mantissa(), 16, 16, QLatin1Char('0'))
+    return QStringLiteral("%1%2 x 2^%3").arg(x.isNegative() ? "-" : "").arg(x.mantissa(), 16, 16, QLatin1Char('0'))
         .arg(x.exponent());
 }
 
@@ -32,6 +30,8 @@ char *toString(const ExtendedReal &x)
 } // namespace qx
 
 namespace {
+
+using X = ExtendedReal; // short, so a row of figures fits its line
 
 constexpr std::uint64_t operator""_m(unsigned long long mantissa)
 {
@@ -106,36 +106,32 @@ private slots:
         QTest::addColumn<ExtendedReal>("a");
         QTest::addColumn<ExtendedReal>("b");
         QTest::addColumn<ExtendedReal>("product");
-        QTest::newRow("small integers are exact") << ExtendedReal(3) << ExtendedReal(5) << ExtendedReal(15);
-        QTest::newRow("signs") << ExtendedReal(-3) << ExtendedReal(5) << ExtendedReal(-15);
-        QTest::newRow("two negatives") << ExtendedReal(-3) << ExtendedReal(-5) << ExtendedReal(15);
-        QTest::newRow("zero") << ExtendedReal(0) << ExtendedReal(-5) << ExtendedReal(0);
+        QTest::newRow("small integers are exact") << X(3) << X(5) << X(15);
+        QTest::newRow("signs") << X(-3) << X(5) << X(-15);
+        QTest::newRow("two negatives") << X(-3) << X(-5) << X(15);
+        QTest::newRow("zero") << X(0) << X(-5) << X(0);
         QTest::newRow("tie at bit 64 stays on an even mantissa")
-            << ExtendedReal(3) << ExtendedReal(0x5555555555555557) << ExtendedReal(0x8000000000000002_m, 1);
+            << X(3) << X(0x5555555555555557) << X(0x8000000000000002_m, 1);
         QTest::newRow("tie at bit 64 goes up to an even mantissa")
-            << ExtendedReal(3) << ExtendedReal(0x5555555555555559) << ExtendedReal(0x8000000000000006_m, 1);
+            << X(3) << X(0x5555555555555559) << X(0x8000000000000006_m, 1);
         QTest::newRow("a quarter below half goes down")
-            << ExtendedReal(3) << ExtendedReal(0xFFFFFFFFFFFFFFFF_m, 0) << ExtendedReal(0xBFFFFFFFFFFFFFFF_m, 2);
+            << X(3) << X(0xFFFFFFFFFFFFFFFF_m, 0) << X(0xBFFFFFFFFFFFFFFF_m, 2);
         QTest::newRow("a quarter above half goes up")
-            << ExtendedReal(3) << ExtendedReal(0xFFFFFFFFFFFFFFFD_m, 0) << ExtendedReal(0xBFFFFFFFFFFFFFFE_m, 2);
+            << X(3) << X(0xFFFFFFFFFFFFFFFD_m, 0) << X(0xBFFFFFFFFFFFFFFE_m, 2);
         QTest::newRow("tie on all ones carries into a new bit")
-            << ExtendedReal(253921) << ExtendedReal(145295143558111) << ExtendedReal(0x8000000000000000_m, 2);
+            << X(253921) << X(145295143558111) << X(0x8000000000000000_m, 2);
         QTest::newRow("all-ones factors carry through every half of the wide product")
-            << ExtendedReal(0xFFFFFFFFFFFFFFFF_m, 0) << ExtendedReal(0xFFFFFFFFFFFFFFFF_m, 0)
-            << ExtendedReal(0xFFFFFFFFFFFFFFFE_m, 64);
+            << X(0xFFFFFFFFFFFFFFFF_m, 0) << X(0xFFFFFFFFFFFFFFFF_m, 0) << X(0xFFFFFFFFFFFFFFFE_m, 64);
         QTest::newRow("0.001 x 1000 falls just short of 1")
-            << qx::OneThousandth << ExtendedReal(1000) << ExtendedReal(0xFFFFFFFFFFFFFFFF_m, -64);
-        QTest::newRow("0,50 V: 50 x 0.002") << ExtendedReal(50) << qx::TwoThousandths
-                                            << ExtendedReal(0xCCCCCCCCCCCCCCCC_m, -67);
+            << qx::OneThousandth << X(1000) << X(0xFFFFFFFFFFFFFFFF_m, -64);
+        QTest::newRow("0,50 V: 50 x 0.002") << X(50) << qx::TwoThousandths << X(0xCCCCCCCCCCCCCCCC_m, -67);
         QTest::newRow("0,50 V: then x 255, below 25.5")
-            << ExtendedReal(0xCCCCCCCCCCCCCCCC_m, -67) << ExtendedReal(255) << ExtendedReal(0xCBFFFFFFFFFFFFFF_m, -59);
+            << X(0xCCCCCCCCCCCCCCCC_m, -67) << X(255) << X(0xCBFFFFFFFFFFFFFF_m, -59);
         QTest::newRow("375 ms: 91500 x 0.001, below 91.5")
-            << ExtendedReal(375 * 244) << qx::OneThousandth << ExtendedReal(0xB6FFFFFFFFFFFFFF_m, -57);
-        QTest::newRow("1280 ms: 1280 x 0.001") << ExtendedReal(1280) << qx::OneThousandth
-                                               << ExtendedReal(0xA3D70A3D70A3D70A_m, -63);
+            << X(375 * 244) << qx::OneThousandth << X(0xB6FFFFFFFFFFFFFF_m, -57);
+        QTest::newRow("1280 ms: 1280 x 0.001") << X(1280) << qx::OneThousandth << X(0xA3D70A3D70A3D70A_m, -63);
         QTest::newRow("1280 ms: 40-bit seconds x 4000000")
-            << ExtendedReal(0xA3D70A3D71000000_m, -63) << ExtendedReal(4000000)
-            << ExtendedReal(0x9C4000000057E400_m, -41);
+            << X(0xA3D70A3D71000000_m, -63) << X(4000000) << X(0x9C4000000057E400_m, -41);
     }
     void multiply()
     {
@@ -150,11 +146,11 @@ private slots:
         QTest::addColumn<ExtendedReal>("value");
         QTest::addColumn<int>("power");
         QTest::addColumn<ExtendedReal>("quotient");
-        QTest::newRow("3 / 4") << ExtendedReal(3) << 2 << ExtendedReal(0xC000000000000000_m, -64);
+        QTest::newRow("3 / 4") << X(3) << 2 << X(0xC000000000000000_m, -64);
         QTest::newRow("1280 ms: / 16384 keeps every bit")
-            << ExtendedReal(0x9C4000000057E400_m, -41) << 14 << ExtendedReal(0x9C4000000057E400_m, -55);
-        QTest::newRow("a negative power doubles") << ExtendedReal(-3) << -1 << ExtendedReal(-6);
-        QTest::newRow("zero stays zero") << ExtendedReal(0) << 5 << ExtendedReal(0);
+            << X(0x9C4000000057E400_m, -41) << 14 << X(0x9C4000000057E400_m, -55);
+        QTest::newRow("a negative power doubles") << X(-3) << -1 << X(-6);
+        QTest::newRow("zero stays zero") << X(0) << 5 << X(0);
     }
     void divide()
     {
@@ -167,21 +163,16 @@ private slots:
     {
         QTest::addColumn<ExtendedReal>("value");
         QTest::addColumn<ExtendedReal>("rounded");
-        QTest::newRow("40 bits stay") << ExtendedReal(0xA3D70A3D71000000_m, -63)
-                                      << ExtendedReal(0xA3D70A3D71000000_m, -63);
-        QTest::newRow("below half goes down") << ExtendedReal(0x80000000007FFFFF_m, 0)
-                                              << ExtendedReal(0x8000000000000000_m, 0);
-        QTest::newRow("half goes up from an even mantissa")
-            << ExtendedReal(0x8000000000800000_m, 0) << ExtendedReal(0x8000000001000000_m, 0);
+        QTest::newRow("40 bits stay") << X(0xA3D70A3D71000000_m, -63) << X(0xA3D70A3D71000000_m, -63);
+        QTest::newRow("below half goes down") << X(0x80000000007FFFFF_m, 0) << X(0x8000000000000000_m, 0);
+        QTest::newRow("half goes up from an even mantissa") << X(0x8000000000800000_m, 0) << X(0x8000000001000000_m, 0);
         QTest::newRow("negative half goes up towards zero")
-            << ExtendedReal(0x8000000000800000_m, 0, true) << ExtendedReal(0x8000000000000000_m, 0, true);
+            << X(0x8000000000800000_m, 0, true) << X(0x8000000000000000_m, 0, true);
         QTest::newRow("negative beyond half goes away from zero")
-            << ExtendedReal(0x8000000000800001_m, 0, true) << ExtendedReal(0x8000000001000000_m, 0, true);
-        QTest::newRow("carry into a new bit") << ExtendedReal(0xFFFFFFFFFF800000_m, 0)
-                                              << ExtendedReal(0x8000000000000000_m, 1);
-        QTest::newRow("1280 ms: the seconds") << ExtendedReal(0xA3D70A3D70A3D70A_m, -63)
-                                              << ExtendedReal(0xA3D70A3D71000000_m, -63);
-        QTest::newRow("zero") << ExtendedReal(0) << ExtendedReal(0);
+            << X(0x8000000000800001_m, 0, true) << X(0x8000000001000000_m, 0, true);
+        QTest::newRow("carry into a new bit") << X(0xFFFFFFFFFF800000_m, 0) << X(0x8000000000000000_m, 1);
+        QTest::newRow("1280 ms: the seconds") << X(0xA3D70A3D70A3D70A_m, -63) << X(0xA3D70A3D71000000_m, -63);
+        QTest::newRow("zero") << X(0) << X(0);
     }
     void to40Bits()
     {
@@ -193,19 +184,19 @@ private slots:
     {
         QTest::addColumn<ExtendedReal>("value");
         QTest::addColumn<qlonglong>("integer");
-        QTest::newRow("2.5 to 2") << ExtendedReal(5).dividedByPowerOfTwo(1) << 2LL;
-        QTest::newRow("3.5 to 4") << ExtendedReal(7).dividedByPowerOfTwo(1) << 4LL;
-        QTest::newRow("-2.5 to -2") << ExtendedReal(-5).dividedByPowerOfTwo(1) << -2LL;
-        QTest::newRow("-3.5 to -4") << ExtendedReal(-7).dividedByPowerOfTwo(1) << -4LL;
-        QTest::newRow("0.5 to 0") << ExtendedReal(1).dividedByPowerOfTwo(1) << 0LL;
-        QTest::newRow("0.75 to 1") << ExtendedReal(3).dividedByPowerOfTwo(2) << 1LL;
-        QTest::newRow("2^-70 to 0") << ExtendedReal(1).dividedByPowerOfTwo(70) << 0LL;
-        QTest::newRow("integers stay") << ExtendedReal(-123456789) << -123456789LL;
-        QTest::newRow("2^62 + 0.5 to the even 2^62") << ExtendedReal(0x8000000000000001_m, -1) << (1LL << 62);
-        QTest::newRow("zero") << ExtendedReal(0) << 0LL;
-        QTest::newRow("0,50 V: just below 25.5 to 25") << ExtendedReal(0xCBFFFFFFFFFFFFFF_m, -59) << 25LL;
-        QTest::newRow("375 ms: just below 91.5 to 91") << ExtendedReal(0xB6FFFFFFFFFFFFFF_m, -57) << 91LL;
-        QTest::newRow("1280 ms: just above 312.5 to 313") << ExtendedReal(0x9C4000000057E400_m, -55) << 313LL;
+        QTest::newRow("2.5 to 2") << X(5).dividedByPowerOfTwo(1) << 2LL;
+        QTest::newRow("3.5 to 4") << X(7).dividedByPowerOfTwo(1) << 4LL;
+        QTest::newRow("-2.5 to -2") << X(-5).dividedByPowerOfTwo(1) << -2LL;
+        QTest::newRow("-3.5 to -4") << X(-7).dividedByPowerOfTwo(1) << -4LL;
+        QTest::newRow("0.5 to 0") << X(1).dividedByPowerOfTwo(1) << 0LL;
+        QTest::newRow("0.75 to 1") << X(3).dividedByPowerOfTwo(2) << 1LL;
+        QTest::newRow("2^-70 to 0") << X(1).dividedByPowerOfTwo(70) << 0LL;
+        QTest::newRow("integers stay") << X(-123456789) << -123456789LL;
+        QTest::newRow("2^62 + 0.5 to the even 2^62") << X(0x8000000000000001_m, -1) << (1LL << 62);
+        QTest::newRow("zero") << X(0) << 0LL;
+        QTest::newRow("0,50 V: just below 25.5 to 25") << X(0xCBFFFFFFFFFFFFFF_m, -59) << 25LL;
+        QTest::newRow("375 ms: just below 91.5 to 91") << X(0xB6FFFFFFFFFFFFFF_m, -57) << 91LL;
+        QTest::newRow("1280 ms: just above 312.5 to 313") << X(0x9C4000000057E400_m, -55) << 313LL;
     }
     void toInteger()
     {
@@ -289,9 +280,7 @@ private slots:
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 if (!steps[i].agrees())
                     QFAIL(qPrintable(QStringLiteral("n = %1, step %2: %3 but long double %4")
-                                         .arg(n)
-                                         .arg(i + 1)
-                                         .arg(describe(steps[i].exact))
+                                         .arg(n).arg(i + 1).arg(describe(steps[i].exact))
                                          .arg(double(steps[i].native), 0, 'g', 21)));
             }
             if (toInteger && !steps.back().integersAgree())

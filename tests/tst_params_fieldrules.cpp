@@ -58,19 +58,14 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("digitsOnly"); // 0: dropped
         QTest::addColumn<int>("decimal");
-        QTest::newRow("0 kept") << int('0') << int('0') << int('0');
-        QTest::newRow("9 kept") << int('9') << int('9') << int('9');
-        QTest::newRow("backspace kept") << 8 << 8 << 8;
-        QTest::newRow("127 kept") << 127 << 127 << 127;
+        // Digits, backspace and 127 pass both filters; decimals take a comma, and a point as one.
+        for (int key : {int('0'), int('9'), 8, 127})
+            QTest::addRow("%d kept", key) << key << key << key;
         QTest::newRow("comma only in decimals") << int(',') << 0 << int(',');
         QTest::newRow("point becomes a comma") << int('.') << 0 << int(',');
-        QTest::newRow("slash below 0 dropped") << int('/') << 0 << 0;
-        QTest::newRow("colon above 9 dropped") << int(':') << 0 << 0;
-        QTest::newRow("letter dropped") << int('a') << 0 << 0;
-        QTest::newRow("space dropped") << int(' ') << 0 << 0;
-        QTest::newRow("minus dropped") << int('-') << 0 << 0;
-        QTest::newRow("Enter dropped") << 13 << 0 << 0;
-        QTest::newRow("Arabic-Indic three dropped") << 0x0663 << 0 << 0;
+        // Just below and above the digits, a letter, space, minus, Enter, an Arabic-Indic three.
+        for (int key : {int('/'), int(':'), int('a'), int(' '), int('-'), 13, 0x0663})
+            QTest::addRow("%d dropped", key) << key << 0 << 0;
     }
     void keys()
     {
@@ -140,39 +135,22 @@ private slots:
         QTest::newRow("2^32 does not wrap to 0") << "Edit19" << "4294967296" << "10000";
         QTest::newRow("long negative is the minimum") << "Edit10" << "-12345678901234567890" << "0";
         QTest::newRow("a point is no whole number") << "Edit12" << "5.0" << "1";
-        QTest::newRow("Edit2 empty is 0,1") << "Edit2" << "" << "0,1";
-        QTest::newRow("Edit2 lone comma is 0,1") << "Edit2" << "," << "0,1";
-        QTest::newRow("Edit2 two commas are 0,1") << "Edit2" << "1,2,3" << "0,1";
-        QTest::newRow("Edit2 letters are 0,1") << "Edit2" << "1a" << "0,1";
-        QTest::newRow("Edit2 a point is no comma") << "Edit2" << "1.5" << "0,1";
-        QTest::newRow("Edit2 0,05 is 0,1") << "Edit2" << "0,05" << "0,1";
-        QTest::newRow("Edit2 0,1 stays 0,1") << "Edit2" << "0,1" << "0,1";
-        QTest::newRow("Edit2 0,10 is 0,1") << "Edit2" << "0,10" << "0,1";
-        QTest::newRow("Edit2 0,11 is 0,11") << "Edit2" << "0,11" << "0,11";
-        QTest::newRow("Edit2 4,9 is 4,90") << "Edit2" << "4,9" << "4,90";
-        QTest::newRow("Edit2 4,91 is 4,9") << "Edit2" << "4,91" << "4,9";
-        QTest::newRow("Edit2 5 is 4,9") << "Edit2" << "5" << "4,9";
-        QTest::newRow("Edit5 empty is 0,0") << "Edit5" << "" << "0,0";
-        QTest::newRow("Edit5 0 is 0,0") << "Edit5" << "0" << "0,0";
-        QTest::newRow("Edit5 0,01 is 0,01") << "Edit5" << "0,01" << "0,01";
-        QTest::newRow("Edit5 9,9 is 9,90") << "Edit5" << "9,9" << "9,90";
-        QTest::newRow("Edit5 9,91 is 9,9") << "Edit5" << "9,91" << "9,9";
-        QTest::newRow("12 in Edit5 is 9,9") << "Edit5" << "12" << "9,9";
-        // Halves up on the decimal digits; 1,45 and 2,05 lie below halfway in binary.
-        QTest::newRow("1,25 is 1,30") << "Edit5" << "1,25" << "1,30";
-        QTest::newRow("1,45 is 1,50") << "Edit5" << "1,45" << "1,50";
-        QTest::newRow("2,05 is 2,10") << "Edit5" << "2,05" << "2,10";
-        QTest::newRow("1,04 is 1,00") << "Edit5" << "1,04" << "1,00";
-        QTest::newRow("1,95 is 2,00") << "Edit5" << "1,95" << "2,00";
-        QTest::newRow("5 is 5,00") << "Edit5" << "5" << "5,00";
-        QTest::newRow("0,45 stays") << "Edit5" << "0,45" << "0,45";
-        QTest::newRow("0,12 stays") << "Edit2" << "0,12" << "0,12";
-        QTest::newRow("0,125 is 0,13") << "Edit5" << "0,125" << "0,13";
-        QTest::newRow("0,1249 is 0,12") << "Edit5" << "0,1249" << "0,12";
-        QTest::newRow("0,995 is 1,00") << "Edit5" << "0,995" << "1,00";
-        QTest::newRow(",5 is 0,50") << "Edit5" << ",5" << "0,50";
-        QTest::newRow("5, is 5,00") << "Edit5" << "5," << "5,00";
-        QTest::newRow("05,5 is 5,50") << "Edit5" << "05,5" << "5,50";
+        // Decimals: unreadable is the lowest, then kept to the range and to two
+        // places, halves up on the decimal digits (1,45 and 2,05 lie below
+        // halfway in binary).
+        const char *const decimals[][3] = {
+            {"Edit2", "", "0,1"}, {"Edit2", ",", "0,1"}, {"Edit2", "1,2,3", "0,1"}, {"Edit2", "1a", "0,1"},
+            {"Edit2", "1.5", "0,1"}, {"Edit2", "0,05", "0,1"}, {"Edit2", "0,1", "0,1"}, {"Edit2", "0,10", "0,1"},
+            {"Edit2", "0,11", "0,11"}, {"Edit2", "0,12", "0,12"}, {"Edit2", "4,9", "4,90"}, {"Edit2", "4,91", "4,9"},
+            {"Edit2", "5", "4,9"},
+            {"Edit5", "", "0,0"}, {"Edit5", "0", "0,0"}, {"Edit5", "0,01", "0,01"}, {"Edit5", "9,9", "9,90"},
+            {"Edit5", "9,91", "9,9"}, {"Edit5", "12", "9,9"}, {"Edit5", "1,25", "1,30"}, {"Edit5", "1,45", "1,50"},
+            {"Edit5", "2,05", "2,10"}, {"Edit5", "1,04", "1,00"}, {"Edit5", "1,95", "2,00"}, {"Edit5", "5", "5,00"},
+            {"Edit5", "0,45", "0,45"}, {"Edit5", "0,125", "0,13"}, {"Edit5", "0,1249", "0,12"},
+            {"Edit5", "0,995", "1,00"}, {"Edit5", ",5", "0,50"}, {"Edit5", "5,", "5,00"}, {"Edit5", "05,5", "5,50"},
+        };
+        for (const auto &[field, text, checked] : decimals)
+            QTest::addRow("%s \"%s\" is %s", field, text, checked) << field << text << checked;
     }
     void leaveChecks()
     {
@@ -209,19 +187,14 @@ private slots:
         QTest::newRow("Edit11_2 100 over 150 is 150") << false << "Edit11_2" << "100" << "Edit11_1" << "150" << "150";
         QTest::newRow("Edit11_2 copy kept in range") << false << "Edit11_2" << "100" << "Edit11_1" << "999" << "255";
         QTest::newRow("Edit11_2 empty then held") << false << "Edit11_2" << "" << "Edit11_1" << "20" << "20";
-        QTest::newRow("Edit13_1 left over Edit13_2 stays") << false << "Edit13_1" << "900" << "Edit13_2" << "500"
-                                                           << "900";
-        QTest::newRow("Enter: Edit13_1 900 over 500 is 500") << true << "Edit13_1" << "900" << "Edit13_2" << "500"
-                                                             << "500";
+        QTest::newRow("Edit13_1 left over 500 stays") << false << "Edit13_1" << "900" << "Edit13_2" << "500" << "900";
+        QTest::newRow("Enter: Edit13_1 900 over is 500") << true << "Edit13_1" << "900" << "Edit13_2" << "500" << "500";
         QTest::newRow("Enter: Edit13_1 under stays") << true << "Edit13_1" << "400" << "Edit13_2" << "500" << "400";
-        QTest::newRow("Enter: Edit13_1 clamped first") << true << "Edit13_1" << "5000" << "Edit13_2" << "4500"
-                                                       << "4000";
+        QTest::newRow("Enter: Edit13_1 clamps first") << true << "Edit13_1" << "5000" << "Edit13_2" << "4500" << "4000";
         QTest::newRow("Enter: Edit13_1 beside empty") << true << "Edit13_1" << "900" << "Edit13_2" << "" << "900";
-        QTest::newRow("Enter: Edit13_2 100 under 300 is 300") << true << "Edit13_2" << "100" << "Edit13_1" << "300"
-                                                              << "300";
+        QTest::newRow("Enter: Edit13_2 100 becomes 300") << true << "Edit13_2" << "100" << "Edit13_1" << "300" << "300";
         QTest::newRow("Enter: Edit13_2 over stays") << true << "Edit13_2" << "300" << "Edit13_1" << "100" << "300";
-        QTest::newRow("Enter: Edit13_2 copy kept in range") << true << "Edit13_2" << "100" << "Edit13_1" << "5000"
-                                                            << "4000";
+        QTest::newRow("Enter: Edit13_2 copy clamped") << true << "Edit13_2" << "100" << "Edit13_1" << "5000" << "4000";
         QTest::newRow("Enter: Edit3 leave rule too") << true << "Edit3" << "9000" << "Edit8_1" << "5000" << "4900";
         QTest::newRow("Enter: Edit5 leave check too") << true << "Edit5" << "12" << "" << "" << "9,9";
     }
@@ -241,10 +214,9 @@ private slots:
     void everyControlOfThePageHasARow()
     {
         QStringList controls;
-        for (QWidget *w : page->findChildren<QWidget *>()) {
+        for (QWidget *w : page->findChildren<QWidget *>())
             if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) || qobject_cast<QCheckBox *>(w))
                 controls << w->objectName();
-        }
         controls.removeOne("WylaczkomentarzeCheck"); // a setting of the program, not a parameter
         QCOMPARE(controls.size(), fieldRules().size());
         for (const QString &name : controls)

@@ -39,16 +39,8 @@ QStringList valueLines(const ParameterFileReading &reading)
 }
 
 // A file as a fitter's editor leaves it: CR LF, Polish comments in cp1250.
-const QByteArray HandWritten = "#---Rodzaj sondy lambda: \xb3\xb9\x63zna\r\n"
-                               "100:3\r\n"
-                               "#---Pr\xf3g sondy \xa5\r\n"
-                               "101:0,45\r\n"
-                               "102:2500\r\n"
-                               "108:2\r\n"
-                               "#---Wy\xb3\xb9\x63z\r\n"
-                               "117:1\r\n"
-                               "123:-1\r\n"
-                               "126:0\r\n";
+const QByteArray HandWritten = "#---Rodzaj sondy lambda: \xb3\xb9\x63zna\r\n100:3\r\n#---Pr\xf3g sondy \xa5\r\n"
+                               "101:0,45\r\n102:2500\r\n108:2\r\n#---Wy\xb3\xb9\x63z\r\n117:1\r\n123:-1\r\n126:0\r\n";
 const QStringList HandWrittenValues{"100:3", "101:0,45", "102:2500", "108:1", "117:1", "123:-1", "126:0"};
 
 // Plays the user at whichever modal dialog is on top: types a name into the
@@ -152,15 +144,13 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<Param>("param");
         const QList<QPair<int, Param>> carried{
-            {100, P::ProbeVariant},    {101, P::LambdaThreshold},   {102, P::SwitchRpm},
-            {103, P::TpsType},         {104, P::TpsThresholdVolts}, {105, P::StepSpeedAboveTps},
-            {106, P::StepSpeedBelowTps}, {107, P::MaxGasRpm},       {108, P::MaxGasRpmOff},
-            {109, P::RpmKind},         {110, P::RpmDelta},          {111, P::StepMin},
-            {112, P::StepMax},         {113, P::StepStart},         {114, P::StartDelay},
-            {115, P::LambdaLowTime},   {116, P::LambdaHighTime},    {117, P::BoschProbe},
-            {118, P::CutoffOn},        {119, P::CutoffStepLevel},   {120, P::CutoffRpm},
-            {121, P::StepOpening},     {122, P::SwitchDelay},       {123, P::OperatingMode},
-            {124, P::ReserveSensorType}, {126, P::TempSensorBox}};
+            {100, P::ProbeVariant}, {101, P::LambdaThreshold}, {102, P::SwitchRpm}, {103, P::TpsType},
+            {104, P::TpsThresholdVolts}, {105, P::StepSpeedAboveTps}, {106, P::StepSpeedBelowTps}, {107, P::MaxGasRpm},
+            {108, P::MaxGasRpmOff}, {109, P::RpmKind}, {110, P::RpmDelta}, {111, P::StepMin}, {112, P::StepMax},
+            {113, P::StepStart}, {114, P::StartDelay}, {115, P::LambdaLowTime}, {116, P::LambdaHighTime},
+            {117, P::BoschProbe}, {118, P::CutoffOn}, {119, P::CutoffStepLevel}, {120, P::CutoffRpm},
+            {121, P::StepOpening}, {122, P::SwitchDelay}, {123, P::OperatingMode}, {124, P::ReserveSensorType},
+            {126, P::TempSensorBox}};
         for (const auto &[code, param] : carried)
             QTest::addRow("%d", code) << code << param;
     }

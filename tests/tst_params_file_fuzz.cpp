@@ -6,7 +6,6 @@
 #include "ParameterFile.h"
 #include "ResetValues.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <functional>
@@ -52,10 +51,9 @@ QString randomValue(const ParameterFileRow &row, Rng &rng)
 ParameterSet randomSet(Rng &rng)
 {
     ParameterSet set;
-    for (const ParameterFileRow &row : parameterFileRows()) {
+    for (const ParameterFileRow &row : parameterFileRows())
         if (row.kind != ParameterFileKind::Comment)
             set.setText(row.param, randomValue(row, rng));
-    }
     return set;
 }
 
@@ -158,10 +156,9 @@ QString fault(const QByteArray &bytes)
     const ParameterFileReading again = readParameterFile(fileOf(applied), pageLists);
     if (again.refusedLine || again.shortLines != 0 || again.values.size() != 26)
         return QStringLiteral("the re-written file does not read back whole");
-    for (const ParameterFileValue &value : again.values) {
+    for (const ParameterFileValue &value : again.values)
         if (value.value != applied.text(value.param))
             return QStringLiteral("code %1 reads back as %2").arg(value.code).arg(value.value);
-    }
     return QString();
 }
 

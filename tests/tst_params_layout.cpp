@@ -56,10 +56,9 @@ const QStringList SingleFields{"Edit2",  "Edit3",  "Edit5",  "Edit6",  "Edit7", 
                                "Edit12", "Edit14", "Edit16", "Edit17", "Edit18", "Edit19", "Edit22_1"};
 
 // The caption labels of the printed rows, as the window fills them.
-const QStringList RowCaptionLabels{"Label1",  "Label2",  "Label3",  "Label4",  "Label5",  "Label6",
-                                   "Label7",  "Label8",  "Label9",  "Label10", "Label12", "Label13",
-                                   "Label14", "Label16", "Label17", "Label18", "Label19", "Label20",
-                                   "Label21", "Label22", "Label23"};
+const QStringList RowCaptionLabels{"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
+                                   "Label9", "Label10", "Label12", "Label13", "Label14", "Label16", "Label17",
+                                   "Label18", "Label19", "Label20", "Label21", "Label22", "Label23"};
 
 // The longest value each printed row shows.
 const QStringList PrintedValues{"0,8 - 1,6 [V]", "4,90", "9000", "malejący", "9,9", "24", "24", "9000",
@@ -181,10 +180,9 @@ class TestParamsLayout : public QObject
     void layOutPrinting(const Profile &p, const Boxes &design)
     {
         const QStringList flowed = PrintingPage::flowedControls();
-        for (const auto &[name, box] : design) {
+        for (const auto &[name, box] : design)
             if (!flowed.contains(name))
                 printing->findChild<QWidget *>(name)->setGeometry(scaled(box, p.scale));
-        }
         printing->LayoutPrintout(p.sizeClass, p.editColumn);
         printing->resize(p.page);
     }
@@ -267,10 +265,9 @@ private slots:
         check({"info"}, sizes.infoPt, false, true);
         check({"WylaczkomentarzeCheckLabel"}, sizes.commentsCaptionPt, true, false);
 
-        for (const QString &name : PlainCaptions + LongCaptions + BoxCaptions) {
+        for (const QString &name : PlainCaptions + LongCaptions + BoxCaptions)
             if (name != QLatin1String("CheckBox15_Label"))
                 QVERIFY2(control(name)->x() == 5, qPrintable(name));
-        }
         for (const QString &name : SingleFields)
             QVERIFY2(control(name)->x() == p.editColumn, qPrintable(name));
         for (const char *box : {"CheckBox8_2", "CheckBox13_3", "CheckBox15", "CheckBox22_2"})

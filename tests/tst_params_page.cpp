@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtMath>
 #include <QtTest>
 
 using namespace qx;
@@ -73,17 +72,14 @@ private slots:
         QTest::addColumn<bool>("sensorTicked");
         QTest::newRow("reset values") << QStringList{"0", "0,50", "2000", "0", "1,25", "3", "6", "7000", "0", "0",
                                                      "500", "10", "200", "100", "500", "500", "0", "1", "0", "30",
-                                                     "1500", "30", "100", "0", "1", "0", "0", "1"}
-                                      << false;
+                                                     "1500", "30", "100", "0", "1", "0", "0", "1"} << false;
         QTest::newRow("everything switched on")
             << QStringList{"4", "4,90", "9000", "1", "9,9", "24", "1", "5000", "1", "1", "5000", "0", "255", "255",
-                           "0", "0", "1", "50", "1", "255", "5000", "50", "10000", "1", "0", "100", "1", "250"}
-            << true;
+                           "0", "0", "1", "50", "1", "255", "5000", "50", "10000", "1", "0", "100", "1", "250"} << true;
         // Showing ticks must not run the boxes' effects over the texts shown.
         QTest::newRow("Bosch ticked beside lambda times")
             << QStringList{"2", "0,10", "1000", "0", "0,0", "1", "24", "1000", "0", "1", "0", "7", "8", "9",
-                           "750", "1250", "1", "1", "0", "1", "500", "2", "100", "0", "1", "0", "0", "10"}
-            << false;
+                           "750", "1250", "1", "1", "0", "1", "500", "2", "100", "0", "1", "0", "0", "10"} << false;
     }
     void roundTrip()
     {
@@ -184,31 +180,22 @@ private slots:
         QTest::addColumn<int>("part");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("sensorOn");
-        const QVariantMap noControls;
-        QTest::newRow("Bosch ticked") << "CheckBox13_3" << true
-                                      << QVariantMap{{"Edit13_1.text", "0"}, {"Edit13_2.text", "0"}}
-                                      << P::BoschProbe.slot << P::BoschProbe.part << "1" << 0;
-        QTest::newRow("Bosch cleared") << "CheckBox13_3" << false
-                                       << QVariantMap{{"Edit13_1.text", "500"}, {"Edit13_2.text", "500"}}
-                                       << P::BoschProbe.slot << P::BoschProbe.part << "0" << 0;
-        QTest::newRow("cut-off on") << "CheckBox15" << true
-                                    << QVariantMap{{"Edit16.enabled", true}, {"Edit17.enabled", true}}
-                                    << P::CutoffOn.slot << P::CutoffOn.part << "1" << 0;
-        QTest::newRow("cut-off off") << "CheckBox15" << false
-                                     << QVariantMap{{"Edit16.enabled", false}, {"Edit17.enabled", false}}
-                                     << P::CutoffOn.slot << P::CutoffOn.part << "0" << 0;
-        QTest::newRow("max rpm off") << "CheckBox8_2" << true << noControls << P::MaxGasRpmOff.slot
-                                     << P::MaxGasRpmOff.part << "1" << 0;
-        QTest::newRow("max rpm on") << "CheckBox8_2" << false << noControls << P::MaxGasRpmOff.slot
-                                    << P::MaxGasRpmOff.part << "0" << 0;
-        QTest::newRow("sensor on") << "CheckBox22_2" << true
-                                   << QVariantMap{{"ZmiennaTemperatura.visible", true},
-                                                  {"ZmiennaTemperaturaLabel.visible", true}}
-                                   << -1 << 0 << "" << 1;
-        QTest::newRow("sensor off") << "CheckBox22_2" << false
-                                    << QVariantMap{{"ZmiennaTemperatura.visible", false},
-                                                   {"ZmiennaTemperaturaLabel.visible", false}}
-                                    << -1 << 0 << "" << 0;
+        const auto row = [](const char *name, const char *box, bool tick, const QVariantMap &controls, Param param,
+                            int sensorOn = 0) {
+            const char *text = param.slot < 0 ? "" : tick ? "1" : "0";
+            QTest::newRow(name) << box << tick << controls << param.slot << param.part << text << sensorOn;
+        };
+        row("Bosch ticked", "CheckBox13_3", true, {{"Edit13_1.text", "0"}, {"Edit13_2.text", "0"}}, P::BoschProbe);
+        row("Bosch cleared", "CheckBox13_3", false, {{"Edit13_1.text", "500"}, {"Edit13_2.text", "500"}},
+            P::BoschProbe);
+        row("cut-off on", "CheckBox15", true, {{"Edit16.enabled", true}, {"Edit17.enabled", true}}, P::CutoffOn);
+        row("cut-off off", "CheckBox15", false, {{"Edit16.enabled", false}, {"Edit17.enabled", false}}, P::CutoffOn);
+        row("max rpm off", "CheckBox8_2", true, {}, P::MaxGasRpmOff);
+        row("max rpm on", "CheckBox8_2", false, {}, P::MaxGasRpmOff);
+        row("sensor on", "CheckBox22_2", true,
+            {{"ZmiennaTemperatura.visible", true}, {"ZmiennaTemperaturaLabel.visible", true}}, Param{-1, 0}, 1);
+        row("sensor off", "CheckBox22_2", false,
+            {{"ZmiennaTemperatura.visible", false}, {"ZmiennaTemperaturaLabel.visible", false}}, Param{-1, 0});
     }
     void boxEffects()
     {
@@ -249,10 +236,9 @@ private slots:
     // speed its design 5000, so the cross rule of Edit3 holds against it.
     void startTexts()
     {
-        for (const FieldRule &rule : fieldRules()) {
+        for (const FieldRule &rule : fieldRules())
             if (const auto *field = page->findChild<QLineEdit *>(rule.name))
                 QCOMPARE(field->text(), rule.name == "Edit8_1" ? QStringLiteral("5000") : QStringLiteral("0"));
-        }
     }
 
     void commentsOff()

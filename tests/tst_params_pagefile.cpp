@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace qx;
@@ -39,11 +38,10 @@ private slots:
     void savedAndLoadedIsTheSamePage()
     {
         QFETCH(QStringList, changes);
-        for (const QString &change : changes) {
+        for (const QString &change : changes)
             for (const ParameterFileRow &row : parameterFileRows())
                 if (row.code == change.left(3).toInt())
                     page->setControlValue(row.param, change.mid(4), false);
-        }
         const QStringList saved = pageValues();
         QVERIFY(files->WriteParameterFile(path("car.qx4")));
 

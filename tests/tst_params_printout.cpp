@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace qx;
@@ -98,14 +97,11 @@ const QString Heading = QStringLiteral("Parametry systemu");
 constexpr int LongCaptionRow = 20;
 const QString LongCaption = QStringLiteral("Zażółć gęślą jaźń: tryb pracy sterownika");
 const QStringList Captions{
-    "Rodzaj sondy lambda",        "Próg sondy lambda",          "Obroty dla przejścia B/G",
-    "Typ czujnika TPS",           "Próg czujnika TPS",          "Silnik krok pow. TPS",
-    "Silnik krok pon. TPS",       "Maksymalne obroty na gazie", "Rodzaj obrotów",
-    "Delta obrotów",              "Min. i Max. silnika krok.",  "Start. pow. silnika krok.",
-    "Czas sondy Lambda",          "Opóźnienie startowe",        "Włączenie cutoff",
-    "Silnik krokowy przy cutoff", "Obroty silnika dla cutoff",  "Otwarcie silnika krokowego",
-    "czas nakladania paliw",      LongCaption,                  "Typ szkiełka rezerwy",
-    "Wybor ukladu zapłonowego",   "Temperatura",
+    "Rodzaj sondy lambda", "Próg sondy lambda", "Obroty dla przejścia B/G", "Typ czujnika TPS", "Próg czujnika TPS",
+    "Silnik krok pow. TPS", "Silnik krok pon. TPS", "Maksymalne obroty na gazie", "Rodzaj obrotów", "Delta obrotów",
+    "Min. i Max. silnika krok.", "Start. pow. silnika krok.", "Czas sondy Lambda", "Opóźnienie startowe",
+    "Włączenie cutoff", "Silnik krokowy przy cutoff", "Obroty silnika dla cutoff", "Otwarcie silnika krokowego",
+    "czas nakladania paliw", LongCaption, "Typ szkiełka rezerwy", "Wybor ukladu zapłonowego", "Temperatura",
 };
 const QStringList Values{"0,8 - 1,6 [V]", "0,45", "2500", "rosnący", "1,25", "3", "6", "7000", "malejące",
                          "500", "10", "100", "500", "1", "1", "30", "1500", "30", "100", "dynamiczna", "90R",
@@ -169,7 +165,7 @@ void checkInsidePrintableArea(const PdfPage &pdf)
 // printed over each other share much more.
 void checkNoOverlap(const PdfPage &pdf)
 {
-    for (int i = 0; i < pdf.words.size(); ++i) {
+    for (int i = 0; i < pdf.words.size(); ++i)
         for (int j = i + 1; j < pdf.words.size(); ++j) {
             const QRectF a = pdf.words[i].box;
             const QRectF b = pdf.words[j].box;
@@ -177,7 +173,6 @@ void checkNoOverlap(const PdfPage &pdf)
             QVERIFY2(common.width() <= 0.01 || common.height() <= std::max(a.height(), b.height()) / 8,
                      qPrintable(pdf.words[i].text + " / " + pdf.words[j].text));
         }
-    }
 }
 
 // The laid-out text whose top-left corner is at topLeft (1/600 in).
@@ -359,10 +354,9 @@ private slots:
         QFont arial(QStringLiteral("arial"));
         arial.setPixelSize(1600);
         QCOMPARE_LE(qAbs(name->box.height() - QFontMetricsF(arial).height() / 100 * scale), 0.5);
-        for (const PrintedRow &row : rows) {
+        for (const PrintedRow &row : rows)
             for (const Word &word : row.caption + QList<Word>{row.value})
                 QCOMPARE_LE(word.box.height(), name->box.height() + 0.01);
-        }
 
         // The long caption is whole, smaller, and ends before the value column.
         const PrintedRow &longRow = rows[LongCaptionRow - 1];

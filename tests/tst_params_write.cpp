@@ -3,7 +3,6 @@
 #include "ParameterSet.h"
 #include "ParameterWrite.h"
 #include "ResetValues.h"
-
 #include "WriteRecorder.h"
 
 #include <QtTest>
@@ -33,11 +32,9 @@ private slots:
         quint8 flags = 0x20; // a bit nobody owns survives
         WriteRecorder r;
         write(p, &flags, 8, &r);
-        const QString f = "20";
         QCOMPARE(r.bytes(), QString("aa 1e 01 0b %1 0f 19 08 80 07 07 19 14 25 02 0b %1 16 80 02 12 f5 37 13 9b "
                                     "06 7a 00 f4 00 1a 7a 00 f4 00 19 05 0b %1 17 e1 18 00 0a 1b 1e 0b %1 "
-                                    "20 bc e3 1c ae c4 15 18 00 0b %1 0b %1 0b %1 0b %1 05 6f aa 23 01 0a")
-                                .arg(f));
+                                    "20 bc e3 1c ae c4 15 18 00 0b %1 0b %1 0b %1 0b %1 05 6f aa 23 01 0a").arg("20"));
         QCOMPARE(r.events.count("|"), 29);
         QVERIFY(r.messages().isEmpty());
         QCOMPARE(r.events.first(), QStringLiteral("open"));

@@ -1,10 +1,6 @@
 #include "DataFolders.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qx;

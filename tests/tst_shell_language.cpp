@@ -8,7 +8,6 @@
 #include "LanguageTable.h"
 #include "TestFiles.h"
 
-#include <QStringDecoder>
 #include <QtTest>
 
 using namespace qx;
@@ -52,33 +51,30 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("key, space, text") << QByteArray("10106 Help\r\n") << QStringList{"10106=Help"};
-        QTest::newRow("bare LF takes the last letter for the CR")
-            << QByteArray("10106 Help\n") << QStringList{"10106=Hel"};
-        QTest::newRow("last line without LF") << QByteArray("10106 Help") << QStringList{};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("key and separator only") << QByteArray("10106 \r\n") << QStringList{"10106="};
-        QTest::newRow("key without separator") << QByteArray("10106\r\n") << QStringList{"10106="};
-        QTest::newRow("four digits") << QByteArray("1010\r\n") << QStringList{"bad"};
-        QTest::newRow("empty line") << QByteArray("\r\n") << QStringList{"bad"};
-        QTest::newRow("comment") << QByteArray("#10106 Help\r\n") << QStringList{"#"};
-        QTest::newRow("short comment") << QByteArray("#ab\r\n") << QStringList{"bad"};
-        QTest::newRow("leading space") << QByteArray(" 1010 x\r\n") << QStringList{"1010=x"};
-        QTest::newRow("hexadecimal key") << QByteArray("$2774 x\r\n") << QStringList{"10100=x"};
-        QTest::newRow("signed key") << QByteArray("+1010 x\r\n") << QStringList{"1010=x"};
-        QTest::newRow("separator not looked at") << QByteArray("10106xHelp\r\n") << QStringList{"10106=Help"};
-        QTest::newRow("key not an integer, the rest applies")
-            << QByteArray("1010a Help\r\n10107 End\r\n") << QStringList{"bad", "10107=End"};
-        QTest::newRow("line of 1000 bytes") << QByteArray("10106 " + QByteArray(993, 'x') + "\r\n")
-                                            << QStringList{"10106=" + QString(993, 'x')};
-        QTest::newRow("line of 1001 bytes") << QByteArray("10106 " + QByteArray(994, 'x') + "\r\n")
-                                            << QStringList{"bad"};
-        QTest::newRow("Ctrl+Z ends the file")
-            << QByteArray("10106 a\r\n10107 b\x1A\r\n10108 c\r\n") << QStringList{"10106=a"};
-        QTest::newRow("repeated key, both kept in order")
-            << QByteArray("10106 a\r\n10106 b\r\n") << QStringList{"10106=a", "10106=b"};
-        QTest::newRow("CR inside a text dropped") << QByteArray("10106 Po\rmoc\r\r\n") << QStringList{"10106=Pomoc"};
-        QTest::newRow("markup kept as written") << QByteArray("10301 <b>x</b>\r\n") << QStringList{"10301=<b>x</b>"};
+        const auto row = [](const char *name, const QByteArray &bytes, const QStringList &expected) {
+            QTest::newRow(name) << bytes << expected;
+        };
+        row("key, space, text", "10106 Help\r\n", {"10106=Help"});
+        row("bare LF takes the last letter for the CR", "10106 Help\n", {"10106=Hel"});
+        row("last line without LF", "10106 Help", {});
+        row("empty file", QByteArray(), {});
+        row("key and separator only", "10106 \r\n", {"10106="});
+        row("key without separator", "10106\r\n", {"10106="});
+        row("four digits", "1010\r\n", {"bad"});
+        row("empty line", "\r\n", {"bad"});
+        row("comment", "#10106 Help\r\n", {"#"});
+        row("short comment", "#ab\r\n", {"bad"});
+        row("leading space", " 1010 x\r\n", {"1010=x"});
+        row("hexadecimal key", "$2774 x\r\n", {"10100=x"});
+        row("signed key", "+1010 x\r\n", {"1010=x"});
+        row("separator not looked at", "10106xHelp\r\n", {"10106=Help"});
+        row("key not an integer, the rest applies", "1010a Help\r\n10107 End\r\n", {"bad", "10107=End"});
+        row("line of 1000 bytes", "10106 " + QByteArray(993, 'x') + "\r\n", {"10106=" + QString(993, 'x')});
+        row("line of 1001 bytes", "10106 " + QByteArray(994, 'x') + "\r\n", {"bad"});
+        row("Ctrl+Z ends the file", "10106 a\r\n10107 b\x1A\r\n10108 c\r\n", {"10106=a"});
+        row("repeated key, both kept in order", "10106 a\r\n10106 b\r\n", {"10106=a", "10106=b"});
+        row("CR inside a text dropped", "10106 Po\rmoc\r\r\n", {"10106=Pomoc"});
+        row("markup kept as written", "10301 <b>x</b>\r\n", {"10301=<b>x</b>"});
     }
     void lines()
     {
@@ -186,10 +182,9 @@ private slots:
         LanguageTable builtIn;
         SetBuiltInTexts(builtIn);
         AssignBuiltInHelpTexts(builtIn);
-        for (const LanguageLine &line : readLanguageLines(::shippedFile(QX_LANG, "polish.lng"), "windows-1250")) {
+        for (const LanguageLine &line : readLanguageLines(::shippedFile(QX_LANG, "polish.lng"), "windows-1250"))
             if (line.kind == LanguageLine::Text && isTextKey(line.key))
                 QCOMPARE(line.text, builtIn.text(TextKey(line.key)));
-        }
     }
 };
 

@@ -140,9 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #include "FileMutations.h"
 #include "TestFiles.h"
 
-#include <QSet>
 #include <QtTest>
-
 
 namespace {
 
@@ -206,10 +204,9 @@ private slots:
     {
         for (const char *name : shippedNames)
             shippedFiles << shippedFile(QX_LANG, name);
-        for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFiles.at(0), encodings[0])) {
+        for (const qx::LanguageLine &line : qx::readLanguageLines(shippedFiles.at(0), encodings[0]))
             if (line.kind == qx::LanguageLine::Text)
                 meaningfulKeys.insert(line.key);
-        }
         QVERIFY2(!meaningfulKeys.isEmpty(), "the shipped Polish file holds the keys with a meaning");
     }
 
@@ -217,10 +214,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("encoding");
-        for (int file = 0; file < 5; ++file) {
+        for (int file = 0; file < 5; ++file)
             for (int encoding = 0; encoding < 3; ++encoding)
                 QTest::addRow("%s in %s", shippedNames[file], encodings[encoding]) << shippedFiles.at(file) << encoding;
-        }
     }
     void readingAgreesWithTheReference()
     {

@@ -5,9 +5,6 @@
 #include "TestFiles.h"
 #include "TestSettings.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <QtTest>
 
 #include <memory>
@@ -107,7 +104,6 @@ private slots:
         QTest::addColumn<QByteArray>("group");
         QTest::addColumn<AppSettings>("read");
         QTest::addColumn<QStringList>("stored"); // the group after the read
-
         AppSettings englishCom5 = nothing();
         englishCom5.language = "EN";
         englishCom5.languageFile = "english.lng";
@@ -120,16 +116,8 @@ private slots:
         const QStringList completeStored{"Lang=EN",    "LangNazw=english.lng", "Port=COM5", "WielkCzcionki=2",
                                          "comments=1", "dimension=4",          "skin=col"};
         QTest::newRow("everything set") << complete << englishCom5 << completeStored;
-
-        // One value changed from the complete group: what the read then gives.
-        const auto row = [&](const char *name, const QByteArray &from, const QByteArray &to,
-                             const std::function<void(AppSettings &)> &change, const QStringList &stored) {
-            AppSettings read = englishCom5;
-            change(read);
-            QByteArray group = complete;
-            group.replace(from, to);
-            QTest::newRow(name) << group << read << stored;
-        };
+        // One value changed from the complete group: what the read then gives,
+        // and the group after it, by default the changed one.
         const auto storedWith = [&](const QString &from, const QString &to) {
             QStringList s = completeStored;
             if (to.isEmpty())
@@ -139,50 +127,45 @@ private slots:
             s.sort();
             return s;
         };
-        row("Lang RU with polish.lng", "Lang=EN", "Lang=RU", [](AppSettings &s) { s.language = "RU"; },
-            storedWith("Lang=EN", "Lang=RU"));
-        row("Lang missing", "Lang=EN\n", "", [](AppSettings &s) { s.language = ""; }, storedWith("Lang=EN", ""));
+        const auto row = [&](const char *name, const QByteArray &from, const QByteArray &to,
+                             const std::function<void(AppSettings &)> &change, QStringList stored = {}) {
+            AppSettings read = englishCom5;
+            change(read);
+            QByteArray group = complete;
+            group.replace(from, to);
+            if (stored.isEmpty())
+                stored = storedWith(QString::fromLatin1(from.trimmed()), QString::fromLatin1(to.trimmed()));
+            QTest::newRow(name) << group << read << stored;
+        };
+        row("Lang RU with polish.lng", "Lang=EN", "Lang=RU", [](AppSettings &s) { s.language = "RU"; });
+        row("Lang missing", "Lang=EN\n", "", [](AppSettings &s) { s.language = ""; });
         row("Lang RU without LangNazw", "Lang=EN\nLangNazw=english.lng\n", "Lang=RU\n",
             [](AppSettings &s) { s.language = "RU"; s.languageFile = "russian.lng"; },
             storedWith("Lang=EN", "Lang=RU").replaceInStrings("english", "russian"));
         row("unknown Lang without LangNazw", "Lang=EN\nLangNazw=english.lng\n", "Lang=XX\n",
             [](AppSettings &s) { s.language = "XX"; s.languageFile = std::nullopt; },
             storedWith("LangNazw=english.lng", "").replaceInStrings("Lang=EN", "Lang=XX"));
-        row("unknown LangNazw", "english.lng", "klingon.lng", [](AppSettings &s) { s.languageFile = std::nullopt; },
-            storedWith("english", "klingon"));
-        row("Port in lower case", "COM5", "com5", [](AppSettings &s) { s.port = std::nullopt; },
-            storedWith("COM5", "com5"));
-        row("Port COM9", "COM5", "COM9", [](AppSettings &s) { s.port = std::nullopt; }, storedWith("COM5", "COM9"));
-        row("Port missing", "Port=COM5\n", "", [](AppSettings &s) { s.port = std::nullopt; },
-            storedWith("Port=COM5", ""));
-        row("comments 0", "comments=1", "comments=0", [](AppSettings &s) { s.commentsOff = false; },
-            storedWith("comments=1", "comments=0"));
-        row("comments any other number", "comments=1", "comments=-3", [](AppSettings &s) { s.commentsOff = true; },
-            storedWith("comments=1", "comments=-3"));
-        row("comments text", "comments=1", "comments=yes", [](AppSettings &s) { s.commentsOff = std::nullopt; },
-            storedWith("comments=1", "comments=yes"));
+        row("unknown LangNazw", "english.lng", "klingon.lng", [](AppSettings &s) { s.languageFile = std::nullopt; });
+        row("Port in lower case", "COM5", "com5", [](AppSettings &s) { s.port = std::nullopt; });
+        row("Port COM9", "COM5", "COM9", [](AppSettings &s) { s.port = std::nullopt; });
+        row("Port missing", "Port=COM5\n", "", [](AppSettings &s) { s.port = std::nullopt; });
+        row("comments 0", "comments=1", "comments=0", [](AppSettings &s) { s.commentsOff = false; });
+        row("comments any other number", "comments=1", "comments=-3", [](AppSettings &s) { s.commentsOff = true; });
+        row("comments text", "comments=1", "comments=yes", [](AppSettings &s) { s.commentsOff = std::nullopt; });
         row("comments missing", "comments=1\n", "", [](AppSettings &s) { s.commentsOff = false; },
             storedWith("comments=1", "comments=0"));
-        row("dimension 0", "dimension=4", "dimension=0", [](AppSettings &s) { s.dimension = 0; },
-            storedWith("dimension=4", "dimension=0"));
-        row("dimension 6", "dimension=4", "dimension=6", [](AppSettings &s) { s.dimension = 6; },
-            storedWith("dimension=4", "dimension=6"));
-        row("dimension 7", "dimension=4", "dimension=7", [](AppSettings &s) { s.dimension = std::nullopt; },
-            storedWith("dimension=4", "dimension=7"));
-        row("dimension negative", "dimension=4", "dimension=-1", [](AppSettings &s) { s.dimension = std::nullopt; },
-            storedWith("dimension=4", "dimension=-1"));
-        row("dimension text", "dimension=4", "dimension=four", [](AppSettings &s) { s.dimension = std::nullopt; },
-            storedWith("dimension=4", "dimension=four"));
+        row("dimension 0", "dimension=4", "dimension=0", [](AppSettings &s) { s.dimension = 0; });
+        row("dimension 6", "dimension=4", "dimension=6", [](AppSettings &s) { s.dimension = 6; });
+        row("dimension 7", "dimension=4", "dimension=7", [](AppSettings &s) { s.dimension = std::nullopt; });
+        row("dimension negative", "dimension=4", "dimension=-1", [](AppSettings &s) { s.dimension = std::nullopt; });
+        row("dimension text", "dimension=4", "dimension=four", [](AppSettings &s) { s.dimension = std::nullopt; });
         row("dimension missing", "dimension=4\n", "", [](AppSettings &s) { s.dimension = 0; },
             storedWith("dimension=4", "dimension=0"));
-        row("skin nak", "skin=col", "skin=nak", [](AppSettings &s) { s.skin = "nak"; },
-            storedWith("skin=col", "skin=nak"));
-        row("skin unknown", "skin=col", "skin=NAK", [](AppSettings &s) { s.skin = std::nullopt; },
-            storedWith("skin=col", "skin=NAK"));
+        row("skin nak", "skin=col", "skin=nak", [](AppSettings &s) { s.skin = "nak"; });
+        row("skin unknown", "skin=col", "skin=NAK", [](AppSettings &s) { s.skin = std::nullopt; });
         row("skin missing", "skin=col\n", "", [](AppSettings &s) { s.skin = "ord"; },
             storedWith("skin=col", "skin=ord"));
-        row("WielkCzcionki missing is never read", "WielkCzcionki=2\n", "", [](AppSettings &) {},
-            storedWith("WielkCzcionki=2", ""));
+        row("WielkCzcionki missing is never read", "WielkCzcionki=2\n", "", [](AppSettings &) {});
     }
     void reading()
     {
@@ -211,14 +194,13 @@ private slots:
         }
         // The resolution items: the three smaller ones keep their number; the
         // remembered one is the dimension.
-        for (int profile = 1; profile <= 6; ++profile) {
+        for (int profile = 1; profile <= 6; ++profile)
             for (const bool remembered : {false, true}) {
                 AppSettings s;
                 s.smallProfile = profile <= 3 ? std::optional<int>(profile - 1) : std::nullopt;
                 s.dimension = remembered ? profile : 0;
                 QTest::addRow("profile %d%s", profile, remembered ? " remembered" : "") << s;
             }
-        }
         for (const char *skin : {"ord", "col", "sil", "nak"}) {
             AppSettings s;
             s.skin = skin;

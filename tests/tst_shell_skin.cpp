@@ -13,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,10 +90,9 @@ QWidget *makeControl(const QString &name, const QSet<SkinProperty> &properties, 
 std::unique_ptr<QWidget> everyControl()
 {
     QHash<QString, QSet<SkinProperty>> named;
-    for (const SkinKey &key : skinKeyTable()) {
+    for (const SkinKey &key : skinKeyTable())
         for (const QString &name : key.controls)
             named[name].insert(key.property);
-    }
     for (const QString &name : captionBackgroundControls())
         named[name];
     auto root = std::make_unique<QWidget>();
@@ -120,10 +118,9 @@ QStringList stateOf(QWidget &root)
             continue;
         QStringList line{control->objectName(), control->styleSheet(),
                          control->autoFillBackground() ? "filled" : "transparent"};
-        for (QPalette::ColorRole role : roles) {
+        for (QPalette::ColorRole role : roles)
             for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled})
                 line << control->palette().color(group, role).name();
-        }
         for (const char *property : properties)
             line << control->property(property).toString();
         state << line.join(u'|');
@@ -164,28 +161,23 @@ private slots:
         QTest::addColumn<QPointF>("at"); // share of the control's width and height
         QTest::addColumn<bool>("hovered");
         QTest::addColumn<QColor>("colour");
-        const QPointF middle(0.5, 0.5);
-        QTest::newRow("field") << QByteArray("15301=$00FF00\r\n") << "Edit2" << false << middle << false << QColor(Qt::green);
-        QTest::newRow("list") << QByteArray("14801=$0000FF\r\n") << "ComboBox1" << false << middle << false << QColor(Qt::red);
-        QTest::newRow("button face") << QByteArray("17101=$FF0000\r\n17102=$00FFFF\r\n") << "ResButt" << false << middle
-                                     << false << QColor(Qt::blue);
-        QTest::newRow("button the user's sheet colours") << QByteArray("27301=$FF0000\r\n") << "DrukujButt" << false
-                                                         << middle << false << QColor(Qt::yellow);
-        QTest::newRow("button under the mouse") << QByteArray("17101=$FF0000\r\n17102=$00FFFF\r\n") << "ResButt" << false
-                                                << middle << true << QColor(Qt::yellow);
-        QTest::newRow("label text") << QByteArray("10009=$FF00FF\r\n") << "Label91" << true << middle << false
-                                    << QColor(Qt::magenta);
-        QTest::newRow("text over a page's sheet") << QByteArray("18227=$00FF00\r\n") << "Label52" << true << middle << false
-                                                  << QColor(Qt::green);
-        QTest::newRow("panel") << QByteArray("17801=$FFFF00\r\n") << "Panel2" << false << middle << false << QColor(Qt::cyan);
-        QTest::newRow("selection box") << QByteArray("19919=$0080FF\r\n") << "SRCheckBox3" << false << QPointF(0.95, 0.5)
-                                       << false << QColor(0xff, 0x80, 0x00);
-        QTest::newRow("gradient start") << QByteArray("10007=$0000FF\r\n10008=$FF0000\r\n") << "AbGradient1" << false
-                                        << QPointF(0.5, 0) << false << QColor(Qt::red);
-        QTest::newRow("gradient end") << QByteArray("10007=$0000FF\r\n10008=$FF0000\r\n") << "AbGradient1" << false
-                                      << QPointF(0.5, 1) << false << QColor(Qt::blue);
-        QTest::newRow("hidden gradient shows the page") << QByteArray("10006=0\r\n") << "AbGradient1" << false << middle
-                                                        << false << pageColour;
+        const auto row = [](const char *name, const char *lines, const char *control, const QColor &colour,
+                            bool text = false, QPointF at = {0.5, 0.5}, bool hovered = false) {
+            QTest::newRow(name) << QByteArray(lines) << control << text << at << hovered << colour;
+        };
+        row("field", "15301=$00FF00\r\n", "Edit2", Qt::green);
+        row("list", "14801=$0000FF\r\n", "ComboBox1", Qt::red);
+        row("button face", "17101=$FF0000\r\n17102=$00FFFF\r\n", "ResButt", Qt::blue);
+        row("button the user's sheet colours", "27301=$FF0000\r\n", "DrukujButt", Qt::yellow);
+        row("button under the mouse", "17101=$FF0000\r\n17102=$00FFFF\r\n", "ResButt", Qt::yellow, false, {0.5, 0.5},
+            true);
+        row("label text", "10009=$FF00FF\r\n", "Label91", Qt::magenta, true);
+        row("text over a page's sheet", "18227=$00FF00\r\n", "Label52", Qt::green, true);
+        row("panel", "17801=$FFFF00\r\n", "Panel2", Qt::cyan);
+        row("selection box", "19919=$0080FF\r\n", "SRCheckBox3", QColor(0xff, 0x80, 0x00), false, {0.95, 0.5});
+        row("gradient start", "10007=$0000FF\r\n10008=$FF0000\r\n", "AbGradient1", Qt::red, false, {0.5, 0});
+        row("gradient end", "10007=$0000FF\r\n10008=$FF0000\r\n", "AbGradient1", Qt::blue, false, {0.5, 1});
+        row("hidden gradient shows the page", "10006=0\r\n", "AbGradient1", pageColour);
     }
     void coloursArePainted()
     {
@@ -241,10 +233,9 @@ private slots:
         QFETCH(QStringList, labels);
         skin_->applySkin(line);
         QStringList changed;
-        for (const QWidget *control : root_->findChildren<QWidget *>()) {
+        for (const QWidget *control : root_->findChildren<QWidget *>())
             if (textColour(control) == QColor(Qt::red))
                 changed << control->objectName();
-        }
         changed.sort();
         labels.sort();
         QCOMPARE(changed, labels);
@@ -387,10 +378,9 @@ private slots:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        for (const QString &first : ShippedSkins) {
+        for (const QString &first : ShippedSkins)
             for (const QString &second : ShippedSkins)
                 QTest::addRow("%s then %s", qPrintable(first), qPrintable(second)) << first << second;
-        }
     }
     void anySkinAfterAnotherLooksAsItselfAlone()
     {

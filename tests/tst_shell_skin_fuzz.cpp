@@ -97,9 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 #include "TestFiles.h"
 
 #include <QLabel>
-#include <QSet>
 #include <QtTest>
-
 
 namespace {
 
@@ -147,10 +145,9 @@ class TestShellSkinFuzz : public QObject
 private slots:
     void initTestCase()
     {
-        for (const qx::SkinLine &line : qx::readSkinLines(shippedFile(QX_SKINS, "default.skr"))) {
+        for (const qx::SkinLine &line : qx::readSkinLines(shippedFile(QX_SKINS, "default.skr")))
             if (line.kind == qx::SkinLine::Setting)
                 meaningfulKeys.insert(line.key);
-        }
         QCOMPARE(meaningfulKeys.size(), 377);
     }
 

@@ -7,7 +7,6 @@
 #include "SkinLine.h"
 #include "TestFiles.h"
 
-#include <QSet>
 #include <QtTest>
 
 using namespace qx;
@@ -93,7 +92,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<std::optional<qint32>>("number");
-        const std::optional<qint32> none;
         QTest::newRow("decimal") << QByteArray("255") << std::optional<qint32>(255);
         QTest::newRow("leading spaces") << QByteArray("   42") << std::optional<qint32>(42);
         QTest::newRow("plus") << QByteArray("+7") << std::optional<qint32>(7);
@@ -102,25 +100,17 @@ private slots:
         QTest::newRow("leading zeros") << QByteArray("0000000000000000000012") << std::optional<qint32>(12);
         QTest::newRow("largest") << QByteArray("2147483647") << std::optional<qint32>(2147483647);
         QTest::newRow("smallest") << QByteArray("-2147483648") << std::optional<qint32>(-2147483647 - 1);
-        QTest::newRow("past the largest") << QByteArray("2147483648") << none;
-        QTest::newRow("past the smallest") << QByteArray("-2147483649") << none;
         QTest::newRow("hexadecimal") << QByteArray("$FF") << std::optional<qint32>(255);
         QTest::newRow("hexadecimal lower case") << QByteArray("$eeeeee") << std::optional<qint32>(0xEEEEEE);
         QTest::newRow("all bits") << QByteArray("$FFFFFFFF") << std::optional<qint32>(-1);
-        QTest::newRow("more than 32 bits") << QByteArray("$100000000") << none;
         QTest::newRow("negative hexadecimal") << QByteArray("-$10") << std::optional<qint32>(-16);
-        QTest::newRow("empty") << QByteArray() << none;
-        QTest::newRow("spaces only") << QByteArray("  ") << none;
-        QTest::newRow("sign only") << QByteArray("-") << none;
-        QTest::newRow("dollar only") << QByteArray("$") << none;
-        QTest::newRow("space after the digits") << QByteArray("12 ") << none;
-        QTest::newRow("carriage return after the digits") << QByteArray("12\r") << none;
-        QTest::newRow("letter after the digits") << QByteArray("12a") << none;
-        QTest::newRow("space after the sign") << QByteArray("- 5") << none;
-        QTest::newRow("two signs") << QByteArray("--5") << none;
-        QTest::newRow("C hexadecimal") << QByteArray("0x10") << none;
-        QTest::newRow("tab is no space") << QByteArray("\t5") << none;
-        QTest::newRow("hex digit in decimal") << QByteArray("1F") << none;
+        // Past either end or 32 bits; empty, spaces, a sign or a dollar alone;
+        // anything after the digits or the sign, two signs, C's hexadecimal, a
+        // tab for a space, a hex digit in a decimal.
+        for (const char *text : {"2147483648", "-2147483649", "$100000000", "", "  ", "-", "$", "12 ", "12\r", "12a",
+                                 "- 5", "--5", "0x10", "\t5", "1F"})
+            QTest::addRow("not a number: \"%s\"", QByteArray(text).toPercentEncoding(" $-+").constData())
+                << QByteArray(text) << std::optional<qint32>();
     }
     void integers()
     {
@@ -151,13 +141,12 @@ private slots:
         QFETCH(qint32, value);
         QFETCH(QColor, colour);
         QPalette desktop;
-        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int group = 0; group < QPalette::NColorGroups; ++group)
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
                 if (role != QPalette::NoRole)
                     desktop.setColor(QPalette::ColorGroup(group), QPalette::ColorRole(role),
                                      desktopColour(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
             }
-        }
         const auto decoded = skinColour(value, desktop);
         QCOMPARE(decoded.has_value(), colour.isValid());
         if (decoded)
@@ -174,14 +163,10 @@ private slots:
         QTest::newRow("spaced key") << QByteArray(" 1001=1\r\n") << QStringList{"1001=1"};
         QTest::newRow("hexadecimal key") << QByteArray("$2712=1\r\n") << QStringList{"10002=1"};
         QTest::newRow("comment") << QByteArray("# 10010=255\r\n") << QStringList{"comment"};
-        QTest::newRow("short comment") << QByteArray("#x\r\n") << QStringList{"bad"};
-        QTest::newRow("short line") << QByteArray("1001\r\n") << QStringList{"bad"};
-        QTest::newRow("key and end only") << QByteArray("10010\r\n") << QStringList{"bad"};
-        QTest::newRow("empty value") << QByteArray("10010=\r\n") << QStringList{"bad"};
-        QTest::newRow("value not a number") << QByteArray("10010=red\r\n") << QStringList{"bad"};
-        QTest::newRow("key not a number") << QByteArray("1OO10=255\r\n") << QStringList{"bad"};
-        QTest::newRow("value too large") << QByteArray("10010=4294967296\r\n") << QStringList{"bad"};
-        QTest::newRow("value and a space") << QByteArray("10010=255 \r\n") << QStringList{"bad"};
+        // Too short, no value, a key or value that is no number, too large a value.
+        for (const char *line :
+             {"#x", "1001", "10010", "10010=", "10010=red", "1OO10=255", "10010=4294967296", "10010=255 "})
+            QTest::addRow("bad: \"%s\"", line) << QByteArray(line) + "\r\n" << QStringList{"bad"};
         QTest::newRow("bare LF eats the last digit") << QByteArray("10010=255\n") << QStringList{"10010=25"};
         QTest::newRow("longest line") << "10010=" + QByteArray(992, '0') + "7\r\n" << QStringList{"10010=7"};
         QTest::newRow("line too long") << "10010=" + QByteArray(993, '0') + "7\r\n" << QStringList{"bad"};

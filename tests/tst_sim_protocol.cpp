@@ -4,7 +4,6 @@
 #include "SimParameterBlock.h"
 #include "TestBytes.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace qxsim;
@@ -15,10 +14,9 @@ namespace {
 QByteArray feed(ControllerEngine &engine, const QByteArray &input)
 {
     QByteArray replies;
-    for (char byte : input) {
+    for (char byte : input)
         if (const auto reply = engine.receive(quint8(byte)))
             replies += reply->bytes;
-    }
     return replies;
 }
 
@@ -143,9 +141,7 @@ private slots:
         const ParameterBlock block(defaultParameterBlock());
         QCOMPARE(block.rpmConstant(), 4800);
         QCOMPARE(qRound(block.switchRpm()), 2000);
-        QCOMPARE(block.stepMin(), 10);
-        QCOMPARE(block.stepMax(), 200);
-        QCOMPARE(block.stepStart(), 100);
+        QCOMPARE(QList<int>({block.stepMin(), block.stepMax(), block.stepStart()}), QList<int>({10, 200, 100}));
         QCOMPARE(block.switchTemperatureCelsius(), 0.0);
         QVERIFY(!block.tempSensorOn());
         QVERIFY(!block.reserveSensor20K());

@@ -3,8 +3,6 @@
 #include "SimScenario.h"
 #include "Simulator.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qxsim;

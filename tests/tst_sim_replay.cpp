@@ -1,15 +1,11 @@
 // The simulator's replay of a drive recording: which frame a request gets
 // and when, the controller the header describes, and the tool refusing a
 // bad file before it publishes its port.
-
 #include "SimParameterBlock.h"
 #include "SimReplay.h"
 #include "TestBytes.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qxsim;
@@ -46,7 +42,6 @@ private slots:
         QTest::addColumn<bool>("loop");
         QTest::addColumn<int>("afterMs");
         QTest::addColumn<QByteArray>("expected");
-
         QTest::newRow("first request") << false << 0 << frame(1);
         QTest::newRow("nearer the first") << false << 24 << frame(1);
         QTest::newRow("nearer the second") << false << 26 << frame(2);
@@ -92,7 +87,6 @@ private slots:
         QTest::addColumn<bool>("reversed");
         QTest::addColumn<QString>("reserveSensor");
         QTest::addColumn<int>("rpmConstant");
-
         QTest::newRow("0-1 V, 20K glass, 2 cylinders") << "0" << 1 << false << "0" << 9600;
         QTest::newRow("0-5 V") << "1" << 0 << false << "1" << 4800;
         QTest::newRow("5-0 V") << "2" << 0 << true << "1" << 19200;

@@ -4,7 +4,6 @@
 #include "SimScenarioRunner.h"
 #include "Simulator.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace qxsim;
@@ -73,54 +72,24 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("engine on") << "engine on" << true;
-        QTest::newRow("engine sideways") << "engine sideways" << false;
-        QTest::newRow("rpm") << "rpm 3000" << true;
-        QTest::newRow("rpm too high") << "rpm 9000" << false;
-        QTest::newRow("rpm below idle range") << "rpm 0" << false;
-        QTest::newRow("rpm ramp without seconds") << "rpm 3000 over" << false;
-        QTest::newRow("rpm with a stray word") << "rpm 3000 during 2" << false;
-        QTest::newRow("throttle ramp") << "throttle 40 over 1.5" << true;
-        QTest::newRow("screw") << "screw -20" << true;
-        QTest::newRow("coolant warm") << "coolant warm" << true;
-        QTest::newRow("coolant degrees") << "coolant 45.5" << true;
-        QTest::newRow("coolant lukewarm") << "coolant lukewarm" << false;
-        QTest::newRow("gas") << "gas 30" << true;
-        QTest::newRow("version 2") << "version 2" << false;
-        QTest::newRow("version 8") << "version 8" << true;
-        QTest::newRow("threshold") << "threshold 250" << true;
-        QTest::newRow("fault with argument") << "fault hangup=3" << true;
-        QTest::newRow("unknown fault") << "fault gremlins" << false;
-        QTest::newRow("frame hex") << "frame 0a 14 1e 28 32 3c 46 18 00" << true;
-        QTest::newRow("frame odd hex") << "frame 0a1" << false;
-        QTest::newRow("frame back to the car") << "frame car" << true;
-        QTest::newRow("block too short") << "block 0102" << false;
+        for (const char *command : {"engine on", "rpm 3000", "throttle 40 over 1.5", "screw -20", "coolant warm",
+                                    "coolant 45.5", "coolant 45 over 20", "coolant warm over 10", "gas 30", "version 8",
+                                    "threshold 250", "fault hangup=3", "frame 0a 14 1e 28 32 3c 46 18 00", "frame car",
+                                    "probe narrow", "probe wide", "probe band", "probe auto", "probe dead",
+                                    "probe dead=0.45", "tps falling", "mixture 120", "mixture 120 per1000 -20",
+                                    "frames 0a 14 1e 28 32 3c 46 18 00;0b1500"})
+            QTest::newRow(command) << command << true;
         QTest::newRow("block of 37") << "block " + QString(74, QLatin1Char('0')) << true;
-        QTest::newRow("unknown command") << "honk" << false;
-        QTest::newRow("coolant ramp") << "coolant 45 over 20" << true;
-        QTest::newRow("coolant warm over") << "coolant warm over 10" << true;
-        QTest::newRow("coolant ramp without seconds") << "coolant 45 over" << false;
-        QTest::newRow("probe narrow") << "probe narrow" << true;
-        QTest::newRow("probe wide") << "probe wide" << true;
-        QTest::newRow("probe band") << "probe band" << true;
-        QTest::newRow("probe auto") << "probe auto" << true;
-        QTest::newRow("probe dead") << "probe dead" << true;
-        QTest::newRow("probe dead at 0.45 V") << "probe dead=0.45" << true;
-        QTest::newRow("probe dead above 5 V") << "probe dead=7" << false;
-        QTest::newRow("probe narrow with volts") << "probe narrow=1" << false;
-        QTest::newRow("probe sideways") << "probe sideways" << false;
-        QTest::newRow("tps falling") << "tps falling" << true;
-        QTest::newRow("tps sideways") << "tps sideways" << false;
-        QTest::newRow("mixture") << "mixture 120" << true;
-        QTest::newRow("mixture with its rise") << "mixture 120 per1000 -20" << true;
-        QTest::newRow("mixture past the stepper") << "mixture 256" << false;
-        QTest::newRow("mixture rise without a number") << "mixture 120 per1000" << false;
-        QTest::newRow("mixture rise too steep") << "mixture 120 per1000 101" << false;
-        QTest::newRow("mixture with a stray word") << "mixture 120 over 20" << false;
-        QTest::newRow("frames") << "frames 0a 14 1e 28 32 3c 46 18 00;0b1500" << true;
-        QTest::newRow("frames with an empty one") << "frames 0a14;" << false;
-        QTest::newRow("frames with odd hex") << "frames 0a14;0b1" << false;
-        QTest::newRow("on is a line, not a command") << "on 1f 02 00" << false;
+        // Unknown words, numbers out of range (rpm below idle, a dead probe's
+        // volts above 5, the mixture past the stepper or rising too steeply),
+        // ramps and rises without their number, stray words, bad hex; and "on"
+        // is a line of its own, not a command.
+        for (const char *command : {"engine sideways", "rpm 9000", "rpm 0", "rpm 3000 over", "rpm 3000 during 2",
+                                    "coolant lukewarm", "coolant 45 over", "version 2", "fault gremlins", "frame 0a1",
+                                    "block 0102", "honk", "probe dead=7", "probe narrow=1", "probe sideways",
+                                    "tps sideways", "mixture 256", "mixture 120 per1000", "mixture 120 per1000 101",
+                                    "mixture 120 over 20", "frames 0a14;", "frames 0a14;0b1", "on 1f 02 00"})
+            QTest::newRow(command) << command << false;
     }
     void commands()
     {
@@ -232,25 +201,22 @@ private slots:
         const QString step2 = "1f020002";
         const QString step6 = "12b0af13ae";
         const QString step8 = "12f53713af";
-        const int narrow = int(ProbeKind::Narrow);
-        QTest::newRow("narrow probe") << "adaptation-narrow-probe.txt" << narrow << false << 100.0 << QStringList{step2};
-        QTest::newRow("wide probe") << "adaptation-wide-probe.txt" << int(ProbeKind::Wide) << false << 100.0
-                                    << QStringList{step2};
-        QTest::newRow("falling TPS") << "adaptation-falling-tps.txt" << narrow << true << 100.0 << QStringList{step2};
-        QTest::newRow("dead probe") << "adaptation-dead-probe.txt" << int(ProbeKind::Dead) << false << 100.0
-                                    << QStringList{step2};
-        QTest::newRow("whole run, narrow probe")
-            << "adaptation-whole-narrow-probe.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
-        QTest::newRow("whole run, wide probe") << "adaptation-whole-wide-probe.txt" << int(ProbeKind::Wide) << true
-                                               << 70.0 << QStringList{step2, step6, step8};
-        QTest::newRow("stall at idle")
-            << "adaptation-stall-at-idle.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
-        QTest::newRow("port lost") << "adaptation-port-lost.txt" << narrow << false << 90.0
-                                   << QStringList{step2, step6, step8, "071312"};
-        QTest::newRow("probe dies after its calibration")
-            << "adaptation-probe-dies-after-calibration.txt" << narrow << false << 90.0 << QStringList{step2, step6};
-        QTest::newRow("probe dies after step 7")
-            << "adaptation-probe-dies-after-reducer.txt" << narrow << false << 90.0 << QStringList{step2, step6, step8};
+        const auto row = [](const char *name, const char *scenario, ProbeKind probe, bool tpsFalling, double mixture,
+                            const QStringList &waits) {
+            QTest::newRow(name) << QStringLiteral("adaptation-%1.txt").arg(scenario) << int(probe) << tpsFalling
+                                << mixture << waits;
+        };
+        const ProbeKind narrow = ProbeKind::Narrow;
+        row("narrow probe", "narrow-probe", narrow, false, 100.0, {step2});
+        row("wide probe", "wide-probe", ProbeKind::Wide, false, 100.0, {step2});
+        row("falling TPS", "falling-tps", narrow, true, 100.0, {step2});
+        row("dead probe", "dead-probe", ProbeKind::Dead, false, 100.0, {step2});
+        row("whole run, narrow probe", "whole-narrow-probe", narrow, false, 90.0, {step2, step6, step8});
+        row("whole run, wide probe", "whole-wide-probe", ProbeKind::Wide, true, 70.0, {step2, step6, step8});
+        row("stall at idle", "stall-at-idle", narrow, false, 90.0, {step2, step6, step8});
+        row("port lost", "port-lost", narrow, false, 90.0, {step2, step6, step8, "071312"});
+        row("probe dies after its calibration", "probe-dies-after-calibration", narrow, false, 90.0, {step2, step6});
+        row("probe dies after step 7", "probe-dies-after-reducer", narrow, false, 90.0, {step2, step6, step8});
     }
     void adaptationScenarios()
     {

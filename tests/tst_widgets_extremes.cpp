@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<int>("lowestPosition");
         QTest::addColumn<float>("highest");
         QTest::addColumn<int>("highestPosition");
-
         QTest::newRow("empty at first") << "r60" << true << 0.0f << 0 << 0.0f << 0;
         QTest::newRow("first reading sets both") << "r60 d30" << false << 30.0f << 500 << 30.0f << 500;
         QTest::newRow("probe readings 10 to 45") << "r60 d20 d10 d45 d30" << false << 10.0f << 167 << 45.0f << 750;
@@ -37,7 +36,6 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(bool, empty);
-
         TAbHBar bar;
         for (const QString &step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const int number = step.mid(1).toInt();

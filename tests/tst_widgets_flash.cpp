@@ -53,7 +53,6 @@ private slots:
     {
         QTest::addColumn<FlashClock::Frequency>("frequency");
         QTest::addColumn<int>("ticksPerHalfCycle"); // a tick is 1/16 s
-
         QTest::newRow("8 Hz") << FlashClock::ff8Hz << 1;
         QTest::newRow("4 Hz") << FlashClock::ff4Hz << 2;
         QTest::newRow("2 Hz") << FlashClock::ff2Hz << 4;

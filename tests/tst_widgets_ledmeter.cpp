@@ -28,7 +28,6 @@ private slots:
         QTest::addColumn<int>("start2");
         QTest::addColumn<int>("start3");
         QTest::addColumn<QString>("lit");
-
         const QString none(20, QLatin1Char('.'));
         // The lambda bar: 1..90, 20 segments, zones 2 and 3 both from 40.
         QTest::newRow("position 0: nothing") << 1 << 90 << 0 << 20 << true << 40 << 40 << none;

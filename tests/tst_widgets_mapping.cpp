@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<float>("valueTo");
         QTest::addColumn<int>("digit");
         QTest::addColumn<float>("value");
-
         QTest::newRow("engine speed 6500") << 0 << 8000 << 0.0f << 8.0f << 6500 << 6.5f;
         QTest::newRow("throttle 100 is 5 V") << 0 << 240 << 0.0f << 12.0f << 100 << 5.0f;
         QTest::newRow("thermometer bottom") << 96 << 155 << -30.0f << 90.0f << 96 << -30.0f;
@@ -49,7 +48,6 @@ private slots:
     {
         QTest::addColumn<float>("value");
         QTest::addColumn<int>("digit");
-
         // Range 0..10 shown as 0..20: a value maps back to value / 2.
         QTest::newRow("exact") << 8.0f << 4;
         QTest::newRow("half rounds down to even") << 1.0f << 0;
@@ -73,7 +71,6 @@ private slots:
         QTest::addColumn<int>("digit");
         QTest::addColumn<double>("valuePosition");
         QTest::addColumn<int>("digitPosition");
-
         // Ranges start at 0 and show the digit itself.
         QTest::newRow("sector boundary 24 of 60") << 60 << 24 << 400.0 << 400;
         QTest::newRow("lean reading 10 of 60") << 60 << 10 << 10000.0 / 60 << 167;
@@ -111,7 +108,6 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-
         QTest::newRow("one decimal") << "##0.0" << 5.43 << "5.4";
         QTest::newRow("whole number rounds") << "##0" << 44.9 << "45";
         QTest::newRow("leading zero kept") << "##0.0" << 0.31 << "0.3";

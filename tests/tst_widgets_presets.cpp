@@ -47,7 +47,6 @@ private slots:
         QTest::addColumn<int>("digit");
         QTest::addColumn<float>("value");
         QTest::addColumn<int>("sector"); // -1: none
-
         QTest::newRow("engine speed 640: first sector's end") << engineSpeed() << 640 << 0.64f << 0;
         QTest::newRow("engine speed 641") << engineSpeed() << 641 << 0.641f << 1;
         QTest::newRow("engine speed 6560: second sector's end") << engineSpeed() << 6560 << 6.56f << 1;
@@ -67,7 +66,6 @@ private slots:
     {
         QFETCH(Make, make);
         QFETCH(int, digit);
-
         std::unique_ptr<TAbAnalog> instrument(make());
         instrument->setDigit(digit);
         QTEST(instrument->value(), "value");

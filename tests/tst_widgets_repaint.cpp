@@ -73,41 +73,35 @@ private slots:
         QTest::addColumn<Write>("first");
         QTest::addColumn<Write>("second");
         QTest::addColumn<int>("secondPaints");
-
-        const Write digit = writes("Digit", 42);
-        QTest::newRow("270 meter, same Digit twice") << make<TAb270Meter>() << digit << digit << 0;
-        QTest::newRow("180 meter, same Digit twice") << make<TAb180Meter>() << digit << digit << 0;
-        QTest::newRow("bar, same Digit twice") << make<TAbHBar>() << digit << digit << 0;
-        QTest::newRow("thermometer, same Digit twice") << make<TAbThermometer>() << digit << digit << 0;
-        QTest::newRow("tank, same Digit twice") << make<TAbTank>() << digit << digit << 0;
-        QTest::newRow("270 meter, Value of the same Digit") << make<TAb270Meter>() << digit << writes("Value", 42.0f) << 0;
-        QTest::newRow("270 meter, another Digit") << make<TAb270Meter>() << digit << writes("Digit", 43) << 1;
-        QTest::newRow("LED bar, same Position twice") << make<TLEDMeter>() << writes("Position", 45)
-                                                      << writes("Position", 45) << 0;
+        // One property written twice, with these values.
+        const auto twice = [](const char *name, const Make &make, const char *property, const QVariant &first,
+                              const QVariant &second, int paints) {
+            QTest::newRow(name) << make << writes(property, first) << writes(property, second) << paints;
+        };
+        twice("270 meter, same Digit twice", make<TAb270Meter>(), "Digit", 42, 42, 0);
+        twice("180 meter, same Digit twice", make<TAb180Meter>(), "Digit", 42, 42, 0);
+        twice("bar, same Digit twice", make<TAbHBar>(), "Digit", 42, 42, 0);
+        twice("thermometer, same Digit twice", make<TAbThermometer>(), "Digit", 42, 42, 0);
+        twice("tank, same Digit twice", make<TAbTank>(), "Digit", 42, 42, 0);
+        QTest::newRow("270 meter, Value of the same Digit")
+            << make<TAb270Meter>() << writes("Digit", 42) << writes("Value", 42.0f) << 0;
+        twice("270 meter, another Digit", make<TAb270Meter>(), "Digit", 42, 43, 1);
+        twice("LED bar, same Position twice", make<TLEDMeter>(), "Position", 45, 45, 0);
         // 10 segments over 0..100: 44 and 45 both light 4 segments (4.5 rounds to even).
-        QTest::newRow("LED bar, Position within a segment") << make<TLEDMeter>() << writes("Position", 44)
-                                                            << writes("Position", 45) << 0;
-        QTest::newRow("LED bar, Position into the next segment") << make<TLEDMeter>() << writes("Position", 44)
-                                                                 << writes("Position", 46) << 1;
-        QTest::newRow("270 meter, same ScaleColor twice") << make<TAb270Meter>() << writes("ScaleColor", QColor(Qt::red))
-                                                          << writes("ScaleColor", QColor(Qt::red)) << 0;
-        QTest::newRow("180 meter, another ScaleColor") << make<TAb180Meter>() << writes("ScaleColor", QColor(Qt::red))
-                                                       << writes("ScaleColor", QColor(Qt::blue)) << 1;
-        QTest::newRow("180 meter, same UnitColor twice") << make<TAb180Meter>() << writes("UnitColor", QColor(Qt::red))
-                                                         << writes("UnitColor", QColor(Qt::red)) << 0;
-        QTest::newRow("270 meter, another UnitColor") << make<TAb270Meter>() << writes("UnitColor", QColor(Qt::red))
-                                                      << writes("UnitColor", QColor(Qt::blue)) << 1;
-        QTest::newRow("gauge, same Progress twice") << make<TGauge>() << writes("Progress", 40)
-                                                    << writes("Progress", 40) << 0;
-        QTest::newRow("LED, same Checked twice") << make<TAbLED>() << writes("Checked", true)
-                                                 << writes("Checked", true) << 0;
+        twice("LED bar, Position within a segment", make<TLEDMeter>(), "Position", 44, 45, 0);
+        twice("LED bar, Position into the next segment", make<TLEDMeter>(), "Position", 44, 46, 1);
+        twice("270 meter, same ScaleColor", make<TAb270Meter>(), "ScaleColor", QColor(Qt::red), QColor(Qt::red), 0);
+        twice("180 meter, another ScaleColor", make<TAb180Meter>(), "ScaleColor", QColor(Qt::red), QColor(Qt::blue), 1);
+        twice("180 meter, same UnitColor twice", make<TAb180Meter>(), "UnitColor", QColor(Qt::red), QColor(Qt::red), 0);
+        twice("270 meter, another UnitColor", make<TAb270Meter>(), "UnitColor", QColor(Qt::red), QColor(Qt::blue), 1);
+        twice("gauge, same Progress twice", make<TGauge>(), "Progress", 40, 40, 0);
+        twice("LED, same Checked twice", make<TAbLED>(), "Checked", true, true, 0);
     }
     void repaintsOnlyOnChange()
     {
         QFETCH(Make, make);
         QFETCH(Write, first);
         QFETCH(Write, second);
-
         std::unique_ptr<QWidget> widget(make());
         widget->resize(160, 160);
         widget->show();
@@ -131,7 +125,6 @@ private slots:
         QTest::addColumn<bool>("checked");
         QTest::addColumn<bool>("flashing");
         QTest::addColumn<int>("paints");
-
         QTest::newRow("lit and flashing") << true << true << 1;
         QTest::newRow("dark and flashing") << false << true << 0;
         QTest::newRow("lit, not flashing") << true << false << 0;
@@ -140,7 +133,6 @@ private slots:
     {
         QFETCH(bool, checked);
         QFETCH(bool, flashing);
-
         // Half a second between changes at 1 Hz: the clock's own ticks cannot
         // toggle it again while the test delivers its events.
         TAbLED led;

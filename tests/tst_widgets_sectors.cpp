@@ -23,7 +23,6 @@ private slots:
     {
         QTest::addColumn<double>("position");
         QTest::addColumn<int>("sector");
-
         // The engine speed meter's sectors 0-80, 80-820, 820-1000.
         QTest::newRow("start of scale") << 0.0 << 0;
         QTest::newRow("inside first") << 79.0 << 0;
@@ -49,7 +48,6 @@ private slots:
     {
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("sector");
-
         // The lambda bar: 0..60 with sectors 0-400, 400-600, 600-1000.
         QTest::newRow("lean") << 10 << 0;
         QTest::newRow("value exactly on 400 is lower") << 24 << 0;

@@ -21,9 +21,8 @@ T *control(const Root &root, const QString &name)
 inline QList<QWidget *> namedChildren(const QWidget &parent, Qt::FindChildOptions options = Qt::FindDirectChildrenOnly)
 {
     QList<QWidget *> named;
-    for (QWidget *child : parent.findChildren<QWidget *>(options)) {
+    for (QWidget *child : parent.findChildren<QWidget *>(options))
         if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
             named << child;
-    }
     return named;
 }

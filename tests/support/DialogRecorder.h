@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 // Stands in for the message boxes and file dialogs: notes every box and
 // dialog, answers questions as told and file dialogs from fileNames in turn.
 class DialogRecorder final : public qx::DialogService
@@ -36,6 +38,15 @@ public:
     }
     QString saveFileName(const qx::FileDialogRequest &request) override { return chooseFile(true, request); }
     QString openFileName(const qx::FileDialogRequest &request) override { return chooseFile(false, request); }
+
+    // The boxes' texts in turn; with an icon, a box of another shows as "<other icon> text".
+    QStringList texts(std::optional<qx::DialogIcon> icon = std::nullopt) const
+    {
+        QStringList out;
+        for (const Entry &e : entries)
+            out << (!icon || e.icon == *icon ? e.text : QStringLiteral("<other icon> ") + e.text);
+        return out;
+    }
 
     int count(qx::DialogIcon icon) const
     {

@@ -123,10 +123,9 @@ private:
             return;
         qxsim::ControllerEngine &engine = car(openDevice);
         engine.setVersion(version);
-        for (char byte : command) {
+        for (char byte : command)
             if (const auto reply = engine.receive(quint8(byte)))
                 incoming.append(reply->bytes);
-        }
     }
 
     std::map<QString, qxsim::ControllerEngine> cars_;
