@@ -195,10 +195,9 @@ private slots:
         QTest::newRow("default argument") << "burst" << true << int(Fault::Burst) << 300;
         QTest::newRow("given argument") << "slow=600" << true << int(Fault::SlowReply) << 600;
         QTest::newRow("upper case") << "HANGUP=2" << true << int(Fault::HangUp) << 2;
-        QTest::newRow("unknown") << "flaky" << false << 0 << 0;
-        QTest::newRow("negative") << "slow=-5" << false << 0 << 0;
-        QTest::newRow("not a number") << "long=many" << false << 0 << 0;
-        QTest::newRow("argument to a fault without one") << "silence=3" << false << 0 << 0;
+        // Unknown, a negative argument, one not a number, one to a fault without any.
+        for (const char *text : {"flaky", "slow=-5", "long=many", "silence=3"})
+            QTest::newRow(text) << text << false << 0 << 0;
     }
     void faultNamesParse()
     {
