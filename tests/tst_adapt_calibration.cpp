@@ -400,19 +400,20 @@ private slots:
         QTest::addColumn<int>("leanCount");
         QTest::addColumn<int>("rich");
         QTest::addColumn<int>("lean");
-        QTest::newRow("none: always lean") << runs({{false, 300}}) << 0 << 0 << 800 << 800;
-        QTest::newRow("one lean stretch") << runs({{false, 150}, {true, 150}}) << 0 << 1 << 800 << 800;
-        QTest::newRow("two lean stretches of one tick")
-            << runs({{false, 1}, {true, 1}, {false, 1}, {true, 297}}) << 1 << 2 << 800 << 85;
-        QTest::newRow("two of two ticks each side")
-            << runs({{true, 2}, {false, 2}, {true, 2}, {false, 2}, {true, 2}, {false, 290}}) << 3 << 2 << 170
-            << 170;
-        QTest::newRow("one tick each, all along") << repeated(QList<int>({10, 40}), 150) << 149 << 150 << 85 << 85;
-        QTest::newRow("long: 50 ticks each, over 4000 ms")
-            << runs({{false, 50}, {true, 50}, {false, 50}, {true, 50}, {false, 50}, {true, 50}}) << 2 << 3
-            << 4250 << 4250;
-        QTest::newRow("the middle reading 36 is rich, 35 lean")
-            << repeated(QList<int>({35, 36, 36, 35, 35, 35, 36, 36, 36, 36}), 30) << 59 << 60 << 254 << 170;
+        const auto row = [](const char *name, const QList<int> &readings, int richCount, int leanCount, int rich,
+                            int lean) {
+            QTest::newRow(name) << readings << richCount << leanCount << rich << lean;
+        };
+        row("none: always lean", runs({{false, 300}}), 0, 0, 800, 800);
+        row("one lean stretch", runs({{false, 150}, {true, 150}}), 0, 1, 800, 800);
+        row("two lean stretches of one tick", runs({{false, 1}, {true, 1}, {false, 1}, {true, 297}}), 1, 2, 800, 85);
+        row("two of two ticks each side", runs({{true, 2}, {false, 2}, {true, 2}, {false, 2}, {true, 2}, {false, 290}}),
+            3, 2, 170, 170);
+        row("one tick each, all along", repeated({10, 40}, 150), 149, 150, 85, 85);
+        row("long: 50 ticks each, over 4000 ms",
+            runs({{false, 50}, {true, 50}, {false, 50}, {true, 50}, {false, 50}, {true, 50}}), 2, 3, 4250, 4250);
+        row("the middle reading 36 is rich, 35 lean", repeated({35, 36, 36, 35, 35, 35, 36, 36, 36, 36}, 30), 59, 60,
+            254, 170);
     }
     void stretches()
     {

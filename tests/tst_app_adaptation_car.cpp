@@ -69,11 +69,8 @@ private slots:
         qx::AdaptationPage *page = form->pages().AutoadaptacjaTab;
         for (int step = 1; step <= qx::AdaptationSteps; ++step) {
             QCOMPARE(page->currentStep(), step);
-            if (step == 4)
-                for (const QString &box : boxes.mid(0, 3))
-                    click(qPrintable(box));
-            if (step == 5)
-                for (const QString &box : boxes.mid(3))
+            if (step == 4 || step == 5)
+                for (const QString &box : step == 4 ? boxes.mid(0, 3) : boxes.mid(3))
                     click(qPrintable(box));
             QVERIFY2(waitFor([&] { return page->nextEnabled(step); }, 150000),
                      qPrintable(QString("step %1 never let the fitter go on").arg(step)));
