@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ParameterBlock.h"
-#include "TextKeys.h"
+#include "BuiltInTexts.h"
 
 #include <functional>
 #include <optional>
@@ -18,10 +18,9 @@ class ParameterExchange
 public:
     static constexpr int BlockWaitMs = 300;
 
-    // The boxes of a refused value take their texts from texts (none: the
-    // built-in Polish ones).
+    // The boxes of a refused value take their texts from texts.
     ParameterExchange(ControllerProtocol &protocol, ParameterSet &parameters,
-                      std::function<QString(TextKey)> texts = {});
+                      std::function<QString(TextKey)> texts = builtInText);
 
     // Reads the analog threshold and the parameter block. The facts are
     // returned when the block was decoded; a block that did not arrive whole,

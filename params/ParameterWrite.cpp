@@ -1,6 +1,5 @@
 #include "ParameterWrite.h"
 
-#include "BuiltInTexts.h"
 #include "ParameterCodec.h"
 #include "ParameterSet.h"
 #include "ProtocolTables.h"
@@ -11,7 +10,7 @@ namespace {
 
 void tell(Refusal refusal, const WriteContext &context, WriteTarget &target)
 {
-    const auto text = [&](TextKey key) { return context.text ? context.text(key) : builtInText(key); };
+    const auto &text = context.text;
     switch (refusal) {
     case Refusal::WrongData:
         target.message(text(TextKey::WriteErrorCaption), text(TextKey::WrongData));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextKeys.h"
+#include "BuiltInTexts.h"
 
 #include <QList>
 #include <QString>
@@ -54,9 +54,8 @@ struct WriteContext
     // written only once the car gave it or the fitter set it.
     bool switchTemperatureKnown = true;
     bool analogThresholdKnown = true;
-    // The texts of the boxes a refused value brings, in the fitter's
-    // language; none: the built-in Polish ones.
-    std::function<QString(TextKey)> text;
+    // The texts of the boxes a refused value brings, in the fitter's language.
+    std::function<QString(TextKey)> text = builtInText;
 };
 
 // The pause between the parameter commands of a write.

@@ -208,9 +208,12 @@ std::optional<DriveRecording> DriveRecording::load(const QString &path, QString 
         *message = QStringLiteral("%1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
+    // A recording still being written is read as far as its last whole line.
+    QByteArray text = file.readAll();
+    text.truncate(text.lastIndexOf('\n') + 1);
     int line = 0;
     QString reason;
-    auto recording = parse(file.readAll(), &line, &reason);
+    auto recording = parse(text, &line, &reason);
     if (!recording)
         *message = QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(reason);
     return recording;

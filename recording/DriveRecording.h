@@ -55,7 +55,8 @@ struct DriveRecording
     // Reads a whole recording. On failure returns nothing and sets the
     // 1-based number of the first bad line and the reason.
     static std::optional<DriveRecording> parse(const QByteArray &text, int *badLine, QString *reason);
-    // The same from a file; the message is "FILE:LINE: reason".
+    // The same from a file, as far as its last whole line (a recording still
+    // being written); the message is "FILE:LINE: reason".
     static std::optional<DriveRecording> load(const QString &path, QString *message);
 };
 

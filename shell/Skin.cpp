@@ -1,6 +1,5 @@
 #include "Skin.h"
 
-#include "BuiltInTexts.h"
 #include "DataFile.h"
 #include "DataFolders.h"
 #include "DialogService.h"
@@ -82,9 +81,7 @@ void WindowSkin::applySkin(QByteArrayView bytes)
 
     for (const SkinLine &line : readSkinLines(bytes)) {
         switch (line.kind) {
-        case SkinLine::Bad:
-            showError(texts_ ? texts_(TextKey::BadSkinLine) : builtInText(TextKey::BadSkinLine));
-            break;
+        case SkinLine::Bad: showError(texts_(TextKey::BadSkinLine)); break;
         case SkinLine::Comment: break;
         case SkinLine::Setting: ApplySkinLine(line, controls, *styler_); break;
         }

@@ -2,7 +2,7 @@
 
 #include "SkinKeys.h"
 #include "SkinLine.h"
-#include "TextKeys.h"
+#include "BuiltInTexts.h"
 
 #include <QByteArrayView>
 #include <QColor>
@@ -23,8 +23,7 @@ class SkinStyler;
 class WindowSkin
 {
 public:
-    // Texts come from texts, the built-in ones when there is none.
-    explicit WindowSkin(QWidget &root, std::function<QString(TextKey)> texts = {});
+    explicit WindowSkin(QWidget &root, std::function<QString(TextKey)> texts = builtInText);
     ~WindowSkin();
 
     // Reads "skins/<name>" from the data folders and applies it. A file

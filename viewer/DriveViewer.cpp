@@ -20,14 +20,6 @@ QString minutesAndSeconds(double seconds)
     return QStringLiteral("%1:%2").arg(whole / 60, 2, 10, QLatin1Char('0')).arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
-// What is flushed of a recording still being written, to its last whole line.
-QByteArray wholeLines(QByteArray bytes)
-{
-    const qsizetype end = bytes.lastIndexOf('\n');
-    bytes.truncate(end + 1);
-    return bytes;
-}
-
 } // namespace
 
 DriveViewer::DriveViewer(DrivePlot::TextSource texts, QWidget *parent)
@@ -62,16 +54,10 @@ DriveViewer::DriveViewer(DrivePlot::TextSource texts, QWidget *parent)
 
 bool DriveViewer::openRecording(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(texts_(TextKey::ViewerBadRecording).arg(QStringLiteral("%1: %2").arg(fileName, file.errorString())));
-        return false;
-    }
-    int line = 0;
-    QString reason;
-    const auto recording = qxrec::DriveRecording::parse(wholeLines(file.readAll()), &line, &reason);
+    QString message;
+    const auto recording = qxrec::DriveRecording::load(fileName, &message);
     if (!recording) {
-        showError(texts_(TextKey::ViewerBadRecording).arg(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(reason)));
+        showError(texts_(TextKey::ViewerBadRecording).arg(message));
         return false;
     }
     const DriveChannels channels = driveChannels(*recording);
