@@ -16,6 +16,17 @@ QString readout(double value)
     return std::isnan(value) ? QStringLiteral("-") : QString::number(value, 'f', value < 10 ? 2 : 0);
 }
 
+// A straight line in one strip, on its axes: two points give its course.
+QCPItemStraightLine *lineIn(QCustomPlot *plot, QCPAxisRect *rect, const QPen &pen)
+{
+    auto *line = new QCPItemStraightLine(plot);
+    line->setClipAxisRect(rect);
+    for (QCPItemPosition *point : {line->point1, line->point2})
+        point->setAxes(rect->axis(QCPAxis::atBottom), rect->axis(QCPAxis::atLeft));
+    line->setPen(pen);
+    return line;
+}
+
 } // namespace
 
 DrivePlot::DrivePlot(TextSource texts, QWidget *parent) : QCustomPlot(parent), texts_(std::move(texts))
@@ -63,13 +74,9 @@ void DrivePlot::setDrive(const DriveChannels &channels)
     strips_ << addStrip(TextKey::ViewerSpeed, channels_.rpm, QColor(0xe0, 0x70, 0x00), margins);
     strips_ << addStrip(TextKey::ViewerLambda, channels_.lambdaVolts, QColor(0xc0, 0x00, 0x00), margins);
     if (channels_.lambdaThreshold) {
-        auto *line = new QCPItemStraightLine(this);
-        line->setClipAxisRect(strips_.last().rect);
-        line->point1->setAxes(strips_.last().rect->axis(QCPAxis::atBottom), strips_.last().rect->axis(QCPAxis::atLeft));
-        line->point2->setAxes(line->point1->keyAxis(), line->point1->valueAxis());
+        auto *line = lineIn(this, strips_.last().rect, QPen(Qt::darkGray, 1, Qt::DashLine));
         line->point1->setCoords(0, *channels_.lambdaThreshold);
         line->point2->setCoords(1, *channels_.lambdaThreshold);
-        line->setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     }
     strips_ << addStrip(TextKey::ViewerTps, channels_.tpsVolts, QColor(0xa0, 0x00, 0xa0), margins);
     strips_ << addStrip(TextKey::ViewerStepper, channels_.stepper, QColor(0x00, 0x80, 0xa0), margins);
@@ -100,12 +107,7 @@ void DrivePlot::setDrive(const DriveChannels &channels)
         });
         if (x != time)
             x->setTicker(ticker);
-        auto *cursor = new QCPItemStraightLine(this);
-        cursor->setClipAxisRect(strip.rect);
-        cursor->point1->setAxes(x, strip.rect->axis(QCPAxis::atLeft));
-        cursor->point2->setAxes(x, strip.rect->axis(QCPAxis::atLeft));
-        cursor->setPen(QPen(Qt::black, 1, Qt::DotLine));
-        cursorLines_ << cursor;
+        cursorLines_ << lineIn(this, strip.rect, QPen(Qt::black, 1, Qt::DotLine));
         auto *text = new QCPItemText(this);
         text->setClipAxisRect(strip.rect);
         text->position->setType(QCPItemPosition::ptAxisRectRatio);
@@ -130,13 +132,9 @@ void DrivePlot::addSwitchMarkers()
             continue;
         const bool toGas = channels_.onGas[i] > 0;
         for (const Strip &strip : strips_) {
-            auto *marker = new QCPItemStraightLine(this);
-            marker->setClipAxisRect(strip.rect);
-            marker->point1->setAxes(strip.rect->axis(QCPAxis::atBottom), strip.rect->axis(QCPAxis::atLeft));
-            marker->point2->setAxes(marker->point1->keyAxis(), marker->point1->valueAxis());
+            auto *marker = lineIn(this, strip.rect, QPen(toGas ? GasGreen : PetrolRed, 1, Qt::DashLine));
             marker->point1->setCoords(channels_.seconds[i], 0);
             marker->point2->setCoords(channels_.seconds[i], 1);
-            marker->setPen(QPen(toGas ? GasGreen : PetrolRed, 1, Qt::DashLine));
         }
     }
 }
